@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the demo host on its sample project.
+# Without a display it writes a gallery of screenshots to build/gallery and exits.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+cmake -S . -B build >/dev/null
+cmake --build build -j"$(nproc)" --target SenderDemoHost
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  QT_QPA_PLATFORM=offscreen exec build/demo/SenderDemoHost --gallery build/gallery "$@"
+fi
+exec build/demo/SenderDemoHost "$@"

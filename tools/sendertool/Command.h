@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QStringList>
+
+#include <vector>
+
+// One sub-command of sendertool. Commands register themselves at start-up, so
+// adding a command is adding one cmd_*.cpp file.
+struct SCommand
+{
+    const char* pszName;
+    const char* pszUsage; // one or more lines, shown by --help
+    int (*pfnRun)(const QStringList& args); // args exclude the command name
+};
+
+namespace CommandRegistry {
+bool Add(const SCommand& command);
+const std::vector<SCommand>& All();
+} // namespace CommandRegistry
+
+// Exit codes shared by every command.
+enum enExitCode
+{
+    EXIT_OK = 0,
+    EXIT_FAILURE_RESULT = 1, // the computation itself had no answer
+    EXIT_BAD_INPUT = 2,      // bad arguments: message on stderr, nothing written
+};
+
+// Prints "sendertool: <text>" on standard error and returns EXIT_BAD_INPUT.
+int UsageError(const QString& strText);
+
+// Strict number parsing: the whole text must be a number.
+bool ParseInt(const QString& strText, int& nValue);
+bool ParseDouble(const QString& strText, double& dValue);
+
+#define SENDERTOOL_COMMAND(id, name, usage, fn) \
+    static const bool s_bRegistered_##id = CommandRegistry::Add(SCommand{name, usage, fn})
