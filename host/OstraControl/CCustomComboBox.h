@@ -2,10 +2,11 @@
 
 #include "OstraControlExport.h"
 
+#include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 
 class QAction;
-class QMenu;
 
 // A button that shows the current entry's text and opens a QMenu of entries.
 // Entry positions count the menu's actions in order, separators excluded.
@@ -49,8 +50,9 @@ private slots:
 private:
     int IndexOf(const QAction* pAction) const;
     void MarkCurrent(int nIndex);
+    void UpdateCheckMarks();
 
-    QMenu* m_pMenu = nullptr;
+    QPointer<QMenu> m_pMenu;
     bool m_bMatchWidth = false;
     bool m_bCheckable = false;
     bool m_bShowText = true;

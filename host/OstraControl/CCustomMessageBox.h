@@ -17,6 +17,7 @@ public:
         ButtonYes = 0x2,
         ButtonNo = 0x4,
         ButtonCancel = 0x8,
+        ButtonMask = 0xf,
     };
     enum enAnswer
     {
@@ -32,8 +33,8 @@ public:
         int nDefaultButton = ButtonOk, int nTimeoutMs = 2147483647);
 
     // Question. A default button that is not offered gives the focus to the
-    // most cautious button shown (No, then Cancel); closing the box without a
-    // button answers No.
+    // most cautious button shown (Cancel, else No); closing the box answers
+    // as that button would.
     static int question(QWidget* pParent, const QString& strText, int nButtons = ButtonYes | ButtonNo,
         int nDefaultButton = ButtonNo);
 };
