@@ -1,0 +1,42 @@
+#pragma once
+
+#include "PointEx.h"
+
+#include <QString>
+
+// The standard gamuts the chromaticity diagram recognises. sRGB and Rec709
+// share their coordinates; the caller's preference decides which name is shown.
+enum enColorStandard
+{
+    enStandardNone = -1,
+    enStandardSRGB = 0,
+    enStandardAdobeRGB,
+    enStandardPAL,
+    enStandardNTSC,
+    enStandardRec601,
+    enStandardRec709,
+    enStandardRec2020,
+    enStandardDCIP3,
+    enStandardCount
+};
+
+struct SColorStandardGamut
+{
+    const char* pszName;
+    // Red, green, blue, white, as CIE 1931 x, y.
+    CPointEx<float> ptColor[4];
+};
+
+// Largest difference per coordinate that still matches a standard.
+constexpr float g_fStandardTolerance = 2.3841858e-7f;
+
+bool IsColorStandard(int nValue);
+// The entry of a valid standard (asserted).
+const SColorStandardGamut& ColorStandardGamut(enColorStandard enStandard);
+// The standard whose name is strName (any letter case), or enStandardNone.
+enColorStandard ColorStandardFromName(const QString& strName);
+
+// The first standard that ptColor (red, green, blue, white) matches, or
+// enStandardNone. A match of the sRGB coordinates answers Rec709 only when
+// enPreferred already is Rec709.
+enColorStandard MatchColorStandard(const CPointEx<float> ptColor[4], enColorStandard enPreferred);
