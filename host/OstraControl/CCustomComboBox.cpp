@@ -41,9 +41,8 @@ bool CCustomComboBox::ActivateIndex(int nIndex)
     QAction* pAction = ItemAt(nIndex);
     if (!pAction || !pAction->isEnabled() || !pAction->isVisible() || !isEnabled())
         return false;
-    // Same order as a click in the open menu: the entry fires, then the menu.
+    // The menu relays its entries' triggers, so its own listeners hear this too.
     pAction->trigger();
-    emit m_pMenu->triggered(pAction);
     return true;
 }
 
