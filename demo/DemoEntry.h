@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+// One thing the demo host can open: a dialog (shown modally from its button) or
+// a widget embedded in the main window. The gallery shows each entry offscreen.
+struct SDemoEntry
+{
+    QString strName; // button text and gallery file name
+    std::function<QWidget*(QWidget* pParent)> fnCreate;
+    // Optional: brings a freshly created entry into the state the gallery shows.
+    std::function<void(QWidget* pWidget)> fnStage;
+    // Optional: what the host reads back through the getters after the dialog closed.
+    std::function<QString(QWidget* pWidget)> fnReadBack;
+    bool bEmbedded = false; // a widget for the main window, not a dialog
+    int nOrder = 100; // position among the buttons and in the gallery
+};
+
+namespace DemoEntries {
+bool Add(const SDemoEntry& entry);
+// Sorted by order, then name.
+std::vector<SDemoEntry> All();
+} // namespace DemoEntries
+
+#define DEMO_ENTRY(id, ...) static const bool s_bDemoEntry_##id = DemoEntries::Add(__VA_ARGS__)

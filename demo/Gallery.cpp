@@ -1,0 +1,59 @@
+#include "Gallery.h"
+
+#include "CMessageBoxAnswers.h"
+#include "DemoEntry.h"
+#include "HostCallLog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+QString FileStem(int nPosition, const QString& strName)
+{
+    QString strStem = strName;
+    strStem.replace(QRegExp("[^A-Za-z0-9]+"), "_");
+    return QString("%1_%2").arg(nPosition, 2, 10, QChar('0')).arg(strStem.toLower());
+}
+} // namespace
+
+namespace Gallery {
+
+int Write(const QString& strFolder)
+{
+    if (!QDir().mkpath(strFolder)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(strFolder));
+        return 1;
+    }
+    // Nobody is there to answer message boxes.
+    CMessageBoxAnswers::Install();
+    int nPosition = 0;
+    int nFailures = 0;
+    for (const SDemoEntry& entry : DemoEntries::All()) {
+        std::unique_ptr<QWidget> pWidget(entry.fnCreate(nullptr));
+        if (entry.bEmbedded)
+            pWidget->resize(pWidget->sizeHint().expandedTo(QSize(820, 640)));
+        pWidget->show();
+        QApplication::processEvents();
+        if (entry.fnStage) {
+            entry.fnStage(pWidget.get());
+            QApplication::processEvents();
+        }
+        const QString strPath = QDir(strFolder).filePath(FileStem(++nPosition, entry.strName) + ".png");
+        if (pWidget->grab().save(strPath)) {
+            std::printf("%s\n", qPrintable(QDir(strPath).absolutePath()));
+        } else {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(strPath));
+            ++nFailures;
+        }
+        pWidget->hide();
+    }
+    CMessageBoxAnswers::Uninstall();
+    CHostCallLog::Instance().Clear();
+    return nFailures == 0 ? 0 : 1;
+}
+
+} // namespace Gallery

@@ -1,0 +1,45 @@
+#include "DemoHost.h"
+#include "Gallery.h"
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    // Without a display the demo can still write its gallery.
+    const bool bHeadless = qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    if (bHeadless)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("SenderModuleDialogDemo");
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Demo host of the SenderModuleDialog plug-in");
+    parser.addHelpOption();
+    QCommandLineOption optGallery("gallery", "Write a PNG of every dialog into DIR and exit.", "DIR");
+    QCommandLineOption optProject(
+        "project", "Project file to use (default: in the user's data folder).", "FILE");
+    parser.addOption(optGallery);
+    parser.addOption(optProject);
+    parser.process(app);
+
+    QString strError;
+    const QString strProject
+        = parser.isSet(optProject) ? parser.value(optProject) : DemoHost::DefaultProjectPath();
+    if (!DemoHost::Start(strProject, &strError)) {
+        std::fprintf(stderr, "cannot start the host: %s\n", qPrintable(strError));
+        return 1;
+    }
+    const bool bOffscreen = QGuiApplication::platformName() == "offscreen";
+    if (parser.isSet(optGallery) || bOffscreen)
+        return Gallery::Write(parser.isSet(optGallery) ? parser.value(optGallery) : "gallery");
+
+    CDemoMainWindow window;
+    window.show();
+    return app.exec();
+}
