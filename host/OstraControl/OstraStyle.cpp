@@ -61,13 +61,22 @@ const QString g_checkBoxStyle = QStringLiteral(
     "QCheckBox::indicator:checked { background-color: #2f8cff; border-color: #2f8cff; }\n"
     "QCheckBox::indicator:disabled { background-color: #303236; border-color: #4a4d52; }\n");
 
-const QString g_doubleSpinBoxStyle
-    = QStringLiteral("QDoubleSpinBox, QSpinBox, QLineEdit { color: #e6e6e6; background-color: #1e1f22;"
-                     " border: 1px solid #4a4d52; border-radius: 3px; padding: 0 4px;"
-                     " selection-background-color: #2f8cff; selection-color: #ffffff; }\n"
-                     "QDoubleSpinBox:focus, QSpinBox:focus, QLineEdit:focus { border-color: #2f8cff; }\n"
-                     "QDoubleSpinBox:disabled, QSpinBox:disabled, QLineEdit:disabled { color: #7a7d82;"
-                     " background-color: #303236; }\n");
+// Line edits share the number boxes' look, so address editors match them.
+const QString g_doubleSpinBoxStyle = QStringLiteral(
+    "QDoubleSpinBox, QLineEdit { color: #e6e6e6; background-color: #1e1f22; border: 1px solid #4a4d52;"
+    " border-radius: 3px; padding: 0 4px; selection-background-color: #2f8cff; selection-color: #ffffff; }\n"
+    "QDoubleSpinBox:focus, QLineEdit:focus { border-color: #2f8cff; }\n"
+    "QDoubleSpinBox:disabled, QLineEdit:disabled { color: #7a7d82; background-color: #303236; }\n"
+    "QDoubleSpinBox::up-button, QDoubleSpinBox::down-button { width: 16px; border: none;"
+    " background: transparent; }\n"
+    "QDoubleSpinBox::up-button:hover, QDoubleSpinBox::down-button:hover { background-color: #3a3d42; }\n"
+    "QDoubleSpinBox::up-arrow { image: url(:/OstraControl/images/arrow-up.xpm); width: 9px; height: 5px; }\n"
+    "QDoubleSpinBox::down-arrow { image: url(:/OstraControl/images/arrow-down.xpm); width: 9px; height: 5px; "
+    "}\n"
+    "QDoubleSpinBox::up-arrow:disabled, QDoubleSpinBox::up-arrow:off {"
+    " image: url(:/OstraControl/images/arrow-up-disabled.xpm); }\n"
+    "QDoubleSpinBox::down-arrow:disabled, QDoubleSpinBox::down-arrow:off {"
+    " image: url(:/OstraControl/images/arrow-down-disabled.xpm); }\n");
 
 const QString g_labelNoFrameStyle
     = QStringLiteral("QLabel { color: #e6e6e6; background: transparent; border: none; }\n"

@@ -424,8 +424,18 @@ void TestOstraControl::themeStylesParseToDistinctColours()
     QVERIFY(colPlain.lightness() > 180);
     QVERIFY(colWarn.red() > 200 && colWarn.red() > 2 * colWarn.blue());
 
-    for (const QString* pStyle : {&g_checkBoxStyle, &g_doubleSpinBoxStyle, &g_menuStyle, &g_pushButtonStyle})
-        QVERIFY(pStyle->count(QLatin1Char('{')) == pStyle->count(QLatin1Char('}')));
+    // Every image a style names must load, or its control loses its arrows.
+    const QRegularExpression reUrl(QStringLiteral("url\\(([^)]+)\\)"));
+    int nImages = 0;
+    for (const QString* pStyle :
+        {&g_checkBoxStyle, &g_doubleSpinBoxStyle, &g_menuStyle, &g_pushButtonStyle}) {
+        QCOMPARE(pStyle->count(QLatin1Char('{')), pStyle->count(QLatin1Char('}')));
+        for (auto itMatch = reUrl.globalMatch(*pStyle); itMatch.hasNext(); ++nImages) {
+            const QString strPath = itMatch.next().captured(1);
+            QVERIFY2(!QPixmap(strPath).isNull(), qPrintable(strPath));
+        }
+    }
+    QVERIFY(nImages >= 4);
 
     CCustomDialog dialog(nullptr, false);
     QVERIFY(dialog.palette().color(QPalette::Window).lightness() < 80);
