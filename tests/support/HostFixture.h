@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+class CRecordingLedLabel;
+class CSender;
+struct SVideoInputState;
+
+// Puts the simulated host into a known state for one test: a baseline project
+// (two senders, two specified addresses, fixed local address 192.168.1.100),
+// the plug-in initialised, message boxes answered from a queue, call log empty.
+namespace HostFixture {
+void Reset();
+// Same, after applying changes to the baseline JSON (merged at the top level
+// of "project", "config", "runtime", "constant" and "hardware").
+void Reset(const QJsonObject& objOverrides);
+QJsonObject Baseline();
+
+CSender& CurrentSender();
+SVideoInputState& Input(int nInputId); // of the current sender; added when absent
+CRecordingLedLabel& Label();
+// Host writes, sends and notifications since the last Reset or ClearLog.
+QStringList Calls();
+void ClearLog();
+} // namespace HostFixture
