@@ -74,7 +74,7 @@ QValidator::State CIPv4Validator::validate(QString& strInput, int& nPos) const
         return nState;
 
     // A digit just typed behind a full group opens the next group.
-    if (nPos < 2 || !strInput[nPos - 1].isDigit())
+    if (nPos < 2 || nPos > strInput.size() || !strInput[nPos - 1].isDigit())
         return Invalid;
     const int nGroupStart = strInput.lastIndexOf(QLatin1Char('.'), nPos - 2) + 1;
     if (!IsFullGroup(QStringView(strInput).mid(nGroupStart, nPos - 1 - nGroupStart)))
