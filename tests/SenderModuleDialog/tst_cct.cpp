@@ -1,5 +1,6 @@
 #include "AssertDeath.h"
 #include "CCT2ColorCoord.h"
+#include "RunSenderTool.h"
 
 #include <QtTest>
 
@@ -19,6 +20,7 @@ private slots:
     void ChromaticityToTemperature();
     void RoundTripAlongLocus();
     void AssertionsGuardTheOrder();
+    void ToolCommands();
 
 private:
     CCCT2ColorCoord m_cct;
@@ -172,6 +174,33 @@ void TestCct::AssertionsGuardTheOrder()
 
     const QString strPair = AbortMessageOf([this] { m_cct.TriangCalUrd(QPointF(0.2, 0.3), nullptr); });
     QVERIFY2(strPair.startsWith("ASSERT: \"NearTwoColorCoord != nullptr\""), qPrintable(strPair));
+}
+
+void TestCct::ToolCommands()
+{
+    if (qEnvironmentVariableIsEmpty("SENDERTOOL"))
+        QSKIP("sendertool is not built");
+    SToolResult sResult = RunSenderTool({"cct", "6500"});
+    QCOMPARE(sResult.nExitCode, 0);
+    QCOMPARE(sResult.strOut, QString("0.312700 0.329000\n"));
+    QCOMPARE(RunSenderTool({"cct", "6500", "--formula"}).strOut, QString("0.312779 0.329184\n"));
+    sResult = RunSenderTool({"cct", "25000.5"});
+    QCOMPARE(sResult.nExitCode, 2);
+    QVERIFY(sResult.strErr.contains("outside 4000 to 25000 K"));
+    QCOMPARE(RunSenderTool({"cct", "warm"}).nExitCode, 2);
+
+    QCOMPARE(RunSenderTool({"xy2cct", "0.3127", "0.3290"}).strOut, QString("6500.0\n"));
+    QCOMPARE(RunSenderTool({"xy2cct", "0.3127", "0.3290", "--raw"}).strOut, QString("6505.6\n"));
+    QCOMPARE(RunSenderTool({"xy2cct", "0.2831", "0.2971"}).strOut, QString("9304.9\n"));
+    sResult = RunSenderTool({"xy2cct", "0.4", "0.4"});
+    QCOMPARE(sResult.nExitCode, 1);
+    QVERIFY(sResult.strOut.isEmpty());
+    QVERIFY(sResult.strErr.contains("outside the valid area"));
+    sResult = RunSenderTool({"xy2cct", "0.2", "0.15"});
+    QCOMPARE(sResult.nExitCode, 1);
+    QVERIFY(sResult.strErr.contains("outside 4000 to 25000 K"));
+    QCOMPARE(RunSenderTool({"xy2cct", "0.3", "y"}).nExitCode, 2);
+    QCOMPARE(RunSenderTool({"xy2cct", "0.3"}).nExitCode, 2);
 }
 
 QTEST_APPLESS_MAIN(TestCct)

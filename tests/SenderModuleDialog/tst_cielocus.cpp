@@ -1,5 +1,6 @@
 #include "CIE1931Observer.h"
 #include "ChromaGamutInterpolation.h"
+#include "RunSenderTool.h"
 
 #include <QPolygonF>
 #include <QtTest>
@@ -14,6 +15,7 @@ private slots:
     void HullEnclosesWholeLocus();
     void Containment();
     void FloatListMatchesHull();
+    void ToolCommand();
 
 private:
     // Chromaticity of each wavelength, from the observer table in single precision.
@@ -83,6 +85,28 @@ void TestCieLocus::FloatListMatchesHull()
     QCOMPARE(listHull.size(), vecHull.size());
     for (int i = 0; i < vecHull.size(); ++i)
         QCOMPARE(listHull[i], CPointEx<float>::FromQPointF(vecHull[i]));
+}
+
+void TestCieLocus::ToolCommand()
+{
+    if (qEnvironmentVariableIsEmpty("SENDERTOOL"))
+        QSKIP("sendertool is not built");
+    const SToolResult sResult = RunSenderTool({"locus"});
+    QCOMPARE(sResult.nExitCode, 0);
+    const QStringList listLines = sResult.strOut.split('\n', Qt::SkipEmptyParts);
+    const QVector<QPointF>& vecHull = m_locus.GetQPointFData();
+    QCOMPARE(listLines.size(), vecHull.size());
+    for (int i = 0; i < vecHull.size(); ++i) {
+        const QStringList listXY = listLines[i].split(' ');
+        QCOMPARE(listXY.size(), 2);
+        // Nine significant digits bring back the float exactly.
+        QCOMPARE(listXY[0].toFloat(), float(vecHull[i].x()));
+        QCOMPARE(listXY[1].toFloat(), float(vecHull[i].y()));
+    }
+    QCOMPARE(RunSenderTool({"locus", "--contains", "0.3127", "0.3290"}).strOut, QString("inside\n"));
+    QCOMPARE(RunSenderTool({"locus", "--contains", "0.7", "0.2"}).strOut, QString("outside\n"));
+    QCOMPARE(RunSenderTool({"locus", "--contains", "0.7"}).nExitCode, 2);
+    QCOMPARE(RunSenderTool({"locus", "--contains", "0.7", "x"}).nExitCode, 2);
 }
 
 QTEST_APPLESS_MAIN(TestCieLocus)
