@@ -4,8 +4,18 @@
 
 #include <QStringList>
 
+#include <cmath>
+
 namespace {
 constexpr int64_t MAX_CLOCK_FIELD = 0xFFFF; // 10 kHz steps
+
+// The descriptor holds whole hertz and kilohertz, so a frequency counts as
+// inside when it rounds to a value inside.
+bool RoundsOutside(double dValue, double dMin, double dMax)
+{
+    const double dRounded = std::floor(dValue + 0.5);
+    return dRounded < dMin || dRounded > dMax;
+}
 
 struct SFieldLimit
 {
@@ -69,9 +79,9 @@ unsigned FindRangeViolations(int nWidth, int nHeight, float fRate, const STiming
         nViolations |= RANGE_CLOCK_HIGH;
     // A clock too low to count as data also has no meaningful frequencies.
     if (!(nViolations & RANGE_CLOCK_LOW)) {
-        if (sFreq.dVFreqHz < MIN_VFREQ_HZ || sFreq.dVFreqHz > MAX_VFREQ_HZ)
+        if (RoundsOutside(sFreq.dVFreqHz, MIN_VFREQ_HZ, MAX_VFREQ_HZ))
             nViolations |= RANGE_VFREQ;
-        if (sFreq.dHFreqKHz < MIN_HFREQ_KHZ || sFreq.dHFreqKHz > MAX_HFREQ_KHZ)
+        if (RoundsOutside(sFreq.dHFreqKHz, MIN_HFREQ_KHZ, MAX_HFREQ_KHZ))
             nViolations |= RANGE_HFREQ;
     }
     return nViolations;

@@ -39,6 +39,8 @@ SEncodedFrequencies CalcEncodedFrequencies(int nWidth, int nHeight, float fRate,
 QString CheckEncodable(int nWidth, int nHeight, float fRate, const STimingInfo& sTiming);
 
 // enRangeViolation bits for the advertised ranges the timing falls outside.
+// The clock limits are exact; the frequencies are compared rounded to the
+// descriptor's whole units.
 unsigned FindRangeViolations(int nWidth, int nHeight, float fRate, const STimingInfo& sTiming);
 
 // One readable line naming every violated range with the mode's value; empty when none.
