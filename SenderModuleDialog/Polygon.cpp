@@ -179,43 +179,49 @@ void CPolygon::GrahamScan()
     }
     const int n = vecPoints.size();
 
+    QPointF* pPoints = vecPoints.data();
+
     int nPivot = 0;
     for (int i = 1; i < n; ++i) {
-        const QPointF& pt = vecPoints[i];
-        const QPointF& ptPivot = vecPoints[nPivot];
+        const QPointF& pt = pPoints[i];
+        const QPointF& ptPivot = pPoints[nPivot];
         if (pt.y() < ptPivot.y() || (pt.y() == ptPivot.y() && pt.x() < ptPivot.x()))
             nPivot = i;
     }
     if (n > 0)
-        std::swap(vecPoints[0], vecPoints[nPivot]);
+        std::swap(pPoints[0], pPoints[nPivot]);
 
     QVector<QPointF> vecHull;
     if (n < 3) {
         vecHull = vecPoints;
     } else {
         // Selection sort by polar angle; among points collinear with the pivot the nearer comes first.
-        const QPointF ptPivot = vecPoints[0];
+        const QPointF ptPivot = pPoints[0];
         for (int i = 1; i < n - 1; ++i) {
             int m = i;
+            double dMx = pPoints[m].x() - ptPivot.x(), dMy = pPoints[m].y() - ptPivot.y();
             for (int j = i + 1; j < n; ++j) {
-                const QPointF ptJ = vecPoints[j] - ptPivot, ptM = vecPoints[m] - ptPivot;
-                const double dCross = ptJ.x() * ptM.y() - ptM.x() * ptJ.y();
-                if (dCross > 0.0
-                    || (dCross == 0.0
-                        && FloatDistance(ptPivot, vecPoints[m]) > FloatDistance(ptPivot, vecPoints[j])))
-                    m = j;
+                const double dJx = pPoints[j].x() - ptPivot.x(), dJy = pPoints[j].y() - ptPivot.y();
+                const double dCross = dJx * dMy - dMx * dJy;
+                bool bTake = dCross > 0.0;
+                if (dCross == 0.0)
+                    bTake = FloatDistance(ptPivot, pPoints[m]) > FloatDistance(ptPivot, pPoints[j]);
+                // Selects rather than branches: the comparison is unpredictable.
+                m = bTake ? j : m;
+                dMx = bTake ? dJx : dMx;
+                dMy = bTake ? dJy : dMy;
             }
-            std::swap(vecPoints[i], vecPoints[m]);
+            std::swap(pPoints[i], pPoints[m]);
         }
 
         vecHull.reserve(n);
-        vecHull << vecPoints[0] << vecPoints[1] << vecPoints[2];
+        vecHull << pPoints[0] << pPoints[1] << pPoints[2];
         for (int k = 3; k < n; ++k) {
-            const QPointF& ptK = vecPoints[k];
+            const QPointF& ptK = pPoints[k];
             // Pop while ptK is right of or on the line through the top two entries.
             while (vecHull.size() >= 2) {
-                const QPointF& ptTop = vecHull[vecHull.size() - 1];
-                const QPointF& ptBelow = vecHull[vecHull.size() - 2];
+                const QPointF& ptTop = vecHull.at(vecHull.size() - 1);
+                const QPointF& ptBelow = vecHull.at(vecHull.size() - 2);
                 if ((ptK.x() - ptBelow.x()) * (ptTop.y() - ptBelow.y())
                         - (ptTop.x() - ptBelow.x()) * (ptK.y() - ptBelow.y())
                     < 0.0)
