@@ -1,6 +1,9 @@
 #include "ColorStandard.h"
 
-#include "Common/Assert.h"
+#include "CChromaticityDlgWnd.h"
+#include "TriangleOverlap.h"
+
+#include <Common/Assert.h>
 
 #include <cmath>
 
@@ -65,3 +68,42 @@ enColorStandard MatchColorStandard(const CPointEx<float> ptColor[4], enColorStan
     }
     return enStandardNone;
 }
+
+SChromaGroupInfo* SelectStandardGroup(
+    const QMap<int, SChromaGroupInfo*>& mapGroup, int nGroupIndex, int& nKeyNum)
+{
+    if (nGroupIndex != 0 || mapGroup.isEmpty())
+        return nullptr;
+    nKeyNum = 0;
+    return mapGroup.first();
+}
+
+namespace ChromaPaint {
+
+void CalcCIEStandardValid(CChromaticityDlgWnd& wnd)
+{
+    int nKeyNum = -1;
+    const SChromaGroupInfo* pGroup = SelectStandardGroup(wnd.m_mapGroup, wnd.m_nGroupIndex, nKeyNum);
+    if (pGroup)
+        wnd.m_enShowStandard = MatchColorStandard(pGroup->m_ptColor, wnd.m_enShowStandard);
+}
+
+int CalcRatio(CChromaticityDlgWnd& wnd)
+{
+    // constFind: looking a key up must not add it.
+    const auto itScreen = wnd.m_mapGroup.constFind(g_nScreenColorSpaceKey);
+    const auto itOutput = wnd.m_mapGroup.constFind(g_nOutputColorSpaceKey);
+    if (itScreen == wnd.m_mapGroup.cend() || itOutput == wnd.m_mapGroup.cend() || !*itScreen || !*itOutput)
+        return -1;
+    const SChromaGroupInfo& sScreen = **itScreen;
+    const SChromaGroupInfo& sOutput = **itOutput;
+    if (!sScreen.m_bVisible || !sOutput.m_bVisible)
+        return -1;
+
+    float fRatio = 0.0f;
+    CTriangleOverlap overlap;
+    overlap.CalcOverlapRatio(sScreen.m_ptColor, sOutput.m_ptColor, fRatio);
+    return int(std::lround(100.0 * double(fRatio)));
+}
+
+} // namespace ChromaPaint

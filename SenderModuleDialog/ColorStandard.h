@@ -2,7 +2,10 @@
 
 #include "PointEx.h"
 
+#include <QMap>
 #include <QString>
+
+struct SChromaGroupInfo;
 
 // The standard gamuts the chromaticity diagram recognises. sRGB and Rec709
 // share their coordinates; the caller's preference decides which name is shown.
@@ -40,3 +43,9 @@ enColorStandard ColorStandardFromName(const QString& strName);
 // enStandardNone. A match of the sRGB coordinates answers Rec709 only when
 // enPreferred already is Rec709.
 enColorStandard MatchColorStandard(const CPointEx<float> ptColor[4], enColorStandard enPreferred);
+
+// The group compared with the standards: for nGroupIndex 0 the group with the
+// lowest key (nKeyNum = its position, 0). How another value names a group is
+// not settled, so any other value selects none. Null when nothing is selected.
+SChromaGroupInfo* SelectStandardGroup(
+    const QMap<int, SChromaGroupInfo*>& mapGroup, int nGroupIndex, int& nKeyNum);

@@ -1,0 +1,514 @@
+#include "ChromaDiagramPainter.h"
+
+#include "CCT2ColorCoord.h"
+#include "CChromaticityDlgWnd.h"
+#include "ChromaGamutInterpolation.h"
+#include "ChromaGamutThread.h"
+#include "GamutImage.h"
+#include "LineEx.h"
+
+#include <Common/Assert.h>
+#include <OstraStyle.h>
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace {
+
+// Heavier than QFont::Black; the platform renders it as its boldest face.
+constexpr int g_nTextWeight = 128;
+
+const QColor g_arrDefaultLineColor[] = {
+    QColor(255, 0, 0),
+    QColor(0, 255, 0),
+    QColor(0, 0, 255),
+    QColor(255, 255, 0),
+    QColor(0, 255, 255),
+    QColor(165, 42, 42),
+    QColor(255, 0, 255),
+    QColor(255, 153, 0),
+    QColor(138, 43, 226),
+};
+constexpr int g_nDefaultLineColorNum = int(sizeof g_arrDefaultLineColor / sizeof g_arrDefaultLineColor[0]);
+
+// Daylight locus and the temperatures that get a tick and a label.
+constexpr int g_nCCTFirst = 4000;
+constexpr int g_nCCTLast = 15000;
+constexpr int g_nCCTStep = 10;
+constexpr int g_arrCCTTick[] = {4000, 6500, 12000};
+
+QPen SolidPen(const QColor& clr, qreal dWidth, Qt::PenStyle enStyle = Qt::SolidLine)
+{
+    return QPen(QBrush(clr), dWidth, enStyle, Qt::SquareCap, Qt::BevelJoin);
+}
+
+QFont TextFont(int nPointSize, int nWeight)
+{
+    QFont font(GetFontFamily());
+    font.setPointSize(std::max(1, nPointSize));
+    if (nWeight >= 0)
+        font.setWeight(nWeight);
+    return font;
+}
+
+// The rectangle of a marker of radius fRadius around pt, in whole pixels.
+QRect MarkerRect(QPointF pt, float fRadius)
+{
+    return QRect(int(pt.x() - fRadius), int(pt.y() - fRadius), int(2 * fRadius), int(2 * fRadius));
+}
+
+} // namespace
+
+CChromaDiagramPainter::CChromaDiagramPainter(CChromaticityDlgWnd& wnd, QPainter& painter)
+    : m_wnd(wnd)
+    , m_painter(painter)
+{
+}
+
+void CChromaDiagramPainter::Draw()
+{
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(QBrush(m_wnd.m_clrBackground));
+    m_painter.drawRect(m_wnd.m_rcWnd);
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    DrawGamutImage();
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    m_painter.setRenderHint(QPainter::NonCosmeticDefaultPen, true);
+    QT_WARNING_POP
+    DrawBorder();
+    DrawHexCoorDialog();
+    DrawTipsString();
+    DrawCrossLine();
+    DrawCCTLine();
+    DrawChromTriangle();
+    DrawChromNote();
+    DrawFrame();
+}
+
+const QImage* CChromaDiagramPainter::CurrentGamutImage()
+{
+    const int nType = m_wnd.m_nWndType;
+    if (nType == -1) {
+        // An image of a widget that has no size yet would stay empty for good.
+        if (m_wnd.m_bFirstPaint && m_wnd.m_nWidth > 0 && m_wnd.m_nHeight > 0) {
+            ChromaPaint::GetChromaticityBmp(m_wnd, -1);
+            m_wnd.m_bFirstPaint = false;
+        }
+        return m_wnd.m_pGamutImage;
+    }
+    if (nType >= 0 && nType < CChromaticityDlgWnd::WND_BITMAP_NUM)
+        return AcquireSlotImage(m_wnd.m_sWndBitmap[nType], m_wnd.m_pGamutThread, g_ulSlotWaitMs);
+    return nullptr;
+}
+
+void CChromaDiagramPainter::DrawGamutImage()
+{
+    const QImage* pImage = CurrentGamutImage();
+    if (!pImage || pImage->isNull())
+        return; // a missing image is drawn as a fully transparent one
+    // Only the part under the widget is drawn; what lies beyond the image is
+    // transparent. Every pixel is opaque or fully transparent, so the bits are
+    // already premultiplied and can be blended without a conversion.
+    const QRect rcSource = QRect(0, 0, m_wnd.m_rcWnd.width(), m_wnd.m_rcWnd.height()) & pImage->rect();
+    if (rcSource.isEmpty())
+        return;
+    const QImage imageView(pImage->constBits(), pImage->width(), pImage->height(), pImage->bytesPerLine(),
+        QImage::Format_ARGB32_Premultiplied);
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawImage(rcSource.topLeft(), imageView, rcSource);
+}
+
+void CChromaDiagramPainter::DrawBorder()
+{
+    m_painter.setPen(SolidPen(QColor(200, 200, 200), 2.0));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawPolygon(m_wnd.m_pCIEScreenPts, m_wnd.m_nCIEScreenPtsNum, Qt::OddEvenFill);
+}
+
+void CChromaDiagramPainter::DrawHexCoorDialog()
+{
+    QFont font = m_painter.font();
+    font.setPixelSize(10);
+    font.setFamily(GetFontFamily());
+    m_painter.setFont(font);
+
+    const float fScale = m_wnd.m_fScale;
+    const float fMarginX = m_wnd.m_fMarginX;
+    const float fBottom = float(m_wnd.m_nHeight) - m_wnd.m_fMarginY;
+    // An alpha above 255 makes an invalid colour, as the host asked for.
+    const QPen penGrid = SolidPen(QColor(255, 255, 255, m_wnd.m_nGridLineAlpha), 1.0);
+    const QPen penLabel = SolidPen(QColor(255, 255, 255, 120), 1.0);
+
+    for (int i = 0; i <= 9; ++i) {
+        const float fY = fBottom - fScale * float(i) / 10.0f;
+        m_painter.setPen(penGrid);
+        m_painter.drawLine(QLineF(fMarginX, fY, fMarginX + 0.8f * fScale, fY));
+        m_painter.setPen(penLabel);
+        m_painter.drawText(
+            QPointF(fMarginX - fScale / 30.0f, fY - fScale / 50.0f + 10.0f), QString(".%1").arg(i));
+    }
+    for (int j = 0; j <= 8; ++j) {
+        const float fX = fScale * float(j) / 10.0f + fMarginX;
+        m_painter.setPen(penGrid);
+        m_painter.drawLine(QLineF(fX, fBottom, fX, fBottom - 0.9f * fScale));
+        m_painter.setPen(penLabel);
+        m_painter.drawText(QPointF(fX - fScale / 50.0f, float(m_wnd.m_nHeight) - 0.5f * m_wnd.m_fMarginY),
+            QString(".%1").arg(j));
+    }
+}
+
+bool CChromaDiagramPainter::SelectedPoint(CPointEx<float>& pt) const
+{
+    if (m_wnd.m_nCurGroup < 0)
+        return false;
+    const SChromaGroupInfo* pGroup = m_wnd.m_mapGroup.value(m_wnd.m_nCurGroup, nullptr);
+    if (!pGroup)
+        return false;
+    const int nPoint = m_wnd.m_nCurPoint;
+    pt = nPoint >= 0 && nPoint < g_nChromaPointNum ? pGroup->m_ptColor[nPoint] : CPointEx<float>();
+    return true;
+}
+
+void CChromaDiagramPainter::DrawTipsString()
+{
+    CPointEx<float> pt;
+    if (!SelectedPoint(pt))
+        pt = m_wnd.PixelToChroma(QPointF(m_wnd.m_ptMouse));
+    pt.x = std::max(pt.x, 0.0f);
+    pt.y = std::max(pt.y, 0.0f);
+    if (!m_wnd.m_pGamutInterp->IsPointInCIEPolygon(pt.ToQPointF()))
+        return;
+
+    const int nFontSize = int(m_wnd.m_fScale / 40.0f);
+    m_painter.setFont(TextFont(nFontSize, g_nTextWeight));
+    m_painter.setPen(SolidPen(Qt::yellow, 1.0));
+    const QRect& rc = m_wnd.m_rcWnd;
+    const qreal dLeft = 3 * (rc.right() / 4);
+    const qreal dTop = 5 * (rc.bottom() / 6);
+    const qreal dWidth = m_wnd.m_fScale / 5.0f;
+    const qreal dHeight = 1.5 * nFontSize;
+    m_painter.drawText(QRectF(dLeft, dTop, dWidth, dHeight), Qt::AlignCenter,
+        QString("x : %1").arg(double(pt.x), 0, 'f', 4));
+    m_painter.drawText(QRectF(dLeft, dTop + 2 * nFontSize, dWidth, dHeight), Qt::AlignCenter,
+        QString("y : %1").arg(double(pt.y), 0, 'f', 4));
+}
+
+void CChromaDiagramPainter::DrawCrossLine()
+{
+    const QPoint ptMouse = m_wnd.m_ptMouse;
+    const CPointEx<float> ptMouseF(float(ptMouse.x()), float(ptMouse.y()));
+    if (!IsPointInPolygon(ptMouseF, m_wnd.m_pCIEScreenPtsF, m_wnd.m_nCIEScreenPtsNum))
+        return;
+
+    QPoint pt = ptMouse;
+    CPointEx<float> ptSelected;
+    if (m_wnd.m_bCanMove && SelectedPoint(ptSelected)) {
+        const QPointF ptPixel = m_wnd.ChromaToPixel(ptSelected);
+        pt = QPoint(int(ptPixel.x()), int(ptPixel.y()));
+    }
+    m_painter.setPen(SolidPen(QColor(255, 240, 240, 240), 1.0));
+    m_painter.drawLine(QPoint(0, pt.y()), QPoint(m_wnd.m_rcWnd.width(), pt.y()));
+    m_painter.drawLine(QPoint(pt.x(), 0), QPoint(pt.x(), m_wnd.m_rcWnd.height()));
+}
+
+void CChromaDiagramPainter::DrawCCTLine()
+{
+    const auto CCTPixel = [this](int nCCT) {
+        QPointF pt;
+        m_wnd.m_pCCT->CCTtoColorCoord(float(nCCT), &pt, false);
+        return m_wnd.ChromaToPixel(CChromaticityDlgWnd::QPointFToCPointF(pt));
+    };
+
+    QPainterPath path;
+    path.moveTo(CCTPixel(g_nCCTFirst));
+    for (int nCCT = g_nCCTFirst + g_nCCTStep; nCCT <= g_nCCTLast; nCCT += g_nCCTStep)
+        path.lineTo(CCTPixel(nCCT));
+    m_painter.setPen(SolidPen(Qt::black, 1.0));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawPath(path);
+
+    for (int nCCT : g_arrCCTTick) {
+        const QPointF pt = CCTPixel(nCCT);
+        const QPointF ptNext = CCTPixel(nCCT + g_nCCTStep);
+        // The tick leans along the normal of the locus at pt.
+        const float fSlope = -float(pt.x() - ptNext.x()) / float(pt.y() - ptNext.y());
+        const float fNorm = std::sqrt(fSlope * fSlope + 1.0f);
+        m_painter.setPen(QPen(Qt::black));
+        m_painter.drawLine(pt, QPointF(pt.x() - 5.0f / (fNorm * fNorm), pt.y() - 5.0f / fNorm));
+        DrawCCTLineString(pt, nCCT);
+    }
+}
+
+void CChromaDiagramPainter::DrawCCTLineString(QPointF pt, int nCCT)
+{
+    const int nFontSize = int(m_wnd.m_fScale / 50.0f);
+    m_painter.setFont(TextFont(nFontSize, -1));
+    m_painter.setPen(QPen(Qt::black));
+    m_painter.drawText(
+        QRectF(pt.x() + nFontSize / 2.0, pt.y(), 4.0 * nFontSize, 2.0 * nFontSize), QString::number(nCCT));
+}
+
+QColor CChromaDiagramPainter::DefaultLineColor(int nIndex)
+{
+    SENDER_ASSERT(nIndex >= 0);
+    if (nIndex < g_nDefaultLineColorNum)
+        return g_arrDefaultLineColor[nIndex];
+    // Beyond the table: hues a golden angle apart never repeat and stay far
+    // from their neighbours; the two saturation levels set them off the table.
+    const int nExtra = nIndex - g_nDefaultLineColorNum;
+    const int nHue = int(std::fmod(15.0 + nExtra * 137.50776, 360.0));
+    return QColor::fromHsv(nHue, nExtra % 2 == 0 ? 150 : 220, 255);
+}
+
+void CChromaDiagramPainter::DrawChromTriangle()
+{
+    int nDrawn = 0;
+    for (auto it = m_wnd.m_mapGroup.cbegin(); it != m_wnd.m_mapGroup.cend(); ++it) {
+        SChromaGroupInfo* pGroup = it.value();
+        if (!pGroup)
+            break;
+        if (!pGroup->m_bVisible)
+            continue;
+
+        const float fRadius = m_wnd.m_fScale / 100.0f;
+        const bool bEnlarged = it.key() == m_wnd.m_nCurGroup && m_wnd.m_bPressed && m_wnd.m_bDragging;
+        for (int k = 0; k < g_nChromaPointNum; ++k) {
+            m_wnd.m_fPointRadius[k] = bEnlarged && k == m_wnd.m_nCurPoint ? 1.5f * fRadius : fRadius;
+            if (!pGroup->m_bMovable[k])
+                m_wnd.m_fPointRadius[k] *= 0.8f;
+        }
+
+        if (!pGroup->m_bCustomColor) {
+            const QColor clr = DefaultLineColor(nDrawn);
+            pGroup->m_ucLineRed = uchar(clr.red());
+            pGroup->m_ucLineGreen = uchar(clr.green());
+            pGroup->m_ucLineBlue = uchar(clr.blue());
+        }
+        DrawGroup(*pGroup, QColor(pGroup->m_ucLineRed, pGroup->m_ucLineGreen, pGroup->m_ucLineBlue));
+        ++nDrawn;
+    }
+}
+
+void CChromaDiagramPainter::DrawGroup(const SChromaGroupInfo& sGroup, const QColor& clrLine)
+{
+    QPointF arrPixel[g_nChromaPointNum];
+    for (int k = 0; k < g_nChromaPointNum; ++k)
+        arrPixel[k] = m_wnd.ChromaToPixel(sGroup.m_ptColor[k]);
+
+    m_painter.setPen(SolidPen(clrLine, sGroup.m_fLineWidth, Qt::PenStyle(sGroup.m_nLineStyle)));
+    QPointF arrVertex[3] = {arrPixel[0], arrPixel[1], arrPixel[2]};
+    if (!sGroup.m_bRGBMode) {
+        // Secondaries are the midpoints of the edges opposite the primaries.
+        arrVertex[0] = arrPixel[1] + arrPixel[2] - arrPixel[0];
+        arrVertex[1] = arrPixel[0] + arrPixel[2] - arrPixel[1];
+        arrVertex[2] = arrPixel[0] + arrPixel[1] - arrPixel[2];
+    }
+    for (int k = 0; k < 3; ++k)
+        m_painter.drawLine(arrVertex[k], arrVertex[(k + 1) % 3]);
+
+    static const QColor s_arrPrimary[3] = {Qt::red, Qt::green, Qt::blue};
+    static const QColor s_arrSecondary[3] = {Qt::cyan, Qt::magenta, Qt::yellow};
+    const QPen penMovable = SolidPen(Qt::white, 2.0);
+    const QPen penFixed = SolidPen(Qt::lightGray, 2.0);
+    for (int k = 0; k < 3; ++k) {
+        if (!sGroup.m_bShowPoint[k])
+            continue;
+        m_painter.setPen(sGroup.m_bMovable[k] ? penMovable : penFixed);
+        m_painter.setBrush(sGroup.m_bRGBMode ? s_arrPrimary[k] : s_arrSecondary[k]);
+        m_painter.drawEllipse(MarkerRect(arrPixel[k], m_wnd.m_fPointRadius[k]));
+    }
+
+    if (sGroup.m_bShowWhite) {
+        const float fRadius = m_wnd.m_fPointRadius[g_nWhitePoint];
+        const QPointF pt = arrPixel[g_nWhitePoint];
+        m_painter.setPen(SolidPen(Qt::white, 3.0));
+        m_painter.setBrush(clrLine);
+        m_painter.drawEllipse(MarkerRect(pt, fRadius + 1.0f));
+        const float fInner = fRadius - 1.0f;
+        m_painter.setPen(SolidPen(Qt::white, 1.0));
+        m_painter.setBrush(Qt::white);
+        m_painter.drawEllipse(
+            QRect(int(pt.x() - fInner / 2.0f), int(pt.y() - fInner / 2.0f), int(fInner), int(fInner)));
+    }
+    m_painter.setBrush(Qt::NoBrush);
+}
+
+QString CChromaDiagramPainter::NoteText(const SChromaGroupInfo& sGroup, int nRatio)
+{
+    if (sGroup.m_nIndex == g_nOutputColorSpaceKey) {
+        const QString strTitle = CChromaticityDlgWnd::tr("输出颜色空间");
+        if (nRatio < 0)
+            return strTitle;
+        return QString("%1, %2% %3").arg(strTitle).arg(nRatio).arg(CChromaticityDlgWnd::tr("被覆盖"));
+    }
+    if (sGroup.m_nIndex == g_nScreenColorSpaceKey)
+        return CChromaticityDlgWnd::tr("屏幕颜色空间（校正后）");
+    return sGroup.m_strName;
+}
+
+void CChromaDiagramPainter::DrawChromNote()
+{
+    struct SNote
+    {
+        const SChromaGroupInfo* pGroup;
+        QString strText;
+    };
+    QVector<SNote> vecNote;
+    for (const SChromaGroupInfo* pGroup : qAsConst(m_wnd.m_mapGroup)) {
+        if (pGroup && pGroup->m_bShowNote) {
+            const int nRatio = pGroup->m_nIndex == g_nOutputColorSpaceKey ? m_wnd.CalcRatio() : -1;
+            vecNote.append({pGroup, NoteText(*pGroup, nRatio)});
+        }
+    }
+    if (vecNote.isEmpty())
+        return;
+
+    const int nFontSize = int(m_wnd.m_fScale / 50.0f);
+    m_painter.setFont(TextFont(nFontSize, g_nTextWeight));
+    const QFontMetrics metrics(m_painter.font());
+    int nTextWidth = 0;
+    for (const SNote& sNote : qAsConst(vecNote))
+        nTextWidth = std::max(nTextWidth, metrics.boundingRect(sNote.strText).width());
+
+    const float fFactor = m_wnd.m_fNoteFactor;
+    const float fX0 = 0.8f * m_wnd.m_fScale + m_wnd.m_fMarginX - float(nTextWidth) - 30.0f * fFactor;
+    float fY = float((m_wnd.m_nHeight - 1) / 6);
+    for (const SNote& sNote : qAsConst(vecNote)) {
+        m_painter.setPen(SolidPen(Qt::white, 1.0));
+        m_painter.drawText(QPointF(fX0 + 20.0f * fFactor, fY + 5.0f * fFactor), sNote.strText);
+
+        const SChromaGroupInfo& sGroup = *sNote.pGroup;
+        QPen pen = SolidPen(QColor(sGroup.m_ucLineRed, sGroup.m_ucLineGreen, sGroup.m_ucLineBlue), 2.0);
+        if (sGroup.m_ucLineRed >= 1 && sGroup.m_ucLineRed <= 254)
+            pen.setDashPattern({2.0, 2.0});
+        m_painter.setPen(pen);
+        m_painter.drawLine(
+            QPoint(int(fX0 - 15.0f * fFactor), int(fY)), QPoint(int(fX0 + 15.0f * fFactor), int(fY)));
+        fY += float(nFontSize) + 10.0f * fFactor;
+    }
+}
+
+void CChromaDiagramPainter::DrawFrame()
+{
+    m_painter.setPen(SolidPen(Qt::black, 1.0));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(m_wnd.m_rcWnd);
+}
+
+void CChromaDiagramPainter::DrawCIEStandardShow()
+{
+    if (!m_wnd.m_bShowStandard)
+        return;
+    const int nFontSize = int(m_wnd.m_fScale / 30.0f);
+    m_painter.setFont(TextFont(nFontSize, g_nTextWeight));
+    ChromaPaint::CalcCIEStandardValid(m_wnd);
+    if (!IsColorStandard(m_wnd.m_enShowStandard))
+        return;
+    int nKeyNum = -1;
+    const SChromaGroupInfo* pGroup = SelectStandardGroup(m_wnd.m_mapGroup, m_wnd.m_nGroupIndex, nKeyNum);
+    // Without a group to compare the name would be a guess: draw nothing.
+    if (!pGroup)
+        return;
+    SENDER_ASSERT(nKeyNum == m_wnd.m_nGroupIndex);
+
+    const QRect rcGeometry = m_wnd.geometry();
+    const int nW = rcGeometry.right() - rcGeometry.left();
+    const int nH = rcGeometry.bottom() - rcGeometry.top();
+    const QPointF ptBox(2 * (nW / 3), 2 * (nH / 9));
+    m_painter.setPen(QPen(Qt::red));
+    m_painter.drawText(QRectF(ptBox.x(), ptBox.y() + nFontSize / 2.0, m_wnd.m_fScale / 5.0f, nFontSize),
+        QString::fromLatin1(ColorStandardGamut(m_wnd.m_enShowStandard).pszName));
+
+    const QPointF ptMid
+        = (m_wnd.ChromaToPixel(pGroup->m_ptColor[0]) + m_wnd.ChromaToPixel(pGroup->m_ptColor[1])) / 2.0;
+    m_painter.setPen(SolidPen(Qt::blue, 1.5));
+    m_painter.drawLine(ptMid, QPointF(ptBox.x(), ptBox.y() + nFontSize));
+}
+
+namespace ChromaPaint {
+
+void Draw(CChromaticityDlgWnd& wnd, QPainter& painter)
+{
+    CChromaDiagramPainter(wnd, painter).Draw();
+}
+
+void DrawBorder(CChromaticityDlgWnd& wnd, QPainter& painter)
+{
+    CChromaDiagramPainter(wnd, painter).DrawBorder();
+}
+
+void DrawHexCoorDialog(CChromaticityDlgWnd& wnd, QPainter& painter)
+{
+    CChromaDiagramPainter(wnd, painter).DrawHexCoorDialog();
+}
+
+void DrawTipsString(CChromaticityDlgWnd& wnd, QPainter& painter)
+{
+    CChromaDiagramPainter(wnd, painter).DrawTipsString();
+}
+
+void DrawCrossLine(CChromaticityDlgWnd& wnd, QPainter& painter)
+{
+    CChromaDiagramPainter(wnd, painter).DrawCrossLine();
+}
+
+void DrawCCTLine(CChromaticityDlgWnd& wnd, QPainter& painter)
+{
+    CChromaDiagramPainter(wnd, painter).DrawCCTLine();
+}
+
+void DrawCCTLineString(CChromaticityDlgWnd& wnd, QPainter& painter, float, QPointF pt, int nCCT)
+{
+    CChromaDiagramPainter(wnd, painter).DrawCCTLineString(pt, nCCT);
+}
+
+void DrawChromTriangle(CChromaticityDlgWnd& wnd, QPainter& painter)
+{
+    CChromaDiagramPainter(wnd, painter).DrawChromTriangle();
+}
+
+void DrawChromNote(CChromaticityDlgWnd& wnd, QPainter& painter)
+{
+    CChromaDiagramPainter(wnd, painter).DrawChromNote();
+}
+
+void DrawCIEStandardShow(CChromaticityDlgWnd& wnd, QPainter& painter)
+{
+    CChromaDiagramPainter(wnd, painter).DrawCIEStandardShow();
+}
+
+void GetChromaticityBmp(CChromaticityDlgWnd& wnd, int nType)
+{
+    const bool bOwnImage = nType == -1;
+    if (!bOwnImage && (nType < 0 || nType >= CChromaticityDlgWnd::WND_BITMAP_NUM))
+        return;
+    SGamutImageInput sInput;
+    sInput.pHull = &wnd.m_pGamutInterp->GetQPointFData();
+    sInput.pPolygon = wnd.m_pCIEScreenPtsF;
+    sInput.nPolygonCount = wnd.m_nCIEScreenPtsNum;
+    if (bOwnImage) {
+        sInput.nWidth = wnd.m_nWidth;
+        sInput.nHeight = wnd.m_nHeight;
+        delete wnd.m_pGamutImage;
+        wnd.m_pGamutImage = new QImage(BuildGamutImage(sInput));
+        return;
+    }
+
+    SChromaWndBitmap& sBitmap = wnd.m_sWndBitmap[nType];
+    // A slot the worker may be writing is rebuilt here only after it is done.
+    if (QThread::currentThread() != wnd.m_pGamutThread && wnd.m_pGamutThread)
+        wnd.m_pGamutThread->wait();
+    sInput.nWidth = sBitmap.m_nWidth;
+    sInput.nHeight = sBitmap.m_nHeight;
+    QImage* pImage = new QImage(BuildGamutImage(sInput));
+    delete sBitmap.m_pImage;
+    sBitmap.m_pImage = pImage;
+    sBitmap.m_bReady.store(true, std::memory_order_release);
+}
+
+} // namespace ChromaPaint
