@@ -31,7 +31,7 @@ private slots:
         input.bCheckByPixelClock = true;
         GetConfigData()->AddSpecifiedIP("192.168.1.12", "new");
         GetConfigData()->SpecifiedIPsSave();
-        GetDeviceAnswers()->listSenderAddresses = {"192.168.1.10"};
+        GetDeviceAnswers()->listSenderAddresses = QStringList {"192.168.1.10"};
         const QJsonObject objBefore = ProjectFile::ToJson();
 
         QTemporaryDir dir;
@@ -42,7 +42,8 @@ private slots:
         QVERIFY(ProjectFile::ToJson() != objBefore);
         QVERIFY2(ProjectFile::Load(strPath, &strError), qPrintable(strError));
         QCOMPARE(ProjectFile::ToJson(), objBefore);
-        QCOMPARE(GetProjectData()->GetCurrentSender()->Device().FindInput(16)->baEdidRecord, QByteArray(20, '\x07'));
+        QCOMPARE(GetProjectData()->GetCurrentSender()->Device().FindInput(16)->baEdidRecord,
+            QByteArray(20, '\x07'));
     }
 
     void interruptedSaveKeepsTheOldFile()
@@ -63,7 +64,7 @@ private slots:
         QCOMPARE(file.readAll(), baOld);
         file.close();
         // No temporary file is left behind either.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"project.json"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"project.json"});
     }
 
     void badFilesChangeNothing_data()
@@ -71,10 +72,11 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("not json") << QByteArray("{ nope");
         QTest::newRow("other format") << QByteArray(R"({"format":"x","version":1})");
-        QTest::newRow("newer version") << QByteArray(R"({"format":"SenderModuleDialog host project","version":9})");
-        QTest::newRow("short record") << QByteArray(
-            R"({"format":"SenderModuleDialog host project","version":1,"project":{"senders":[)"
-            R"({"device":{"inputs":[{"id":1,"edidRecord":"0102"}]}}]}})");
+        QTest::newRow("newer version")
+            << QByteArray(R"({"format":"SenderModuleDialog host project","version":9})");
+        QTest::newRow("short record")
+            << QByteArray(R"({"format":"SenderModuleDialog host project","version":1,"project":{"senders":[)"
+                          R"({"device":{"inputs":[{"id":1,"edidRecord":"0102"}]}}]}})");
         QTest::newRow("bad current sender") << QByteArray(
             R"({"format":"SenderModuleDialog host project","version":1,"project":{"currentSender":3,"senders":[{}]}})");
     }
@@ -103,12 +105,12 @@ private slots:
         QVERIFY(ProjectFile::Load(strPath, nullptr));
         QVERIFY(CHostCallLog::Instance().IsEmpty());
         HostFixture::CurrentSender().SetFrameRate(50);
-        QCOMPARE(HostFixture::Calls(), QStringList{"CSender::SetFrameRate(50)"});
+        QCOMPARE(HostFixture::Calls(), QStringList {"CSender::SetFrameRate(50)"});
     }
 
     void senderLogicAnswersFromTheProject()
     {
-        GetDeviceAnswers()->listSenderAddresses = {"192.168.1.10", "bogus", "10.0.0.7"};
+        GetDeviceAnswers()->listSenderAddresses = QStringList {"192.168.1.10", "bogus", "10.0.0.7"};
         quint32 uAddresses[255] = {};
         QCOMPARE(GetHwSenderLogic()->GetAddressList(uAddresses), 2);
         // First octet in the lowest byte.
