@@ -1,0 +1,228 @@
+#include "CBackgroundImageDlg.h"
+
+#include "BackgroundRules.h"
+#include "ServiceRegistry.h"
+
+#include "CCustomComboBox.h"
+#include "CCustomLabel.h"
+#include "CCustomSwitchButton.h"
+#include "ILedTesselLabel.h"
+#include "KivoData.h"
+#include "OstraStyle.h"
+
+#include <QBoxLayout>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPushButton>
+#include <QSlider>
+
+namespace {
+// Label events: the picture or its on/off state changed, or only how it is shown.
+const int c_nPictureChangedEvent = 0x24000;
+const int c_nPictureShownEvent = 0x4000;
+
+const QString c_strSliderStyle = QStringLiteral(
+    "QSlider::groove:horizontal { height: 6px; border: 1px solid #202020; border-radius: 3px;"
+    " background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #000000, stop:1 #ffffff); }"
+    "QSlider::handle:horizontal { width: 12px; margin: -5px 0; border-radius: 6px;"
+    " background: #3c3f41; border: 1px solid #8a8a8a; }"
+    "QSlider::handle:horizontal:disabled { background: #2b2b2b; border-color: #555555; }");
+
+QString ChooseWithFileDialog(QWidget* pParent, const QString& strTitle, const QString& strFilter)
+{
+    return QFileDialog::getOpenFileName(pParent, strTitle, QString(), strFilter);
+}
+
+CCustomLabel* NewRowLabel(const QString& strText, QWidget* pParent)
+{
+    auto* pLabel = new CCustomLabel(strText, pParent);
+    pLabel->setFixedSize(80, 24);
+    pLabel->setStyleSheet(GetFontStyleSheet(g_labelNoFrameStyle, "QLabel", 12));
+    return pLabel;
+}
+
+// The first control takes the spare width when bFill, else the row ends in a stretch.
+QHBoxLayout* NewRow(QWidget* pLabel, std::initializer_list<QWidget*> listControls, bool bFill = false)
+{
+    auto* pRow = new QHBoxLayout;
+    pRow->setSpacing(15);
+    if (pLabel)
+        pRow->addWidget(pLabel);
+    else
+        pRow->addSpacing(80); // keeps the row's control under the others
+    for (QWidget* pControl : listControls)
+        pRow->addWidget(pControl);
+    if (bFill)
+        pRow->setStretchFactor(*listControls.begin(), 1);
+    else
+        pRow->addStretch(1);
+    return pRow;
+}
+} // namespace
+
+CBackgroundImageDlg::CBackgroundImageDlg(QWidget* pParent)
+    : CCustomDialog(pParent, false)
+    , m_fnChooseFile(ChooseWithFileDialog)
+{
+    setFixedSize(330, 135);
+    setWindowTitle(tr("背景图片设置"));
+
+    const SSenderBackground& background = g_pProjectData->GetCurrentSender()->GetBackground();
+    m_nOpacity = background.ucOpacity;
+    m_bEnabled = background.ucEnabled != 0;
+    m_nStretch = background.ucStretched;
+    m_strImagePath = g_pConstantData->GetSenderBKImgName(g_pProjectData->GetCurSenderIndex(), true);
+    if (!QFileInfo::exists(m_strImagePath))
+        m_strImagePath.clear();
+
+    InitControl();
+    RefreshWindow();
+}
+
+CBackgroundImageDlg::~CBackgroundImageDlg() = default;
+
+void CBackgroundImageDlg::SetFileChooser(FileChooser fnChooser)
+{
+    m_fnChooseFile = fnChooser ? std::move(fnChooser) : FileChooser(ChooseWithFileDialog);
+}
+
+void CBackgroundImageDlg::InitControl()
+{
+    m_pSwitch = new CCustomSwitchButton(this);
+    m_pSwitch->setFixedSize(m_pSwitch->sizeHint());
+
+    const QString strButtonStyle = GetFontStyleSheet(g_pushButtonStyle, "QPushButton", 12);
+    m_pChooseButton = new QPushButton(tr("选取图片..."), this);
+    m_pChooseButton->setFixedSize(100, 24);
+    m_pChooseButton->setStyleSheet(strButtonStyle);
+
+    auto* pFitMenu = new QMenu(this);
+    pFitMenu->setStyleSheet(GetFontStyleSheet(g_menuStyle, "QMenu", 12));
+    pFitMenu->addAction(tr("1:1"));
+    pFitMenu->addAction(tr("拉伸"));
+    m_pFitButton = new CCustomComboBox(this);
+    m_pFitButton->SetMenu(pFitMenu, true, true, true);
+    m_pFitButton->setFixedSize(100, 24);
+    m_pFitButton->setStyleSheet(strButtonStyle);
+
+    m_pSlider = new QSlider(Qt::Horizontal, this);
+    m_pSlider->setRange(0, 100);
+    m_pSlider->setFixedHeight(24);
+    m_pSlider->setStyleSheet(c_strSliderStyle);
+
+    m_pTransparencyBox = new QDoubleSpinBox(this);
+    m_pTransparencyBox->setRange(0, 100);
+    m_pTransparencyBox->setDecimals(0);
+    m_pTransparencyBox->setSuffix("%");
+    m_pTransparencyBox->setFixedSize(55, 22);
+    m_pTransparencyBox->setStyleSheet(GetFontStyleSheet(g_doubleSpinBoxStyle, "QDoubleSpinBox", 12));
+
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->setContentsMargins(15, 6, 15, 6);
+    pLayout->setSpacing(6);
+    pLayout->addLayout(NewRow(NewRowLabel(tr("启用"), this), {m_pSwitch}));
+    pLayout->addLayout(NewRow(nullptr, {m_pChooseButton}));
+    pLayout->addLayout(NewRow(NewRowLabel(tr("契合度"), this), {m_pFitButton}));
+    pLayout->addLayout(NewRow(NewRowLabel(tr("透明度"), this), {m_pSlider, m_pTransparencyBox}, true));
+
+    connect(m_pSwitch, &CCustomSwitchButton::checked, this, [this] { ActionSlots(ActionSwitch); });
+    connect(m_pChooseButton, &QPushButton::clicked, this, [this] { ActionSlots(ActionChoose); });
+    connect(pFitMenu, &QMenu::triggered, this, [this] { ActionSlots(ActionFit); });
+    connect(m_pSlider, &QSlider::valueChanged, this, [this] { ActionSlots(ActionSlider); });
+    connect(m_pTransparencyBox, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
+        [this] { ActionSlots(ActionTransparencyBox); });
+}
+
+void CBackgroundImageDlg::EnableEditors(bool bEnable)
+{
+    for (QWidget* pEditor : {static_cast<QWidget*>(m_pChooseButton), static_cast<QWidget*>(m_pFitButton),
+             static_cast<QWidget*>(m_pSlider), static_cast<QWidget*>(m_pTransparencyBox)})
+        pEditor->setEnabled(bEnable);
+}
+
+void CBackgroundImageDlg::RefreshWindow()
+{
+    m_bRefreshing = true;
+    m_pSwitch->setOpen(m_bEnabled && !m_strImagePath.isEmpty(), true);
+    m_pFitButton->SetItemChecked(m_nStretch == 0 ? 0 : 1);
+    const int nTransparency = BackgroundRules::TransparencyFromOpacity(m_nOpacity);
+    m_pSlider->setValue(nTransparency);
+    m_pTransparencyBox->setValue(nTransparency);
+    EnableEditors(m_pSwitch->isOpen());
+    m_bRefreshing = false;
+}
+
+void CBackgroundImageDlg::ChooseImage()
+{
+    const QString strFile
+        = m_fnChooseFile(this, tr("选取图片..."), QStringLiteral("Image File(*.PNG *.JPG *.JPEG *.JPE)"));
+    if (strFile.isEmpty())
+        return;
+    m_strImagePath = strFile;
+    RefreshView(true);
+}
+
+void CBackgroundImageDlg::ActionSlots(int nAction)
+{
+    switch (nAction) {
+    case ActionSwitch:
+        m_bEnabled = !m_bEnabled;
+        m_pSwitch->setOpen(m_bEnabled, true);
+        EnableEditors(m_bEnabled);
+        RefreshView(true);
+        break;
+    case ActionChoose:
+        ChooseImage();
+        break;
+    case ActionFit:
+        m_nStretch = m_pFitButton->text() == tr("1:1") ? 0 : 1;
+        RefreshView(false);
+        break;
+    case ActionSlider:
+        if (m_bRefreshing)
+            break;
+        // The box follows and applies the change.
+        m_nOpacity = BackgroundRules::OpacityFromTransparency(m_pSlider->value());
+        m_pTransparencyBox->setValue(m_pSlider->value());
+        break;
+    case ActionTransparencyBox: {
+        if (m_bRefreshing)
+            break;
+        const int nTransparency = static_cast<int>(m_pTransparencyBox->value());
+        m_pSlider->setValue(nTransparency);
+        m_nOpacity = BackgroundRules::OpacityFromTransparency(nTransparency);
+        RefreshView(false);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void CBackgroundImageDlg::RefreshView(bool bChanged)
+{
+    if (m_bRefreshing)
+        return;
+    QDir().mkpath(g_pConstantData->GetBKImagePath());
+    if (!m_strImagePath.isEmpty() && QFileInfo::exists(m_strImagePath)) {
+        const QString strTarget
+            = g_pConstantData->GetSenderBKImgName(g_pProjectData->GetCurSenderIndex(), true);
+        bool bInPlace = BackgroundRules::IsSameFile(m_strImagePath, strTarget);
+        if (!bInPlace && BackgroundRules::ReplaceFile(m_strImagePath, strTarget)) {
+            // From now on the sender's own copy is the picture in use.
+            m_strImagePath = strTarget;
+            bInPlace = true;
+        }
+        // Without its picture the sender shows no background.
+        CSender* pSender = g_pProjectData->GetCurrentSender();
+        if (bInPlace)
+            pSender->SetBackground(
+                static_cast<quint8>(m_nOpacity & 0xff), m_bEnabled ? 1 : 0, m_nStretch != 0 ? 1 : 0);
+        else
+            pSender->SetBackground(0, 0, 0);
+    }
+    g_pLedLabel->Notify(bChanged ? c_nPictureChangedEvent : c_nPictureShownEvent, 1, 0, 0);
+}

@@ -1,0 +1,85 @@
+#include "CResetCoefDlg.h"
+
+#include "CCustomLabel.h"
+#include "OstraStyle.h"
+
+#include <QBoxLayout>
+#include <QDoubleSpinBox>
+#include <QPushButton>
+
+CResetCoefDlg::CResetCoefDlg(bool bCalibration, QWidget* pParent)
+    : CCustomDialog(pParent, false)
+    , m_bCalibration(bCalibration)
+{
+    setFixedSize(270, 105);
+    InitControl();
+}
+
+CResetCoefDlg::~CResetCoefDlg() = default;
+
+void CResetCoefDlg::InitControl()
+{
+    setWindowTitle(m_bCalibration ? tr("重置校正系数") : tr("重置修缝系数"));
+
+    auto* pLabel = new CCustomLabel(m_bCalibration ? tr("校正系数") : tr("修缝系数"), this);
+    pLabel->setFixedSize(80, 24);
+    pLabel->setStyleSheet(GetFontStyleSheet(g_labelNoFrameStyle, "QLabel", 12));
+
+    m_pValueBox = new QDoubleSpinBox(this);
+    m_pValueBox->setFixedSize(70, 24);
+    m_pValueBox->setDecimals(3);
+    m_pValueBox->setRange(0.0, 1.0);
+    m_pValueBox->setSingleStep(0.001);
+    m_pValueBox->setStyleSheet(GetFontStyleSheet(g_doubleSpinBoxStyle, "QDoubleSpinBox", 12));
+
+    const QString strButtonStyle = GetFontStyleSheet(g_pushButtonStyle, "QPushButton", 12);
+    auto* pOkButton = new QPushButton(tr("确定"), this);
+    auto* pCancelButton = new QPushButton(tr("取消"), this);
+    for (QPushButton* pButton : {pOkButton, pCancelButton}) {
+        pButton->setFixedSize(80, 26);
+        pButton->setStyleSheet(strButtonStyle);
+    }
+    connect(pOkButton, &QPushButton::clicked, this, [this] { ActionSlots(ActionOk); });
+    connect(pCancelButton, &QPushButton::clicked, this, [this] { ActionSlots(ActionCancel); });
+
+    auto* pValueRow = new QHBoxLayout;
+    pValueRow->addStretch(1);
+    pValueRow->addWidget(pLabel);
+    pValueRow->addWidget(m_pValueBox);
+    pValueRow->addStretch(1);
+
+    auto* pButtonRow = new QHBoxLayout;
+    pButtonRow->addStretch(1);
+    pButtonRow->addWidget(pOkButton);
+    pButtonRow->addSpacing(20);
+    pButtonRow->addWidget(pCancelButton);
+    pButtonRow->addStretch(1);
+
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->setContentsMargins(10, 10, 10, 10);
+    pLayout->addLayout(pValueRow);
+    pLayout->addLayout(pButtonRow);
+}
+
+void CResetCoefDlg::SetValue(float fValue)
+{
+    m_fValue = fValue;
+    m_pValueBox->setValue(fValue);
+}
+
+void CResetCoefDlg::ActionSlots(int nAction)
+{
+    switch (nAction) {
+    case ActionOk:
+        // The box has already rounded to the three decimals it shows.
+        m_fValue = static_cast<float>(m_pValueBox->value());
+        QDialog::done(1);
+        close();
+        break;
+    case ActionCancel:
+        close();
+        break;
+    default:
+        break;
+    }
+}

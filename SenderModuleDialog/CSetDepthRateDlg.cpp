@@ -1,0 +1,225 @@
+#include "CSetDepthRateDlg.h"
+
+#include "DepthRateRules.h"
+#include "ServiceRegistry.h"
+
+#include "CCustomComboBox.h"
+#include "CCustomLabel.h"
+#include "CCustomMessageBox.h"
+#include "HwSenderLogic.h"
+#include "HwVideoSourceLogic.h"
+#include "ILedTesselLabel.h"
+#include "KivoData.h"
+#include "OstraStyle.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+const int c_nWindowWidth = 348;
+const int c_nMenuWidth = 152;
+// Label event telling the host that rate and depth changed.
+const int c_nRateDepthEvent = 3072;
+} // namespace
+
+CSetDepthRateDlg::CSetDepthRateDlg(QWidget* pParent)
+    : CCustomDialog(pParent, false)
+{
+    setFixedSize(c_nWindowWidth, 100);
+    setWindowTitle(tr("帧率和色深设置"));
+    InitControl();
+    InitStyle();
+    InitControlConnect();
+    SetControlRect();
+}
+
+CSetDepthRateDlg::~CSetDepthRateDlg() = default;
+
+void CSetDepthRateDlg::InitControl()
+{
+    m_pSettingsPanel = new QWidget(this);
+    m_pRateLabel = new CCustomLabel(tr("支持的最大帧率"), m_pSettingsPanel);
+    m_pRateCombo = new CCustomComboBox(m_pSettingsPanel);
+    m_pDepthLabel = new CCustomLabel(tr("输出色深"), m_pSettingsPanel);
+    m_pDepthCombo = new CCustomComboBox(m_pSettingsPanel);
+
+    m_pButtonPanel = new QWidget(this);
+    m_pOkButton = new QPushButton(tr("确定"), m_pButtonPanel);
+    m_pCancelButton = new QPushButton(tr("取消"), m_pButtonPanel);
+
+    m_pMessageLabel = new CCustomLabel(this);
+    m_pMessageLabel->hide();
+
+    auto* pGrid = new QGridLayout(m_pSettingsPanel);
+    pGrid->setContentsMargins(10, 10, 10, 10);
+    pGrid->setSpacing(10);
+    pGrid->addWidget(m_pRateLabel, 0, 0, Qt::AlignCenter);
+    pGrid->addWidget(m_pRateCombo, 0, 1);
+    pGrid->addWidget(m_pDepthLabel, 1, 0, Qt::AlignCenter);
+    pGrid->addWidget(m_pDepthCombo, 1, 1);
+    pGrid->setColumnStretch(0, 1);
+    pGrid->setColumnStretch(1, 1);
+
+    auto* pButtons = new QHBoxLayout(m_pButtonPanel);
+    pButtons->addStretch(1);
+    pButtons->addWidget(m_pOkButton, 2);
+    pButtons->addStretch(2);
+    pButtons->addWidget(m_pCancelButton, 2);
+    pButtons->addStretch(1);
+
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->setContentsMargins(5, 5, 5, 5);
+    pLayout->setSpacing(0);
+    pLayout->addWidget(m_pSettingsPanel, 75);
+    pLayout->addWidget(m_pButtonPanel, 40);
+}
+
+void CSetDepthRateDlg::InitStyle()
+{
+    const QString strLabelStyle = GetFontStyleSheet(g_labelNoFrameStyle, "QLabel", 12);
+    m_pRateLabel->setStyleSheet(strLabelStyle);
+    m_pDepthLabel->setStyleSheet(strLabelStyle);
+    m_pMessageLabel->setStyleSheet(GetFontStyleSheet(g_labelWarnStyle, "QLabel", 12));
+    const QString strButtonStyle = GetFontStyleSheet(g_pushButtonStyle, "QPushButton", 12);
+    for (QPushButton* pButton : {static_cast<QPushButton*>(m_pRateCombo),
+             static_cast<QPushButton*>(m_pDepthCombo), m_pOkButton, m_pCancelButton})
+        pButton->setStyleSheet(strButtonStyle);
+}
+
+QMenu* CSetDepthRateDlg::CreateMenu(const QStringList& listItems, CCustomComboBox* pCombo)
+{
+    auto* pMenu = new QMenu(this);
+    pMenu->setFixedWidth(c_nMenuWidth);
+    pMenu->setStyleSheet(GetFontStyleSheet(g_menuStyle, "QMenu", 12));
+    for (const QString& strItem : listItems)
+        pMenu->addAction(strItem);
+    pCombo->SetMenu(pMenu, false, true, true);
+    connect(pMenu, &QMenu::triggered, this, &CSetDepthRateDlg::ComboBoxSelect);
+    return pMenu;
+}
+
+void CSetDepthRateDlg::InitControlConnect()
+{
+    const int nIndex = g_pProjectData->GetCurSenderIndex();
+    CSender* pSender = g_pProjectData->GetCurrentSender();
+    const int nModel = g_pHwSenderLogic->GetModelCode(nIndex);
+    const bool bRestricted = g_pHwSenderLogic->IsRestricted(nIndex);
+    const bool b10Bit = g_pHwSenderLogic->Is10BitSupported(nIndex);
+    const bool b12Bit = g_pHwSenderLogic->Is12BitSupported(nIndex);
+
+    const QStringList listRates = DepthRateRules::RateMenu(bRestricted, nModel);
+    const QStringList listDepths = DepthRateRules::DepthMenu(bRestricted, b10Bit, b12Bit, nModel);
+    CreateMenu(listRates, m_pRateCombo);
+    CreateMenu(listDepths, m_pDepthCombo);
+    // A sender without deeper output is 8 bit, whatever the project says.
+    if (bRestricted && !b10Bit && !b12Bit)
+        pSender->SetColorDepth(8);
+
+    // The sender's values stand even when the menu lacks them, so OK without a
+    // choice writes back what was there.
+    m_nRate = pSender->GetFrameRate();
+    m_nDepth = pSender->GetColorDepth();
+    const QString strRate = DepthRateRules::RateText(m_nRate);
+    const QString strDepth = DepthRateRules::DepthText(m_nDepth);
+    m_pRateCombo->setText(strRate);
+    m_pDepthCombo->setText(strDepth);
+    m_pRateCombo->SetItemChecked(listRates.indexOf(strRate));
+    m_pDepthCombo->SetItemChecked(listDepths.indexOf(strDepth));
+
+    connect(m_pOkButton, &QPushButton::clicked, this, [this] { ButtonClicked(ActionOk); });
+    connect(m_pCancelButton, &QPushButton::clicked, this, [this] { ButtonClicked(ActionCancel); });
+}
+
+void CSetDepthRateDlg::SetControlRect()
+{
+    m_pRateCombo->setFixedHeight(24);
+    m_pDepthCombo->setFixedHeight(24);
+    m_pOkButton->setFixedHeight(26);
+    m_pCancelButton->setFixedHeight(26);
+    m_pMessageLabel->setFixedSize(c_nWindowWidth - 40, 20);
+    m_pButtonPanel->move(5, 80);
+    setFixedSize(c_nWindowWidth, 130);
+}
+
+void CSetDepthRateDlg::ComboBoxSelect(QAction* pAction)
+{
+    const QString strText = pAction->text();
+    if (DepthRateRules::IsRateText(strText))
+        m_pRateCombo->setText(strText);
+    else if (DepthRateRules::IsDepthText(strText))
+        m_pDepthCombo->setText(strText);
+
+    // 50 Hz is within every output limit.
+    if (DepthRateRules::RateFromText(m_pRateCombo->text(), 0) == 50)
+        return;
+    const int nIndex = g_pProjectData->GetCurSenderIndex();
+    quint32 uFlags = 0;
+    if (!g_pHwVideoSourceLogic->CheckOutputLimit(nIndex, uFlags))
+        return;
+    m_strMessage
+        = DepthRateRules::OutputLimitMessage(uFlags, g_pHwSenderLogic->GetModelCode(nIndex), m_strMessage);
+    ChangeWndSize(true);
+}
+
+void CSetDepthRateDlg::ChangeWndSize(bool bShow)
+{
+    if (bShow) {
+        SetControlRect();
+        m_pMessageLabel->setText(m_strMessage);
+        m_pButtonPanel->move(5, 100);
+        setFixedSize(c_nWindowWidth, 175);
+        m_pOkButton->setEnabled(false);
+        m_pMessageLabel->move(20, 108);
+        m_pMessageLabel->show();
+    } else {
+        m_pButtonPanel->move(5, 80);
+        setFixedSize(c_nWindowWidth, 155);
+        m_pOkButton->setEnabled(true);
+        m_pMessageLabel->hide();
+        SetControlRect();
+        m_strMessage.clear();
+    }
+}
+
+void CSetDepthRateDlg::ButtonClicked(int nAction)
+{
+    if (nAction == ActionCancel) {
+        done(2);
+        return;
+    }
+    if (nAction != ActionOk)
+        return;
+
+    m_nRate = DepthRateRules::RateFromText(m_pRateCombo->text(), m_nRate);
+    m_nDepth = DepthRateRules::DepthFromText(m_pDepthCombo->text(), m_nDepth);
+    const int nIndex = g_pProjectData->GetCurSenderIndex();
+    if (g_pHwSenderLogic->IsRestricted(nIndex)) {
+        const float fInputMaxRate = g_pHwVideoSourceLogic->GetInputMaxFrameRate(nIndex);
+        if (fInputMaxRate > 0 && fInputMaxRate > m_nRate) {
+            const int nAnswer = CCustomMessageBox::question(this,
+                DepthRateRules::RateQuestion(m_nRate, fInputMaxRate),
+                CCustomMessageBox::ButtonYes | CCustomMessageBox::ButtonNo, CCustomMessageBox::ButtonCancel);
+            if (nAnswer != CCustomMessageBox::AnswerYes)
+                return;
+        }
+        g_pHwSenderLogic->NotifyFrameRate(nIndex, m_nRate == 50, 0);
+    }
+    SaveData();
+    g_pLedLabel->Notify(c_nRateDepthEvent, 0, 1, 0);
+    done(1);
+}
+
+void CSetDepthRateDlg::SaveData()
+{
+    const int nIndex = g_pProjectData->GetCurSenderIndex();
+    if (g_pHwSenderLogic->IsRestricted(nIndex)) {
+        const int nCode = DepthRateRules::DepthCode(m_nDepth);
+        if (nCode >= 0 && nCode != g_pHwSenderLogic->ReadColorDepth(nIndex))
+            g_pHwSenderLogic->WriteColorDepth(nIndex, nCode, 1);
+    }
+    CSender* pSender = g_pProjectData->GetCurrentSender();
+    pSender->SetColorDepth(m_nDepth);
+    pSender->SetFrameRate(m_nRate);
+}

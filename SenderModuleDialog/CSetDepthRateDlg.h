@@ -1,0 +1,66 @@
+#pragma once
+
+#include "SenderModuleDialogExport.h"
+
+#include "CCustomDialog.h"
+
+#include <QString>
+
+class CCustomComboBox;
+class CCustomLabel;
+class QAction;
+class QMenu;
+class QPushButton;
+class QWidget;
+
+// Maximum output frame rate and output colour depth of the current sender,
+// offered as far as the sender supports them and checked against its output
+// limits. OK writes both into the sender, the depth also into the hardware.
+class SENDERMODULEDIALOG_EXPORT CSetDepthRateDlg : public CCustomDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CSetDepthRateDlg(QWidget* pParent = nullptr);
+    ~CSetDepthRateDlg() override;
+
+    void SaveData();
+    // Shows (true) or hides (false) the limit message row. The dialog only ever
+    // shows it; the host may restore the normal state.
+    void ChangeWndSize(bool bShow);
+    // Every field is chosen from a menu, so there is nothing to reject.
+    bool IsShowError() { return false; }
+    void SetControlValue() { }
+
+public slots:
+    void ComboBoxSelect(QAction* pAction);
+    void ButtonClicked(int nAction);
+
+protected:
+    void InitControl();
+    void InitStyle();
+    void InitControlConnect();
+    void SetControlRect();
+
+private:
+    enum enAction
+    {
+        ActionOk = 2,
+        ActionCancel = 3,
+    };
+
+    QMenu* CreateMenu(const QStringList& listItems, CCustomComboBox* pCombo);
+
+    int m_nRate = 60;
+    int m_nDepth = 8;
+    QString m_strMessage;
+    CCustomLabel* m_pRateLabel = nullptr;
+    CCustomComboBox* m_pRateCombo = nullptr;
+    CCustomLabel* m_pDepthLabel = nullptr;
+    CCustomComboBox* m_pDepthCombo = nullptr;
+    QPushButton* m_pOkButton = nullptr;
+    QPushButton* m_pCancelButton = nullptr;
+    CCustomLabel* m_pMessageLabel = nullptr;
+    QWidget* m_pSettingsPanel = nullptr;
+    QWidget* m_pButtonPanel = nullptr;
+};

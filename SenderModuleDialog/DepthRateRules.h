@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Menus, parsing and messages of the frame rate and colour depth dialog.
+namespace DepthRateRules {
+// Model whose restricted rate menu has no 50 Hz.
+constexpr int c_nModelWithout50Hz = 38;
+
+QStringList RateMenu(bool bRestricted, int nModelCode);
+QStringList DepthMenu(bool bRestricted, bool b10BitSupported, bool b12BitSupported, int nModelCode);
+
+QString RateText(int nRate); // "60Hz"
+QString DepthText(int nDepth); // "8bit"
+// The value a menu text names; nCurrent for any other text.
+int RateFromText(const QString& strText, int nCurrent);
+int DepthFromText(const QString& strText, int nCurrent);
+bool IsRateText(const QString& strText);
+bool IsDepthText(const QString& strText);
+// Hardware depth code: 0, 1, 2 for 8, 10, 12 bit; -1 for any other depth.
+int DepthCode(int nDepth);
+
+// Message for the first limit flag set in uFlags; strPrevious when none of
+// the known flags is set.
+QString OutputLimitMessage(quint32 uFlags, int nModelCode, const QString& strPrevious);
+// Asked when the input runs faster than the chosen output rate.
+QString RateQuestion(int nRate, float fInputMaxRate);
+} // namespace DepthRateRules
