@@ -1,0 +1,160 @@
+#include "CDemoProjectConfigDlg.h"
+
+#include "CCustomComboBox.h"
+#include "CCustomLabel.h"
+#include "HwSenderLogic.h"
+#include "KivoData.h"
+#include "OstraStyle.h"
+#include "ServiceRegistry.h"
+
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+enum enControl
+{
+    ControlMenuEntry = 0,
+    ControlConfirm = 1,
+    ControlCancel = 2,
+};
+
+struct SDemoModel
+{
+    const char* pszName;
+    int nSenderType;
+};
+const SDemoModel g_arrModels[] = {
+    {QT_TRANSLATE_NOOP("CDemoProjectConfigDlg", "Orvik"), 21},
+    {QT_TRANSLATE_NOOP("CDemoProjectConfigDlg", "Halbran"), 46},
+    {QT_TRANSLATE_NOOP("CDemoProjectConfigDlg", "Mirelt"), 16},
+    {QT_TRANSLATE_NOOP("CDemoProjectConfigDlg", "Tovane"), 17},
+    {QT_TRANSLATE_NOOP("CDemoProjectConfigDlg", "Quindel"), 35},
+    {QT_TRANSLATE_NOOP("CDemoProjectConfigDlg", "Larnet"), 0x20002},
+};
+const int c_nModelCount = static_cast<int>(std::size(g_arrModels));
+
+// What the host's node tree reads as "nothing selected".
+SNodeSelect ClearedSelection()
+{
+    SNodeSelect sSelect;
+    sSelect.nValues[0] = 0;
+    std::fill(std::begin(sSelect.nValues) + 1, std::end(sSelect.nValues), -1);
+    return sSelect;
+}
+} // namespace
+
+CDemoProjectConfigDlg::CDemoProjectConfigDlg(QWidget* pParent)
+    : CCustomDialog(pParent, false)
+{
+    setWindowTitle(tr("演示工程配置"));
+    setFixedSize(285, 120);
+    InitControl();
+    InitStyle();
+    SetControlRect();
+}
+
+CDemoProjectConfigDlg::~CDemoProjectConfigDlg() = default;
+
+int CDemoProjectConfigDlg::ModelCount()
+{
+    return c_nModelCount;
+}
+
+int CDemoProjectConfigDlg::SenderTypeAt(int nPosition)
+{
+    const bool bKnown = nPosition >= 0 && nPosition < c_nModelCount;
+    return g_arrModels[bKnown ? nPosition : 0].nSenderType;
+}
+
+QString CDemoProjectConfigDlg::ModelNameAt(int nPosition)
+{
+    return nPosition >= 0 && nPosition < c_nModelCount ? tr(g_arrModels[nPosition].pszName) : QString();
+}
+
+void CDemoProjectConfigDlg::InitControl()
+{
+    m_pLabel = new CCustomLabel(tr("主控类型"), this);
+    m_pTypeBox = new CCustomComboBox(this);
+    auto* pMenu = new QMenu(this);
+    for (int i = 0; i < c_nModelCount; ++i) {
+        QAction* pAction = pMenu->addAction(ModelNameAt(i));
+        connect(pAction, &QAction::triggered, this, [this, i] { ControlClicked(ControlMenuEntry, i); });
+    }
+    m_pTypeBox->SetMenu(pMenu, true, true, true);
+    m_pTypeBox->SetItemChecked(0);
+    m_pTypeBox->setText(ModelNameAt(0));
+
+    m_pConfirmButton = new QPushButton(tr("确认"), this);
+    m_pCancelButton = new QPushButton(tr("取消"), this);
+    connect(m_pConfirmButton, &QPushButton::clicked, this, [this] { ControlClicked(ControlConfirm, 0); });
+    connect(m_pCancelButton, &QPushButton::clicked, this, [this] { ControlClicked(ControlCancel, 0); });
+}
+
+void CDemoProjectConfigDlg::InitStyle()
+{
+    m_pLabel->setStyleSheet(GetFontStyleSheet(g_labelNoFrameStyle, QStringLiteral("QLabel"), 12));
+    m_pTypeBox->Menu()->setStyleSheet(GetFontStyleSheet(g_menuStyle, QStringLiteral("QMenu"), 12));
+    const QString strButtonStyle = GetFontStyleSheet(g_pushButtonStyle, QStringLiteral("QPushButton"), 12);
+    m_pTypeBox->setStyleSheet(strButtonStyle);
+    m_pConfirmButton->setStyleSheet(strButtonStyle);
+    m_pCancelButton->setStyleSheet(strButtonStyle);
+}
+
+void CDemoProjectConfigDlg::SetControlRect()
+{
+    m_pLabel->setFixedSize(90, 24);
+    m_pTypeBox->setFixedSize(160, 28);
+    m_pConfirmButton->setFixedSize(80, 26);
+    m_pCancelButton->setFixedSize(80, 26);
+
+    auto* pTypeRow = new QHBoxLayout;
+    pTypeRow->setSpacing(0);
+    pTypeRow->setContentsMargins(0, 0, 0, 0);
+    pTypeRow->addStretch();
+    pTypeRow->addWidget(m_pLabel);
+    pTypeRow->addWidget(m_pTypeBox);
+    pTypeRow->addStretch();
+
+    auto* pButtonRow = new QHBoxLayout;
+    pButtonRow->addStretch();
+    pButtonRow->addWidget(m_pConfirmButton);
+    pButtonRow->addWidget(m_pCancelButton);
+    pButtonRow->addStretch();
+
+    auto* pMainLayout = new QVBoxLayout(this);
+    pMainLayout->addLayout(pTypeRow);
+    pMainLayout->addLayout(pButtonRow);
+}
+
+void CDemoProjectConfigDlg::ControlClicked(int nControl, int nPosition)
+{
+    switch (nControl) {
+    case ControlMenuEntry:
+        m_nSelectedPos = nPosition;
+        m_pTypeBox->setText(ModelNameAt(nPosition));
+        break;
+    case ControlConfirm: {
+        g_pProjectData->SetDemoModeEnable(true);
+        const int nType = SenderTypeAt(m_nSelectedPos);
+        if (nType != g_pProjectData->GetDemoSenderType()) {
+            g_pRuntimeData->SetCurSelectNode(ClearedSelection());
+            g_pProjectData->SetDemoSenderType(nType);
+        }
+        g_pHwSenderLogic->NotifyDemoChanged();
+        done(1);
+        close();
+        break;
+    }
+    case ControlCancel:
+        done(0);
+        close();
+        break;
+    default:
+        break;
+    }
+}

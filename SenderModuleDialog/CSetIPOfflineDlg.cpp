@@ -1,0 +1,304 @@
+#include "CSetIPOfflineDlg.h"
+
+#include "CCustomIPEdit.h"
+#include "CCustomLabel.h"
+#include "CCustomSpinBox.h"
+#include "ConfigData.h"
+#include "OstraStyle.h"
+#include "ServiceRegistry.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+const int c_nWidth = 330;
+const int c_nHeight = 125;
+// Rows beyond this scroll, so the window keeps its fixed size however many
+// processors the host asks for.
+const int c_nRowsWithoutScrolling = 2;
+const int c_nNameMaxLength = 64;
+
+const char* const c_pszNameEditStyle
+    = "QLineEdit{background:rgb(31,31,31); color:white; border:1px solid rgb(7,7,7); "
+      "border-radius: 4px;}QLineEdit:disabled{color:rgb(120,120,120); }";
+
+// Count box start value by how many addresses are stored: fill up to 16,
+// then to 36, then offer 10 at a time.
+int InitialCount(int nStored)
+{
+    if (nStored <= 15)
+        return 16 - nStored;
+    if (nStored <= 35)
+        return 36 - nStored;
+    return 10;
+}
+} // namespace
+
+CSetIPOfflineDlg::CSetIPOfflineDlg(int nIndex, int nCount, bool bSet, bool bSpecified, QWidget* pParent)
+    : CCustomDialog(pParent, false)
+    , m_bSet(bSet)
+    , m_bSpecified(bSpecified)
+    , m_nIndex(nIndex)
+    , m_nCount(nCount)
+    , m_bBatch(nCount == -1)
+    , m_messages(this)
+    , m_rules(&m_messages)
+{
+    if (m_bBatch)
+        setWindowTitle(tr("批量添加IP"));
+    else if (m_bSet)
+        setWindowTitle(tr("设置IP地址"));
+    else
+        setWindowTitle(tr("修改IP地址"));
+    setFixedSize(c_nWidth, c_nHeight);
+
+    InitControl();
+    InitStyle();
+    SetControlRect();
+    InitControlConnect();
+    SetInitialIP();
+}
+
+CSetIPOfflineDlg::~CSetIPOfflineDlg() = default;
+
+void CSetIPOfflineDlg::InitControl()
+{
+    auto* pMainLayout = new QVBoxLayout(this);
+    pMainLayout->setContentsMargins(10, 20, 10, 20);
+    m_pGrid = new QGridLayout;
+    m_pGrid->setSpacing(15);
+
+    const bool bScroll = !m_bBatch && m_bSet && m_nCount > c_nRowsWithoutScrolling;
+    if (bScroll) {
+        auto* pRows = new QWidget;
+        pRows->setLayout(m_pGrid);
+        m_pGrid->setContentsMargins(0, 0, 0, 0);
+        auto* pScroll = new QScrollArea(this);
+        pScroll->setFrameShape(QFrame::NoFrame);
+        pScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        pScroll->setWidgetResizable(true);
+        pScroll->setStyleSheet(
+            QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget {background: transparent;}"));
+        pScroll->setWidget(pRows);
+        pMainLayout->addWidget(pScroll);
+    } else {
+        pMainLayout->addLayout(m_pGrid);
+    }
+
+    if (m_bBatch) {
+        m_pCountBox = new CCustomSpinBox(0, this);
+        AddRow(tr("添加数量"), m_pCountBox);
+        m_pAddressEdit = new CCustomIPEdit(this);
+        AddRow(tr("起始IP地址"), m_pAddressEdit);
+        InitCountBox();
+    } else if (m_bSet && m_nCount == 1) {
+        m_listRowEdits << new CCustomIPEdit(this);
+        AddRow(tr("IP地址"), m_listRowEdits.first());
+        m_pNameEdit = new QLineEdit(this);
+        AddRow(tr("IP名称"), m_pNameEdit);
+    } else if (m_bSet) {
+        for (int i = 0; i < m_nCount; ++i) {
+            m_listRowEdits << new CCustomIPEdit(this);
+            AddRow(tr("主控 %1").arg(m_nIndex + i), m_listRowEdits.last());
+        }
+    } else {
+        m_pAddressEdit = new CCustomIPEdit(this);
+        AddRow(tr("IP地址"), m_pAddressEdit);
+        m_pNameEdit = new QLineEdit(this);
+        m_pNameEdit->setText(CAddressRules::EntryName(ReadEntry()));
+        AddRow(tr("IP名称"), m_pNameEdit);
+    }
+    if (m_pNameEdit)
+        m_pNameEdit->setMaxLength(c_nNameMaxLength);
+
+    pMainLayout->addSpacing(10);
+    auto* pButtons = new QHBoxLayout;
+    m_pOkButton = new QPushButton(tr("确定"), this);
+    m_pCancelButton = new QPushButton(tr("取消"), this);
+    pButtons->addStretch();
+    pButtons->addWidget(m_pOkButton);
+    pButtons->addWidget(m_pCancelButton);
+    pButtons->addStretch();
+    pMainLayout->addLayout(pButtons);
+}
+
+void CSetIPOfflineDlg::AddRow(const QString& strLabel, QWidget* pControl)
+{
+    auto* pLabel = new CCustomLabel(strLabel, this);
+    pLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const int nRow = m_listLabels.size();
+    m_listLabels << pLabel;
+    m_pGrid->addWidget(pLabel, nRow, 0);
+    m_pGrid->addWidget(pControl, nRow, 1);
+}
+
+void CSetIPOfflineDlg::InitCountBox()
+{
+    QStringList listStored;
+    g_pConfigData->GetSpecifiedIPs(listStored);
+    const int nRoom = CAddressRules::c_nCapacity - listStored.size();
+    if (nRoom < 1) {
+        // A full list leaves nothing to add; the box says so rather than offering 1.
+        m_pCountBox->SetMinMax(0, 0);
+        m_pCountBox->setValue(0);
+        m_pCountBox->setEnabled(false);
+        return;
+    }
+    m_pCountBox->SetMinMax(1, nRoom);
+    m_pCountBox->setValue(InitialCount(listStored.size()));
+}
+
+void CSetIPOfflineDlg::InitStyle()
+{
+    const QString strLabelStyle = GetFontStyleSheet(g_labelNoFrameStyle, QStringLiteral("QLabel"), 12);
+    for (CCustomLabel* pLabel : m_listLabels)
+        pLabel->setStyleSheet(strLabelStyle);
+    if (m_pNameEdit)
+        m_pNameEdit->setStyleSheet(
+            GetFontStyleSheet(QString::fromLatin1(c_pszNameEditStyle), QStringLiteral("QLineEdit"), 12));
+    if (m_pCountBox)
+        m_pCountBox->setStyleSheet(
+            GetFontStyleSheet(g_doubleSpinBoxStyle, QStringLiteral("QDoubleSpinBox"), 12));
+    const QString strButtonStyle = GetFontStyleSheet(g_pushButtonStyle, QStringLiteral("QPushButton"), 12);
+    m_pOkButton->setStyleSheet(strButtonStyle);
+    m_pCancelButton->setStyleSheet(strButtonStyle);
+}
+
+void CSetIPOfflineDlg::SetControlRect()
+{
+    for (CCustomLabel* pLabel : m_listLabels)
+        pLabel->setFixedSize(80, 24);
+    for (CCustomIPEdit* pEdit : m_listRowEdits)
+        pEdit->setFixedSize(180, 25);
+    if (m_pAddressEdit)
+        m_pAddressEdit->setFixedSize(180, 25);
+    if (m_pNameEdit)
+        m_pNameEdit->setFixedSize(180, 25);
+    if (m_pCountBox)
+        m_pCountBox->setFixedSize(60, 24);
+    m_pOkButton->setFixedSize(80, 24);
+    m_pCancelButton->setFixedSize(80, 24);
+}
+
+void CSetIPOfflineDlg::InitControlConnect()
+{
+    connect(m_pOkButton, &QPushButton::clicked, this, [this] { ActionSlots(0); });
+    connect(m_pCancelButton, &QPushButton::clicked, this, [this] { ActionSlots(1); });
+}
+
+QString CSetIPOfflineDlg::ReadEntry() const
+{
+    return m_bSpecified ? g_pConfigData->GetSpecifiedIPOriginal(m_nIndex)
+                        : g_pConfigData->GetCurSetSpecifiedIPWithIndex(m_nIndex);
+}
+
+void CSetIPOfflineDlg::SetInitialIP()
+{
+    g_pConfigData->UpdateErrorIPList();
+    if (!m_bSet) {
+        m_strLoadedAddress = CAddressRules::EntryAddress(ReadEntry());
+        if (m_pAddressEdit)
+            m_pAddressEdit->setText(m_strLoadedAddress);
+        return;
+    }
+    const quint32 uBase = m_rules.PickLocalAddress(LocalPickSenderSubnet);
+    if (m_bBatch) {
+        if (m_pAddressEdit)
+            m_pAddressEdit->setText(m_rules.SuggestAddresses(uBase, 1).value(0));
+        return;
+    }
+    const QStringList listSuggested = m_rules.SuggestAddresses(uBase, m_listRowEdits.size());
+    for (int i = 0; i < m_listRowEdits.size(); ++i)
+        m_listRowEdits[i]->setText(listSuggested.value(i));
+}
+
+void CSetIPOfflineDlg::ActionSlots(int nAction)
+{
+    switch (nAction) {
+    case 0: {
+        bool bDone = false;
+        if (m_bBatch)
+            bDone = DoCustomAdd();
+        else if (m_bSet)
+            bDone = DoNumAdd();
+        else
+            bDone = DoModify();
+        if (bDone) {
+            done(1);
+            close();
+        }
+        break;
+    }
+    case 1:
+        done(0);
+        close();
+        break;
+    default:
+        break;
+    }
+}
+
+bool CSetIPOfflineDlg::DoCustomAdd()
+{
+    if (!m_pCountBox || !m_pAddressEdit)
+        return false;
+    const QString strStart = m_pAddressEdit->text();
+    if (!m_rules.ScreenAddress(strStart, m_strLoadedAddress))
+        return false;
+    m_rules.AddAddressRun(CAddressRules::TextToValue(strStart), static_cast<int>(m_pCountBox->value()));
+    return true;
+}
+
+bool CSetIPOfflineDlg::DoNumAdd()
+{
+    if (m_listRowEdits.size() != m_nCount)
+        return false;
+    QStringList listTexts;
+    for (const CCustomIPEdit* pEdit : m_listRowEdits)
+        listTexts << pEdit->text();
+    if (!m_rules.ScreenRows(listTexts))
+        return false;
+
+    const QString strName = m_pNameEdit ? m_pNameEdit->text() : QString();
+    const int nStored = g_pConfigData->GetSpecifiedIPDWORD(nullptr);
+    if (m_nCount >= 1 && nStored <= CAddressRules::c_nCapacity - 1) {
+        const int nAdd = std::min<int>(listTexts.size(), CAddressRules::c_nCapacity - nStored);
+        for (int i = 0; i < nAdd; ++i) {
+            g_pConfigData->AddSpecifiedIP(
+                CAddressRules::ValueToText(CAddressRules::TextToValue(listTexts[i])), strName);
+        }
+    }
+    g_pConfigData->SpecifiedIPsSave();
+    return true;
+}
+
+bool CSetIPOfflineDlg::DoModify()
+{
+    if (!m_pAddressEdit)
+        return false;
+    const QString strAddress = m_pAddressEdit->text();
+    if (!m_rules.ScreenAddress(strAddress, m_strLoadedAddress))
+        return false;
+    const QString strName = m_pNameEdit ? m_pNameEdit->text() : QString();
+    // The typed text goes to the host as typed.
+    if (m_bSpecified)
+        g_pConfigData->SetSpecifiedIPWithIndex(m_nIndex, strAddress, strName);
+    else
+        g_pConfigData->SetCurSetSpecifiedIPWithIndex(m_nIndex, strAddress, strName);
+    return true;
+}
+
+QString CSetIPOfflineDlg::GetResetStr() const
+{
+    if (m_bSet)
+        return QString();
+    if (m_bSpecified)
+        return g_pConfigData->GetSpecifiedIPWithName(m_nIndex);
+    return CAddressRules::WithDefaultName(g_pConfigData->GetCurSetSpecifiedIPWithIndex(m_nIndex));
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "AddressRules.h"
+#include "CCustomDialog.h"
+#include "SenderModuleDialogExport.h"
+
+#include <QList>
+#include <QString>
+
+class CCustomIPEdit;
+class CCustomLabel;
+class CCustomSpinBox;
+class QGridLayout;
+class QLineEdit;
+class QPushButton;
+
+// Addresses of processors in an offline project, in one of three modes:
+// batch add (count -1: a count and a start address), set (one editor per
+// processor) and modify (one stored entry, address and name).
+class SENDERMODULEDIALOG_EXPORT CSetIPOfflineDlg : public CCustomDialog
+{
+    Q_OBJECT
+
+public:
+    CSetIPOfflineDlg(int nIndex, int nCount, bool bSet, bool bSpecified, QWidget* pParent = nullptr);
+    ~CSetIPOfflineDlg() override;
+
+    // Display text of the modified entry, for the host's list.
+    QString GetResetStr() const;
+
+public slots:
+    void ActionSlots(int nAction);
+
+protected:
+    bool DoCustomAdd();
+    bool DoNumAdd();
+    bool DoModify();
+
+private:
+    void InitControl();
+    void InitStyle();
+    void SetControlRect();
+    void InitControlConnect();
+    void SetInitialIP();
+
+    void AddRow(const QString& strLabel, QWidget* pControl);
+    void InitCountBox();
+    QString ReadEntry() const;
+
+    bool m_bSet;
+    bool m_bSpecified;
+    QString m_strLoadedAddress;
+    int m_nIndex;
+    int m_nCount;
+    bool m_bBatch;
+    CCustomIPEdit* m_pAddressEdit = nullptr;
+    CCustomSpinBox* m_pCountBox = nullptr;
+    QLineEdit* m_pNameEdit = nullptr;
+    QList<CCustomIPEdit*> m_listRowEdits;
+
+    QGridLayout* m_pGrid = nullptr;
+    QList<CCustomLabel*> m_listLabels;
+    QPushButton* m_pOkButton = nullptr;
+    QPushButton* m_pCancelButton = nullptr;
+    CMessageBoxMessages m_messages;
+    CAddressRules m_rules;
+};
