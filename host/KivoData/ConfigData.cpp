@@ -31,6 +31,7 @@ CConfigData::CConfigData()
 
 bool CConfigData::IsIPHasError(unsigned long ulAddress, unsigned long* pCode, bool) const
 {
+    ++m_nCheckCount;
     const quint32 uAddress = static_cast<quint32>(ulAddress);
     unsigned long ulCode = 0;
     if (uAddress != 0 && (uAddress >> 24) == 0)

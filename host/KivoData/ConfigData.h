@@ -45,6 +45,8 @@ public:
     // True when the address (first octet most significant) is rejected; the
     // reason goes to *pCode when given.
     bool IsIPHasError(unsigned long ulAddress, unsigned long* pCode, bool bReserved) const;
+    // How often IsIPHasError was asked since the object was made (queries are not logged).
+    int GetCheckCount() const { return m_nCheckCount; }
     // Rebuilds the in-use set from the specified list and the detected devices.
     void UpdateErrorIPList();
 
@@ -97,4 +99,5 @@ private:
     LocalAddressSource m_localAddressSource;
     bool m_bFixedLocal = false;
     QStringList m_listFixedLocal;
+    mutable int m_nCheckCount = 0;
 };
