@@ -1,0 +1,135 @@
+#include "CChromaticityDlgWnd.h"
+#include "Command.h"
+#include "GamutArgs.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace {
+
+constexpr int MIN_SIZE = 101; // the diagram's mapping needs more than 100 pixels
+constexpr int MAX_SIZE = 8192;
+
+struct SRenderArgs
+{
+    int nWidth = 0;
+    int nHeight = 0;
+    QString strOutput;
+    QVector<SGamutArg> vecGroup;
+    int nWndType = -1;
+};
+
+bool ParseRenderSize(const QString& strText, SRenderArgs& sArgs, QString& strError)
+{
+    const QStringList listParts = strText.split('x');
+    if (listParts.size() != 2 || !ParseInt(listParts[0], sArgs.nWidth)
+        || !ParseInt(listParts[1], sArgs.nHeight)) {
+        strError = QString("size '%1' is not WIDTHxHEIGHT").arg(strText);
+        return false;
+    }
+    if (std::min(sArgs.nWidth, sArgs.nHeight) < MIN_SIZE
+        || std::max(sArgs.nWidth, sArgs.nHeight) > MAX_SIZE) {
+        strError
+            = QString("size %1 is outside %2 to %3 pixels per side").arg(strText).arg(MIN_SIZE).arg(MAX_SIZE);
+        return false;
+    }
+    return true;
+}
+
+bool ParseRenderArgs(const QStringList& listArgs, SRenderArgs& sArgs, QString& strError)
+{
+    bool bSize = false;
+    for (int i = 0; i < listArgs.size(); ++i) {
+        const QString& strOption = listArgs[i];
+        if (strOption != "--size" && strOption != "-o" && strOption != "--group"
+            && strOption != "--wnd-type") {
+            strError = QString("unexpected argument '%1'").arg(strOption);
+            return false;
+        }
+        if (i + 1 >= listArgs.size()) {
+            strError = QString("option %1 needs a value").arg(strOption);
+            return false;
+        }
+        const QString& strValue = listArgs[++i];
+        if (strOption == "--size") {
+            if (!ParseRenderSize(strValue, sArgs, strError))
+                return false;
+            bSize = true;
+        } else if (strOption == "-o") {
+            sArgs.strOutput = strValue;
+        } else if (strOption == "--group") {
+            SGamutArg sGroup;
+            if (!ParseGamutArg(strValue, true, sGroup, strError))
+                return false;
+            sArgs.vecGroup.append(sGroup);
+        } else if (!ParseInt(strValue, sArgs.nWndType) || sArgs.nWndType < -1
+            || sArgs.nWndType >= CChromaticityDlgWnd::WND_BITMAP_NUM) {
+            strError = QString("window type '%1' is not a whole number from -1 to 4").arg(strValue);
+            return false;
+        }
+    }
+    if (!bSize || sArgs.strOutput.isEmpty()) {
+        strError = "missing --size WIDTHxHEIGHT or -o FILE.png";
+        return false;
+    }
+    return true;
+}
+
+// Groups without a key take the lowest free keys from 0 up.
+bool AddGroups(CChromaticityDlgWnd& wnd, const QVector<SGamutArg>& vecGroup, QString& strError)
+{
+    for (const SGamutArg& sArg : vecGroup) {
+        if (sArg.nKey >= 0 && !wnd.AddChromaGroupByIndex(sArg.nKey, sArg.sGroup)) {
+            strError = QString("group key %1 is given twice").arg(sArg.nKey);
+            return false;
+        }
+    }
+    int nNextKey = 0;
+    for (const SGamutArg& sArg : vecGroup) {
+        if (sArg.nKey >= 0)
+            continue;
+        while (wnd.GetChromaGroupByIndex(nNextKey))
+            ++nNextKey;
+        wnd.AddChromaGroupByIndex(nNextKey, sArg.sGroup);
+    }
+    return true;
+}
+
+int RunRender(const QStringList& listArgs)
+{
+    SRenderArgs sArgs;
+    QString strError;
+    if (!ParseRenderArgs(listArgs, sArgs, strError))
+        return UsageError(strError);
+
+    CChromaticityDlgWnd wnd;
+    wnd.resize(sArgs.nWidth, sArgs.nHeight);
+    wnd.SetSize(sArgs.nWidth, sArgs.nHeight);
+    if (!AddGroups(wnd, sArgs.vecGroup, strError))
+        return UsageError(strError);
+    if (sArgs.nWndType >= 0)
+        wnd.SetWndData(sArgs.nWndType, sArgs.nWidth, sArgs.nHeight);
+    wnd.SetWndType(sArgs.nWndType);
+
+    QImage image(sArgs.nWidth, sArgs.nHeight, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    wnd.Draw(painter);
+    painter.end();
+    if (!image.save(sArgs.strOutput, "PNG")) {
+        std::fprintf(stderr, "sendertool: cannot write '%s'\n", qUtf8Printable(sArgs.strOutput));
+        return EXIT_FAILURE_RESULT;
+    }
+    return EXIT_OK;
+}
+
+} // namespace
+
+SENDERTOOL_COMMAND(render, "render",
+    "render --size WIDTHxHEIGHT -o FILE.png [--group SPEC]... [--wnd-type N]\n"
+    "    Draws the chromaticity diagram (101 to 8192 pixels per side) into a PNG.\n"
+    "    SPEC is a standard (sRGB, AdobeRGB, PAL, NTSC, Rec601, Rec709, Rec2020,\n"
+    "    DCIP3) or rx,ry,gx,gy,bx,by,wx,wy, optionally followed by @KEY (512: output\n"
+    "    colour space, 768: screen colour space; otherwise the lowest free key).\n"
+    "    N (-1 to 4) picks the window type whose gamut image is drawn.",
+    RunRender);
