@@ -1,6 +1,6 @@
-// The timing half of CEdidBuilder. The arithmetic is single precision on
-// purpose: results must match the device-side calculation bit for bit,
-// rounding slips included.
+// The timing half of CEdidBuilder. Every step keeps single precision and its
+// own floor or truncation on purpose: the values must be reproducible to the
+// last bit, rounding slips included.
 #include "EdidBuilder.h"
 #include "StdTimingTable.h"
 

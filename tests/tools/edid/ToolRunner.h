@@ -5,6 +5,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+#include <vector>
+
 // Result of one run of an external program.
 struct SToolRun
 {
@@ -13,24 +16,41 @@ struct SToolRun
     QByteArray baErr;
 };
 
-// Runs a program to completion with a private runtime directory, so the only
-// text on standard error is the program's own.
-inline SToolRun RunTool(const QString& strProgram, const QStringList& listArgs)
+struct SToolCall
+{
+    QString strProgram;
+    QStringList listArgs;
+};
+
+// Runs programs side by side to completion, each with a private runtime
+// directory so the only text on standard error is the program's own.
+inline QVector<SToolRun> RunToolsTogether(const QVector<SToolCall>& vecCalls)
 {
     static QTemporaryDir s_runtimeDir;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_RUNTIME_DIR", s_runtimeDir.path());
     env.insert("QT_QPA_PLATFORM", "offscreen");
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(strProgram, listArgs);
-    SToolRun sRun;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return sRun;
-    sRun.nExitCode = process.exitCode();
-    sRun.baOut = process.readAllStandardOutput();
-    sRun.baErr = process.readAllStandardError();
-    return sRun;
+    std::vector<std::unique_ptr<QProcess>> vecProcesses;
+    for (const SToolCall& sCall : vecCalls) {
+        vecProcesses.push_back(std::make_unique<QProcess>());
+        vecProcesses.back()->setProcessEnvironment(env);
+        vecProcesses.back()->start(sCall.strProgram, sCall.listArgs);
+    }
+    QVector<SToolRun> vecRuns(vecCalls.size());
+    for (int i = 0; i < vecCalls.size(); ++i) {
+        QProcess& process = *vecProcesses[i];
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+            continue; // exit code stays -1
+        vecRuns[i].nExitCode = process.exitCode();
+        vecRuns[i].baOut = process.readAllStandardOutput();
+        vecRuns[i].baErr = process.readAllStandardError();
+    }
+    return vecRuns;
+}
+
+inline SToolRun RunTool(const QString& strProgram, const QStringList& listArgs)
+{
+    return RunToolsTogether({SToolCall {strProgram, listArgs}}).first();
 }
 
 inline QString SenderTool()

@@ -81,6 +81,9 @@ void CTestCvtCrossCheck::RandomModesAgreeWithCvt()
     QMap<QString, int> mapKinds; // disagreement pattern -> count
     QStringList listExamples;
 
+    // Draw every mode first, then run the tools in batches side by side.
+    QStringList listModes;
+    QVector<SToolCall> vecCalls; // ours, then cvt, for each mode
     for (int i = 0; i < MODE_COUNT; ++i) {
         const QString strWidth = QString::number(random.bounded(320, 4096));
         const QString strHeight = QString::number(random.bounded(200, 2401));
@@ -94,13 +97,21 @@ void CTestCvtCrossCheck::RandomModesAgreeWithCvt()
             listOurs << "--reduced-blanking";
             listCvt.prepend("-r");
         }
-        const QString strMode
-            = QString("%1x%2@%3%4").arg(strWidth, strHeight, strRate, bReduced ? " RB" : "");
+        listModes << QString("%1x%2@%3%4").arg(strWidth, strHeight, strRate, bReduced ? " RB" : "");
+        vecCalls << SToolCall {SenderTool(), listOurs} << SToolCall {m_strCvt, listCvt};
+    }
+    constexpr int BATCH = 8;
+    QVector<SToolRun> vecRuns;
+    for (int i = 0; i < vecCalls.size(); i += BATCH)
+        vecRuns += RunToolsTogether(vecCalls.mid(i, BATCH));
 
+    for (int i = 0; i < MODE_COUNT; ++i) {
+        const QString& strMode = listModes[i];
+        const bool bReduced = strMode.endsWith(" RB");
         SBlanking sOurs;
         SBlanking sCvt;
-        const SToolRun sOurRun = RunTool(SenderTool(), listOurs);
-        const SToolRun sCvtRun = RunTool(m_strCvt, listCvt);
+        const SToolRun& sOurRun = vecRuns[2 * i];
+        const SToolRun& sCvtRun = vecRuns[2 * i + 1];
         QVERIFY2(sOurRun.nExitCode == 0 && ParseModeline(sOurRun.baOut, sOurs), qPrintable(strMode));
         QVERIFY2(sCvtRun.nExitCode == 0 && ParseModeline(sCvtRun.baOut, sCvt), qPrintable(strMode));
 

@@ -92,6 +92,8 @@ void CTestSendertoolEdid::BadInputWritesNothing_data()
     QTest::newRow("clock 655.36 MHz") << QStringList {"edid", "4095", "4095", "40"} << "655.36 MHz";
     QTest::newRow("unknown option") << QStringList {"edid", "1920", "1080", "60", "--bin"}
                                     << "unknown option";
+    QTest::newRow("unwritable output")
+        << QStringList {"edid", "1920", "1080", "60", "-o", "/nonexistent-dir/x.bin"} << "cannot write";
     QTest::newRow("-o without file") << QStringList {"edid", "1920", "1080", "60", "-o"} << "needs a value";
     QTest::newRow("timing bad height") << QStringList {"timing", "1920", "x", "60"} << "height 'x'";
     QTest::newRow("timing zero rate") << QStringList {"timing", "1920", "1080", "0"} << "rate 0";
