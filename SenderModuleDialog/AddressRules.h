@@ -54,7 +54,7 @@ class SENDERMODULEDIALOG_EXPORT CAddressRules
 public:
     using LocalAddressSource = std::function<QList<QHostAddress>()>;
 
-    static const int c_nCapacity = 255; // addresses the specified list holds
+    static constexpr int c_nCapacity = 255; // addresses the specified list holds
 
     // Without a source, the process-wide default is used (see below).
     explicit CAddressRules(IAddressMessages* pMessages, LocalAddressSource localSource = {});
