@@ -77,13 +77,10 @@ void CTestSendertoolEdid::BadInputWritesNothing_data()
     QTest::newRow("extra argument") << QStringList {"edid", "1920", "1080", "60", "7"}
                                     << "unexpected argument '7'";
     QTest::newRow("non-numeric width") << QStringList {"edid", "wide", "1080", "60"} << "width 'wide'";
-    QTest::newRow("fractional height") << QStringList {"edid", "1920", "10.5", "60"} << "height '10.5'";
     QTest::newRow("zero width") << QStringList {"edid", "0", "1080", "60"} << "width 0 is outside 1 to 4095";
     QTest::newRow("negative width") << QStringList {"edid", "-5", "1080", "60"} << "width -5 is outside";
     QTest::newRow("height 4096") << QStringList {"edid", "1920", "4096", "60"} << "height 4096 is outside";
     QTest::newRow("zero rate") << QStringList {"edid", "1920", "1080", "0"} << "rate 0 is not a positive";
-    QTest::newRow("negative rate") << QStringList {"edid", "1920", "1080", "-60"}
-                                   << "rate -60 is not a positive";
     QTest::newRow("infinite rate") << QStringList {"edid", "1920", "1080", "inf"} << "not a positive finite";
     QTest::newRow("rate beyond float")
         << QStringList {"edid", "1920", "1080", "1e39"} << "not a positive finite";
@@ -96,7 +93,6 @@ void CTestSendertoolEdid::BadInputWritesNothing_data()
         << QStringList {"edid", "1920", "1080", "60", "-o", "/nonexistent-dir/x.bin"} << "cannot write";
     QTest::newRow("-o without file") << QStringList {"edid", "1920", "1080", "60", "-o"} << "needs a value";
     QTest::newRow("timing bad height") << QStringList {"timing", "1920", "x", "60"} << "height 'x'";
-    QTest::newRow("timing zero rate") << QStringList {"timing", "1920", "1080", "0"} << "rate 0";
     QTest::newRow("pixelrate bad standard")
         << QStringList {"pixelrate", "1920", "1080", "60", "--standard", "2"} << "--standard takes 0";
     QTest::newRow("pixelrate width 5000") << QStringList {"pixelrate", "5000", "1080", "60"} << "width 5000";
