@@ -12,7 +12,8 @@ class CEdidBuilder
 public:
     static constexpr int BLOCK_SIZE = 128;
 
-    // Block operations.
+    // Block operations. Values wider than a descriptor field keep only the
+    // field's low bits; EdidLimits::CheckEncodable tells callers beforehand.
     void ClearBlock();
     void UpdateChecksum();
     void BuildBaseBlock(int nWidth, int nHeight);
