@@ -3,9 +3,11 @@
 #include "CMessageBoxAnswers.h"
 #include "DemoEntry.h"
 #include "HostCallLog.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPixmap>
 
 #include <cstdio>
@@ -32,6 +34,21 @@ int Write(const QString& strFolder)
     CMessageBoxAnswers::Install();
     int nPosition = 0;
     int nFailures = 0;
+    auto save = [&](QWidget* pWidget, const QString& strName) {
+        const QString strPath = QDir(strFolder).filePath(FileStem(nPosition++, strName) + ".png");
+        if (pWidget->grab().save(strPath)) {
+            std::printf("%s\n", qPrintable(QFileInfo(strPath).absoluteFilePath()));
+        } else {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(strPath));
+            ++nFailures;
+        }
+    };
+    {
+        CDemoMainWindow window;
+        window.show();
+        QApplication::processEvents();
+        save(&window, "main window");
+    }
     for (const SDemoEntry& entry : DemoEntries::All()) {
         std::unique_ptr<QWidget> pWidget(entry.fnCreate(nullptr));
         if (entry.bEmbedded)
@@ -42,13 +59,7 @@ int Write(const QString& strFolder)
             entry.fnStage(pWidget.get());
             QApplication::processEvents();
         }
-        const QString strPath = QDir(strFolder).filePath(FileStem(++nPosition, entry.strName) + ".png");
-        if (pWidget->grab().save(strPath)) {
-            std::printf("%s\n", qPrintable(QDir(strPath).absolutePath()));
-        } else {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(strPath));
-            ++nFailures;
-        }
+        save(pWidget.get(), entry.strName);
         pWidget->hide();
     }
     CMessageBoxAnswers::Uninstall();

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -58,6 +59,11 @@ void CDemoMainWindow::OpenDialog(const SDemoEntry& entry)
     CHostCallLog::Instance().Clear();
     std::unique_ptr<QWidget> pWidget(entry.fnCreate(this));
     int nResult = -1;
+    // A staged entry opens in the state its gallery picture shows.
+    if (entry.fnStage) {
+        QWidget* pRaw = pWidget.get();
+        QTimer::singleShot(0, pRaw, [pRaw, entry] { entry.fnStage(pRaw); });
+    }
     if (auto* pDialog = qobject_cast<QDialog*>(pWidget.get()))
         nResult = pDialog->exec();
     m_pReport->appendPlainText(QString("== %1 closed with %2").arg(entry.strName).arg(nResult));
