@@ -1,38 +1,16 @@
 #include "KivoData.h"
 
 // One instance of each for the whole process, alive as long as the library is loaded.
-CProjectData* GetProjectData()
+template <typename T>
+static T* Instance()
 {
-    static CProjectData s_data;
-    return &s_data;
+    static T s_object;
+    return &s_object;
 }
 
-CConstantData* GetConstantData()
-{
-    static CConstantData s_data;
-    return &s_data;
-}
-
-CConfigData* GetConfigData()
-{
-    static CConfigData s_data;
-    return &s_data;
-}
-
-CRuntimeData* GetRuntimeData()
-{
-    static CRuntimeData s_data;
-    return &s_data;
-}
-
-CMonitorData* GetMonitorData()
-{
-    static CMonitorData s_data;
-    return &s_data;
-}
-
-SDeviceAnswers* GetDeviceAnswers()
-{
-    static SDeviceAnswers s_answers;
-    return &s_answers;
-}
+CProjectData* GetProjectData() { return Instance<CProjectData>(); }
+CConstantData* GetConstantData() { return Instance<CConstantData>(); }
+CConfigData* GetConfigData() { return Instance<CConfigData>(); }
+CRuntimeData* GetRuntimeData() { return Instance<CRuntimeData>(); }
+CMonitorData* GetMonitorData() { return Instance<CMonitorData>(); }
+SDeviceAnswers* GetDeviceAnswers() { return Instance<SDeviceAnswers>(); }
