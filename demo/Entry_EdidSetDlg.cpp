@@ -1,5 +1,6 @@
 #include "DemoEntry.h"
 
+#include "CCustomComboBox.h"
 #include "CEdidSetDlg.h"
 #include "KivoData.h"
 
@@ -64,6 +65,8 @@ QString ReadBack(QWidget* pWidget)
 // A custom size beyond the input's clock limit, so the message row shows.
 void StageOversize(QWidget* pWidget)
 {
+    if (auto* pResolution = pWidget->findChild<CCustomComboBox*>("resolutionCombo"))
+        pResolution->ActivateIndex(0);
     if (auto* pWidth = pWidget->findChild<QDoubleSpinBox*>("widthSpin"))
         pWidth->setValue(3840);
     if (auto* pHeight = pWidget->findChild<QDoubleSpinBox*>("heightSpin"))
