@@ -198,7 +198,7 @@ private slots:
         CSetIPOfflineDlg dlg(0, -1, true, true);
         dlg.show();
         dlg.findChild<CCustomSpinBox*>()->setValue(3);
-        Edit(&dlg, 1)->setText("192.168.1.253");
+        Edit(&dlg, 0)->setText("192.168.1.253");
         dlg.ActionSlots(0);
         QVERIFY(ClosedAccepted(dlg));
         QCOMPARE(Added(), (QStringList {"192.168.1.253", "192.168.1.254", "192.168.2.1"}));
