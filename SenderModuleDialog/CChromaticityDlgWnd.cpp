@@ -296,9 +296,12 @@ bool CChromaticityDlgWnd::CalcCurrentPoint(QPointF pos, SChromaGroupInfo* pGroup
     CPointEx<float>* pColor = pGroup->m_ptColor;
     const CPointEx<float> ptWhite = pColor[g_nWhitePoint];
     if (!IsInLocus(pt)) {
+        // Without a crossing the white point itself is outside the locus, and
+        // the raw position could be anywhere: the point stays where it is.
         CPointEx<float> ptOut;
-        if (GetCIEIntersection(LocusPoints(), ptWhite, pt, ptOut))
-            pt = ptOut;
+        if (!GetCIEIntersection(LocusPoints(), ptWhite, pt, ptOut))
+            return false;
+        pt = ptOut;
     }
     if (cursor().shape() != Qt::SizeAllCursor)
         setCursor(Qt::SizeAllCursor);
@@ -470,12 +473,15 @@ bool CChromaticityDlgWnd::GetNearestPoint(
     CPointEx<float> ptCrossing;
     if (!BisectorCrossing(ptWhite, pt, ptOther1, ptOther2, ptCrossing))
         return false;
-    m_ptNearest = CPointFToQPointF(ptCrossing);
     if (!IsInLocus(ptCrossing)) {
+        // No crossing means the white point is outside the locus too; the
+        // crossing point could then be anywhere, so there is no answer.
         CPointEx<float> ptOut;
-        if (GetCIEIntersection(LocusPoints(), ptWhite, ptCrossing, ptOut))
-            m_ptNearest = CPointFToQPointF(ptOut);
+        if (!GetCIEIntersection(LocusPoints(), ptWhite, ptCrossing, ptOut))
+            return false;
+        ptCrossing = ptOut;
     }
+    m_ptNearest = CPointFToQPointF(ptCrossing);
     AddFloatExcursion(m_ptNearest, CPointFToQPointF(pt));
     return true;
 }
