@@ -198,12 +198,18 @@ void CEdidSetDlg::InitStyle()
     m_pCancelButton->setStyleSheet(GetFontStyleSheet(g_pushButtonStyle, "QPushButton", FONT_SIZE));
 }
 
-QMenu* CEdidSetDlg::CreateMenu(CCustomComboBox* pCombo, bool bMatchWidth)
+void CEdidSetDlg::CreateMenu(CCustomComboBox* pCombo, bool bMatchWidth)
 {
     auto* pMenu = new QMenu(this);
     pMenu->setStyleSheet(GetFontStyleSheet(g_menuStyle, "QMenu", FONT_SIZE));
     pCombo->SetMenu(pMenu, bMatchWidth, true, true);
-    return pMenu;
+}
+
+// The slot gets the entry's option position, not its place in the menu.
+void CEdidSetDlg::ConnectPositionMenu(CCustomComboBox* pCombo, void (CEdidSetDlg::*pfnSlot)(int))
+{
+    connect(pCombo->Menu(), &QMenu::triggered, this,
+        [this, pfnSlot](QAction* pAction) { (this->*pfnSlot)(pAction->data().toInt()); });
 }
 
 void CEdidSetDlg::AddMenuItem(CCustomComboBox* pCombo, const QString& strText, int nData)
@@ -222,7 +228,7 @@ void CEdidSetDlg::InitComboBox()
     ctx.bRestricted = m_bRestricted;
     ctx.bExtendedEdid = g_pHwSenderLogic->IsExtendedEdidSupported();
 
-    QMenu* pResolutionMenu = CreateMenu(m_pResolutionCombo, false);
+    CreateMenu(m_pResolutionCombo, false);
     if (HasCustomResolution(m_nInputId))
         AddMenuItem(m_pResolutionCombo, tr("自定义"), 0);
     const QSize sizeDesktop = DesktopSize();
@@ -238,7 +244,7 @@ void CEdidSetDlg::InitComboBox()
     for (int nPosition : OfferedRates(ctx))
         AddMenuItem(m_pRateCombo, g_arrFrameRates[nPosition].pszText, nPosition);
 
-    QMenu* pDepthMenu = CreateMenu(m_pDepthCombo, true);
+    CreateMenu(m_pDepthCombo, true);
     const SDepthOffer depths = OfferedDepths(ctx, g_pHwSenderLogic->IsRestricted(nSender),
         g_pHwSenderLogic->Is10BitSupported(nSender), g_pHwSenderLogic->Is12BitSupported(nSender));
     const QStringList listDepthItems {tr("8bit"), tr("10bit"), tr("12bit")};
@@ -249,36 +255,28 @@ void CEdidSetDlg::InitComboBox()
         m_nDepthIndex = 0;
     }
 
-    QMenu* pFormatMenu = CreateMenu(m_pFormatCombo, true);
+    CreateMenu(m_pFormatCombo, true);
     for (int i = 0; i < m_listFormatNames.size(); ++i)
         AddMenuItem(m_pFormatCombo, m_listFormatNames.at(i), i);
 
-    QMenu* pStandardMenu = CreateMenu(m_pStandardCombo, true);
+    CreateMenu(m_pStandardCombo, true);
     for (int i = 0; i < m_listStandardNames.size(); ++i)
         AddMenuItem(m_pStandardCombo, m_listStandardNames.at(i), i);
 
-    auto fnDataOf = [](QAction* pAction) { return pAction->data().toInt(); };
-    connect(pResolutionMenu, &QMenu::triggered, this,
-        [this, fnDataOf](QAction* pAction) { OnResolutionComboBoxSelect(fnDataOf(pAction)); });
+    ConnectPositionMenu(m_pResolutionCombo, &CEdidSetDlg::OnResolutionComboBoxSelect);
     connect(m_pRateCombo->Menu(), &QMenu::triggered, this, &CEdidSetDlg::OnRateComboBoxSelect);
-    connect(pDepthMenu, &QMenu::triggered, this,
-        [this, fnDataOf](QAction* pAction) { OnColorDepthComboBoxSelect(fnDataOf(pAction)); });
-    connect(pFormatMenu, &QMenu::triggered, this,
-        [this, fnDataOf](QAction* pAction) { OnColorFormatComboBoxSelect(fnDataOf(pAction)); });
-    connect(pStandardMenu, &QMenu::triggered, this,
-        [this, fnDataOf](QAction* pAction) { OnTimingStandardComboBoxSelect(fnDataOf(pAction)); });
+    ConnectPositionMenu(m_pDepthCombo, &CEdidSetDlg::OnColorDepthComboBoxSelect);
+    ConnectPositionMenu(m_pFormatCombo, &CEdidSetDlg::OnColorFormatComboBoxSelect);
+    ConnectPositionMenu(m_pStandardCombo, &CEdidSetDlg::OnTimingStandardComboBoxSelect);
     connect(m_pConnectCheck, &QCheckBox::clicked, this, [this] { m_ucConnectPC = m_ucConnectPC ? 0 : 1; });
 }
 
 void CEdidSetDlg::SetControlRect()
 {
-    for (QWidget* pWidget : {static_cast<QWidget*>(m_pResolutionCombo), static_cast<QWidget*>(m_pRateCombo),
-             static_cast<QWidget*>(m_pDepthCombo), static_cast<QWidget*>(m_pFormatCombo),
-             static_cast<QWidget*>(m_pStandardCombo), static_cast<QWidget*>(m_pWidthSpin),
-             static_cast<QWidget*>(m_pHeightSpin)})
+    for (QWidget* pWidget : QWidgetList {m_pResolutionCombo, m_pRateCombo, m_pDepthCombo, m_pFormatCombo,
+             m_pStandardCombo, m_pWidthSpin, m_pHeightSpin})
         pWidget->setFixedHeight(ROW_HEIGHT);
-    for (QWidget* pWidget : {static_cast<QWidget*>(m_pConnectCheck), static_cast<QWidget*>(m_pOKButton),
-             static_cast<QWidget*>(m_pCancelButton)})
+    for (QWidget* pWidget : QWidgetList {m_pConnectCheck, m_pOKButton, m_pCancelButton})
         pWidget->setFixedSize(BUTTON_WIDTH, ROW_HEIGHT);
     m_pMessageLabel->setFixedSize(240, 52);
 }
@@ -330,8 +328,7 @@ void CEdidSetDlg::RefreshResolution()
         m_pOKButton->setEnabled(true);
         m_pMessageLabel->hide();
     }
-    for (QWidget* pWidget : {static_cast<QWidget*>(m_pResolutionLabel), static_cast<QWidget*>(m_pWidthSpin),
-             static_cast<QWidget*>(m_pTimesLabel), static_cast<QWidget*>(m_pHeightSpin)})
+    for (QWidget* pWidget : QWidgetList {m_pResolutionLabel, m_pWidthSpin, m_pTimesLabel, m_pHeightSpin})
         pWidget->setVisible(m_bCustomRowShown);
 }
 

@@ -75,7 +75,8 @@ private:
     void RefreshConnectPC();
     void RefreshErrorInfo();
 
-    QMenu* CreateMenu(CCustomComboBox* pCombo, bool bMatchWidth);
+    void CreateMenu(CCustomComboBox* pCombo, bool bMatchWidth);
+    void ConnectPositionMenu(CCustomComboBox* pCombo, void (CEdidSetDlg::*pfnSlot)(int));
     void AddMenuItem(CCustomComboBox* pCombo, const QString& strText, int nData);
     void ClampCustomField(CCustomSpinBox* pSpin, int nMax);
     bool CurrentSize(QSize& size) const;
