@@ -10,7 +10,6 @@ class TestPolygon : public QObject
     Q_OBJECT
 
 private slots:
-    void Constructors();
     void Convexity();
     void InsidePointsStay();
     void TrianglePullIn();
@@ -28,15 +27,6 @@ static bool Near(const QPointF& pt1, const QPointF& pt2, double dTolerance = 1e-
 
 static const QVector<QPointF> g_vecTriangle = {{0, 0}, {1, 0}, {0, 1}};
 static const QVector<QPointF> g_vecSquare2 = {{0, 0}, {2, 0}, {2, 2}, {0, 2}};
-
-void TestPolygon::Constructors()
-{
-    QCOMPARE(CPolygon().GetPolygon().size(), 0);
-    QCOMPARE(CPolygon(QRectF(0, 0, 2, 1)).GetPolygon(), QPolygonF({{0, 0}, {2, 0}, {2, 1}, {0, 1}, {0, 0}}));
-    QCOMPARE(CPolygon(3).GetPolygon(), QPolygonF({{0, 0}, {0, 0}, {0, 0}}));
-    QCOMPARE(CPolygon(-2).GetPolygon().size(), 0);
-    QCOMPARE(CPolygon(QPolygonF(g_vecTriangle)).GetPolygon(), QPolygonF(g_vecTriangle));
-}
 
 void TestPolygon::Convexity()
 {
