@@ -75,8 +75,11 @@ CBackgroundImageDlg::CBackgroundImageDlg(QWidget* pParent)
     m_bEnabled = background.ucEnabled != 0;
     m_nStretch = background.ucStretched;
     m_strImagePath = g_pConstantData->GetSenderBKImgName(g_pProjectData->GetCurSenderIndex(), true);
-    if (!QFileInfo::exists(m_strImagePath))
+    if (!QFileInfo::exists(m_strImagePath)) {
         m_strImagePath.clear();
+        // Shown switched off, so one toggle must switch it on.
+        m_bEnabled = false;
+    }
 
     InitControl();
     RefreshWindow();
@@ -92,10 +95,12 @@ void CBackgroundImageDlg::SetFileChooser(FileChooser fnChooser)
 void CBackgroundImageDlg::InitControl()
 {
     m_pSwitch = new CCustomSwitchButton(this);
+    m_pSwitch->setObjectName("enableSwitch");
     m_pSwitch->setFixedSize(m_pSwitch->sizeHint());
 
     const QString strButtonStyle = GetFontStyleSheet(g_pushButtonStyle, "QPushButton", 12);
     m_pChooseButton = new QPushButton(tr("选取图片..."), this);
+    m_pChooseButton->setObjectName("chooseButton");
     m_pChooseButton->setFixedSize(100, 24);
     m_pChooseButton->setStyleSheet(strButtonStyle);
 
@@ -104,16 +109,21 @@ void CBackgroundImageDlg::InitControl()
     pFitMenu->addAction(tr("1:1"));
     pFitMenu->addAction(tr("拉伸"));
     m_pFitButton = new CCustomComboBox(this);
+    m_pFitButton->setObjectName("fitButton");
     m_pFitButton->SetMenu(pFitMenu, true, true, true);
     m_pFitButton->setFixedSize(100, 24);
     m_pFitButton->setStyleSheet(strButtonStyle);
 
     m_pSlider = new QSlider(Qt::Horizontal, this);
+
+    m_pSlider->setObjectName("transparencySlider");
     m_pSlider->setRange(0, 100);
     m_pSlider->setFixedHeight(24);
     m_pSlider->setStyleSheet(c_strSliderStyle);
 
     m_pTransparencyBox = new QDoubleSpinBox(this);
+
+    m_pTransparencyBox->setObjectName("transparencyBox");
     m_pTransparencyBox->setRange(0, 100);
     m_pTransparencyBox->setDecimals(0);
     m_pTransparencyBox->setSuffix("%");

@@ -26,6 +26,8 @@ void CResetCoefDlg::InitControl()
     pLabel->setStyleSheet(GetFontStyleSheet(g_labelNoFrameStyle, "QLabel", 12));
 
     m_pValueBox = new QDoubleSpinBox(this);
+
+    m_pValueBox->setObjectName("valueBox");
     m_pValueBox->setFixedSize(70, 24);
     m_pValueBox->setDecimals(3);
     m_pValueBox->setRange(0.0, 1.0);
@@ -34,7 +36,9 @@ void CResetCoefDlg::InitControl()
 
     const QString strButtonStyle = GetFontStyleSheet(g_pushButtonStyle, "QPushButton", 12);
     auto* pOkButton = new QPushButton(tr("确定"), this);
+    pOkButton->setObjectName("okButton");
     auto* pCancelButton = new QPushButton(tr("取消"), this);
+    pCancelButton->setObjectName("cancelButton");
     for (QPushButton* pButton : {pOkButton, pCancelButton}) {
         pButton->setFixedSize(80, 26);
         pButton->setStyleSheet(strButtonStyle);

@@ -55,13 +55,19 @@ bool CSetCanvasDlg::QueryLimits(SCanvasLimits& limits) const
 void CSetCanvasDlg::InitControl()
 {
     m_pPresetButton = new CCustomComboBox(this);
+    m_pPresetButton->setObjectName("presetButton");
     m_pWidthLabel = new CCustomLabel(tr("宽"), this);
     m_pWidthBox = new CCustomSpinBox(0, this);
+    m_pWidthBox->setObjectName("widthBox");
     m_pHeightLabel = new CCustomLabel(tr("高"), this);
     m_pHeightBox = new CCustomSpinBox(0, this);
+    m_pHeightBox->setObjectName("heightBox");
     m_pOkButton = new QPushButton(tr("确定"), this);
+    m_pOkButton->setObjectName("okButton");
     m_pCancelButton = new QPushButton(tr("取消"), this);
+    m_pCancelButton->setObjectName("cancelButton");
     m_pErrorLabel = new CCustomLabel(this);
+    m_pErrorLabel->setObjectName("errorLabel");
     m_pErrorLabel->setWordWrap(true);
     m_pErrorLabel->hide();
 

@@ -42,14 +42,20 @@ void CSetDepthRateDlg::InitControl()
     m_pSettingsPanel = new QWidget(this);
     m_pRateLabel = new CCustomLabel(tr("支持的最大帧率"), m_pSettingsPanel);
     m_pRateCombo = new CCustomComboBox(m_pSettingsPanel);
+    m_pRateCombo->setObjectName("rateCombo");
     m_pDepthLabel = new CCustomLabel(tr("输出色深"), m_pSettingsPanel);
     m_pDepthCombo = new CCustomComboBox(m_pSettingsPanel);
+    m_pDepthCombo->setObjectName("depthCombo");
 
     m_pButtonPanel = new QWidget(this);
     m_pOkButton = new QPushButton(tr("确定"), m_pButtonPanel);
+    m_pOkButton->setObjectName("okButton");
     m_pCancelButton = new QPushButton(tr("取消"), m_pButtonPanel);
+    m_pCancelButton->setObjectName("cancelButton");
 
     m_pMessageLabel = new CCustomLabel(this);
+
+    m_pMessageLabel->setObjectName("messageLabel");
     m_pMessageLabel->hide();
 
     auto* pGrid = new QGridLayout(m_pSettingsPanel);

@@ -1,0 +1,7 @@
+#include "DemoEntry.h"
+
+#include "CBackgroundImageDlg.h"
+
+DEMO_ENTRY(BackgroundImage,
+    SDemoEntry {"Background image", [](QWidget* pParent) { return new CBackgroundImageDlg(pParent); },
+        nullptr, nullptr, false, 66});

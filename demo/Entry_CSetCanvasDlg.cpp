@@ -1,0 +1,40 @@
+#include "DemoEntry.h"
+
+#include "CSetCanvasDlg.h"
+#include "KivoData.h"
+
+#include <QDoubleSpinBox>
+
+namespace {
+// The sample's second processor enforces canvas limits; it is the current
+// sender for as long as the dialog lives.
+QWidget* CreateOnLimitedSender(QWidget* pParent)
+{
+    CProjectData* pProject = GetProjectData();
+    const int nPrevious = pProject->GetCurSenderIndex();
+    pProject->SetCurSenderIndex(1);
+    auto* pDialog = new CSetCanvasDlg(pParent);
+    QObject::connect(
+        pDialog, &QObject::destroyed, [nPrevious] { GetProjectData()->SetCurSenderIndex(nPrevious); });
+    return pDialog;
+}
+
+QString ReadBack(QWidget* pWidget)
+{
+    const QSize size = static_cast<CSetCanvasDlg*>(pWidget)->GetCanvasSize();
+    return QString("GetCanvasSize() = %1 x %2").arg(size.width()).arg(size.height());
+}
+} // namespace
+
+DEMO_ENTRY(SetCanvas,
+    SDemoEntry {"Canvas size", [](QWidget* pParent) { return new CSetCanvasDlg(pParent); }, nullptr, ReadBack,
+        false, 60});
+
+DEMO_ENTRY(SetCanvasLimited,
+    SDemoEntry {"Canvas size over the area limit", CreateOnLimitedSender,
+        [](QWidget* pWidget) {
+            // Both boxes at their maximum exceed the processor's area.
+            for (QDoubleSpinBox* pBox : pWidget->findChildren<QDoubleSpinBox*>())
+                pBox->setValue(pBox->maximum());
+        },
+        ReadBack, false, 61});
