@@ -18,23 +18,15 @@ private slots:
     void OpenDialog();
     void ChangeRate();
     void FormatCheckByClock();
-
-private:
-    static void PrepareInput();
 };
-
-void BenchEdidSetDlg::PrepareInput()
-{
-    HostFixture::CurrentSender().Device().nModelCode = 68;
-    SVideoInputState& input = HostFixture::Input(16);
-    input.bCheckByPixelClock = true;
-    input.vecResolutions = {QSize(3840, 2160), QSize(2560, 1440), QSize(1920, 1080), QSize(1280, 720)};
-}
 
 void BenchEdidSetDlg::initTestCase()
 {
     HostFixture::Reset();
-    PrepareInput();
+    HostFixture::CurrentSender().Device().nModelCode = 68;
+    SVideoInputState& input = HostFixture::Input(16);
+    input.bCheckByPixelClock = true;
+    input.vecResolutions = {QSize(3840, 2160), QSize(2560, 1440), QSize(1920, 1080), QSize(1280, 720)};
 }
 
 void BenchEdidSetDlg::OpenDialog()
