@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -24,6 +25,11 @@ const int c_nHeight = 125;
 const int c_nRowsWithoutScrolling = 2;
 const int c_nNameMaxLength = 64;
 
+const char* const c_pszScrollBarStyle
+    = "QScrollBar:vertical{width:8px; background:rgb(31,31,31); border:none;}"
+      "QScrollBar::handle:vertical{background:rgb(120,120,120); border-radius:4px; min-height:16px;}"
+      "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height:0px;}"
+      "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background:none;}";
 const char* const c_pszNameEditStyle
     = "QLineEdit{background:rgb(31,31,31); color:white; border:1px solid rgb(7,7,7); "
       "border-radius: 4px;}QLineEdit:disabled{color:rgb(120,120,120); }";
@@ -83,9 +89,10 @@ void CSetIPOfflineDlg::InitControl()
         pScroll->setFrameShape(QFrame::NoFrame);
         pScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         pScroll->setWidgetResizable(true);
-        pScroll->setStyleSheet(
-            QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget {background: transparent;}"));
+        pScroll->verticalScrollBar()->setStyleSheet(QString::fromLatin1(c_pszScrollBarStyle));
         pScroll->setWidget(pRows);
+        pScroll->viewport()->setAutoFillBackground(false);
+        pRows->setAutoFillBackground(false);
         pMainLayout->addWidget(pScroll);
     } else {
         pMainLayout->addLayout(m_pGrid);

@@ -20,10 +20,10 @@ inline QJsonArray StoredEntries(int nCount)
     return arr;
 }
 
-inline QStringList Range(const QString& strPrefix, int nFirst, int nLast)
+inline QStringList Range(const QString& strPrefix, int nFirst, int nLast, int nStep = 1)
 {
     QStringList list;
-    for (int i = nFirst; i <= nLast; ++i)
+    for (int i = nFirst; i <= nLast; i += nStep)
         list << strPrefix + QString::number(i);
     return list;
 }

@@ -8,6 +8,7 @@
 
 #include <QAbstractSpinBox>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <algorithm>
@@ -143,8 +144,13 @@ private slots:
     {
         CSetIPOfflineDlg dlg(1, 8, true, true);
         dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QApplication::processEvents();
         QCOMPARE(dlg.size(), QSize(330, 125));
-        QVERIFY(dlg.findChild<QScrollArea*>());
+        const QScrollArea* pScroll = dlg.findChild<QScrollArea*>();
+        QVERIFY(pScroll);
+        QVERIFY(pScroll->verticalScrollBar()->isVisible());
+        QVERIFY(pScroll->verticalScrollBar()->maximum() > 0);
         QCOMPARE(EditTexts(&dlg).size(), 8);
         QCOMPARE(LabelTexts(&dlg).last(), QString("主控 8"));
     }

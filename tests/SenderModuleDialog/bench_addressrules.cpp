@@ -1,0 +1,54 @@
+#include "AddressTestSupport.h"
+
+#include <QtTest>
+
+using namespace AddressTest;
+
+namespace {
+class CSilentMessages : public IAddressMessages
+{
+public:
+    void Inform(const QString&) override { }
+    int Ask(const QString&) override { return 3; }
+};
+} // namespace
+
+// The worst cases a user can meet: a suggestion search over a full network and
+// a run that fills the whole list while skipping taken addresses.
+class BenchAddressRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void SuggestOverAFullNetwork()
+    {
+        ResetHost({{"detectedDevices",
+            QJsonArray::fromStringList(Range("10.0.0.", 1, 254) + Range("10.0.1.", 1, 254))}});
+        CSilentMessages messages;
+        CAddressRules rules(&messages);
+        QStringList listRows;
+        QBENCHMARK
+        {
+            listRows = rules.SuggestAddresses(CAddressRules::TextToValue("10.0.0.0"), 8);
+        }
+        QCOMPARE(listRows, QStringList(QVector<QString>(8).toList()));
+    }
+
+    void RunOfAFullList()
+    {
+        ResetHost({{"detectedDevices", QJsonArray::fromStringList(Range("10.0.0.", 2, 254, 2))}});
+        CConfigData* pConfig = GetConfigData();
+        const QVector<SSpecifiedIP> vecStored = pConfig->SpecifiedList();
+        CSilentMessages messages;
+        CAddressRules rules(&messages);
+        QBENCHMARK
+        {
+            pConfig->LoadLists(vecStored, pConfig->CurrentSetList()); // part of the measure, and small
+            CHostCallLog::Instance().Clear();
+            QCOMPARE(rules.AddAddressRun(CAddressRules::TextToValue("10.0.0.1"), 255), 253);
+        }
+    }
+};
+
+QTEST_MAIN(BenchAddressRules)
+#include "bench_addressrules.moc"
