@@ -68,16 +68,6 @@ private slots:
         QVERIFY(!CanvasRules::Check(32768, 16384, nullptr).bClamped);
     }
 
-    void presetsAndCustomSizes()
-    {
-        QCOMPARE(CanvasRules::Check(1920, 1080, nullptr).strButtonText, QString("1920×1080"));
-        QCOMPARE(CanvasRules::Check(3840, 2160, nullptr).nPreset, 1);
-        QCOMPARE(CanvasRules::Check(4096, 2160, nullptr).nPreset, 2);
-        QCOMPARE(CanvasRules::Check(2160, 3840, nullptr).strButtonText, QString("自定义(2160×3840)"));
-        QCOMPARE(CanvasRules::PresetOfText("自定义(1920×1080)"), -1);
-        QCOMPARE(CanvasRules::PresetOfText("4096×2160"), 2);
-    }
-
     void rejectsSidesBelowMinimum()
     {
         const QString strMinimum = "画布的宽或高不能小于64。";
@@ -215,7 +205,7 @@ private slots:
         QCOMPARE(dlg.GetCanvasSize(), QSize(1920, 1080));
     }
 
-    void okTakesBoxesAndWritesNothing()
+    void okTakesBoxesCancelDoesNotAndNeitherWrites()
     {
         CSetCanvasDlg dlg;
         Enter(dlg, 2500, 1200);
@@ -225,15 +215,12 @@ private slots:
         QVERIFY(CMessageBoxAnswers::ShownTexts().isEmpty());
         QCOMPARE(HostFixture::Calls(), QStringList());
         QCOMPARE(HostFixture::CurrentSender().GetCanvasSize(), QSize(1920, 1080));
-    }
 
-    void cancelKeepsLoadedSize()
-    {
-        CSetCanvasDlg dlg;
-        Enter(dlg, 2500, 1200);
-        dlg.ButtonClicked(4);
-        QCOMPARE(dlg.result(), 0);
-        QCOMPARE(dlg.GetCanvasSize(), QSize(1920, 1080));
+        CSetCanvasDlg cancelled;
+        Enter(cancelled, 2500, 1200);
+        cancelled.ButtonClicked(4);
+        QCOMPARE(cancelled.result(), 0);
+        QCOMPARE(cancelled.GetCanvasSize(), QSize(1920, 1080));
     }
 };
 

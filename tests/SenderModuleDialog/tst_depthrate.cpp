@@ -83,18 +83,6 @@ private slots:
         QCOMPARE(DepthRateRules::DepthMenu(true, false, false, 21), QStringList {"8bit"});
     }
 
-    void parsesMenuTexts()
-    {
-        QCOMPARE(DepthRateRules::RateFromText("120Hz", 60), 120);
-        QCOMPARE(DepthRateRules::RateFromText("30Hz", 75), 75);
-        QCOMPARE(DepthRateRules::DepthFromText("12bit", 8), 12);
-        QCOMPARE(DepthRateRules::DepthFromText("6bit", 10), 10);
-        QCOMPARE(DepthRateRules::DepthCode(8), 0);
-        QCOMPARE(DepthRateRules::DepthCode(10), 1);
-        QCOMPARE(DepthRateRules::DepthCode(12), 2);
-        QCOMPARE(DepthRateRules::DepthCode(16), -1);
-    }
-
     void limitMessage_data()
     {
         QTest::addColumn<quint32>("uFlags");
@@ -119,12 +107,6 @@ private slots:
         QFETCH(int, nModel);
         QFETCH(QString, strMessage);
         QCOMPARE(DepthRateRules::OutputLimitMessage(uFlags, nModel, "previous"), strMessage);
-    }
-
-    void rateQuestionText()
-    {
-        QCOMPARE(DepthRateRules::RateQuestion(50, 59.94f),
-            QString("工程设置支持的最大帧率(50Hz)小于实际输入的最大帧率(59.94Hz)，是否继续？"));
     }
 
     // --- dialog ---
@@ -185,15 +167,6 @@ private slots:
         QVERIFY(!MessageShown(dlg));
         QVERIFY(OkEnabled(dlg));
         QCOMPARE(dlg.size(), QSize(348, 130));
-    }
-
-    void noLimitChangesNothingOnScreen()
-    {
-        CSetDepthRateDlg dlg;
-        QVERIFY(Choose(dlg, "rateCombo", "240Hz"));
-        QCOMPARE(Combo(dlg, "rateCombo")->text(), QString("240Hz"));
-        QVERIFY(!MessageShown(dlg));
-        QVERIFY(OkEnabled(dlg));
     }
 
     void unrestrictedOkOnlyWritesAndNotifies()

@@ -86,16 +86,6 @@ private slots:
         QVERIFY(pBox->value() >= 0.0 && pBox->value() <= 1.0);
         QCOMPARE(pBox->singleStep(), 0.001);
     }
-
-    void otherActionsDoNothing()
-    {
-        CResetCoefDlg dlg(true);
-        dlg.SetValue(0.3f);
-        Box(dlg)->setValue(0.9);
-        dlg.ActionSlots(2);
-        QCOMPARE(dlg.GetValue(), 0.3f);
-        QCOMPARE(dlg.result(), 0);
-    }
 };
 
 QTEST_MAIN(TestResetCoef)
