@@ -87,57 +87,53 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("count");
         QTest::addColumn<bool>("set");
+        QTest::addColumn<bool>("specified");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QStringList>("labels");
         QTest::addColumn<QStringList>("edits");
-        QTest::addColumn<bool>("hasName");
+        QTest::addColumn<QString>("name"); // "-": no name editor
         QTest::addColumn<bool>("hasCount");
-        QTest::newRow("batch, suggested")
-            << 0 << -1 << true << "批量添加IP" << QStringList {"添加数量", "起始IP地址"}
-            << QStringList {"192.168.1.101"} << false << true;
-        QTest::newRow("batch, from entry")
-            << 1 << -1 << false << "批量添加IP" << QStringList {"添加数量", "起始IP地址"}
-            << QStringList {"192.168.1.11"} << false << true;
+        const QStringList listBatch {"添加数量", "起始IP地址"};
+        const QStringList listSingle {"IP地址", "IP名称"};
+        QTest::newRow("batch, suggested") << 0 << -1 << true << true << "批量添加IP" << listBatch
+                                          << QStringList {"192.168.1.101"} << "-" << true;
+        QTest::newRow("batch, from entry") << 1 << -1 << false << true << "批量添加IP" << listBatch
+                                           << QStringList {"192.168.1.11"} << "-" << true;
         QTest::newRow("set 3 from 4")
-            << 4 << 3 << true << "设置IP地址" << QStringList {"主控 4", "主控 5", "主控 6"}
-            << QStringList {"192.168.1.101", "192.168.1.102", "192.168.1.103"} << false << false;
-        QTest::newRow("set 1") << 0 << 1 << true << "设置IP地址" << QStringList {"IP地址", "IP名称"}
-                               << QStringList {"192.168.1.101"} << true << false;
-        QTest::newRow("set 0") << 0 << 0 << true << "设置IP地址" << QStringList {} << QStringList {} << false
-                               << false;
-        QTest::newRow("modify") << 0 << 0 << false << "修改IP地址" << QStringList {"IP地址", "IP名称"}
-                                << QStringList {"192.168.1.10"} << true << false;
+            << 4 << 3 << true << true << "设置IP地址" << QStringList {"主控 4", "主控 5", "主控 6"}
+            << QStringList {"192.168.1.101", "192.168.1.102", "192.168.1.103"} << "-" << false;
+        QTest::newRow("set 1") << 0 << 1 << true << true << "设置IP地址" << listSingle
+                               << QStringList {"192.168.1.101"} << "" << false;
+        QTest::newRow("set 0") << 0 << 0 << true << true << "设置IP地址" << QStringList {} << QStringList {}
+                               << "-" << false;
+        QTest::newRow("modify") << 0 << 0 << false << true << "修改IP地址" << listSingle
+                                << QStringList {"192.168.1.10"} << "one" << false;
+        QTest::newRow("modify current set") << 0 << 0 << false << false << "修改IP地址" << listSingle
+                                            << QStringList {"192.168.1.20"} << "" << false;
     }
     void Modes()
     {
         QFETCH(int, index);
         QFETCH(int, count);
         QFETCH(bool, set);
+        QFETCH(bool, specified);
         QFETCH(QString, title);
         QFETCH(QStringList, labels);
         QFETCH(QStringList, edits);
-        QFETCH(bool, hasName);
+        QFETCH(QString, name);
         QFETCH(bool, hasCount);
-        CSetIPOfflineDlg dlg(index, count, set, true);
+        CSetIPOfflineDlg dlg(index, count, set, specified);
         dlg.show();
         QCOMPARE(dlg.windowTitle(), title);
         QCOMPARE(dlg.size(), QSize(330, 125));
         QCOMPARE(LabelTexts(&dlg), labels);
         QCOMPARE(EditTexts(&dlg), edits);
-        QCOMPARE(NameEdit(&dlg) != nullptr, hasName);
         QCOMPARE(dlg.findChild<CCustomSpinBox*>() != nullptr, hasCount);
-        if (hasName)
-            QCOMPARE(NameEdit(&dlg)->maxLength(), 64);
+        const QLineEdit* pName = NameEdit(&dlg);
+        QCOMPARE(pName ? pName->text() : QString("-"), name);
+        if (pName)
+            QCOMPARE(pName->maxLength(), 64);
         QCOMPARE(Writes(), 0);
-    }
-
-    void ModifyShowsTheEntrysName()
-    {
-        CSetIPOfflineDlg dlg(0, 0, false, true);
-        QCOMPARE(NameEdit(&dlg)->text(), QString("one"));
-        CSetIPOfflineDlg dlgCurrent(0, 0, false, false);
-        QCOMPARE(Edit(&dlgCurrent, 0)->text(), QString("192.168.1.20"));
-        QCOMPARE(NameEdit(&dlgCurrent)->text(), QString());
     }
 
     void ManyRowsScrollInAFixedWindow()
@@ -220,15 +216,6 @@ private slots:
         dlg.ActionSlots(0);
         QVERIFY(ClosedAccepted(dlg));
         QCOMPARE(Added(), (QStringList {"192.168.1.10", "192.168.1.12"}));
-    }
-
-    void BatchAddDefaultCount()
-    {
-        CSetIPOfflineDlg dlg(0, -1, true, true);
-        dlg.show();
-        dlg.ActionSlots(0);
-        QVERIFY(ClosedAccepted(dlg));
-        QCOMPARE(Added(), Range("192.168.1.", 101, 114));
     }
 
     void SetModeAddsEveryRow()
