@@ -158,12 +158,16 @@ void CSetDepthRateDlg::ComboBoxSelect(QAction* pAction)
         m_pDepthCombo->setText(strText);
 
     // 50 Hz is within every output limit.
-    if (DepthRateRules::RateFromText(m_pRateCombo->text(), 0) == 50)
-        return;
     const int nIndex = g_pProjectData->GetCurSenderIndex();
     quint32 uFlags = 0;
-    if (!g_pHwVideoSourceLogic->CheckOutputLimit(nIndex, uFlags))
+    const bool bExceeded = DepthRateRules::RateFromText(m_pRateCombo->text(), 0) != 50
+        && g_pHwVideoSourceLogic->CheckOutputLimit(nIndex, uFlags);
+    if (!bExceeded) {
+        // A choice within the limits lifts an earlier block.
+        if (!m_pMessageLabel->isHidden())
+            ChangeWndSize(false);
         return;
+    }
     m_strMessage
         = DepthRateRules::OutputLimitMessage(uFlags, g_pHwSenderLogic->GetModelCode(nIndex), m_strMessage);
     ChangeWndSize(true);

@@ -25,8 +25,8 @@ public:
     ~CSetDepthRateDlg() override;
 
     void SaveData();
-    // Shows (true) or hides (false) the limit message row. The dialog only ever
-    // shows it; the host may restore the normal state.
+    // Shows (true) or hides (false) the limit message row; a later choice within
+    // the limits hides it again.
     void ChangeWndSize(bool bShow);
     // Every field is chosen from a menu, so there is nothing to reject.
     bool IsShowError() { return false; }

@@ -162,11 +162,29 @@ private slots:
         QVERIFY(!OkEnabled(dlg));
         QCOMPARE(dlg.size(), QSize(348, 175));
 
-        // The host may restore the normal state.
-        dlg.ChangeWndSize(false);
+        // A choice within the limits lifts the block: 50 Hz always, others once the host agrees.
+        QVERIFY(Choose(dlg, "rateCombo", "50Hz"));
         QVERIFY(!MessageShown(dlg));
         QVERIFY(OkEnabled(dlg));
         QCOMPARE(dlg.size(), QSize(348, 130));
+        QVERIFY(Choose(dlg, "rateCombo", "120Hz"));
+        QVERIFY(!OkEnabled(dlg));
+        Device().uOutputLimitFlags = 0;
+        QVERIFY(Choose(dlg, "rateCombo", "240Hz"));
+        QVERIFY(OkEnabled(dlg));
+        QVERIFY(!MessageShown(dlg));
+    }
+
+    void unknownFlagsKeepThePreviousMessage()
+    {
+        Device().nModelCode = 25;
+        Device().uOutputLimitFlags = 1u << 27;
+        CSetDepthRateDlg dlg;
+        QVERIFY(Choose(dlg, "rateCombo", "120Hz"));
+        Device().uOutputLimitFlags = 1u << 5;
+        QVERIFY(Choose(dlg, "rateCombo", "240Hz"));
+        QCOMPARE(Message(dlg), QString("输出口带载面积不能超过655360。"));
+        QVERIFY(!OkEnabled(dlg));
     }
 
     void unrestrictedOkOnlyWritesAndNotifies()
