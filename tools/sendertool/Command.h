@@ -11,6 +11,7 @@ struct SCommand
     const char* pszName;
     const char* pszUsage; // one or more lines, shown by --help
     int (*pfnRun)(const QStringList& args); // args exclude the command name
+    bool bNeedsWidgets = false; // builds widgets, so needs a QApplication
 };
 
 namespace CommandRegistry {
@@ -23,7 +24,7 @@ enum enExitCode
 {
     EXIT_OK = 0,
     EXIT_FAILURE_RESULT = 1, // the computation itself had no answer
-    EXIT_BAD_INPUT = 2,      // bad arguments: message on stderr, nothing written
+    EXIT_BAD_INPUT = 2, // bad arguments: message on stderr, nothing written
 };
 
 // Prints "sendertool: <text>" on standard error and returns EXIT_BAD_INPUT.
@@ -33,5 +34,7 @@ int UsageError(const QString& strText);
 bool ParseInt(const QString& strText, int& nValue);
 bool ParseDouble(const QString& strText, double& dValue);
 
-#define SENDERTOOL_COMMAND(id, name, usage, fn) \
-    static const bool s_bRegistered_##id = CommandRegistry::Add(SCommand{name, usage, fn})
+#define SENDERTOOL_COMMAND(id, name, usage, fn)                                                              \
+    static const bool s_bRegistered_##id = CommandRegistry::Add(SCommand {name, usage, fn, false})
+#define SENDERTOOL_WIDGET_COMMAND(id, name, usage, fn)                                                       \
+    static const bool s_bRegistered_##id = CommandRegistry::Add(SCommand {name, usage, fn, true})

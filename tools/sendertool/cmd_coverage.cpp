@@ -51,7 +51,7 @@ int RunCoverage(const QStringList& listArgs)
 
 } // namespace
 
-SENDERTOOL_COMMAND(coverage, "coverage",
+SENDERTOOL_WIDGET_COMMAND(coverage, "coverage",
     "coverage --screen SPEC --output SPEC\n"
     "    Prints how much of the output gamut the screen gamut covers, in whole\n"
     "    percent. SPEC is a standard (sRGB, AdobeRGB, PAL, NTSC, Rec601, Rec709,\n"

@@ -125,7 +125,7 @@ int RunRender(const QStringList& listArgs)
 
 } // namespace
 
-SENDERTOOL_COMMAND(render, "render",
+SENDERTOOL_WIDGET_COMMAND(render, "render",
     "render --size WIDTHxHEIGHT -o FILE.png [--group SPEC]... [--wnd-type N]\n"
     "    Draws the chromaticity diagram (101 to 8192 pixels per side) into a PNG.\n"
     "    SPEC is a standard (sRGB, AdobeRGB, PAL, NTSC, Rec601, Rec709, Rec2020,\n"
