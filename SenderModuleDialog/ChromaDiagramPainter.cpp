@@ -414,7 +414,9 @@ void CChromaDiagramPainter::DrawCIEStandardShow()
     // Without a group to compare the name would be a guess: draw nothing.
     if (!pGroup)
         return;
-    SENDER_ASSERT(nKeyNum == m_wnd.m_nGroupIndex);
+    // The label must belong to the group the host named.
+    if (nKeyNum != m_wnd.m_nGroupIndex)
+        SenderAssert::Fail("keyNum == m_nGroupIndex", __FILE__, __LINE__);
 
     const QRect rcGeometry = m_wnd.geometry();
     const int nW = rcGeometry.right() - rcGeometry.left();
