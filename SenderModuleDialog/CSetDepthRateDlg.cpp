@@ -109,7 +109,7 @@ QMenu* CSetDepthRateDlg::CreateMenu(const QStringList& listItems, CCustomComboBo
 void CSetDepthRateDlg::InitControlConnect()
 {
     const int nIndex = g_pProjectData->GetCurSenderIndex();
-    CSender* pSender = g_pProjectData->GetCurrentSender();
+    const CSender* pSender = g_pProjectData->GetCurrentSender();
     const int nModel = g_pHwSenderLogic->GetModelCode(nIndex);
     const bool bRestricted = g_pHwSenderLogic->IsRestricted(nIndex);
     const bool b10Bit = g_pHwSenderLogic->Is10BitSupported(nIndex);
@@ -119,14 +119,15 @@ void CSetDepthRateDlg::InitControlConnect()
     const QStringList listDepths = DepthRateRules::DepthMenu(bRestricted, b10Bit, b12Bit, nModel);
     CreateMenu(listRates, m_pRateCombo);
     CreateMenu(listDepths, m_pDepthCombo);
-    // A sender without deeper output is 8 bit, whatever the project says.
-    if (bRestricted && !b10Bit && !b12Bit)
-        pSender->SetColorDepth(8);
 
-    // The sender's values stand even when the menu lacks them, so OK without a
+    // The sender's values stand even when a menu lacks them, so OK without a
     // choice writes back what was there.
     m_nRate = pSender->GetFrameRate();
     m_nDepth = pSender->GetColorDepth();
+    // A sender without deeper output is 8 bit whatever the project says; OK
+    // writes it, so opening alone changes nothing.
+    if (bRestricted && !b10Bit && !b12Bit)
+        m_nDepth = 8;
     const QString strRate = DepthRateRules::RateText(m_nRate);
     const QString strDepth = DepthRateRules::DepthText(m_nDepth);
     m_pRateCombo->setText(strRate);

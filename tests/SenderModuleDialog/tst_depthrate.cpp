@@ -135,8 +135,10 @@ private slots:
         HostFixture::ClearLog();
         CSetDepthRateDlg dlg;
         QCOMPARE(Items(dlg, "depthCombo"), QStringList {"8bit"});
-        QCOMPARE(HostFixture::CurrentSender().GetColorDepth(), 8);
         QCOMPARE(Combo(dlg, "depthCombo")->text(), QString("8bit"));
+        QCOMPARE(HostFixture::Calls(), QStringList()); // opening writes nothing
+        dlg.ButtonClicked(2);
+        QCOMPARE(HostFixture::CurrentSender().GetColorDepth(), 8);
     }
 
     void fiftyHertzRunsNoCheck()
