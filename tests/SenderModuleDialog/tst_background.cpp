@@ -79,9 +79,10 @@ private:
         dlg.findChild<QPushButton*>("chooseButton")->click();
     }
     static bool SwitchOn(CBackgroundImageDlg& dlg) { return dlg.findChild<CCustomSwitchButton*>()->isOpen(); }
-    static QStringList TempFilesIn(const QString& strFolder)
+    // Everything in the folder, hidden temporaries included.
+    static QStringList FilesIn(const QString& strFolder)
     {
-        return QDir(strFolder).entryList(QDir::Files).filter(QRegularExpression("\\.png\\..+"));
+        return QDir(strFolder).entryList(QDir::Files | QDir::Hidden | QDir::System);
     }
 
 private slots:
@@ -134,7 +135,7 @@ private slots:
         CFailingDevice failing;
         QVERIFY(!BackgroundRules::ReplaceFile(failing, strTarget));
         QCOMPARE(ReadAll(strTarget), QByteArray("previous picture"));
-        QCOMPARE(QDir(m_pDir->path()).entryList(QDir::Files), QStringList {"target.png"});
+        QCOMPARE(FilesIn(m_pDir->path()), QStringList {"target.png"});
 
         QVERIFY(!BackgroundRules::ReplaceFile(m_pDir->filePath("missing.png"), strTarget));
         QCOMPARE(ReadAll(strTarget), QByteArray("previous picture"));
@@ -146,7 +147,7 @@ private slots:
         source.open(QIODevice::ReadOnly);
         QVERIFY(BackgroundRules::ReplaceFile(source, strTarget));
         QCOMPARE(ReadAll(strTarget), baLarge);
-        QCOMPARE(QDir(m_pDir->path()).entryList(QDir::Files), QStringList {"target.png"});
+        QCOMPARE(FilesIn(m_pDir->path()), QStringList {"target.png"});
     }
 
     void sameFileThroughDifferentNames()
@@ -204,7 +205,7 @@ private slots:
         QCOMPARE(ReadAll(m_pDir->filePath("chosen.png")), QByteArray("new picture"));
         QCOMPARE(HostFixture::Calls(),
             (QStringList {"CSender::SetBackground(128, 1, 0)", "ILedTesselLabel::Notify(147456, 1, 0, 0)"}));
-        QVERIFY(TempFilesIn(m_strFolder).isEmpty());
+        QCOMPARE(FilesIn(m_strFolder), QStringList {QFileInfo(m_strTarget).fileName()});
     }
 
     void cancelledChooserChangesNothing()
@@ -244,7 +245,7 @@ private slots:
         QCOMPARE(Fields().ucEnabled, quint8(0));
         QCOMPARE(Fields().ucStretched, quint8(0));
         QCOMPARE(ReadAll(m_strTarget), QByteArray("previous picture"));
-        QVERIFY(TempFilesIn(m_strFolder).isEmpty());
+        QCOMPARE(FilesIn(m_strFolder), QStringList {QFileInfo(m_strTarget).fileName()});
         QCOMPARE(HostFixture::Calls().last(), QString("ILedTesselLabel::Notify(147456, 1, 0, 0)"));
     }
 
