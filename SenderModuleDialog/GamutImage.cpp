@@ -2,11 +2,14 @@
 
 #include "LineEx.h"
 
+#include <Common/Assert.h>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <thread>
 #include <vector>
 
@@ -86,17 +89,28 @@ QImage NewTransparentImage(const SGamutImageInput& sInput)
     return image;
 }
 
-// thr[k] is the smallest ratio whose channel is at least k. powf is monotonic
-// on [0, 1], so a lookup gives powf's exact truncated results without calling it.
+// The channel of a ratio in [0, 1] by table instead of powf. Ratios are
+// bucketed by their top 16 bits (exponent and 7 mantissa bits): within one
+// bucket the square root grows by less than 1/255 of its value, so the channel
+// steps at most once, at a threshold found by bisection against powf itself.
+// powf is monotonic on [0, 1], which makes the table exact.
 struct SChannelTable
 {
-    std::array<float, 256> arrThreshold;
+    struct SBucket
+    {
+        int nChannel; // at the bucket's first ratio
+        float fStep; // the first ratio of the bucket with nChannel + 1, or infinity
+    };
+    static constexpr int BUCKET_SHIFT = 16;
+    std::vector<SBucket> vecBucket;
 
     SChannelTable()
+        : vecBucket((BitsOf(1.0f) >> BUCKET_SHIFT) + 1, SBucket {0, std::numeric_limits<float>::infinity()})
     {
-        arrThreshold[0] = 0.0f;
+        std::array<uint32_t, 256> arrStep; // arrStep[k]: bits of the smallest ratio with channel k
+        arrStep[0] = 0;
         for (int k = 1; k < 256; ++k) {
-            uint32_t nLow = 0, nHigh = 0x3f800000u; // bit patterns of 0.0f and 1.0f
+            uint32_t nLow = arrStep[k - 1], nHigh = BitsOf(1.0f);
             while (nLow < nHigh) {
                 const uint32_t nMiddle = nLow + (nHigh - nLow) / 2;
                 if (GamutChannelFromRatioReference(FromBits(nMiddle)) >= k)
@@ -104,7 +118,19 @@ struct SChannelTable
                 else
                     nLow = nMiddle + 1;
             }
-            arrThreshold[k] = FromBits(nLow);
+            arrStep[k] = nLow;
+        }
+        int k = 0;
+        for (uint32_t nBucket = 0; nBucket < vecBucket.size(); ++nBucket) {
+            const uint32_t nFirst = nBucket << BUCKET_SHIFT;
+            while (k < 255 && arrStep[k + 1] <= nFirst)
+                ++k;
+            SBucket& sBucket = vecBucket[nBucket];
+            sBucket.nChannel = k;
+            if (k < 255 && arrStep[k + 1] >> BUCKET_SHIFT == nBucket) {
+                sBucket.fStep = FromBits(arrStep[k + 1]);
+                SENDER_ASSERT(k + 2 > 255 || arrStep[k + 2] >> BUCKET_SHIFT != nBucket);
+            }
         }
     }
 
@@ -115,14 +141,17 @@ struct SChannelTable
         return f;
     }
 
+    static uint32_t BitsOf(float f)
+    {
+        uint32_t nBits;
+        std::memcpy(&nBits, &f, sizeof nBits);
+        return nBits;
+    }
+
     int Lookup(float fRatio) const
     {
-        int k = std::clamp(int(255.0f * std::sqrt(fRatio)), 0, 255);
-        while (k < 255 && fRatio >= arrThreshold[k + 1])
-            ++k;
-        while (k > 0 && fRatio < arrThreshold[k])
-            --k;
-        return k;
+        const SBucket& sBucket = vecBucket[BitsOf(fRatio) >> BUCKET_SHIFT];
+        return sBucket.nChannel + (fRatio >= sBucket.fStep);
     }
 };
 
@@ -132,45 +161,61 @@ const SChannelTable& ChannelTable()
     return s_table;
 }
 
-// Per-pixel colour with the line values of this row already known.
-struct SRowShader
+// Colours runs of one row. Each channel's ratio d / dc is computed for a block
+// of pixels first (a loop the compiler turns into vector code), then looked up.
+class CRowShader
 {
-    const SGamutFrame& sFrame;
-    const SChannelTable& sTable;
-    float arrRowTerm[3]; // b · y of each line
-    float arrWhiteSide[3]; // a · x + b · y + c at the white point
-    float arrNorm[3];
-
-    SRowShader(const SGamutFrame& sGamutFrame, float fY)
-        : sFrame(sGamutFrame)
-        , sTable(ChannelTable())
+public:
+    CRowShader(const SGamutFrame& sFrame, float fY)
+        : m_sTable(ChannelTable())
     {
         for (int c = 0; c < 3; ++c) {
             const CLineEx& line = sFrame.arrLine[c];
-            arrRowTerm[c] = line.b * fY;
-            arrWhiteSide[c] = line.a * sFrame.ptWhite.x + line.b * sFrame.ptWhite.y + line.c;
-            arrNorm[c] = std::sqrt(line.a * line.a + line.b * line.b);
+            m_arrA[c] = line.a;
+            m_arrC[c] = line.c;
+            m_arrRowTerm[c] = line.b * fY;
+            m_arrWhiteSide[c] = line.a * sFrame.ptWhite.x + line.b * sFrame.ptWhite.y + line.c;
+            m_arrNorm[c] = std::sqrt(line.a * line.a + line.b * line.b);
+            m_arrReference[c] = sFrame.arrReference[c];
         }
     }
 
-    QRgb Shade(float fX) const
+    void ShadeRun(int nFrom, int nTo, QRgb* pLine)
     {
-        int arrChannel[3];
-        for (int c = 0; c < 3; ++c) {
-            const CLineEx& line = sFrame.arrLine[c];
-            // Same operation order as the line kernel, so the results agree bit for bit.
-            const float fSide = line.a * fX + arrRowTerm[c] + line.c;
-            if (!(arrWhiteSide[c] * fSide > 0.0f)) {
-                arrChannel[c] = 0;
-                continue;
+        for (int nX0 = nFrom; nX0 <= nTo; nX0 += BLOCK) {
+            for (int c = 0; c < 3; ++c)
+                CalcRatios(c, nX0);
+            const int nCount = std::min(BLOCK, nTo - nX0 + 1);
+            for (int i = 0; i < nCount; ++i) {
+                pLine[nX0 + i] = qRgb(m_sTable.Lookup(m_arrRatio[0][i]), m_sTable.Lookup(m_arrRatio[1][i]),
+                    m_sTable.Lookup(m_arrRatio[2][i]));
             }
-            const float fDistance = std::fabs(fSide) / arrNorm[c];
-            arrChannel[c] = fDistance > sFrame.arrReference[c]
-                ? 255
-                : sTable.Lookup(fDistance / sFrame.arrReference[c]);
         }
-        return qRgb(arrChannel[0], arrChannel[1], arrChannel[2]);
     }
+
+private:
+    static constexpr int BLOCK = 64;
+
+    // A whole block every time, past the run's end too: a fixed trip count vectorises.
+    void CalcRatios(int c, int nX0)
+    {
+        const float fA = m_arrA[c], fC = m_arrC[c], fRowTerm = m_arrRowTerm[c];
+        const float fWhiteSide = m_arrWhiteSide[c], fNorm = m_arrNorm[c], fReference = m_arrReference[c];
+        float* pRatio = m_arrRatio[c];
+        for (int i = 0; i < BLOCK; ++i) {
+            // Same operations in the same order as the line kernel, so the
+            // results agree bit for bit. Beyond the reference distance the
+            // channel is full, which the ratio 1 gives too.
+            const float fSide = fA * float(nX0 + i) + fRowTerm + fC;
+            const float fDistance = std::fabs(fSide) / fNorm;
+            const float fRatio = std::min(fDistance / fReference, 1.0f);
+            pRatio[i] = fWhiteSide * fSide > 0.0f ? fRatio : 0.0f;
+        }
+    }
+
+    const SChannelTable& m_sTable;
+    float m_arrA[3], m_arrC[3], m_arrRowTerm[3], m_arrWhiteSide[3], m_arrNorm[3], m_arrReference[3];
+    float m_arrRatio[3][BLOCK];
 };
 
 // The columns of one row that the even-odd test with vertex tolerance calls
@@ -249,12 +294,10 @@ void BuildRows(const SGamutImageInput& sInput, const SGamutFrame& sFrame, uchar*
         for (int nY = nRow0; nY <= nRowEnd; ++nY) {
             const float fY = float(nY);
             spans.SetRow(fY, sFrame.nLastX);
-            const SRowShader shader(sFrame, fY);
+            CRowShader shader(sFrame, fY);
             QRgb* pLine = reinterpret_cast<QRgb*>(pBits + nStride * nY);
-            spans.ForEachRun(sFrame.nFirstX, sFrame.nLastX, [&](int nFrom, int nTo) {
-                for (int nX = nFrom; nX <= nTo; ++nX)
-                    pLine[nX] = shader.Shade(float(nX));
-            });
+            spans.ForEachRun(sFrame.nFirstX, sFrame.nLastX,
+                [&](int nFrom, int nTo) { shader.ShadeRun(nFrom, nTo, pLine); });
         }
     }
 }
@@ -268,7 +311,7 @@ int GamutChannelFromRatioReference(float fRatio)
 
 int GamutChannelFromRatio(float fRatio)
 {
-    return ChannelTable().Lookup(fRatio);
+    return ChannelTable().Lookup(std::clamp(fRatio, 0.0f, 1.0f));
 }
 
 QImage BuildGamutImageReference(const SGamutImageInput& sInput)
