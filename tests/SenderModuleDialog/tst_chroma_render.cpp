@@ -309,9 +309,12 @@ void TestChromaRender::groupsBeyondTheColourTableGetDistinctColours()
     for (int i = 0; i < vecColour.size(); ++i)
         for (int j = i + 1; j < vecColour.size(); ++j)
             QVERIFY2(vecColour[i] != vecColour[j], qPrintable(QString("%1 and %2").arg(i).arg(j)));
-    for (int i = 9; i < 20; ++i)
-        QCOMPARE(CChromaDiagramPainter::DefaultLineColor(i), CChromaDiagramPainter::DefaultLineColor(i));
-    QCOMPARE(CChromaDiagramPainter::DefaultLineColor(9).rgb(), vecColour[9]);
+    // The same colours on every paint.
+    for (SChromaGroupInfo* pGroup : qAsConst(wnd.m_mapGroup))
+        pGroup->m_ucLineRed = pGroup->m_ucLineGreen = pGroup->m_ucLineBlue = 0;
+    Record([&](QPainter& p) { wnd.DrawChromTriangle(p); });
+    const SChromaGroupInfo* pLast = wnd.GetChromaGroupByIndex(130);
+    QCOMPARE(qRgb(pLast->m_ucLineRed, pLast->m_ucLineGreen, pLast->m_ucLineBlue), vecColour.last());
 }
 
 void TestChromaRender::secondaryModeDrawsThePrimaryTriangle()
