@@ -65,7 +65,7 @@ void TestColorStandard::sRGBAndRec709ShareCoordinates()
 {
     for (int nPreferred = -1; nPreferred < enStandardCount; ++nPreferred) {
         CChromaRenderProbe wnd;
-        wnd.AddChromaGroupByIndex(7, StandardGroup(enStandardSRGB));
+        wnd.AddChromaGroupByIndex(7, ChromaFixture::SRGB());
         wnd.ShowCIEStandard(0, enColorStandard(nPreferred), true);
         wnd.CalcCIEStandardValid();
         const QString strName = ColorStandardGamut(wnd.m_enShowStandard).pszName;
