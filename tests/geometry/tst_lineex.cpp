@@ -7,6 +7,7 @@
 #include <random>
 
 using PointF = CPointEx<float>;
+Q_DECLARE_METATYPE(CPointEx<float>)
 
 class TestLineEx : public QObject
 {
@@ -14,129 +15,67 @@ class TestLineEx : public QObject
 
 private slots:
     void LinesAndSlopes();
-    void FootDistanceAndSides();
-    void LeastSquares();
-    void SegmentCrossingCases();
-    void SegmentIntersectionCases();
-    void PolygonVertexToleranceAndEmpty();
+    void SegmentsCross_data();
+    void SegmentsCross();
+    void VertexTolerance();
     void PolygonAgreesWithEvenOddFill();
 };
 
 void TestLineEx::LinesAndSlopes()
 {
-    const CLineEx diagonal = LineThroughPoints(PointF(0, 0), PointF(1, 1)); // x − y = 0 up to sign
-    const CLineEx antiDiagonal {1.0f, 1.0f, -2.0f};
-    const PointF ptMeet = IntersectLines(diagonal, antiDiagonal);
-    QCOMPARE(ptMeet.x, 1.0f);
-    QCOMPARE(ptMeet.y, 1.0f);
-
-    const PointF ptFar = IntersectLines(diagonal, LineThroughPoints(PointF(0, 1), PointF(2, 3)));
-    QCOMPARE(ptFar, PointF(6553600000.0f, 6553600000.0f));
-
-    QCOMPARE(LineSlope(CLineEx {1.0f, 0.0f, -3.0f}), 3.4028235e38f);
-    QCOMPARE(SegmentSlope(PointF(2, 0), PointF(2, 7)), 3.4028235e38f);
-    QCOMPARE(SegmentSlope(PointF(0, 1), PointF(2, 0)), -0.5f);
-    QCOMPARE(LineSlope(antiDiagonal), -1.0f);
-
+    const CLineEx diagonal = LineThroughPoints(PointF(0, 0), PointF(1, 1));
+    QCOMPARE(IntersectLines(diagonal, CLineEx {1.0f, 1.0f, -2.0f}), PointF(1, 1));
+    // Parallel lines meet at the sentinel, not at infinity.
+    QCOMPARE(IntersectLines(diagonal, LineThroughPoints(PointF(0, 1), PointF(2, 3))),
+        PointF(6553600000.0f, 6553600000.0f));
+    QCOMPARE(LineSlope(CLineEx {1.0f, 0.0f, -3.0f}), FLT_MAX);
+    QCOMPARE(SegmentSlope(PointF(2, 0), PointF(2, 7)), FLT_MAX);
     const CLineEx vertical = LineFromSlopeOrVertical(FLT_MAX, PointF(2, 5));
-    QCOMPARE(vertical.a, 1.0f);
-    QCOMPARE(vertical.b, 0.0f);
-    QCOMPARE(vertical.c, -2.0f);
-    const CLineEx steep = LineFromSlope(PointF(2, 5), FLT_MAX);
-    QCOMPARE(steep.a, -FLT_MAX);
-    QCOMPARE(steep.b, 1.0f);
-
-    const CLineEx sloped = LineFromSlopeOrVertical(2.0f, PointF(1, 1)); // y = 2x − 1
+    QVERIFY(vertical.a == 1.0f && vertical.b == 0.0f && vertical.c == -2.0f);
+    const CLineEx sloped = LineFromSlopeOrVertical(2.0f, PointF(1, 1));
     QCOMPARE(LineYAtX(sloped, 3.0f), 5.0f);
-    QCOMPARE(LineXAtY(sloped, 5.0f), 3.0f);
+    QCOMPARE(
+        PerpendicularFoot(LineThroughPoints(PointF(1, 0), PointF(0, 1)), PointF(1, 1)), PointF(0.5f, 0.5f));
 }
 
-void TestLineEx::FootDistanceAndSides()
+void TestLineEx::SegmentsCross_data()
 {
-    const CLineEx line = LineThroughPoints(PointF(1, 0), PointF(0, 1));
-    const PointF ptFoot = PerpendicularFoot(line, PointF(1, 1));
-    QCOMPARE(ptFoot.x, 0.5f);
-    QCOMPARE(ptFoot.y, 0.5f);
-    QCOMPARE(PointLineDistance(line, PointF(1, 1)), std::sqrt(0.5f));
-
-    QVERIFY(SameSideOfLine(line, PointF(1, 1), PointF(2, 0)));
-    QVERIFY(!SameSideOfLine(line, PointF(1, 1), PointF(0, 0)));
-    QVERIFY(!SameSideOfLine(line, PointF(1, 1), PointF(0.5f, 0.5f))); // on the line
+    QTest::addColumn<QVector<PointF>>("vecEnds");
+    QTest::addColumn<bool>("bCross");
+    QTest::addColumn<bool>("bPoint");
+    QTest::newRow("X") << QVector<PointF> {{0, 0}, {1, 1}, {0, 1}, {1, 0}} << true << true;
+    QTest::newRow("T junction") << QVector<PointF> {{0, 0}, {2, 0}, {1, 0}, {1, 1}} << false << false;
+    QTest::newRow("one side") << QVector<PointF> {{0, 0}, {2, 0}, {0, 1}, {2, 1}} << false << false;
+    // Collinear overlap crosses but has no single crossing point.
+    QTest::newRow("collinear overlap") << QVector<PointF> {{0, 0}, {2, 0}, {1, 0}, {3, 0}} << true << false;
+    QTest::newRow("identical") << QVector<PointF> {{0, 0}, {1, 1}, {0, 0}, {1, 1}} << true << false;
+    QTest::newRow("stops short") << QVector<PointF> {{0, 0}, {2, 0}, {1, 0.5f}, {1, 2}} << false << false;
 }
 
-void TestLineEx::LeastSquares()
+void TestLineEx::SegmentsCross()
 {
-    const float arrX[] = {0, 1, 2, 3, 4};
-    const float arrY[] = {1, 3, 5, 7, 9};
-    const CLineEx fit = LeastSquaresLine(arrX, arrY, 5);
-    QCOMPARE(LineSlope(fit), 2.0f);
-    QCOMPARE(LineYAtX(fit, 0.0f), 1.0f);
-
-    // Noise symmetric about y = 0.5x + 2 leaves the fit unchanged.
-    const float arrNoisyX[] = {0, 0, 4, 4};
-    const float arrNoisyY[] = {1.5f, 2.5f, 3.5f, 4.5f};
-    const CLineEx noisyFit = LeastSquaresLine(arrNoisyX, arrNoisyY, 4);
-    QCOMPARE(LineSlope(noisyFit), 0.5f);
-    QCOMPARE(LineYAtX(noisyFit, 2.0f), 3.0f);
-}
-
-void TestLineEx::SegmentCrossingCases()
-{
-    // X shape.
-    QVERIFY(SegmentsCross(PointF(0, 0), PointF(1, 1), PointF(0, 1), PointF(1, 0)));
-    // T junction: one end exactly on the other's middle, the other end clearly off.
-    QVERIFY(!SegmentsCross(PointF(0, 0), PointF(2, 0), PointF(1, 0), PointF(1, 1)));
-    // Both ends on one side.
-    QVERIFY(!SegmentsCross(PointF(0, 0), PointF(2, 0), PointF(0, 1), PointF(2, 1)));
-    // Collinear overlapping segments count as crossing.
-    QVERIFY(SegmentsCross(PointF(0, 0), PointF(2, 0), PointF(1, 0), PointF(3, 0)));
-    // Lines cross but the second segment stops short of the first.
-    QVERIFY(!SegmentsCross(PointF(0, 0), PointF(2, 0), PointF(1, 0.5f), PointF(1, 2)));
-
-    QVERIFY(SegmentBoxesOverlap(PointF(0, 0), PointF(1, 1), PointF(1, 1), PointF(2, 3))); // touching corners
-    QVERIFY(!SegmentBoxesOverlap(PointF(0, 0), PointF(1, 1), PointF(1.5f, 0), PointF(2, 1)));
-    QVERIFY(!SegmentBoxesOverlap(PointF(0, 0), PointF(1, 1), PointF(0, 1.5f), PointF(1, 2)));
-}
-
-void TestLineEx::SegmentIntersectionCases()
-{
+    QFETCH(QVector<PointF>, vecEnds);
+    QFETCH(bool, bCross);
+    QFETCH(bool, bPoint);
+    QCOMPARE(::SegmentsCross(vecEnds[0], vecEnds[1], vecEnds[2], vecEnds[3]), bCross);
     float fX = -1.0f, fY = -1.0f;
-    QVERIFY(SegmentIntersection(PointF(0, 0), PointF(1, 1), PointF(0, 1), PointF(1, 0), fX, fY));
-    QCOMPARE(fX, 0.5f);
-    QCOMPARE(fY, 0.5f);
-
-    QVERIFY(SegmentIntersection(PointF(0, 0), PointF(4, 2), PointF(3, 0), PointF(3, 5), fX, fY));
-    QCOMPARE(fX, 3.0f);
-    QCOMPARE(fY, 1.5f);
-
-    fX = fY = -1.0f;
-    QVERIFY(!SegmentIntersection(PointF(0, 0), PointF(1, 1), PointF(0, 0), PointF(1, 1), fX, fY));
-    QVERIFY(!SegmentIntersection(PointF(0, 0), PointF(1, 1), PointF(1, 1), PointF(0, 0), fX, fY));
-    // Collinear overlap passes the crossing test but has no single crossing point.
-    QVERIFY(!SegmentIntersection(PointF(0, 0), PointF(2, 0), PointF(1, 0), PointF(3, 0), fX, fY));
-    QVERIFY(!SegmentIntersection(PointF(0, 0), PointF(1, 0), PointF(2, 0), PointF(2, 1), fX, fY));
-    QCOMPARE(fX, -1.0f);
-    QCOMPARE(fY, -1.0f);
+    QCOMPARE(SegmentIntersection(vecEnds[0], vecEnds[1], vecEnds[2], vecEnds[3], fX, fY), bPoint);
+    if (bPoint)
+        QVERIFY(fX == 0.5f && fY == 0.5f);
+    else
+        QVERIFY(fX == -1.0f && fY == -1.0f);
 }
 
-void TestLineEx::PolygonVertexToleranceAndEmpty()
+void TestLineEx::VertexTolerance()
 {
     const PointF arrSquare[] = {PointF(0, 0), PointF(1, 0), PointF(1, 1), PointF(0, 1)};
     QVERIFY(!IsPointInPolygon(PointF(0.5f, 0.5f), arrSquare, 0));
-    QVERIFY(IsPointInPolygon(PointF(0.5f, 0.5f), arrSquare, 4));
-    QVERIFY(!IsPointInPolygon(PointF(1.5f, 0.5f), arrSquare, 4));
-
-    // Just outside a corner, but within the tolerance in both x and y.
+    // Just outside a corner, within the tolerance in both x and y, then in x only.
     QVERIFY(!IsPointInPolygonEvenOdd(PointF(-0.00005f, 1.00005f), arrSquare, 4));
     QVERIFY(IsPointInPolygon(PointF(-0.00005f, 1.00005f), arrSquare, 4));
-    // Within the tolerance in x only.
     QVERIFY(!IsPointInPolygon(PointF(-0.00005f, 1.0002f), arrSquare, 4));
-    // A single vertex is a polygon that only its neighbourhood is inside.
-    QVERIFY(IsPointInPolygon(PointF(0.00009f, 0.0f), arrSquare, 1));
-    QVERIFY(!IsPointInPolygon(PointF(0.0002f, 0.0f), arrSquare, 1));
 }
 
-// Distance from pt to segment ab, in double.
 static double SegmentDistance(const QPointF& pt, const QPointF& ptA, const QPointF& ptB)
 {
     const QPointF ptDir = ptB - ptA;
@@ -153,13 +92,11 @@ void TestLineEx::PolygonAgreesWithEvenOddFill()
     std::uniform_int_distribution<int> count(3, 9);
     int nCompared = 0;
     for (int nPolygon = 0; nPolygon < 500; ++nPolygon) {
-        // Random (often self-intersecting) polygons exercise the even-odd rule.
+        // Often self-intersecting: exercises the even-odd rule.
         QVector<PointF> vecVertices(count(rng));
         QPolygonF polygon;
-        for (PointF& pt : vecVertices) {
-            pt = PointF(coord(rng), coord(rng));
-            polygon << pt.ToQPointF();
-        }
+        for (PointF& pt : vecVertices)
+            polygon << (pt = PointF(coord(rng), coord(rng))).ToQPointF();
         for (int nPoint = 0; nPoint < 20; ++nPoint) {
             const PointF pt(coord(rng), coord(rng));
             double dNearest = 1.0;
