@@ -115,6 +115,8 @@ CChromaticityDlgWnd::~CChromaticityDlgWnd()
 void CChromaticityDlgWnd::SetSize(int nWidth, int nHeight)
 {
     SENDER_ASSERT(nWidth > 100 && nHeight > 100);
+    // The worker reads the mapped locus; let a running one finish before it changes.
+    ChromaPaint::StopGamutThread(m_pGamutThread);
     m_nWidth = nWidth;
     m_nHeight = nHeight;
     m_rcWnd = QRect(0, 0, nWidth, nHeight);
@@ -140,6 +142,8 @@ void CChromaticityDlgWnd::SetWndType(int nType)
 
 void CChromaticityDlgWnd::SetWndData(int nType, int nWidth, int nHeight)
 {
+    // The worker reads the slot sizes; let a running one finish before they change.
+    ChromaPaint::StopGamutThread(m_pGamutThread);
     if (nType >= 0 && nType < WND_BITMAP_NUM) {
         SChromaWndBitmap& sBitmap = m_sWndBitmap[nType];
         sBitmap.m_nType = nType;
