@@ -8,49 +8,42 @@
 #include <memory>
 #include <vector>
 
-// Result of one run of an external program.
 struct SToolRun
 {
-    int nExitCode = -1;
+    int nExitCode = -1; // stays -1 on a crash or timeout
     QByteArray baOut;
     QByteArray baErr;
 };
 
-struct SToolCall
-{
-    QString strProgram;
-    QStringList listArgs;
-};
+using CToolCall = QPair<QString, QStringList>; // program, arguments
 
-// Runs programs side by side to completion, each with a private runtime
-// directory so the only text on standard error is the program's own.
-inline QVector<SToolRun> RunToolsTogether(const QVector<SToolCall>& vecCalls)
+// Runs programs side by side, each with a private runtime directory so the
+// only text on standard error is the program's own.
+inline QVector<SToolRun> RunToolsTogether(const QVector<CToolCall>& vecCalls)
 {
     static QTemporaryDir s_runtimeDir;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_RUNTIME_DIR", s_runtimeDir.path());
     env.insert("QT_QPA_PLATFORM", "offscreen");
     std::vector<std::unique_ptr<QProcess>> vecProcesses;
-    for (const SToolCall& sCall : vecCalls) {
+    for (const CToolCall& call : vecCalls) {
         vecProcesses.push_back(std::make_unique<QProcess>());
         vecProcesses.back()->setProcessEnvironment(env);
-        vecProcesses.back()->start(sCall.strProgram, sCall.listArgs);
+        vecProcesses.back()->start(call.first, call.second);
     }
     QVector<SToolRun> vecRuns(vecCalls.size());
     for (int i = 0; i < vecCalls.size(); ++i) {
         QProcess& process = *vecProcesses[i];
         if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-            continue; // exit code stays -1
-        vecRuns[i].nExitCode = process.exitCode();
-        vecRuns[i].baOut = process.readAllStandardOutput();
-        vecRuns[i].baErr = process.readAllStandardError();
+            continue;
+        vecRuns[i] = {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
     }
     return vecRuns;
 }
 
 inline SToolRun RunTool(const QString& strProgram, const QStringList& listArgs)
 {
-    return RunToolsTogether({SToolCall {strProgram, listArgs}}).first();
+    return RunToolsTogether({{strProgram, listArgs}}).first();
 }
 
 inline QString SenderTool()
@@ -59,7 +52,5 @@ inline QString SenderTool()
 }
 
 #define REQUIRE_SENDERTOOL()                                                                                 \
-    do {                                                                                                     \
-        if (SenderTool().isEmpty())                                                                          \
-            QFAIL("SENDERTOOL must name the sendertool executable (CTest sets it)");                         \
-    } while (0)
+    if (SenderTool().isEmpty())                                                                              \
+    QFAIL("SENDERTOOL must name the sendertool executable (CTest sets it)")
