@@ -1,7 +1,10 @@
 #pragma once
 
 #include "CChromaticityDlgWnd.h"
+#include "ChromaGamutInterpolation.h"
 #include "LineEx.h"
+
+#include <cmath>
 
 // Opens the widget's state to the tests.
 class CChromaticityProbe : public CChromaticityDlgWnd
@@ -11,11 +14,8 @@ public:
 
     using CChromaticityDlgWnd::m_bCanMove;
     using CChromaticityDlgWnd::m_bDragging;
-    using CChromaticityDlgWnd::m_bHitWhite;
-    using CChromaticityDlgWnd::m_bPressed;
     using CChromaticityDlgWnd::m_bShowStandard;
     using CChromaticityDlgWnd::m_bStaticPixel;
-    using CChromaticityDlgWnd::m_clrBackground;
     using CChromaticityDlgWnd::m_enShowStandard;
     using CChromaticityDlgWnd::m_fMarginX;
     using CChromaticityDlgWnd::m_fMarginY;
@@ -24,7 +24,6 @@ public:
     using CChromaticityDlgWnd::m_nCIEScreenPtsNum;
     using CChromaticityDlgWnd::m_nCurGroup;
     using CChromaticityDlgWnd::m_nCurPoint;
-    using CChromaticityDlgWnd::m_nGroupIndex;
     using CChromaticityDlgWnd::m_nHeight;
     using CChromaticityDlgWnd::m_nStaticPixelNum;
     using CChromaticityDlgWnd::m_nWidth;
@@ -32,18 +31,14 @@ public:
     using CChromaticityDlgWnd::m_pCIEScreenPtsF;
     using CChromaticityDlgWnd::m_pGamutInterp;
     using CChromaticityDlgWnd::m_pStaticPixels;
-    using CChromaticityDlgWnd::m_ptD65;
     using CChromaticityDlgWnd::m_ptMouse;
     using CChromaticityDlgWnd::m_ptNearest;
-    using CChromaticityDlgWnd::m_rcWnd;
-    using CChromaticityDlgWnd::m_ucPixelColor;
 
     // A mapping with round numbers: scale 500, margins 25, height 600.
     void UseRoundMapping()
     {
         m_fScale = 500.0f;
-        m_fMarginX = 25.0f;
-        m_fMarginY = 25.0f;
+        m_fMarginX = m_fMarginY = 25.0f;
         m_nWidth = 800;
         m_nHeight = 600;
         m_rcWnd = QRect(0, 0, 800, 600);
@@ -53,6 +48,11 @@ public:
     {
         m_nCurGroup = nGroup;
         m_nCurPoint = nPoint;
+    }
+
+    bool InLocus(CPointEx<float> pt) const
+    {
+        return m_pGamutInterp->IsPointInCIEPolygon(CPointFToQPointF(pt));
     }
 };
 
@@ -82,6 +82,13 @@ inline bool IsWhiteInside(const SChromaGroupInfo& info)
 inline float DistanceToLine(CPointEx<float> pt, CPointEx<float> ptLine1, CPointEx<float> ptLine2)
 {
     return PointLineDistance(LineThroughPoints(ptLine1, ptLine2), pt);
+}
+
+// The point fStep past ptTo on the ray from ptFrom (before it when fStep < 0).
+inline CPointEx<float> Along(CPointEx<float> ptFrom, CPointEx<float> ptTo, float fStep)
+{
+    const float fLength = std::hypot(ptTo.x - ptFrom.x, ptTo.y - ptFrom.y);
+    return {ptTo.x + (ptTo.x - ptFrom.x) / fLength * fStep, ptTo.y + (ptTo.y - ptFrom.y) / fLength * fStep};
 }
 
 } // namespace ChromaFixture
