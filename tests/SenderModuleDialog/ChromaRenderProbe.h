@@ -10,9 +10,6 @@ class CChromaRenderProbe : public CChromaticityProbe
 public:
     using CChromaticityProbe::CChromaticityProbe;
 
-    using CChromaticityDlgWnd::m_bFirstPaint;
-    using CChromaticityDlgWnd::m_nGridLineAlpha;
-    using CChromaticityDlgWnd::m_nWndType;
     using CChromaticityDlgWnd::m_pGamutImage;
     using CChromaticityDlgWnd::m_pGamutThread;
     using CChromaticityDlgWnd::m_sWndBitmap;
