@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 #include <csignal>
@@ -8,8 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// Runs fnBody in a child process. Returns what the child wrote to stderr if it
-// died by abort(), or an empty string if it finished normally.
+// Runs fnBody in a child; returns its stderr if it died by abort(), else "".
 inline QString AbortMessageOf(const std::function<void()>& fnBody)
 {
     int arrPipe[2];
@@ -17,7 +15,6 @@ inline QString AbortMessageOf(const std::function<void()>& fnBody)
         return QString();
     const pid_t pid = fork();
     if (pid == 0) {
-        close(arrPipe[0]);
         dup2(arrPipe[1], STDERR_FILENO);
         fnBody();
         _exit(0);
@@ -25,13 +22,11 @@ inline QString AbortMessageOf(const std::function<void()>& fnBody)
     close(arrPipe[1]);
     QByteArray baOutput;
     char szBuffer[512];
-    ssize_t nRead = 0;
-    while ((nRead = read(arrPipe[0], szBuffer, sizeof(szBuffer))) > 0)
+    for (ssize_t nRead; (nRead = read(arrPipe[0], szBuffer, sizeof(szBuffer))) > 0;)
         baOutput.append(szBuffer, int(nRead));
     close(arrPipe[0]);
     int nStatus = 0;
     waitpid(pid, &nStatus, 0);
-    if (!WIFSIGNALED(nStatus) || WTERMSIG(nStatus) != SIGABRT)
-        return QString();
-    return QString::fromLocal8Bit(baOutput);
+    return WIFSIGNALED(nStatus) && WTERMSIG(nStatus) == SIGABRT ? QString::fromLocal8Bit(baOutput)
+                                                                : QString();
 }

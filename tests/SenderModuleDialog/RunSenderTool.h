@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QProcess>
-#include <QStringList>
 
 struct SToolResult
 {
@@ -14,11 +13,10 @@ struct SToolResult
 inline SToolResult RunSenderTool(const QStringList& listArgs)
 {
     SToolResult sResult;
-    const QString strTool = qEnvironmentVariable("SENDERTOOL");
-    if (strTool.isEmpty())
+    if (qEnvironmentVariableIsEmpty("SENDERTOOL"))
         return sResult;
     QProcess process;
-    process.start(strTool, listArgs);
+    process.start(qEnvironmentVariable("SENDERTOOL"), listArgs);
     if (!process.waitForFinished(30000))
         return sResult;
     sResult.nExitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
