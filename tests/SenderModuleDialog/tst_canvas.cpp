@@ -11,216 +11,106 @@
 #include <QPushButton>
 #include <QtTest>
 
-// The canvas dialog: fixed bounds, processor limits, presets and the error line.
 class TestCanvas : public QObject
 {
     Q_OBJECT
 
 private:
     static SSenderDeviceState& Device() { return HostFixture::CurrentSender().Device(); }
-    static void Limit(qint32 nWidth, qint32 nHeight, qint32 nArea)
-    {
-        Device().bRestricted = true;
-        Device().nCanvasMaxWidth = nWidth;
-        Device().nCanvasMaxHeight = nHeight;
-        Device().nCanvasMaxArea = nArea;
-    }
     static QDoubleSpinBox* Box(CSetCanvasDlg& dlg, const char* pszName)
     {
-        auto* pBox = dlg.findChild<QDoubleSpinBox*>(pszName);
-        if (!pBox)
-            qFatal("no box %s", pszName);
-        return pBox;
+        return dlg.findChild<QDoubleSpinBox*>(pszName);
     }
     static void Enter(CSetCanvasDlg& dlg, int nWidth, int nHeight)
     {
         Box(dlg, "widthBox")->setValue(nWidth);
         Box(dlg, "heightBox")->setValue(nHeight);
     }
-    static QString ButtonText(CSetCanvasDlg& dlg)
-    {
-        return dlg.findChild<QPushButton*>("presetButton")->text();
-    }
-    static QString ErrorText(CSetCanvasDlg& dlg)
-    {
-        return dlg.findChild<CCustomLabel*>("errorLabel")->text();
-    }
-    static bool OkEnabled(CSetCanvasDlg& dlg) { return dlg.findChild<QPushButton*>("okButton")->isEnabled(); }
 
 private slots:
     void init() { HostFixture::Reset(); }
 
-    // --- rules ---
-
-    void clampsToFixedBoundsWithCustomText()
-    {
-        SCanvasCheck check = CanvasRules::Check(40000, 1080, nullptr);
-        QCOMPARE(check.size, QSize(32768, 1080));
-        QVERIFY(check.bClamped);
-        QCOMPARE(check.strButtonText, QString("自定义(32768×1080)"));
-        QVERIFY(check.strError.isEmpty());
-
-        check = CanvasRules::Check(1920, 20000, nullptr);
-        QCOMPARE(check.size, QSize(1920, 16384));
-        QCOMPARE(check.strButtonText, QString("自定义(1920×16384)"));
-
-        // A clamped size is never taken for a preset, and the exact bounds are not clamped.
-        QVERIFY(!CanvasRules::Check(32768, 16384, nullptr).bClamped);
-    }
-
-    void rejectsSidesBelowMinimum()
-    {
-        const QString strMinimum = "画布的宽或高不能小于64。";
-        QCOMPARE(CanvasRules::Check(50, 1080, nullptr).strError, strMinimum);
-        QCOMPARE(CanvasRules::Check(1920, 63, nullptr).strError, strMinimum);
-        QVERIFY(CanvasRules::Check(64, 64, nullptr).strError.isEmpty());
-        // The minimum comes first, even when a limit is broken too.
-        const SCanvasLimits limits {100, 100, 10000};
-        QCOMPARE(CanvasRules::Check(50, 1080, &limits).strError, strMinimum);
-    }
-
-    void limitMessages_data()
-    {
-        QTest::addColumn<int>("nWidth");
-        QTest::addColumn<int>("nHeight");
-        QTest::addColumn<QString>("strError");
-        QTest::newRow("within") << 8192 << 2048 << QString();
-        QTest::newRow("width") << 8193 << 1000 << "画布的宽不能大于8192。";
-        QTest::newRow("height") << 1000 << 4097 << "画布的高不能大于4096。";
-        QTest::newRow("width and height") << 8193 << 4097 << "画布的面积不能大于16777216。";
-        QTest::newRow("area only") << 8192 << 2049 << "画布的面积不能大于16777216。";
-        QTest::newRow("area over width") << 10000 << 5000 << "画布的面积不能大于16777216。";
-        QTest::newRow("preset checked too") << 3840 << 2160 << QString();
-    }
     void limitMessages()
     {
-        QFETCH(int, nWidth);
-        QFETCH(int, nHeight);
-        QFETCH(QString, strError);
         const SCanvasLimits limits {8192, 4096, 16777216};
-        QCOMPARE(CanvasRules::Check(nWidth, nHeight, &limits).strError, strError);
-        // Without limits only the fixed bounds count.
-        QVERIFY(CanvasRules::Check(nWidth, nHeight, nullptr).strError.isEmpty());
+        const auto error
+            = [&](int nWidth, int nHeight) { return CanvasRules::Check(nWidth, nHeight, &limits).strError; };
+        QCOMPARE(error(8193, 1000), QString("画布的宽不能大于8192。"));
+        QCOMPARE(error(1000, 4097), QString("画布的高不能大于4096。"));
+        QCOMPARE(error(4096, 4096), QString());
+        // Later failures replace earlier ones.
+        QCOMPARE(error(10000, 5000), QString("画布的面积不能大于16777216。"));
+        QCOMPARE(error(50, 1080), QString("画布的宽或高不能小于64。")); // the boxes cannot go that low
+        QCOMPARE(error(64, 64), QString());
     }
 
-    void areaDoesNotOverflow()
+    void editing_data()
     {
-        const SCanvasLimits limits {32768, 16384, 0x20000000};
-        QVERIFY(CanvasRules::Check(32768, 16384, &limits).strError.isEmpty());
-        const SCanvasLimits tight {32768, 16384, 0x20000000 - 1};
-        QCOMPARE(CanvasRules::Check(32768, 16384, &tight).strError, QString("画布的面积不能大于536870911。"));
+        QTest::addColumn<QSize>("entered");
+        QTest::addColumn<QString>("strButton");
+        QTest::addColumn<QString>("strError");
+        QTest::addColumn<int>("nMaxArea"); // 0: no limits
+        QTest::newRow("wide") << QSize(40000, 1080) << "自定义(32768×1080)" << QString() << 0;
+        QTest::newRow("tall") << QSize(1920, 20000) << "自定义(1920×16384)" << QString() << 0;
+        QTest::newRow("preset") << QSize(1920, 1080) << "1920×1080" << QString() << 0;
+        QTest::newRow("area") << QSize(10000, 5000) << "自定义(10000×5000)"
+                              << "画布的面积不能大于16777216。" << 16777216;
     }
-
-    // --- dialog ---
+    void editing()
+    {
+        QFETCH(QSize, entered);
+        QFETCH(QString, strButton);
+        QFETCH(QString, strError);
+        QFETCH(int, nMaxArea);
+        const QSize shown = entered.boundedTo(QSize(32768, 16384));
+        QCOMPARE(CanvasRules::Check(entered.width(), entered.height(), nullptr).size, shown);
+        Device().bRestricted = nMaxArea > 0;
+        Device().nCanvasMaxArea = nMaxArea;
+        CSetCanvasDlg dlg;
+        Enter(dlg, 2000, 1000); // custom first, so a preset has to be recognised anew
+        Enter(dlg, entered.width(), entered.height());
+        QCOMPARE(QSize(int(Box(dlg, "widthBox")->value()), int(Box(dlg, "heightBox")->value())), shown);
+        QCOMPARE(dlg.findChild<QPushButton*>("presetButton")->text(), strButton);
+        auto* pError = dlg.findChild<CCustomLabel*>("errorLabel");
+        QCOMPARE(pError->isHidden() ? QString() : pError->text(), strError);
+        QCOMPARE(dlg.findChild<QPushButton*>("okButton")->isEnabled(), strError.isEmpty());
+        QCOMPARE(dlg.size(), QSize(300, strError.isEmpty() ? 125 : 160));
+        dlg.ButtonClicked(3); // with an error: told why, and the dialog stays open
+        QCOMPARE(
+            CMessageBoxAnswers::ShownTexts(), strError.isEmpty() ? QStringList() : QStringList {strError});
+        QCOMPARE(dlg.result(), strError.isEmpty() ? 1 : 0);
+        QCOMPARE(dlg.GetCanvasSize(), strError.isEmpty() ? shown : QSize(1920, 1080));
+        QCOMPARE(HostFixture::Calls(), QStringList());
+    }
 
     void opensWithSenderSize()
     {
+        Device().nCanvasMaxWidth = 8192; // the boxes follow the limits even when unenforced
         HostFixture::CurrentSender().SetCanvasSize(QSize(2000, 1000));
         CSetCanvasDlg dlg;
-        QCOMPARE(dlg.GetCanvasSize(), QSize(2000, 1000));
-        QCOMPARE(Box(dlg, "widthBox")->value(), 2000.0);
-        QCOMPARE(ButtonText(dlg), QString("自定义(2000×1000)"));
         QCOMPARE(dlg.windowTitle(), QString("画布大小设置"));
-        QCOMPARE(dlg.size(), QSize(300, 125));
-    }
-
-    void unsetStoredSizeOpensAsFullHd()
-    {
-        Device().bRestricted = true;
-        Device().bCanvasReadable = true;
-        HostFixture::CurrentSender().SetCanvasSize(QSize(0, 0));
-        CSetCanvasDlg dlg;
-        QCOMPARE(dlg.GetCanvasSize(), QSize(1920, 1080));
-        QCOMPARE(ButtonText(dlg), QString("1920×1080"));
-        QVERIFY(OkEnabled(dlg));
-    }
-
-    void boxesStopAtProcessorLimits()
-    {
-        Limit(8192, 4096, 16777216);
-        Device().bRestricted = false; // the boxes follow the limits even when unenforced
-        CSetCanvasDlg dlg;
+        QCOMPARE(dlg.GetCanvasSize(), QSize(2000, 1000));
         QCOMPARE(Box(dlg, "widthBox")->maximum(), 8192.0);
-        QCOMPARE(Box(dlg, "heightBox")->maximum(), 4096.0);
-        QCOMPARE(Box(dlg, "heightBox")->minimum(), 64.0);
-    }
-
-    void customValueEqualToPresetShowsPreset()
-    {
-        CSetCanvasDlg dlg;
-        Enter(dlg, 2000, 1000);
-        QCOMPARE(ButtonText(dlg), QString("自定义(2000×1000)"));
-        Enter(dlg, 1920, 1080);
-        QCOMPARE(ButtonText(dlg), QString("1920×1080"));
-    }
-
-    void presetMenuFillsBoxes()
-    {
-        CSetCanvasDlg dlg;
-        auto* pButton = dlg.findChild<CCustomComboBox*>("presetButton");
-        QCOMPARE(pButton->Count(), 3);
-        QVERIFY(pButton->ActivateIndex(2));
-        QCOMPARE(Box(dlg, "widthBox")->value(), 4096.0);
-        QCOMPARE(Box(dlg, "heightBox")->value(), 2160.0);
-        QCOMPARE(ButtonText(dlg), QString("4096×2160"));
-        QCOMPARE(pButton->Menu()->width(), 242);
-    }
-
-    void senderType17OffersTwoPresets()
-    {
-        Device().nSenderType = 17;
-        CSetCanvasDlg dlg;
-        auto* pButton = dlg.findChild<CCustomComboBox*>("presetButton");
-        QCOMPARE(pButton->Count(), 2);
-        QCOMPARE(pButton->ItemAt(1)->text(), QString("3840×2160"));
-    }
-
-    void errorLineAndWindowHeight()
-    {
-        Limit(16384, 8192, 16777216);
-        CSetCanvasDlg dlg;
-        QCOMPARE(dlg.height(), 125);
-        Enter(dlg, 10000, 5000);
-        QCOMPARE(ErrorText(dlg), QString("画布的面积不能大于16777216。"));
-        QVERIFY(!dlg.findChild<CCustomLabel*>("errorLabel")->isHidden());
-        QVERIFY(!OkEnabled(dlg));
-        QCOMPARE(dlg.size(), QSize(300, 160));
-        QVERIFY(!dlg.IsShowError());
-
-        Enter(dlg, 3840, 2160);
-        QVERIFY(dlg.IsShowError());
-        QVERIFY(OkEnabled(dlg));
-        QVERIFY(dlg.findChild<CCustomLabel*>("errorLabel")->isHidden());
-        QCOMPARE(dlg.size(), QSize(300, 125));
-    }
-
-    void okWithErrorInformsAndStaysOpen()
-    {
-        Limit(16384, 8192, 16777216);
-        CSetCanvasDlg dlg;
-        Enter(dlg, 10000, 5000);
-        dlg.ButtonClicked(3);
-        QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList {"画布的面积不能大于16777216。"});
-        QCOMPARE(dlg.result(), 0);
-        QCOMPARE(dlg.GetCanvasSize(), QSize(1920, 1080));
-    }
-
-    void okTakesBoxesCancelDoesNotAndNeitherWrites()
-    {
-        CSetCanvasDlg dlg;
         Enter(dlg, 2500, 1200);
-        dlg.ButtonClicked(3);
-        QCOMPARE(dlg.result(), 1);
-        QCOMPARE(dlg.GetCanvasSize(), QSize(2500, 1200));
-        QVERIFY(CMessageBoxAnswers::ShownTexts().isEmpty());
-        QCOMPARE(HostFixture::Calls(), QStringList());
-        QCOMPARE(HostFixture::CurrentSender().GetCanvasSize(), QSize(1920, 1080));
+        dlg.ButtonClicked(4);
+        QCOMPARE(dlg.GetCanvasSize(), QSize(2000, 1000));
+        Device().bRestricted = true;
+        HostFixture::CurrentSender().SetCanvasSize(QSize(0, 0));
+        QCOMPARE(CSetCanvasDlg().GetCanvasSize(), QSize(1920, 1080));
+    }
 
-        CSetCanvasDlg cancelled;
-        Enter(cancelled, 2500, 1200);
-        cancelled.ButtonClicked(4);
-        QCOMPARE(cancelled.result(), 0);
-        QCOMPARE(cancelled.GetCanvasSize(), QSize(1920, 1080));
+    void presetMenuByType()
+    {
+        for (int nType : {0, 17}) {
+            Device().nSenderType = nType;
+            CSetCanvasDlg dlg;
+            auto* pButton = dlg.findChild<CCustomComboBox*>("presetButton");
+            QCOMPARE(pButton->Menu()->width(), 242);
+            QCOMPARE(pButton->Count(), nType == 17 ? 2 : 3);
+            QVERIFY(pButton->ActivateIndex(pButton->Count() - 1));
+            QCOMPARE(Box(dlg, "widthBox")->value(), nType == 17 ? 3840.0 : 4096.0);
+            QCOMPARE(Box(dlg, "heightBox")->value(), 2160.0);
+        }
     }
 };
 
