@@ -1,39 +1,63 @@
 #include "ChromaRenderProbe.h"
+#include "ColorStandard.h"
 #include "GamutImage.h"
 
+#include <QPainter>
 #include <QtTest>
 
-// Oracle and production build of a full-HD gamut image in one run, so the ratio compares like with like.
 class BenchGamutImage : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        m_wnd.SetSize(1920, 1080);
-        m_imageReference = BuildGamutImageReference(m_wnd.GamutInput(1920, 1080));
-    }
-    void referenceBuild() { Measure(BuildGamutImageReference); }
+    // Oracle and production build of a full-HD image in one run, so the ratio compares like with like.
+    void referenceBuild() { MeasureBuild(BuildGamutImageReference); }
     void productionBuild()
     {
-        Measure([](const SGamutImageInput& s) { return BuildGamutImage(s); });
+        MeasureBuild([](const SGamutImageInput& s) { return BuildGamutImage(s); });
+    }
+
+    // One full paint of an 800 × 600 chart with four groups, the mouse over the locus and
+    // the coverage entry in the legend.
+    void fullPaint()
+    {
+        CChromaRenderProbe wnd;
+        wnd.resize(800, 600);
+        wnd.SetSize(800, 600);
+        const int arrKey[] = {g_nOutputColorSpaceKey, g_nScreenColorSpaceKey, 1, 2};
+        const enColorStandard arrStandard[]
+            = {enStandardSRGB, enStandardDCIP3, enStandardRec2020, enStandardNTSC};
+        for (int i = 0; i < 4; ++i) {
+            const SColorStandardGamut& s = ColorStandardGamut(arrStandard[i]);
+            wnd.AddChromaGroupByIndex(
+                arrKey[i], ChromaFixture::Group(s.ptColor[0], s.ptColor[1], s.ptColor[2], s.ptColor[3]));
+        }
+        wnd.m_ptMouse = wnd.ChromaToPixel(CPointEx<float>(0.3f, 0.4f)).toPoint();
+        QImage image(800, 600, QImage::Format_ARGB32_Premultiplied);
+        const auto Paint = [&] {
+            QPainter painter(&image);
+            wnd.Draw(painter);
+        };
+        Paint(); // builds the gamut image, as the first paint in use does
+        QBENCHMARK
+        {
+            Paint();
+        }
     }
 
 private:
-    template <typename Fn> void Measure(Fn fnBuild)
+    template <typename Fn> void MeasureBuild(Fn fnBuild)
     {
-        const SGamutImageInput sInput = m_wnd.GamutInput(1920, 1080);
+        CChromaRenderProbe wnd;
+        wnd.SetSize(1920, 1080);
+        const SGamutImageInput sInput = wnd.GamutInput(1920, 1080);
         QImage image;
         QBENCHMARK
         {
             image = fnBuild(sInput);
         }
-        QCOMPARE(image, m_imageReference);
+        QCOMPARE(image, BuildGamutImageReference(sInput));
     }
-
-    CChromaRenderProbe m_wnd;
-    QImage m_imageReference;
 };
 
 QTEST_MAIN(BenchGamutImage)
