@@ -12,15 +12,13 @@ struct SToolResult
 // Runs the sendertool named by $SENDERTOOL; an empty path means it was not built.
 inline SToolResult RunSenderTool(const QStringList& listArgs)
 {
-    SToolResult sResult;
     if (qEnvironmentVariableIsEmpty("SENDERTOOL"))
-        return sResult;
+        return {};
     QProcess process;
     process.start(qEnvironmentVariable("SENDERTOOL"), listArgs);
     if (!process.waitForFinished(30000))
-        return sResult;
-    sResult.nExitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    sResult.strOut = QString::fromLocal8Bit(process.readAllStandardOutput());
-    sResult.strErr = QString::fromLocal8Bit(process.readAllStandardError());
-    return sResult;
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+        QString::fromLocal8Bit(process.readAllStandardOutput()),
+        QString::fromLocal8Bit(process.readAllStandardError())};
 }

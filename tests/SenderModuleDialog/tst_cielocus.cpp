@@ -19,7 +19,7 @@ private slots:
         }
     }
 
-    void HullOrderAndCover()
+    void HullAndContainment()
     {
         const QVector<QPointF>& vecHull = m_locus.GetQPointFData();
         QCOMPARE(vecHull.size(), 160);
@@ -32,10 +32,6 @@ private slots:
         // Every locus point lies on or inside the hull.
         for (auto it = m_mapLocus.cbegin(); it != m_mapLocus.cend(); ++it)
             QVERIFY2(m_locus.IsPointInCIEPolygon(it.value()), qPrintable(QString::number(it.key())));
-    }
-
-    void Containment()
-    {
         QVERIFY(m_locus.IsPointInCIEPolygon(QPointF(0.3127, 0.3290)));
         QVERIFY(!m_locus.IsPointInCIEPolygon(QPointF(0.1, 0.1)));
         QVERIFY(!m_locus.IsPointInCIEPolygon(QPointF(0.7, 0.2)));

@@ -5,11 +5,6 @@
 #include <cmath>
 #include <random>
 
-static bool Near(const QPointF& pt1, const QPointF& pt2, double dTolerance = 1e-7)
-{
-    return QLineF(pt1, pt2).length() < dTolerance;
-}
-
 static const CPolygon g_triangle(QVector<QPointF> {{0, 0}, {1, 0}, {0, 1}});
 static const CPolygon g_square(QVector<QPointF> {{0, 0}, {2, 0}, {2, 2}, {0, 2}});
 
@@ -18,23 +13,20 @@ class TestPolygon : public QObject
     Q_OBJECT
 
 private slots:
-    void TrianglePullIn()
+    void PullInExamples()
     {
         const double dExpected = 0.5 - 0.00001 / std::sqrt(2.0);
         QPointF pt(1, 1);
         QVERIFY(g_triangle.GetPointCloser(&pt));
-        QVERIFY(Near(pt, QPointF(dExpected, dExpected)));
+        QVERIFY(QLineF(pt, QPointF(dExpected, dExpected)).length() < 1e-7);
         // Inside points stay where they are.
         pt = QPointF(0.2, 0.2);
         QVERIFY(g_triangle.GetPointCloser(&pt));
         QCOMPARE(pt, QPointF(0.2, 0.2));
-    }
-
-    void VerticalStepIsNoStep()
-    {
+        // A vertical step is no step.
         QCOMPARE(g_triangle.MakePointCloser(QPointF(0.5, 2), QPointF(0.5, 0)), QPointF(0.5, 2));
         // The foot (1, 0) lies straight below the centroid (1, 1): it is kept as it is.
-        QPointF pt(1, -1);
+        pt = QPointF(1, -1);
         QVERIFY(g_square.GetPointCloser2Convex(&pt));
         QCOMPARE(pt, QPointF(1, 0));
     }
@@ -48,14 +40,14 @@ private slots:
         QCOMPARE(pt, QPointF(3, 3));
         // The nearest-foot search compares only x: the foot (2, 3) wins over the corner.
         QVERIFY(g_square.GetPointCloser2Concave(&pt));
-        QVERIFY(Near(pt, QPointF(2, 3), 1e-4) && pt.x() < 2.0 && pt.y() < 3.0);
+        QVERIFY(QLineF(pt, QPointF(2, 3)).length() < 1e-4 && pt.x() < 2.0 && pt.y() < 3.0);
 
         // A non-convex arrow takes the nearest-point route, into its notch.
         const CPolygon arrow(QVector<QPointF> {{0, 0}, {2, 1}, {4, 0}, {2, 3}});
         QVERIFY(!arrow.IsConvex() && g_square.IsConvex());
         pt = QPointF(2, 0.5);
         QVERIFY(arrow.GetPointCloser(&pt));
-        QVERIFY(Near(pt, QPointF(1.8, 0.9), 1e-4));
+        QVERIFY(QLineF(pt, QPointF(1.8, 0.9)).length() < 1e-4);
     }
 
     void GrahamScanSquares()
@@ -84,10 +76,10 @@ private slots:
             QPolygonF triangle(
                 {{coord(rng), coord(rng)}, {coord(rng), coord(rng)}, {coord(rng), coord(rng)}});
             const QPointF ptAB = triangle[1] - triangle[0], ptAC = triangle[2] - triangle[0];
-            if (std::fabs(ptAB.x() * ptAC.y() - ptAB.y() * ptAC.x()) < 0.02)
-                continue; // slivers thinner than the inward step
             QPointF pt(outer(rng), outer(rng));
-            if (triangle.containsPoint(pt, Qt::WindingFill))
+            // Slivers thinner than the inward step are skipped.
+            if (std::fabs(ptAB.x() * ptAC.y() - ptAB.y() * ptAC.x()) < 0.02
+                || triangle.containsPoint(pt, Qt::WindingFill))
                 continue;
             if (CPolygon(triangle).GetPointCloser(&pt)) {
                 ++nMoved;

@@ -25,7 +25,6 @@ private slots:
         fnRow("fifth group", "1.2.3.4.5", "1.2.3.45", true);
         fnRow("double dot", "10..0", "10.0", false);
         fnRow("above 255", "256", "25", false);
-        fnRow("full group moves on", "1921681", "192.168.1", false);
     }
 
     void ipEditTyping()
@@ -56,7 +55,6 @@ private slots:
         QCOMPARE(CCustomMessageBox::question(nullptr, QStringLiteral("q3"), 6, 8), 3);
         QCOMPARE(CMessageBoxAnswers::ShownTexts(),
             QStringList({"q1", QStringLiteral("IP地址不合理。"), "q2", "q3"}));
-        QCOMPARE(CMessageBoxAnswers::Shown().at(1).nKind, CMessageBoxAnswers::KindInformation);
     }
 
     void comboCheckIsSilentActivateReports()
@@ -81,9 +79,6 @@ private slots:
         QCOMPARE(spyActivated.at(0).at(0).toInt(), 2);
         QCOMPARE(combo.text(), QStringLiteral("120Hz"));
         QVERIFY(combo.ItemAt(2)->isChecked() && !combo.ItemAt(0)->isChecked());
-        combo.ItemAt(0)->setEnabled(false);
-        QVERIFY(!combo.ActivateIndex(0));
-        QCOMPARE(spyActivated.count(), 1);
     }
 
     void switchClickSignalsSetOpenDoesNot()
