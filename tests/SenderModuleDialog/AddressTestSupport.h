@@ -8,10 +8,9 @@
 #include <QJsonObject>
 #include <QStringList>
 
-// Shared by the address-rule and processor-dialog tests.
 namespace AddressTest {
 
-// n stored entries 10.7.x.y, well away from the baseline's 192.168.1.0/24.
+// n stored entries 10.7.x.y, away from the baseline's 192.168.1.0/24.
 inline QJsonArray StoredEntries(int nCount)
 {
     QJsonArray arr;
@@ -28,8 +27,9 @@ inline QStringList Range(const QString& strPrefix, int nFirst, int nLast, int nS
     return list;
 }
 
-// Host and rules see the same computer addresses, so the tests do not
-// depend on this machine's network.
+// Baseline: gateway 192.168.1.1, /24, stored .10 ("one") and .11, current-set
+// .20. Host and rules share the computer's addresses, so no test depends on
+// this machine's network.
 inline void ResetHost(const QJsonObject& objConfig = {}, const QJsonObject& objHardware = {},
     const QStringList& listLocal = {"192.168.1.100"})
 {
@@ -39,32 +39,23 @@ inline void ResetHost(const QJsonObject& objConfig = {}, const QJsonObject& objH
     CAddressRules::SetDefaultLocalAddressSource([] { return GetConfigData()->LocalAddresses(); });
 }
 
-inline QStringList Added()
+// The host calls a run of added entries and its closing save make.
+inline QStringList AddCalls(const QStringList& listAddresses, const QString& strName = {})
 {
     QStringList list;
-    for (const SHostCall& call : CHostCallLog::Instance().Calls()) {
-        if (call.strOperation == "CConfigData::AddSpecifiedIP")
-            list << call.listArgs.value(0).toString();
-    }
-    return list;
+    for (const QString& str : listAddresses)
+        list << QString("CConfigData::AddSpecifiedIP(%1, %2)").arg(str, strName);
+    return list << "CConfigData::SpecifiedIPsSave()";
 }
 
-inline int Saves()
-{
-    return CHostCallLog::Instance().Count("CConfigData::SpecifiedIPsSave");
-}
-
-// Every write, send or notification the plug-in made since the reset.
 inline int Writes()
 {
-    return CHostCallLog::Instance().Calls().size();
+    return HostFixture::Calls().size();
 }
 
 const QString c_strInvalid = QStringLiteral("IP地址不合理。");
 const QString c_strInUse = QStringLiteral("IP地址已被使用。");
-const QString c_strZeroStart = QStringLiteral("IP地址不能以0开头。");
 const QString c_strGateway = QStringLiteral("IP地址与默认网关相同。");
-const QString c_strBroadcast = QStringLiteral("IP地址是广播地址。");
 const QString c_strDuplicate = QStringLiteral("存在重复的IP地址。");
 const QString c_strLocalPc
     = QStringLiteral("输入的IP地址和本机电脑的IP地址相同，会导致网络连接探测失败，是否继续？");

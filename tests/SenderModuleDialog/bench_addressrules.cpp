@@ -10,7 +10,7 @@ class CSilentMessages : public IAddressMessages
 public:
     void Inform(const QString&) override { }
     int Ask(const QString&) override { return 3; }
-};
+} s_messages;
 } // namespace
 
 // The worst cases a user can meet: a suggestion search over a full network and
@@ -24,8 +24,7 @@ private slots:
     {
         ResetHost({{"detectedDevices",
             QJsonArray::fromStringList(Range("10.0.0.", 1, 254) + Range("10.0.1.", 1, 254))}});
-        CSilentMessages messages;
-        CAddressRules rules(&messages);
+        CAddressRules rules(&s_messages);
         QStringList listRows;
         QBENCHMARK
         {
@@ -39,12 +38,11 @@ private slots:
         ResetHost({{"detectedDevices", QJsonArray::fromStringList(Range("10.0.0.", 2, 254, 2))}});
         CConfigData* pConfig = GetConfigData();
         const QVector<SSpecifiedIP> vecStored = pConfig->SpecifiedList();
-        CSilentMessages messages;
-        CAddressRules rules(&messages);
+        CAddressRules rules(&s_messages);
         QBENCHMARK
         {
             pConfig->LoadLists(vecStored, pConfig->CurrentSetList()); // part of the measure, and small
-            CHostCallLog::Instance().Clear();
+            HostFixture::ClearLog();
             QCOMPARE(rules.AddAddressRun(CAddressRules::TextToValue("10.0.0.1"), 255), 253);
         }
     }

@@ -11,30 +11,27 @@
 
 using namespace AddressTest;
 
-namespace {
-// Strategy 2 with the address state set shows the start row.
-void ResetWithStartRow(const QJsonObject& objConfig = {}, const QStringList& listLocal = {"192.168.1.100"})
-{
-    ResetHost(objConfig, {{"addressState", true}}, listLocal);
-}
-
-QStringList LabelTexts(QWidget* pDialog)
-{
-    QStringList list;
-    for (const CCustomLabel* pLabel : pDialog->findChildren<CCustomLabel*>())
-        list << pLabel->text();
-    return list;
-}
-
-CCustomIPEdit* StartEdit(QWidget* pDialog)
-{
-    return pDialog->findChild<CCustomIPEdit*>();
-}
-} // namespace
-
 class TestAddProcessor : public QObject
 {
     Q_OBJECT
+
+    // Strategy 2 with the address state set shows the start row.
+    static void ResetWithStartRow(
+        const QJsonArray& arrStored = {}, const QStringList& listLocal = {"192.168.1.100"})
+    {
+        ResetHost(arrStored.isEmpty() ? QJsonObject() : QJsonObject {{"specified", arrStored}},
+            {{"addressState", true}}, listLocal);
+    }
+
+    // Sets the processor count and, unless null, the start address; presses OK.
+    static void Confirm(CCustomAddProcessorDlg& dlg, int nCount, const QString& strStart = {})
+    {
+        dlg.show();
+        dlg.findChild<CCustomSpinBox*>()->setValue(nCount);
+        if (!strStart.isNull())
+            dlg.findChild<CCustomIPEdit*>()->setText(strStart);
+        dlg.ActionSlots(0);
+    }
 
 private slots:
     void init() { ResetWithStartRow(); }
@@ -45,156 +42,118 @@ private slots:
         QTest::addColumn<bool>("addressState");
         QTest::addColumn<int>("strategy");
         QTest::addColumn<QSize>("size");
-        QTest::addColumn<QStringList>("labels");
-        const QStringList listAll {"主控数量", "输出口数量", "起始IP地址"};
-        QTest::newRow("port, start") << 0 << true << 2 << QSize(340, 175) << listAll;
-        QTest::newRow("start only") << 1 << true << 2 << QSize(340, 145)
-                                    << QStringList {"主控数量", "起始IP地址"};
-        QTest::newRow("port only") << 0 << false << 2 << QSize(260, 145)
-                                   << QStringList {"主控数量", "输出口数量"};
-        QTest::newRow("count only") << 5 << false << 2 << QSize(260, 95) << QStringList {"主控数量"};
-        QTest::newRow("strategy 1") << 0 << true << 1 << QSize(260, 145)
-                                    << QStringList {"主控数量", "输出口数量"};
-        QTest::newRow("strategy 3, no port") << 1 << true << 3 << QSize(260, 95) << QStringList {"主控数量"};
+        QTest::addColumn<QString>("labels");
+        QTest::newRow("port, start") << 0 << true << 2 << QSize(340, 175) << "主控数量|输出口数量|起始IP地址";
+        QTest::newRow("start only") << 1 << true << 2 << QSize(340, 145) << "主控数量|起始IP地址";
+        QTest::newRow("port only") << 0 << false << 2 << QSize(260, 145) << "主控数量|输出口数量";
+        QTest::newRow("count only") << 5 << false << 2 << QSize(260, 95) << "主控数量";
+        QTest::newRow("strategy 1: no start row")
+            << 0 << true << 1 << QSize(260, 145) << "主控数量|输出口数量";
     }
     void RowsAndSize()
     {
         QFETCH(int, portRowValue);
         QFETCH(bool, addressState);
         QFETCH(int, strategy);
-        QFETCH(QSize, size);
-        QFETCH(QStringList, labels);
         ResetHost(
             {{"detectStrategy", strategy}}, {{"portRowValue", portRowValue}, {"addressState", addressState}});
         CCustomAddProcessorDlg dlg;
         QCOMPARE(dlg.windowTitle(), QString("自定义添加主控"));
-        QCOMPARE(dlg.size(), size);
+        QTEST(dlg.size(), "size");
         QCOMPARE(dlg.minimumSize(), dlg.maximumSize());
-        QCOMPARE(LabelTexts(&dlg), labels);
-        QCOMPARE(dlg.findChild<CCustomComboBox*>() != nullptr, labels.contains("输出口数量"));
-        QCOMPARE(StartEdit(&dlg) != nullptr, labels.contains("起始IP地址"));
-        QCOMPARE(Writes(), 0);
+        QStringList listLabels;
+        for (const CCustomLabel* pLabel : dlg.findChildren<CCustomLabel*>())
+            listLabels << pLabel->text();
+        QTEST(listLabels.join('|'), "labels");
     }
 
-    void CountBoxRangeFollowsTheAddressState_data()
-    {
-        QTest::addColumn<bool>("addressState");
-        QTest::addColumn<int>("maximum");
-        QTest::newRow("clear") << false << 12;
-        QTest::newRow("set") << true << 200;
-    }
     void CountBoxRangeFollowsTheAddressState()
     {
-        QFETCH(bool, addressState);
-        QFETCH(int, maximum);
-        HostFixture::Reset({{"runtime", QJsonObject {{"senderCountLimit", QJsonArray {12, 200}}}},
-            {"hardware", QJsonObject {{"addressState", addressState}}}});
-        CCustomAddProcessorDlg dlg;
-        const CCustomSpinBox* pBox = dlg.findChild<CCustomSpinBox*>();
-        QCOMPARE(static_cast<int>(pBox->minimum()), 1);
-        QCOMPARE(static_cast<int>(pBox->maximum()), maximum);
-        QCOMPARE(static_cast<int>(pBox->value()), 3);
-        QCOMPARE(dlg.m_nProcessorCount, 3);
+        for (bool bState : {false, true}) {
+            HostFixture::Reset({{"runtime", QJsonObject {{"senderCountLimit", QJsonArray {12, 200}}}},
+                {"hardware", QJsonObject {{"addressState", bState}}}});
+            CCustomAddProcessorDlg dlg;
+            const CCustomSpinBox* pBox = dlg.findChild<CCustomSpinBox*>();
+            QCOMPARE(static_cast<int>(pBox->minimum()), 1);
+            QCOMPARE(static_cast<int>(pBox->maximum()), bState ? 200 : 12);
+            QCOMPARE(static_cast<int>(pBox->value()), 3);
+        }
     }
 
-    // The initial port count comes from the first sender, the box shows the
-    // current one's; OK reads the box.
+    // The first sender sets the initial port count, the current one the box;
+    // without the start row (strategy 1) nothing reaches the configuration.
     void PortCounts()
     {
         ResetHost({{"detectStrategy", 1}});
         GetProjectData()->GetSender(1)->SetOutputPortCount(12);
         GetProjectData()->SetCurSenderIndex(1);
         HostFixture::ClearLog();
-
-        CCustomAddProcessorDlg dlgCancelled;
-        QCOMPARE(dlgCancelled.m_nPortCount, 16);
-        QCOMPARE(dlgCancelled.findChild<CCustomComboBox*>()->text(), QString("12"));
-        dlgCancelled.ActionSlots(1);
-        QCOMPARE(dlgCancelled.m_nPortCount, 16);
-        QCOMPARE(dlgCancelled.result(), 0);
-
         CCustomAddProcessorDlg dlgUntouched;
+        QCOMPARE(dlgUntouched.m_nPortCount, 16);
         dlgUntouched.ActionSlots(0);
         QCOMPARE(dlgUntouched.GetPortCount(), 12);
 
         CCustomAddProcessorDlg dlg;
-        CCustomComboBox* pPorts = dlg.findChild<CCustomComboBox*>();
-        QCOMPARE(pPorts->Count(), 9);
-        QVERIFY(pPorts->ActivateIndex(8));
-        dlg.findChild<CCustomSpinBox*>()->setValue(7);
-        dlg.ActionSlots(0);
+        QVERIFY(dlg.findChild<CCustomComboBox*>()->ActivateIndex(8));
+        Confirm(dlg, 7);
         QCOMPARE(dlg.result(), 1);
         QCOMPARE(dlg.m_nPortCount, 80);
         QCOMPARE(dlg.m_nProcessorCount, 7);
-        QCOMPARE(Writes(), 0); // no start row: nothing goes to the configuration
+        QCOMPARE(Writes(), 0);
     }
 
+    // Above the computer's last address, else the first free one in its block.
     void StartAddressSuggestion_data()
     {
         QTest::addColumn<QStringList>("local");
-        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QJsonArray>("stored");
         QTest::addColumn<QString>("start");
-        QTest::newRow("above the last address")
-            << QStringList {"192.168.1.100", "10.9.9.9", "fe80::2"} << QStringList {} << "10.9.9.10";
+        QTest::newRow("above the last")
+            << QStringList {"192.168.1.100", "10.9.9.9", "fe80::2"} << QJsonArray() << "10.9.9.10";
         QTest::newRow("first free") << QStringList {"192.168.1.100"}
-                                    << QStringList {"192.168.1.101", "192.168.1.102"} << "192.168.1.103";
-        QTest::newRow("no free address in the block")
-            << QStringList {"192.168.1.254"} << QStringList {} << "";
+                                    << QJsonArray {QJsonObject {{"ip", "192.168.1.101"}}} << "192.168.1.102";
+        QTest::newRow("none free in the block") << QStringList {"192.168.1.254"} << QJsonArray() << "";
     }
     void StartAddressSuggestion()
     {
         QFETCH(QStringList, local);
-        QFETCH(QStringList, stored);
+        QFETCH(QJsonArray, stored);
         QFETCH(QString, start);
-        QJsonArray arrStored;
-        for (const QString& str : stored)
-            arrStored.append(QJsonObject {{"ip", str}, {"name", ""}});
-        ResetWithStartRow({{"specified", arrStored}}, local);
+        ResetWithStartRow(stored, local);
         CCustomAddProcessorDlg dlg;
-        QCOMPARE(StartEdit(&dlg)->text(), start);
+        QCOMPARE(dlg.findChild<CCustomIPEdit*>()->text(), start);
         QString strSuggested;
         dlg.GetInitialIP(strSuggested);
         QCOMPARE(strSuggested, start);
     }
 
-    void AddsARunSkippingTakenAddresses()
+    void Adds_data()
     {
-        ResetWithStartRow({{"specified", QJsonArray {QJsonObject {{"ip", "192.168.1.12"}, {"name", "x"}}}}});
+        QTest::addColumn<QJsonArray>("stored");
+        QTest::addColumn<QString>("start"); // null: the suggestion
+        QTest::addColumn<QStringList>("added");
+        QTest::newRow(".12 taken") << QJsonArray {QJsonObject {{"ip", "192.168.1.12"}, {"name", "x"}}}
+                                   << "192.168.1.10"
+                                   << QStringList {"192.168.1.10", "192.168.1.11", "192.168.1.13",
+                                          "192.168.1.14", "192.168.1.15"};
+        QTest::newRow("253 stored") << StoredEntries(253) << QString() << Range("192.168.1.", 101, 102);
+        QTest::newRow("255 stored") << StoredEntries(255) << QString() << QStringList();
+    }
+    void Adds()
+    {
+        QFETCH(QJsonArray, stored);
+        QFETCH(QString, start);
+        QFETCH(QStringList, added);
+        ResetWithStartRow(stored);
         CCustomAddProcessorDlg dlg;
-        dlg.show();
-        dlg.findChild<CCustomSpinBox*>()->setValue(5);
-        StartEdit(&dlg)->setText("192.168.1.10");
-        dlg.ActionSlots(0);
-        QCOMPARE(dlg.result(), 1);
+        Confirm(dlg, 5, start);
         QVERIFY(!dlg.isVisible());
-        QCOMPARE(Added(),
-            (QStringList {"192.168.1.10", "192.168.1.11", "192.168.1.13", "192.168.1.14", "192.168.1.15"}));
-        QCOMPARE(Saves(), 1);
+        QCOMPARE(dlg.result(), 1);
+        QCOMPARE(HostFixture::Calls(), AddCalls(added));
         QCOMPARE(dlg.m_nProcessorCount, 5);
     }
 
-    void AddsWithinCapacity_data()
-    {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("added");
-        QTest::newRow("253 stored") << 253 << 2;
-        QTest::newRow("255 stored") << 255 << 0;
-    }
-    void AddsWithinCapacity()
-    {
-        QFETCH(int, stored);
-        QFETCH(int, added);
-        ResetWithStartRow({{"specified", StoredEntries(stored)}});
-        CCustomAddProcessorDlg dlg;
-        dlg.show();
-        dlg.findChild<CCustomSpinBox*>()->setValue(5);
-        dlg.ActionSlots(0);
-        QCOMPARE(dlg.result(), 1);
-        QCOMPARE(Added(), Range("192.168.1.", 101, 100 + added));
-        QCOMPARE(Saves(), 1);
-    }
-
-    // No own-address exception here: a stored address is in use.
+    // No own-address exception here; a rejection keeps the dialog and input.
     void StartAddressRejections_data()
     {
         QTest::addColumn<QString>("typed");
@@ -208,40 +167,33 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, message);
         CCustomAddProcessorDlg dlg;
-        dlg.show();
-        StartEdit(&dlg)->setText(typed);
-        dlg.ActionSlots(0);
+        Confirm(dlg, 3, typed);
         QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList {message});
         QVERIFY(dlg.isVisible());
         QCOMPARE(dlg.result(), 0);
-        QCOMPARE(StartEdit(&dlg)->text(), typed);
+        QCOMPARE(dlg.findChild<CCustomIPEdit*>()->text(), typed);
         QCOMPARE(Writes(), 0);
     }
 
     void LocalComputerAddressNeedsConsent()
     {
         CCustomAddProcessorDlg dlg;
-        dlg.show();
-        dlg.findChild<CCustomSpinBox*>()->setValue(1);
-        StartEdit(&dlg)->setText("192.168.1.100");
         CMessageBoxAnswers::Enqueue(4);
-        dlg.ActionSlots(0);
+        Confirm(dlg, 1, "192.168.1.100");
         QVERIFY(dlg.isVisible());
         QCOMPARE(Writes(), 0);
         CMessageBoxAnswers::Enqueue(2);
         dlg.ActionSlots(0);
         QCOMPARE(dlg.result(), 1);
-        QCOMPARE(Added(), QStringList {"192.168.1.100"});
+        QCOMPARE(HostFixture::Calls(), AddCalls({"192.168.1.100"}));
         QCOMPARE(CMessageBoxAnswers::ShownTexts(), (QStringList {c_strLocalPc, c_strLocalPc}));
     }
 
     void CancelWritesNothing()
     {
         CCustomAddProcessorDlg dlg;
-        dlg.show();
         dlg.findChild<CCustomSpinBox*>()->setValue(9);
         dlg.ActionSlots(1);
-        QVERIFY(!dlg.isVisible());
         QCOMPARE(dlg.result(), 0);
         QCOMPARE(dlg.m_nProcessorCount, 3);
         QCOMPARE(Writes(), 0);
