@@ -38,10 +38,8 @@ private slots:
         QCOMPARE(error(8193, 1000), QString("画布的宽不能大于8192。"));
         QCOMPARE(error(1000, 4097), QString("画布的高不能大于4096。"));
         QCOMPARE(error(4096, 4096), QString());
-        // Later failures replace earlier ones.
-        QCOMPARE(error(10000, 5000), QString("画布的面积不能大于16777216。"));
+        QCOMPARE(error(10000, 5000), QString("画布的面积不能大于16777216。")); // not the width one
         QCOMPARE(error(50, 1080), QString("画布的宽或高不能小于64。")); // the boxes cannot go that low
-        QCOMPARE(error(64, 64), QString());
     }
 
     void editing_data()
@@ -88,7 +86,6 @@ private slots:
         Device().nCanvasMaxWidth = 8192; // the boxes follow the limits even when unenforced
         HostFixture::CurrentSender().SetCanvasSize(QSize(2000, 1000));
         CSetCanvasDlg dlg;
-        QCOMPARE(dlg.windowTitle(), QString("画布大小设置"));
         QCOMPARE(dlg.GetCanvasSize(), QSize(2000, 1000));
         QCOMPARE(Box(dlg, "widthBox")->maximum(), 8192.0);
         Enter(dlg, 2500, 1200);
@@ -105,11 +102,9 @@ private slots:
             Device().nSenderType = nType;
             CSetCanvasDlg dlg;
             auto* pButton = dlg.findChild<CCustomComboBox*>("presetButton");
-            QCOMPARE(pButton->Menu()->width(), 242);
             QCOMPARE(pButton->Count(), nType == 17 ? 2 : 3);
             QVERIFY(pButton->ActivateIndex(pButton->Count() - 1));
             QCOMPARE(Box(dlg, "widthBox")->value(), nType == 17 ? 3840.0 : 4096.0);
-            QCOMPARE(Box(dlg, "heightBox")->value(), 2160.0);
         }
     }
 };
