@@ -4,6 +4,7 @@
 #include "ChromaGamutInterpolation.h"
 #include "LineEx.h"
 
+#include <algorithm>
 #include <cmath>
 
 // Opens the widget's state to the tests.
@@ -12,27 +13,12 @@ class CChromaticityProbe : public CChromaticityDlgWnd
 public:
     using CChromaticityDlgWnd::CChromaticityDlgWnd;
 
-    using CChromaticityDlgWnd::m_bCanMove;
-    using CChromaticityDlgWnd::m_bDragging;
-    using CChromaticityDlgWnd::m_bShowStandard;
-    using CChromaticityDlgWnd::m_bStaticPixel;
-    using CChromaticityDlgWnd::m_enShowStandard;
-    using CChromaticityDlgWnd::m_fMarginX;
-    using CChromaticityDlgWnd::m_fMarginY;
-    using CChromaticityDlgWnd::m_fScale;
-    using CChromaticityDlgWnd::m_mapGroup;
-    using CChromaticityDlgWnd::m_nCIEScreenPtsNum;
-    using CChromaticityDlgWnd::m_nCurGroup;
-    using CChromaticityDlgWnd::m_nCurPoint;
-    using CChromaticityDlgWnd::m_nHeight;
-    using CChromaticityDlgWnd::m_nStaticPixelNum;
-    using CChromaticityDlgWnd::m_nWidth;
-    using CChromaticityDlgWnd::m_pCIEScreenPts;
-    using CChromaticityDlgWnd::m_pCIEScreenPtsF;
-    using CChromaticityDlgWnd::m_pGamutInterp;
-    using CChromaticityDlgWnd::m_pStaticPixels;
-    using CChromaticityDlgWnd::m_ptMouse;
-    using CChromaticityDlgWnd::m_ptNearest;
+    using Base = CChromaticityDlgWnd;
+    using Base::m_bCanMove, Base::m_bDragging, Base::m_bShowStandard, Base::m_bStaticPixel,
+        Base::m_enShowStandard, Base::m_fMarginX, Base::m_fMarginY, Base::m_fScale, Base::m_mapGroup,
+        Base::m_nCIEScreenPtsNum, Base::m_nCurGroup, Base::m_nCurPoint, Base::m_nHeight,
+        Base::m_nStaticPixelNum, Base::m_nWidth, Base::m_pCIEScreenPts, Base::m_pCIEScreenPtsF,
+        Base::m_pGamutInterp, Base::m_pStaticPixels, Base::m_ptMouse, Base::m_ptNearest;
 
     // A mapping with round numbers: scale 500, margins 25, height 600.
     void UseRoundMapping()
@@ -62,10 +48,8 @@ inline SChromaGroupInfo Group(
     CPointEx<float> ptRed, CPointEx<float> ptGreen, CPointEx<float> ptBlue, CPointEx<float> ptWhite)
 {
     SChromaGroupInfo info;
-    info.m_ptColor[0] = ptRed;
-    info.m_ptColor[1] = ptGreen;
-    info.m_ptColor[2] = ptBlue;
-    info.m_ptColor[3] = ptWhite;
+    const CPointEx<float> arrPoints[4] = {ptRed, ptGreen, ptBlue, ptWhite};
+    std::copy(arrPoints, arrPoints + 4, info.m_ptColor);
     return info;
 }
 
@@ -77,11 +61,6 @@ inline SChromaGroupInfo SRGB()
 inline bool IsWhiteInside(const SChromaGroupInfo& info)
 {
     return IsPointInPolygon(info.m_ptColor[3], info.m_ptColor, 3);
-}
-
-inline float DistanceToLine(CPointEx<float> pt, CPointEx<float> ptLine1, CPointEx<float> ptLine2)
-{
-    return PointLineDistance(LineThroughPoints(ptLine1, ptLine2), pt);
 }
 
 // The point fStep past ptTo on the ray from ptFrom (before it when fStep < 0).
