@@ -51,8 +51,6 @@ public:
     bool TriangAlgCalcRelativeCCT(QPointF xy, float* pCCT, bool bRaw) const;
 
     const QVector<sCIE1931>& GetColorCoordTables() const { return m_sColorCoordTables; }
-    const QVector<QPair<float, float>>& GetValidArea() const { return m_vecValidArea; }
-    const QVector<float>& GetSearchArea() const { return m_vecSearchArea; }
 
 private:
     QPointF DaylightCoord(float fCCT, bool bFormula) const;

@@ -31,9 +31,6 @@ public:
     bool CalcOverlapRatio(const QVector<CPointEx<float>>& vecTriangleA,
         const QVector<CPointEx<float>>& vecTriangleB, float& fRatio);
 
-    const QVector<CPointEx<float>>& GetPoints() const { return m_vecPoint; }
-    int GetPointNum() const { return m_nPointNum; }
-
 private:
     void Append(const CPointEx<float>& pt);
 
