@@ -30,11 +30,7 @@ public:
         m_rcWnd = QRect(0, 0, 800, 600);
     }
 
-    void Select(int nGroup, int nPoint)
-    {
-        m_nCurGroup = nGroup;
-        m_nCurPoint = nPoint;
-    }
+    void Select(int nGroup, int nPoint) { m_nCurGroup = nGroup, m_nCurPoint = nPoint; }
 
     bool InLocus(CPointEx<float> pt) const
     {

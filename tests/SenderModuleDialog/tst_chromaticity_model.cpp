@@ -11,9 +11,8 @@ class TestChromaticityModel : public QObject
 
 private slots:
     void groupOperations();
-    void setSizeMarginsScaleAndLocus();
+    void setSizeAndMapping();
     void setSizeRefusesSmallSizes();
-    void mappingRoundTrip();
 };
 
 void TestChromaticityModel::groupOperations()
@@ -50,7 +49,7 @@ void TestChromaticityModel::groupOperations()
     QVERIFY(wnd.m_mapGroup.isEmpty());
 }
 
-void TestChromaticityModel::setSizeMarginsScaleAndLocus()
+void TestChromaticityModel::setSizeAndMapping()
 {
     CChromaticityProbe wnd;
     wnd.SetSize(800, 600);
@@ -65,19 +64,7 @@ void TestChromaticityModel::setSizeMarginsScaleAndLocus()
         QVERIFY(std::abs(wnd.m_pCIEScreenPts[i].y() - (570.0 - vecHull[i].y() * 600.0)) < 1e-3);
         QCOMPARE(wnd.m_pCIEScreenPtsF[i], CChromaticityDlgWnd::QPointFToCPointF(wnd.m_pCIEScreenPts[i]));
     }
-}
 
-void TestChromaticityModel::setSizeRefusesSmallSizes()
-{
-    const QString strMessage = AbortMessageOf([] { CChromaticityDlgWnd().SetSize(100, 500); });
-    QVERIFY2(strMessage.contains(QStringLiteral("ASSERT: \"nWidth > 100 && nHeight > 100\"")),
-        qPrintable(strMessage));
-    QVERIFY(AbortMessageOf([] { CChromaticityDlgWnd().SetSize(101, 101); }).isEmpty());
-}
-
-void TestChromaticityModel::mappingRoundTrip()
-{
-    CChromaticityProbe wnd;
     wnd.SetSize(1024, 700);
     for (float fX = 0.0f; fX <= 0.8f; fX += 0.037f) {
         for (float fY = 0.0f; fY <= 0.9f; fY += 0.041f) {
@@ -87,6 +74,14 @@ void TestChromaticityModel::mappingRoundTrip()
     }
     // The origin sits at the bottom-left margin corner; y grows upwards.
     QCOMPARE(wnd.ChromaToPixel({0.0f, 0.0f}), QPointF(wnd.m_fMarginX, 700 - wnd.m_fMarginY));
+}
+
+void TestChromaticityModel::setSizeRefusesSmallSizes()
+{
+    const QString strMessage = AbortMessageOf([] { CChromaticityDlgWnd().SetSize(100, 500); });
+    QVERIFY2(strMessage.contains(QStringLiteral("ASSERT: \"nWidth > 100 && nHeight > 100\"")),
+        qPrintable(strMessage));
+    QVERIFY(AbortMessageOf([] { CChromaticityDlgWnd().SetSize(101, 101); }).isEmpty());
 }
 
 QTEST_MAIN(TestChromaticityModel)

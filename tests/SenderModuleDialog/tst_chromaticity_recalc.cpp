@@ -29,13 +29,10 @@ class TestChromaticityRecalc : public QObject
 private slots:
     void initTestCase() { m_wnd.SetSize(800, 600); }
 
-    void dragLeftOfOriginClampsToZero();
-    void colourPointOutsideLocusLandsOnWhiteRay();
+    void colourPointDrags();
     void whitePointOutsideTriangle();
-    void reCalRGBClampsNegatives();
-    void reCalCMY();
-    void addFloatExcursion();
-    void cieIntersection();
+    void reCalculations();
+    void nudgeAndLocusCrossing();
     void nearestPoint();
     void feasibleRegion();
 
@@ -54,20 +51,18 @@ private:
     CChromaticityProbe m_wnd;
 };
 
-void TestChromaticityRecalc::dragLeftOfOriginClampsToZero()
+void TestChromaticityRecalc::colourPointDrags()
 {
     // Left of the diagram is the same drag as onto its left edge.
     const double dY = m_wnd.ChromaToPixel({0.0f, 0.2f}).y();
-    SChromaGroupInfo* pGroup = Drag(SRGB(), 2, {0.5f, 0.5f});
+    SChromaGroupInfo* pGroup = Drag(SRGB(), 2, {0.15f, 0.06f});
     QVERIFY(m_wnd.CalcCurrentPoint(QPointF(-40.0, dY), pGroup));
     const CPointEx<float> ptLeft = pGroup->m_ptColor[2];
     *pGroup = SRGB();
     QVERIFY(m_wnd.CalcCurrentPoint(QPointF(m_wnd.m_fMarginX, dY), pGroup));
     QCOMPARE(pGroup->m_ptColor[2], ptLeft);
-}
 
-void TestChromaticityRecalc::colourPointOutsideLocusLandsOnWhiteRay()
-{
+    // Beyond the locus: onto the ray from the white point.
     const CPointEx<float> ptTarget = m_wnd.PixelToChroma(m_wnd.ChromaToPixel({0.05f, 0.88f}));
     QVERIFY(!m_wnd.InLocus(ptTarget));
     const CPointEx<float> ptGreen = Drag(SRGB(), 1, ptTarget)->m_ptColor[1];
@@ -93,17 +88,7 @@ void TestChromaticityRecalc::whitePointOutsideTriangle()
     QCOMPARE(pGroup->m_ptColor[3], pGroup->m_ptColor[0]);
 }
 
-void TestChromaticityRecalc::reCalRGBClampsNegatives()
-{
-    SChromaGroupInfo info = SRGB();
-    info.m_ptColor[1] = {-0.05f, 0.6f};
-    info.m_ptColor[2] = {0.15f, -0.01f};
-    QVERIFY(m_wnd.ReCalRGB(&info, 0));
-    QCOMPARE(info.m_ptColor[1], CPointEx<float>(0.0f, 0.6f));
-    QCOMPARE(info.m_ptColor[2], CPointEx<float>(0.15f, 0.0f));
-}
-
-void TestChromaticityRecalc::reCalCMY()
+void TestChromaticityRecalc::reCalculations()
 {
     // The edge midpoints of sRGB, with the white point outside the locus: group untouched.
     SChromaGroupInfo info = Group({0.225f, 0.33f}, {0.395f, 0.195f}, {0.47f, 0.465f}, {0.1f, 0.1f});
@@ -117,9 +102,16 @@ void TestChromaticityRecalc::reCalCMY()
     QVERIFY(m_wnd.ReCalCMY(&info));
     for (int i = 0; i < 4; ++i)
         QVERIFY(Near(info.m_ptColor[i], before.m_ptColor[i].x, before.m_ptColor[i].y));
+
+    info = SRGB(); // ReCalRGB clamps negatives
+    info.m_ptColor[1] = {-0.05f, 0.6f};
+    info.m_ptColor[2] = {0.15f, -0.01f};
+    QVERIFY(m_wnd.ReCalRGB(&info, 0));
+    QCOMPARE(info.m_ptColor[1], CPointEx<float>(0.0f, 0.6f));
+    QCOMPARE(info.m_ptColor[2], CPointEx<float>(0.15f, 0.0f));
 }
 
-void TestChromaticityRecalc::addFloatExcursion()
+void TestChromaticityRecalc::nudgeAndLocusCrossing()
 {
     const auto fnStep = [](QPointF pt, QPointF ptTowards) {
         CChromaticityDlgWnd::AddFloatExcursion(pt, ptTowards);
@@ -130,10 +122,7 @@ void TestChromaticityRecalc::addFloatExcursion()
     const double dDiagonal = 0.5 + 0.0001 / std::sqrt(2.0);
     QVERIFY(Near(fnStep({0.5, 0.5}, {0.4, 0.4}), dDiagonal, dDiagonal, 1e-7));
     QVERIFY(Near(fnStep({0.3, 0.3}, {0.3, 0.7}), 0.3, 0.3, 1e-7));
-}
 
-void TestChromaticityRecalc::cieIntersection()
-{
     // A U shape: two arms joined at the bottom.
     const QList<CPointEx<float>> listU = {{0, 0}, {3, 0}, {3, 3}, {2, 3}, {2, 1}, {1, 1}, {1, 3}, {0, 3}};
     CPointEx<float> ptOut(7, 7);
