@@ -39,7 +39,7 @@ inline void ResetHost(const QJsonObject& objConfig = {}, const QJsonObject& objH
     CAddressRules::SetDefaultLocalAddressSource([] { return GetConfigData()->LocalAddresses(); });
 }
 
-// The host calls a run of added entries and its closing save make.
+// The host calls for added entries and the closing save.
 inline QStringList AddCalls(const QStringList& listAddresses, const QString& strName = {})
 {
     QStringList list;

@@ -13,8 +13,8 @@ public:
 } s_messages;
 } // namespace
 
-// The worst cases a user can meet: a suggestion search over a full network and
-// a run that fills the whole list while skipping taken addresses.
+// Worst cases: a suggestion search over a full network, and a run filling the
+// whole list while skipping every other address.
 class BenchAddressRules : public QObject
 {
     Q_OBJECT

@@ -81,16 +81,6 @@ private slots:
         QVERIFY(!dlg.isVisible());
     }
 
-    void PositionOutsideTheMenuIsIgnored()
-    {
-        CDemoProjectConfigDlg dlg;
-        dlg.ControlClicked(0, 9);
-        dlg.ControlClicked(7, 0); // no such control
-        QVERIFY(HostFixture::Calls().isEmpty());
-        dlg.ControlClicked(1, 0);
-        QCOMPARE(GetProjectData()->GetDemoSenderType(), 21);
-    }
-
     void CancelWritesNothing()
     {
         CDemoProjectConfigDlg dlg;
