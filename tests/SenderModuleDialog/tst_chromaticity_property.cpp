@@ -84,14 +84,14 @@ void TestChromaticityProperty::randomDragsStayMeaningful()
             Send(QEvent::MouseButtonRelease, posPress, Qt::NoButton);
         }
     }
-    // 750 groups × 4 drags × 4 moves × 4 points. Measured 46732 (97.36 %); the misses are
-    // pull-backs like pulledBackPointLeavesLocus below.
+    // 750 groups × 4 drags × 4 moves × 4 points. Measured 46732 (97.36 %); misses
+    // include the case of pulledBackPointLeavesLocus below.
     qInfo("%d of 48000 checks pass", nPasses);
     QVERIFY2(nPasses >= 46732, qPrintable(QString::number(nPasses)));
 }
 
-// First miss of the run above, reduced: red dragged off the red end is pulled
-// back so that white stays inside, and the pull ignores the locus boundary.
+// First miss of the run above, reduced: red dragged past the red end of the
+// locus is corrected to a point just outside it.
 void TestChromaticityProperty::pulledBackPointLeavesLocus()
 {
     m_wnd.ReleaseChromaData();
