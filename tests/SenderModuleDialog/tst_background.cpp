@@ -60,10 +60,7 @@ private:
         dlg.SetFileChooser([strPath](QWidget*, const QString&, const QString&) { return strPath; });
         dlg.findChild<QPushButton*>("chooseButton")->click();
     }
-    static CCustomSwitchButton* Switch(CBackgroundImageDlg& dlg)
-    {
-        return dlg.findChild<CCustomSwitchButton*>();
-    }
+    static CCustomSwitchButton* Switch(QWidget& dlg) { return dlg.findChild<CCustomSwitchButton*>(); }
     static void ExpectCalls(const QString& strBackground, int nEvent)
     {
         QStringList listCalls {QString("ILedTesselLabel::Notify(%1, 1, 0, 0)").arg(nEvent)};
@@ -131,7 +128,7 @@ private slots:
         ChooseFile(dlg, m_strTarget); // neither removed nor copied, and the fields written
         QCOMPARE(QFileInfo(m_strTarget).lastModified(), timeBefore);
         ExpectCalls("100, 1, 1", 0x24000);
-        const QString strUnreadable = m_pDir->filePath("folder.png");
+        const QString strUnreadable = m_pDir->filePath("folder.png"); // exists, but cannot be copied
         QVERIFY(QDir().mkpath(strUnreadable));
         ChooseFile(dlg, strUnreadable);
         ExpectCalls("0, 0, 0", 0x24000);
