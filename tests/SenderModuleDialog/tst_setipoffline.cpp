@@ -125,29 +125,22 @@ private slots:
         QCOMPARE(Texts<CCustomIPEdit>(&dlg), (QStringList {"10.1.2.92", "10.1.2.93"}));
     }
 
-    void CountBoxByStoredCount_data()
-    {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<int>("value");
-        for (const Args& row : {Args {0, 255, 16}, {15, 240, 1}, {16, 239, 20}, {35, 220, 1}, {36, 219, 10},
-                 {250, 5, 5}, {255, 0, 0}})
-            QTest::addRow("%d stored", row[0]) << row[0] << row[1] << row[2];
-    }
+    // Stored count -> the box's minimum, maximum and initial value.
     void CountBoxByStoredCount()
     {
-        QFETCH(int, stored);
-        QFETCH(int, maximum);
-        ResetHost({{"specified", StoredEntries(stored)}});
-        CSetIPOfflineDlg dlg(0, -1, true, true);
-        const CCustomSpinBox* pBox = dlg.findChild<CCustomSpinBox*>();
-        QCOMPARE(static_cast<int>(pBox->minimum()), maximum > 0 ? 1 : 0);
-        QCOMPARE(static_cast<int>(pBox->maximum()), maximum);
-        QTEST(static_cast<int>(pBox->value()), "value");
-        QCOMPARE(pBox->isEnabled(), maximum > 0);
+        for (const Args& row : {Args {0, 1, 255, 16}, {15, 1, 240, 1}, {16, 1, 239, 20}, {35, 1, 220, 1},
+                 {36, 1, 219, 10}, {250, 1, 5, 5}, {255, 0, 0, 0}}) {
+            ResetHost({{"specified", StoredEntries(row[0])}});
+            CSetIPOfflineDlg dlg(0, -1, true, true);
+            const CCustomSpinBox* pBox = dlg.findChild<CCustomSpinBox*>();
+            QCOMPARE((Args {row[0], int(pBox->minimum()), int(pBox->maximum()), int(pBox->value())}), row);
+            QCOMPARE(pBox->isEnabled(), row[2] > 0);
+        }
     }
 
-    void Accepted_data()
+    // An accepted input closes the dialog after exactly the expected calls; a
+    // rejected one shows one message and leaves the log, the dialog and the input.
+    void Confirm_data()
     {
         QTest::addColumn<Args>("args");
         QTest::addColumn<int>("stored"); // -1: the baseline's entries
@@ -155,6 +148,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<QString>("reset");
+        QTest::addColumn<QString>("message");
         const struct
         {
             const char* pszRow;
@@ -162,63 +156,46 @@ private slots:
             int nStored;
             const char *pszTyped, *pszName;
             QStringList listCalls;
-            const char* pszReset;
+            const char *pszReset, *pszMessage;
         } aRows[] = {{"batch", {0, -1, 1, 1}, -1, "3 192.168.1.253", "",
-                         AddCalls({"192.168.1.253", "192.168.1.254", "192.168.2.1"}), ""},
+                         AddCalls({"192.168.1.253", "192.168.1.254", "192.168.2.1"}), "", ""},
             {"set", {1, 3, 1, 1}, -1, "192.168.1.101 10.0.0.5", "",
-                AddCalls({"192.168.1.101", "10.0.0.5", "192.168.1.103"}), ""},
+                AddCalls({"192.168.1.101", "10.0.0.5", "192.168.1.103"}), "", ""},
             {"250 stored, 8 rows", {1, 8, 1, 1}, 250, nullptr, "", AddCalls(Range("192.168.1.", 101, 105)),
-                ""},
-            {"255 stored", {1, 3, 1, 1}, 255, nullptr, "", AddCalls({}), ""},
+                "", ""},
+            {"255 stored", {1, 3, 1, 1}, 255, nullptr, "", AddCalls({}), "", ""},
             {"modify keeps its own address", {0, 0, 0, 1}, -1, nullptr, "two",
-                {"CConfigData::SetSpecifiedIPWithIndex(0, 192.168.1.10, two)"}, "192.168.1.10(two)"},
+                {"CConfigData::SetSpecifiedIPWithIndex(0, 192.168.1.10, two)"}, "192.168.1.10(two)", ""},
             {"modify current set", {0, 0, 0, 0}, -1, "192.168.1.30", "",
-                {"CConfigData::SetCurSetSpecifiedIPWithIndex(0, 192.168.1.30, )"}, "192.168.1.30(IP30)"}};
+                {"CConfigData::SetCurSetSpecifiedIPWithIndex(0, 192.168.1.30, )"}, "192.168.1.30(IP30)", ""},
+            {"modify: empty", {0, 0, 0, 1}, -1, "", "", {}, "192.168.1.10(one)", "IP地址不合理。"},
+            {"modify: another stored", {0, 0, 0, 1}, -1, "192.168.1.11", "", {}, "192.168.1.10(one)",
+                "IP地址已被使用。"},
+            {"batch: gateway", {0, -1, 1, 1}, -1, "16 192.168.1.1", "", {}, "", "IP地址与默认网关相同。"},
+            {"set: duplicates", {1, 3, 1, 1}, -1, "10.0.0.5 10.0.0.6 10.0.0.5", "", {}, "",
+                "存在重复的IP地址。"}};
         for (const auto& r : aRows)
             QTest::newRow(r.pszRow) << r.args << r.nStored << QString(r.pszTyped) << r.pszName << r.listCalls
-                                    << r.pszReset;
+                                    << r.pszReset << r.pszMessage;
     }
-    void Accepted()
+    void Confirm()
     {
         QFETCH(Args, args);
         QFETCH(int, stored);
         QFETCH(QString, typed);
         QFETCH(QString, name);
+        QFETCH(QString, message);
         if (stored >= 0)
             ResetHost({{"specified", StoredEntries(stored)}});
         CSetIPOfflineDlg dlg(args[0], args[1], args[2], args[3]);
         TypeAndConfirm(dlg, args[1], typed, name);
-        QVERIFY(!dlg.isVisible());
-        QCOMPARE(dlg.result(), 1);
-        QVERIFY(CMessageBoxAnswers::ShownTexts().isEmpty());
+        QCOMPARE(dlg.isVisible(), !message.isEmpty());
+        QCOMPARE(dlg.result(), message.isEmpty() ? 1 : 0);
+        QCOMPARE(CMessageBoxAnswers::ShownTexts(), message.isEmpty() ? QStringList() : QStringList {message});
         QTEST(HostFixture::Calls(), "calls");
         QTEST(dlg.GetResetStr(), "reset");
-    }
-
-    // One message, no write, the dialog open and the input as typed.
-    void Rejected_data()
-    {
-        QTest::addColumn<Args>("args");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("modify: empty") << Args {0, 0, 0, 1} << "" << c_strInvalid;
-        QTest::newRow("modify: another stored") << Args {0, 0, 0, 1} << "192.168.1.11" << c_strInUse;
-        QTest::newRow("batch: gateway") << Args {0, -1, 1, 1} << "16 192.168.1.1" << c_strGateway;
-        QTest::newRow("set: duplicates")
-            << Args {1, 3, 1, 1} << "10.0.0.5 10.0.0.6 10.0.0.5" << c_strDuplicate;
-    }
-    void Rejected()
-    {
-        QFETCH(Args, args);
-        QFETCH(QString, typed);
-        QFETCH(QString, message);
-        CSetIPOfflineDlg dlg(args[0], args[1], args[2], args[3]);
-        TypeAndConfirm(dlg, args[1], typed);
-        QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList {message});
-        QVERIFY(dlg.isVisible());
-        QCOMPARE(dlg.result(), 0);
-        QCOMPARE(Writes(), 0);
-        QCOMPARE(Texts<CCustomIPEdit>(&dlg).join(' '), args[1] == -1 ? typed.section(' ', 1) : typed);
+        if (!message.isEmpty())
+            QCOMPARE(Texts<CCustomIPEdit>(&dlg).join(' '), args[1] == -1 ? typed.section(' ', 1) : typed);
     }
 
     void LocalComputerAddressNeedsConsent()
