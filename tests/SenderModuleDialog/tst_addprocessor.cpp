@@ -108,10 +108,9 @@ private slots:
         QTest::addColumn<QJsonArray>("stored");
         QTest::addColumn<QString>("start"); // null: the suggestion
         QTest::addColumn<QStringList>("added");
-        QTest::newRow(".12 taken") << QJsonArray {QJsonObject {{"ip", "192.168.1.12"}, {"name", "x"}}}
-                                   << "192.168.1.10"
-                                   << QStringList {"192.168.1.10", "192.168.1.11", "192.168.1.13",
-                                          "192.168.1.14", "192.168.1.15"};
+        const QJsonArray arrTaken {QJsonObject {{"ip", "192.168.1.12"}, {"name", "x"}}};
+        QTest::newRow(".12 taken") << arrTaken << "192.168.1.10"
+                                   << (Range("192.168.1.", 10, 11) + Range("192.168.1.", 13, 15));
         QTest::newRow("253 stored") << StoredEntries(253) << QString() << Range("192.168.1.", 101, 102);
         QTest::newRow("255 stored") << StoredEntries(255) << QString() << QStringList();
     }
