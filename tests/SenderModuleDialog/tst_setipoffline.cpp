@@ -197,20 +197,6 @@ private slots:
         if (!message.isEmpty())
             QCOMPARE(Texts<CCustomIPEdit>(&dlg).join(' '), args[1] == -1 ? typed.section(' ', 1) : typed);
     }
-
-    void LocalComputerAddressNeedsConsent()
-    {
-        CSetIPOfflineDlg dlg(1, 2, true, true);
-        CMessageBoxAnswers::Enqueue(3);
-        TypeAndConfirm(dlg, 2, "192.168.1.100");
-        QVERIFY(dlg.isVisible());
-        QCOMPARE(Writes(), 0);
-        CMessageBoxAnswers::Enqueue(2);
-        dlg.ActionSlots(0);
-        QCOMPARE(dlg.result(), 1);
-        QCOMPARE(HostFixture::Calls(), AddCalls({"192.168.1.100", "192.168.1.102"}));
-        QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList(QVector<QString>(2, c_strLocalPc).toList()));
-    }
 };
 
 QTEST_MAIN(TestSetIPOffline)
