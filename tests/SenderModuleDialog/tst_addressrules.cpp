@@ -27,15 +27,8 @@ class TestAddressRules : public QObject
 
     CRecordingMessages m_messages;
 
-    CAddressRules Rules(const QStringList& listLocal = {"192.168.1.100"})
-    {
-        return CAddressRules(&m_messages, [listLocal] {
-            QList<QHostAddress> list;
-            for (const QString& str : listLocal)
-                list << QHostAddress(str);
-            return list;
-        });
-    }
+    // This computer's addresses come from the host fixture (ResetHost).
+    CAddressRules Rules() { return CAddressRules(&m_messages); }
 
 private slots:
     void init()
@@ -96,7 +89,8 @@ private slots:
     void ScreenRowsLocalComputer()
     {
         const QStringList listRows {"192.168.1.100", "10.0.0.5", "10.0.0.100"};
-        CAddressRules rules = Rules({"192.168.1.100", "10.0.0.100"});
+        ResetHost({}, {}, {"192.168.1.100", "10.0.0.100"});
+        CAddressRules rules = Rules();
         m_messages.m_listAnswers = {3, 1, 4, 2, 2};
         for (bool bPasses : {false, false, false, true})
             QCOMPARE(rules.ScreenRows(listRows), bPasses);
