@@ -20,9 +20,19 @@
 namespace {
 const int c_nWidth = 330;
 const int c_nHeight = 125;
-// Rows beyond this scroll, so the window keeps its fixed size however many
-// processors the host asks for.
+// Set mode with more rows than the fixed window holds: the window grows by one
+// row pitch per row up to a few rows, and the rows scroll beyond that, so the
+// width stays fixed and a large count never makes a window taller than a screen.
 const int c_nRowsWithoutScrolling = 2;
+const int c_nRowsVisibleMax = 8;
+const int c_nRowPitch = 40; // editor height 25 plus grid spacing 15
+
+// Margins 20 + 20, spacing 10, the button row 24 and the layout spacing around nRows rows.
+int RowsWindowHeight(int nRows)
+{
+    return 80 + nRows * c_nRowPitch;
+}
+
 const int c_nNameMaxLength = 64;
 
 const char* const c_pszScrollBarStyle
@@ -62,7 +72,8 @@ CSetIPOfflineDlg::CSetIPOfflineDlg(int nIndex, int nCount, bool bSet, bool bSpec
         setWindowTitle(tr("设置IP地址"));
     else
         setWindowTitle(tr("修改IP地址"));
-    setFixedSize(c_nWidth, c_nHeight);
+    const bool bManyRows = m_bSet && !m_bBatch && m_nCount > c_nRowsWithoutScrolling;
+    setFixedSize(c_nWidth, bManyRows ? RowsWindowHeight(std::min(m_nCount, c_nRowsVisibleMax)) : c_nHeight);
 
     InitControl();
     InitStyle();

@@ -76,17 +76,20 @@ private slots:
         QTest::addColumn<QString>("labels");
         QTest::addColumn<QString>("edits");
         QTest::addColumn<QString>("name"); // "-": no name editor
+        QTest::addColumn<int>("height"); // a third row grows the window by one row pitch
         const struct
         {
             const char* pszRow;
             Args args;
             const char *pszTitle, *pszLabels, *pszEdits, *pszName;
-        } aRows[] = {{"batch", {0, -1, 1, 1}, "批量添加IP", "添加数量|起始IP地址", "192.168.1.101", "-"},
+            int nHeight;
+        } aRows[] = {{"batch", {0, -1, 1, 1}, "批量添加IP", "添加数量|起始IP地址", "192.168.1.101", "-", 125},
             {"set 3 from 4", {4, 3, 1, 1}, "设置IP地址", "主控 4|主控 5|主控 6",
-                "192.168.1.101 192.168.1.102 192.168.1.103", "-"},
-            {"modify", {0, 0, 0, 1}, "修改IP地址", "IP地址|IP名称", "192.168.1.10", "one"}};
+                "192.168.1.101 192.168.1.102 192.168.1.103", "-", 200},
+            {"modify", {0, 0, 0, 1}, "修改IP地址", "IP地址|IP名称", "192.168.1.10", "one", 125}};
         for (const auto& r : aRows)
-            QTest::newRow(r.pszRow) << r.args << r.pszTitle << r.pszLabels << r.pszEdits << r.pszName;
+            QTest::newRow(r.pszRow) << r.args << r.pszTitle << r.pszLabels << r.pszEdits << r.pszName
+                                    << r.nHeight;
     }
     void Modes()
     {
@@ -94,7 +97,8 @@ private slots:
         CSetIPOfflineDlg dlg(args[0], args[1], args[2], args[3]);
         dlg.show();
         QTEST(dlg.windowTitle(), "title");
-        QCOMPARE(dlg.size(), QSize(330, 125));
+        QFETCH(int, height);
+        QCOMPARE(dlg.size(), QSize(330, height));
         QTEST(Texts<CCustomLabel>(&dlg).join('|'), "labels");
         QTEST(Texts<CCustomIPEdit>(&dlg).join(' '), "edits");
         const QLineEdit* pName = NameEdit(&dlg);
@@ -103,15 +107,15 @@ private slots:
         QCOMPARE(Writes(), 0);
     }
 
-    // More rows than fit scroll inside the fixed window.
+    // Beyond eight rows the window stops growing and the rows scroll.
     void ManyRowsScroll()
     {
-        CSetIPOfflineDlg dlg(1, 8, true, true);
+        CSetIPOfflineDlg dlg(1, 12, true, true);
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        QCOMPARE(dlg.size(), QSize(330, 125));
+        QCOMPARE(dlg.size(), QSize(330, 400));
         QVERIFY(dlg.findChild<QScrollArea*>()->verticalScrollBar()->isVisible());
-        QCOMPARE(Texts<CCustomIPEdit>(&dlg).size(), 8);
+        QCOMPARE(Texts<CCustomIPEdit>(&dlg).size(), 12);
     }
 
     // The last of this computer's addresses in a sender's subnet is the base (a
