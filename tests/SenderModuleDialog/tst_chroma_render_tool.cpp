@@ -67,7 +67,7 @@ void TestChromaRenderTool::answers_data()
     QTest::newRow("coverage") << listCoverage + QStringList {"Rec2020"} << 0 << "53";
     QTest::newRow("no coverage") << listCoverage + QStringList {"0.2,0.2,0.3,0.3,0.4,0.4,0.3,0.3"} << 1
                                  << "cannot be computed";
-    QTest::newRow("bad coverage spec") << listCoverage + QStringList {"1,2,3"} << 2 << "has 3 values";
+    QTest::newRow("bad coverage gamut") << listCoverage + QStringList {"1,2,3"} << 2 << "has 3 values";
 }
 
 void TestChromaRenderTool::answers()
