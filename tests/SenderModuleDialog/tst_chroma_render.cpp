@@ -1,3 +1,4 @@
+#include "ChromaDiagramPainter.h"
 #include "ChromaRenderProbe.h"
 #include "ColorStandard.h"
 
@@ -101,6 +102,18 @@ class TestChromaRender : public QObject
     Q_OBJECT
 
 private slots:
+    // Groups past the ninth still get a colour of their own, the same on every paint.
+    void extraGroupColoursAreDistinctAndStable()
+    {
+        QSet<QRgb> setSeen;
+        for (int i = 0; i < 40; ++i) {
+            const QColor color = CChromaDiagramPainter::DefaultLineColor(i);
+            QCOMPARE(CChromaDiagramPainter::DefaultLineColor(i), color);
+            QVERIFY2(!setSeen.contains(color.rgb()), qPrintable(QString("colour %1 repeats").arg(i)));
+            setSeen.insert(color.rgb());
+        }
+    }
+
     void oneCoordinateOffMatchesNothing();
     void sRGBAndRec709ShareCoordinates();
     void otherKeysSelectNoGroup();
