@@ -7,16 +7,6 @@
 
 #include <atomic>
 
-#if defined(__SANITIZE_THREAD__)
-// Qt's own mutexes are futexes that ThreadSanitizer cannot see, so the joins
-// inside QtTest's watchdog look like races. Nothing of ours is suppressed.
-extern "C" const char* __tsan_default_suppressions()
-{
-    return "race:QWaitCondition::~QWaitCondition\n"
-           "race:QTest::qRun\n";
-}
-#endif
-
 namespace {
 
 // A stand-in worker that runs until the test lets it finish.
