@@ -80,8 +80,14 @@ private slots:
         QTest::addColumn<int>("nExitCode");
         QTest::addColumn<QString>("strOutput"); // stdout, or a part of stderr on failure
         QTest::newRow("cct D65") << QStringList {"cct", "6500"} << 0 << "0.312700 0.329000\n";
+        // The last printed digit of these depends on the float rounding of x or y.
+        QTest::newRow("cct 4030") << QStringList {"cct", "4030"} << 0 << "0.381003 0.382989\n";
+        QTest::newRow("cct 7349") << QStringList {"cct", "7349"} << 0 << "0.300874 0.316932\n";
+        QTest::newRow("cct 13965") << QStringList {"cct", "13965", "--formula"} << 0 << "0.263777 0.273304\n";
         QTest::newRow("cct range") << QStringList {"cct", "25000.5"} << 2 << "outside 4000 to 25000 K";
         QTest::newRow("xy2cct raw") << QStringList {"xy2cct", "0.3127", "0.3290", "--raw"} << 0 << "6505.6\n";
+        // Near the middle of two records, where the table's last bits pick the pair.
+        QTest::newRow("xy2cct 23175 K") << QStringList {"xy2cct", "0.2513", "0.2563"} << 0 << "23175.0\n";
         QTest::newRow("xy2cct area") << QStringList {"xy2cct", "0.4", "0.4"} << 1 << "outside the valid area";
         QTest::newRow("xy range") << QStringList {"xy2cct", "0.2", "0.15"} << 1 << "outside 4000 to 25000 K";
         QTest::newRow("xy2cct text") << QStringList {"xy2cct", "0.3", "y"} << 2 << "";
