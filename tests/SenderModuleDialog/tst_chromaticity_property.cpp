@@ -71,7 +71,9 @@ void TestChromaticityProperty::randomDragsStayMeaningful()
             QVERIFY(m_wnd.m_bDragging);
             for (int m = 0; m < 4; ++m) {
                 // Margins included, so that drags leave the diagram too.
-                const QPoint pos(Below(800), Below(600));
+                // y drawn first, in named steps: argument order is up to the compiler.
+                const int nY = Below(600);
+                const QPoint pos(Below(800), nY);
                 Send(QEvent::MouseMove, pos, Qt::LeftButton);
                 // False for NaN and infinities too.
                 for (const CPointEx<float>& pt : pGroup->m_ptColor)
