@@ -157,7 +157,7 @@ private slots:
         QFETCH(QString, start);
         QFETCH(int, count);
         QFETCH(QString, added);
-        const QStringList listAdded = added.split(' ', QString::SkipEmptyParts);
+        const QStringList listAdded = added.split(' ', Qt::SkipEmptyParts);
         QCOMPARE(Rules().AddAddressRun(V(start), count), listAdded.size());
         QCOMPARE(HostFixture::Calls(), AddCalls(listAdded));
     }
