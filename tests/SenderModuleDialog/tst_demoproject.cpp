@@ -73,17 +73,6 @@ private slots:
         QVERIFY(!dlg.isVisible());
     }
 
-    // A position outside the menu shows no name and stores the first model's type.
-    void PositionOutsideTheMenu()
-    {
-        CDemoProjectConfigDlg dlg;
-        dlg.show();
-        dlg.ControlClicked(CDemoProjectConfigDlg::ControlMenuEntry, 9);
-        QCOMPARE(dlg.findChild<CCustomComboBox*>()->text(), QString());
-        dlg.ControlClicked(CDemoProjectConfigDlg::ControlConfirm, 0);
-        QVERIFY(HostFixture::Calls().contains("CProjectData::SetDemoSenderType(21)"));
-    }
-
     void CancelAndEscapeWriteNothing()
     {
         for (bool bEscape : {false, true}) {

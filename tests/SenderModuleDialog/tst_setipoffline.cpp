@@ -250,35 +250,26 @@ private slots:
     }
 
     // Cancel and Escape close with one result, after typing, and write nothing.
-    void CancelAndEscape_data()
-    {
-        QTest::addColumn<Args>("args");
-        QTest::addColumn<bool>("escape");
-        for (bool bEscape : {false, true}) {
-            const char* pszHow = bEscape ? "escape" : "cancel";
-            QTest::addRow("batch, %s", pszHow) << Args {0, -1, 1, 1} << bEscape;
-            QTest::addRow("set 3, %s", pszHow) << Args {2, 3, 1, 1} << bEscape;
-            QTest::addRow("modify, %s", pszHow) << Args {1, 0, 0, 0} << bEscape;
-        }
-    }
     void CancelAndEscape()
     {
-        QFETCH(Args, args);
-        QFETCH(bool, escape);
-        CSetIPOfflineDlg dlg(args[0], args[1], args[2], args[3]);
-        QSignalSpy spyFinished(&dlg, &QDialog::finished);
-        dlg.open();
-        CCustomIPEdit* pEdit = AddressEdits(&dlg).first();
-        TypeInto(pEdit, "10.0.0.9");
-        if (escape)
-            QTest::keyClick(pEdit, Qt::Key_Escape);
-        else
-            QTest::mouseClick(Button(&dlg, "取消"), Qt::LeftButton);
-        QVERIFY(!dlg.isVisible());
-        QCOMPARE(spyFinished.count(), 1);
-        QCOMPARE(dlg.result(), 0);
-        QCOMPARE(Writes(), 0);
-        QVERIFY(CMessageBoxAnswers::ShownTexts().isEmpty());
+        for (const Args& args : {Args {0, -1, 1, 1}, Args {2, 3, 1, 1}, Args {1, 0, 0, 0}}) {
+            for (bool bEscape : {false, true}) {
+                CSetIPOfflineDlg dlg(args[0], args[1], args[2], args[3]);
+                QSignalSpy spyFinished(&dlg, &QDialog::finished);
+                dlg.open();
+                CCustomIPEdit* pEdit = AddressEdits(&dlg).first();
+                TypeInto(pEdit, "10.0.0.9");
+                if (bEscape)
+                    QTest::keyClick(pEdit, Qt::Key_Escape);
+                else
+                    QTest::mouseClick(Button(&dlg, "取消"), Qt::LeftButton);
+                QVERIFY(!dlg.isVisible());
+                QCOMPARE(spyFinished.count(), 1);
+                QCOMPARE(dlg.result(), 0);
+                QCOMPARE(Writes(), 0);
+                QVERIFY(CMessageBoxAnswers::ShownTexts().isEmpty());
+            }
+        }
     }
 
     // A double click on OK, in every mode and with rows from 3 on, adds once.
