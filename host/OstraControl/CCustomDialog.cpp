@@ -37,7 +37,6 @@ void CCustomDialog::UpdateDefaultButtons()
             pButton->setDefault(false);
         }
     }
-    m_pOkButton->setAutoDefault(true);
     m_pOkButton->setDefault(true);
 }
 

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int g_nMessageFontSize = 12;
-
 struct SButtonInfo
 {
     int nButton;
@@ -45,9 +43,10 @@ int ShowBox(QWidget* pParent, QMessageBox::Icon nIcon, const QString& strText, i
 
     QMessageBox box(nIcon, CCustomMessageBox::tr("提示"), strText, QMessageBox::NoButton, pParent);
     box.setPalette(OstraTheme::DarkPalette());
-    box.setStyleSheet(GetFontStyleSheet(g_labelNoFrameStyle, QStringLiteral("QLabel"), g_nMessageFontSize)
+    box.setStyleSheet(
+        GetFontStyleSheet(g_labelNoFrameStyle, QStringLiteral("QLabel"), OstraTheme::g_nTextPixelSize)
         + QLatin1Char('\n')
-        + GetFontStyleSheet(g_pushButtonStyle, QStringLiteral("QPushButton"), g_nMessageFontSize)
+        + GetFontStyleSheet(g_pushButtonStyle, QStringLiteral("QPushButton"), OstraTheme::g_nTextPixelSize)
         + QStringLiteral("\nQPushButton { min-width: 72px; min-height: 24px; }"));
 
     QPushButton* pDefault = nullptr;
