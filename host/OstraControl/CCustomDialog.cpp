@@ -72,21 +72,20 @@ void CCustomDialog::reject()
     m_bRejecting = false;
 }
 
-bool CCustomDialog::RunConfirm(const std::function<bool()>& fnWork)
+void CCustomDialog::RunConfirm(const std::function<bool()>& fnWork)
 {
     if (IsActionBlocked())
-        return false;
+        return;
     const QPointer<CCustomDialog> pSelf(this);
     m_bConfirming = true;
     const bool bDone = fnWork();
     if (!pSelf)
-        return bDone;
+        return;
     m_bConfirming = false;
     if (bDone) {
         done(Accepted);
         close();
     }
-    return bDone;
 }
 
 void CCustomDialog::RunCancel()

@@ -44,9 +44,9 @@ public:
 
 protected:
     // Runs the OK path once at a time: fnWork returns true when the dialog may
-    // close accepted, which it then does (done(1), close()). False, and
-    // nothing runs, while blocked.
-    bool RunConfirm(const std::function<bool()>& fnWork);
+    // close accepted, which it then does (done(1), close()). Nothing runs
+    // while blocked.
+    void RunConfirm(const std::function<bool()>& fnWork);
     // Closes rejected (done(0), close()) unless blocked.
     void RunCancel();
 
