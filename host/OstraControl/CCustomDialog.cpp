@@ -29,13 +29,11 @@ void CCustomDialog::UpdateDefaultButtons()
 {
     if (!m_pOkButton)
         return;
-    // QDialog would make the first auto-default button in the focus chain the
-    // default one, and a focused one takes Enter for itself.
+    // A focused auto-default button takes Enter for itself. OK's default mark
+    // takes the mark from any other button.
     for (QPushButton* pButton : findChildren<QPushButton*>()) {
-        if (pButton != m_pOkButton && pButton->window() == this) {
+        if (pButton != m_pOkButton && pButton->window() == this)
             pButton->setAutoDefault(false);
-            pButton->setDefault(false);
-        }
     }
     m_pOkButton->setDefault(true);
 }
