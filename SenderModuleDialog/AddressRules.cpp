@@ -183,11 +183,12 @@ bool CAddressRules::ScreenRows(const QStringList& listTexts) const
     }
     QSet<quint32> setValues;
     for (const QString& strText : listTexts) {
-        if (setValues.contains(TextToValue(strText))) {
+        const quint32 uValue = TextToValue(strText);
+        if (setValues.contains(uValue)) {
             m_pMessages->Inform(tr(g_pszDuplicate));
             return false;
         }
-        setValues.insert(TextToValue(strText));
+        setValues.insert(uValue);
     }
 
     // Every row's code is kept, however many rows the dialog shows.
