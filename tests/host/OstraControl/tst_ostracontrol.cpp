@@ -144,6 +144,20 @@ private slots:
         QCOMPARE(dlg.m_nConfirms, 0);
     }
 
+    // A Cancel wired to reject(), as Qt's own dialogs do, closes once.
+    void cancelWiredToReject()
+    {
+        CCustomDialog dlg;
+        auto* pCancel = new QPushButton(QStringLiteral("Cancel"), &dlg);
+        QObject::connect(pCancel, &QPushButton::clicked, &dlg, &QDialog::reject);
+        dlg.SetDialogButtons(new QPushButton(QStringLiteral("OK"), &dlg), pCancel);
+        QSignalSpy spyFinished(&dlg, &QDialog::finished);
+        dlg.open();
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        QCOMPARE(spyFinished.count(), 1);
+        QCOMPARE(dlg.result(), 0);
+    }
+
     // Presses while OK works, and a double click, give one run and one finished().
     void oneConfirmAtATime()
     {
