@@ -2,6 +2,7 @@
 
 #include "CCustomMessageBox.h"
 #include "Common/Assert.h"
+#include "Common/IPv4Text.h"
 #include "ConfigData.h"
 #include "HwSenderLogic.h"
 #include "ServiceRegistry.h"
@@ -14,9 +15,9 @@
 
 namespace {
 
-const quint32 c_uLoopback = 0x7F000001u; // 127.0.0.1
+const quint32 g_uLoopback = 0x7F000001u; // 127.0.0.1
 // A suggestion search gives up on its row after this many rejections in all.
-const int c_nMaxSuggestFailures = 256;
+const int g_nMaxSuggestFailures = 256;
 
 struct SCodeMessage
 {
@@ -32,15 +33,10 @@ const SCodeMessage g_arrCodeMessages[] = {
     {IP_ERROR_BROADCAST, QT_TRANSLATE_NOOP("CAddressRules", "IP地址是广播地址。")},
     {IP_ERROR_INVALID, QT_TRANSLATE_NOOP("CAddressRules", "IP地址不合理。")},
 };
-const char* const c_pszInvalid = QT_TRANSLATE_NOOP("CAddressRules", "IP地址不合理。");
-const char* const c_pszLocalPc = QT_TRANSLATE_NOOP(
+const char* const g_pszInvalid = QT_TRANSLATE_NOOP("CAddressRules", "IP地址不合理。");
+const char* const g_pszLocalPc = QT_TRANSLATE_NOOP(
     "CAddressRules", "输入的IP地址和本机电脑的IP地址相同，会导致网络连接探测失败，是否继续？");
-const char* const c_pszDuplicate = QT_TRANSLATE_NOOP("CAddressRules", "存在重复的IP地址。");
-
-QString Translate(const char* pszText)
-{
-    return QCoreApplication::translate("CAddressRules", pszText);
-}
+const char* const g_pszDuplicate = QT_TRANSLATE_NOOP("CAddressRules", "存在重复的IP地址。");
 
 CAddressRules::LocalAddressSource& DefaultSource()
 {
@@ -62,7 +58,7 @@ quint32 SubnetOfWireAddress(quint32 uWire)
 
 bool IsEligibleLocal(quint32 uAddress)
 {
-    return uAddress != 0 && uAddress != c_uLoopback;
+    return uAddress != 0 && uAddress != g_uLoopback;
 }
 
 bool AnswersGoOn(int nAnswer)
@@ -105,11 +101,15 @@ void CAddressRules::SetDefaultLocalAddressSource(LocalAddressSource localSource)
     DefaultSource() = std::move(localSource);
 }
 
+bool CAddressRules::IsAddressText(const QString& strText)
+{
+    return IPv4Text::Parse(strText, nullptr);
+}
+
 quint32 CAddressRules::TextToValue(const QString& strText)
 {
-    bool bOk = false;
-    const quint32 uValue = QHostAddress(strText).toIPv4Address(&bOk);
-    return bOk ? uValue : 0;
+    quint32 uValue = 0;
+    return IPv4Text::Parse(strText, &uValue) ? uValue : 0;
 }
 
 QString CAddressRules::ValueToText(quint32 uAddress)
@@ -147,9 +147,9 @@ QString CAddressRules::MessageForCode(unsigned long ulCode)
 {
     for (const SCodeMessage& sEntry : g_arrCodeMessages) {
         if (sEntry.ulCode == ulCode)
-            return Translate(sEntry.pszText);
+            return tr(sEntry.pszText);
     }
-    return Translate(c_pszInvalid);
+    return tr(g_pszInvalid);
 }
 
 bool CAddressRules::IsRejected(quint32 uAddress) const
@@ -159,15 +159,15 @@ bool CAddressRules::IsRejected(quint32 uAddress) const
 
 bool CAddressRules::ScreenAddress(const QString& strText, const QString& strOwnAddress) const
 {
-    if (strText.isEmpty()) {
-        m_pMessages->Inform(Translate(c_pszInvalid));
+    if (!IsAddressText(strText)) {
+        m_pMessages->Inform(tr(g_pszInvalid));
         return false;
     }
     unsigned long ulCode = 0;
     if (!g_pConfigData->IsIPHasError(TextToValue(strText), &ulCode, false))
         return true;
     if (ulCode == IP_ERROR_LOCAL_PC)
-        return AnswersGoOn(m_pMessages->Ask(Translate(c_pszLocalPc)));
+        return AnswersGoOn(m_pMessages->Ask(tr(g_pszLocalPc)));
     if (ulCode == IP_ERROR_IN_USE && strText == strOwnAddress)
         return true; // the entry being modified keeps its own address
     m_pMessages->Inform(MessageForCode(ulCode));
@@ -177,13 +177,18 @@ bool CAddressRules::ScreenAddress(const QString& strText, const QString& strOwnA
 bool CAddressRules::ScreenRows(const QStringList& listTexts) const
 {
     m_vecRowCodes.clear();
-    for (int i = 0; i < listTexts.size(); ++i) {
-        for (int j = i + 1; j < listTexts.size(); ++j) {
-            if (listTexts[i] == listTexts[j]) {
-                m_pMessages->Inform(Translate(c_pszDuplicate));
-                return false;
-            }
+    if (!std::all_of(listTexts.begin(), listTexts.end(), IsAddressText)) {
+        m_pMessages->Inform(tr(g_pszInvalid));
+        return false;
+    }
+    QSet<quint32> setValues;
+    for (const QString& strText : listTexts) {
+        const quint32 uValue = TextToValue(strText);
+        if (setValues.contains(uValue)) {
+            m_pMessages->Inform(tr(g_pszDuplicate));
+            return false;
         }
+        setValues.insert(uValue);
     }
 
     // Every row's code is kept, however many rows the dialog shows.
@@ -195,11 +200,11 @@ bool CAddressRules::ScreenRows(const QStringList& listTexts) const
         setCodes.insert(ulCode);
     }
 
-    if (setCodes.contains(IP_ERROR_LOCAL_PC) && !AnswersGoOn(m_pMessages->Ask(Translate(c_pszLocalPc))))
+    if (setCodes.contains(IP_ERROR_LOCAL_PC) && !AnswersGoOn(m_pMessages->Ask(tr(g_pszLocalPc))))
         return false;
     for (const SCodeMessage& sEntry : g_arrCodeMessages) {
         if (setCodes.contains(sEntry.ulCode)) {
-            m_pMessages->Inform(Translate(sEntry.pszText));
+            m_pMessages->Inform(tr(sEntry.pszText));
             return false;
         }
     }
@@ -216,16 +221,16 @@ quint32 CAddressRules::PickLocalAddress(enLocalPick nRule) const
     }
 
     if (nRule == LocalPickLast)
-        return vecEligible.isEmpty() ? c_uLoopback : vecEligible.last();
+        return vecEligible.isEmpty() ? g_uLoopback : vecEligible.last();
 
-    quint32 arrWire[c_nCapacity] = {};
-    const int nSenders = std::clamp(g_pHwSenderLogic->GetAddressList(arrWire), 0, c_nCapacity);
+    quint32 arrWire[g_nSpecifiedCapacity] = {};
+    const int nSenders = std::clamp(g_pHwSenderLogic->GetAddressList(arrWire), 0, g_nSpecifiedCapacity);
     if (nSenders == 0)
-        return vecEligible.isEmpty() ? c_uLoopback : vecEligible.first();
+        return vecEligible.isEmpty() ? g_uLoopback : vecEligible.first();
     QSet<quint32> setSubnets;
     for (int i = 0; i < nSenders; ++i)
         setSubnets.insert(SubnetOfWireAddress(arrWire[i]));
-    quint32 uPicked = c_uLoopback;
+    quint32 uPicked = g_uLoopback;
     for (quint32 uValue : vecEligible) {
         if (setSubnets.contains(uValue & 0xFFFFFF00u))
             uPicked = uValue; // the last match wins
@@ -257,7 +262,7 @@ QStringList CAddressRules::SuggestAddresses(quint32 uBase, int nRows) const
                 strRow = ValueToText(uCandidate);
                 break;
             }
-            if (++nFailures > c_nMaxSuggestFailures)
+            if (++nFailures > g_nMaxSuggestFailures)
                 break;
         }
         listSuggested << strRow;
@@ -279,7 +284,7 @@ QString CAddressRules::SuggestNextFree(quint32 uBase) const
 
 int CAddressRules::AddAddressRun(quint32 uStart, int nCount) const
 {
-    const int nRoom = c_nCapacity - g_pConfigData->GetSpecifiedIPDWORD(nullptr);
+    const int nRoom = g_nSpecifiedCapacity - g_pConfigData->GetSpecifiedIPDWORD(nullptr);
     const int nWanted = std::min(nCount, nRoom);
     const quint32 uPrefix = uStart & 0xFFFF0000u;
     quint32 c = (uStart >> 8) & 0xFF, d = uStart & 0xFF, k = 0;

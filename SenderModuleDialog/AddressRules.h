@@ -43,6 +43,9 @@ enum enLocalPick
     LocalPickLast,
 };
 
+// Addresses the host's specified list holds.
+constexpr int g_nSpecifiedCapacity = 255;
+
 // The processor dialogs' rules around the host's address check: screening
 // typed addresses, suggesting free ones next to this computer, and adding
 // runs of consecutive addresses to the host's specified list. Addresses are
@@ -54,8 +57,6 @@ class SENDERMODULEDIALOG_EXPORT CAddressRules
 public:
     using LocalAddressSource = std::function<QList<QHostAddress>()>;
 
-    static constexpr int c_nCapacity = 255; // addresses the specified list holds
-
     // Without a source, the process-wide default is used (see below).
     explicit CAddressRules(IAddressMessages* pMessages, LocalAddressSource localSource = {});
 
@@ -63,7 +64,9 @@ public:
     // of its own; an empty source restores QNetworkInterface::allAddresses().
     static void SetDefaultLocalAddressSource(LocalAddressSource localSource);
 
-    // Text <-> value; text that is not IPv4 gives 0, which the host rejects.
+    // Text <-> value. Only four complete decimal groups are an address
+    // (leading zeros read as decimal); other text gives 0 and IsAddressText false.
+    static bool IsAddressText(const QString& strText);
     static quint32 TextToValue(const QString& strText);
     static QString ValueToText(quint32 uAddress);
     // Stored entries read "address(name)".
@@ -73,10 +76,13 @@ public:
     static QString WithDefaultName(const QString& strEntry);
     static QString MessageForCode(unsigned long ulCode);
 
-    // One typed address. An in-use answer passes when the text equals
+    // One typed address; text that is no complete address is refused before
+    // the host is asked. An in-use answer passes when the text equals
     // strOwnAddress (the entry being modified; empty: no exception).
     bool ScreenAddress(const QString& strText, const QString& strOwnAddress = QString()) const;
-    // Several typed addresses checked together; one message at most.
+    // Several typed addresses checked together; one message at most. Rows
+    // that are no complete address, or two rows of one address however
+    // spelt, are refused before the host is asked.
     bool ScreenRows(const QStringList& listTexts) const;
     // The host's code for every row of the last ScreenRows (0: accepted).
     const QVector<unsigned long>& RowCodes() const { return m_vecRowCodes; }

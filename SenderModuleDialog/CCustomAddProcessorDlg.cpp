@@ -4,9 +4,9 @@
 #include "CCustomIPEdit.h"
 #include "CCustomLabel.h"
 #include "CCustomSpinBox.h"
+#include "DialogStyle.h"
 #include "HwSenderLogic.h"
 #include "KivoData.h"
-#include "OstraStyle.h"
 #include "ServiceRegistry.h"
 
 #include <QGridLayout>
@@ -69,20 +69,20 @@ void CCustomAddProcessorDlg::InitControl()
     const bool bState = g_pHwSenderLogic->GetAddressState();
     m_pCountBox = new CCustomSpinBox(0, this);
     m_pCountBox->setFixedSize(60, 24);
-    m_pCountBox->setStyleSheet(GetFontStyleSheet(g_doubleSpinBoxStyle, QStringLiteral("QDoubleSpinBox"), 12));
+    m_pCountBox->setStyleSheet(DialogSpinBoxStyle());
     m_pCountBox->SetMinMax(1, g_pRuntimeData->GetSenderCountLimit(bState));
     m_pCountBox->setValue(m_nProcessorCount);
     AddRow(0, tr("主控数量"), m_pCountBox);
 
     if (!m_bPortRowHidden) {
         auto* pMenu = new QMenu(this);
-        pMenu->setStyleSheet(GetFontStyleSheet(g_menuStyle, QStringLiteral("QMenu"), 12));
+        pMenu->setStyleSheet(DialogMenuStyle());
         for (int nPorts : g_arrPortCounts)
             pMenu->addAction(QString::number(nPorts));
         m_pPortBox = new CCustomComboBox(this);
         m_pPortBox->SetMenu(pMenu, true, true, true);
         m_pPortBox->setFixedSize(60, 24);
-        m_pPortBox->setStyleSheet(GetFontStyleSheet(g_pushButtonStyle, QStringLiteral("QPushButton"), 12));
+        m_pPortBox->setStyleSheet(DialogButtonStyle());
         const CSender* pCurrent = g_pProjectData->GetCurrentSender();
         const int nCurrentPorts = pCurrent ? pCurrent->GetOutputPortCount() : m_nPortCount;
         const int* pEnd = std::end(g_arrPortCounts);
@@ -106,7 +106,7 @@ void CCustomAddProcessorDlg::InitControl()
     auto* pButtons = new QHBoxLayout;
     m_pOkButton = new QPushButton(tr("确定"), this);
     m_pCancelButton = new QPushButton(tr("取消"), this);
-    const QString strButtonStyle = GetFontStyleSheet(g_pushButtonStyle, QStringLiteral("QPushButton"), 12);
+    const QString strButtonStyle = DialogButtonStyle();
     for (QPushButton* pButton : {m_pOkButton, m_pCancelButton}) {
         pButton->setFixedSize(80, 24);
         pButton->setStyleSheet(strButtonStyle);
@@ -117,8 +117,9 @@ void CCustomAddProcessorDlg::InitControl()
     pButtons->addStretch();
     pMainLayout->addLayout(pButtons);
 
-    connect(m_pOkButton, &QPushButton::clicked, this, [this] { ActionSlots(0); });
-    connect(m_pCancelButton, &QPushButton::clicked, this, [this] { ActionSlots(1); });
+    SetDialogButtons(m_pOkButton, m_pCancelButton);
+    connect(m_pOkButton, &QPushButton::clicked, this, [this] { ActionSlots(ActionOk); });
+    connect(m_pCancelButton, &QPushButton::clicked, this, [this] { ActionSlots(ActionCancel); });
 }
 
 void CCustomAddProcessorDlg::AddRow(int nRow, const QString& strLabel, QWidget* pControl)
@@ -127,7 +128,7 @@ void CCustomAddProcessorDlg::AddRow(int nRow, const QString& strLabel, QWidget* 
     pLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pLabel->setMaximumWidth(150);
     pLabel->setFixedHeight(24);
-    pLabel->setStyleSheet(GetFontStyleSheet(g_labelNoFrameStyle, QStringLiteral("QLabel"), 12));
+    pLabel->setStyleSheet(DialogLabelStyle());
     m_pGrid->addWidget(pLabel, nRow, 1);
     m_pGrid->addWidget(pControl, nRow, 3);
 }
@@ -144,23 +145,22 @@ bool CCustomAddProcessorDlg::CheckIPAddress()
 
 void CCustomAddProcessorDlg::ActionSlots(int nAction)
 {
-    if (nAction == 1) {
-        done(0);
-        close();
-        return;
-    }
-    if (nAction != 0)
-        return;
+    if (nAction == ActionOk)
+        RunConfirm([this] { return Confirm(); });
+    else if (nAction == ActionCancel)
+        RunCancel();
+}
 
+bool CCustomAddProcessorDlg::Confirm()
+{
     if (m_pCountBox)
         m_nProcessorCount = static_cast<int>(m_pCountBox->value());
     if (m_pPortBox)
         m_nPortCount = m_pPortBox->text().toInt(); // 0 for anything but a number
-    if (m_bStartRowShown) {
-        if (!CheckIPAddress())
-            return;
-        m_rules.AddAddressRun(CAddressRules::TextToValue(m_pStartEdit->text()), m_nProcessorCount);
-    }
-    done(1);
-    close();
+    if (!m_bStartRowShown)
+        return true;
+    if (!CheckIPAddress())
+        return false;
+    m_rules.AddAddressRun(CAddressRules::TextToValue(m_pStartEdit->text()), m_nProcessorCount);
+    return true;
 }

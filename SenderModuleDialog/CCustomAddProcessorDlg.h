@@ -19,6 +19,13 @@ class SENDERMODULEDIALOG_EXPORT CCustomAddProcessorDlg : public CCustomDialog
     Q_OBJECT
 
 public:
+    // What ActionSlots is asked to do.
+    enum enAction
+    {
+        ActionOk = 0,
+        ActionCancel = 1,
+    };
+
     explicit CCustomAddProcessorDlg(QWidget* pParent = nullptr);
     ~CCustomAddProcessorDlg() override;
 
@@ -49,6 +56,7 @@ private:
     bool m_bStartRowShown = false;
 
     void AddRow(int nRow, const QString& strLabel, QWidget* pControl);
+    bool Confirm();
 
     QGridLayout* m_pGrid = nullptr;
     QPushButton* m_pOkButton = nullptr;

@@ -2,9 +2,9 @@
 
 #include "CCustomComboBox.h"
 #include "CCustomLabel.h"
+#include "DialogStyle.h"
 #include "HwSenderLogic.h"
 #include "KivoData.h"
-#include "OstraStyle.h"
 #include "ServiceRegistry.h"
 
 #include <QHBoxLayout>
@@ -16,13 +16,6 @@
 #include <iterator>
 
 namespace {
-enum enControl
-{
-    ControlMenuEntry = 0,
-    ControlConfirm = 1,
-    ControlCancel = 2,
-};
-
 struct SDemoModel
 {
     const char* pszName;
@@ -36,7 +29,7 @@ const SDemoModel g_arrModels[] = {
     {QT_TRANSLATE_NOOP("CDemoProjectConfigDlg", "Quindel"), 35},
     {QT_TRANSLATE_NOOP("CDemoProjectConfigDlg", "Larnet"), 0x20002},
 };
-const int c_nModelCount = static_cast<int>(std::size(g_arrModels));
+const int g_nModelCount = static_cast<int>(std::size(g_arrModels));
 
 // What the host's node tree reads as "nothing selected".
 SNodeSelect ClearedSelection()
@@ -62,18 +55,18 @@ CDemoProjectConfigDlg::~CDemoProjectConfigDlg() = default;
 
 int CDemoProjectConfigDlg::ModelCount()
 {
-    return c_nModelCount;
+    return g_nModelCount;
 }
 
 int CDemoProjectConfigDlg::SenderTypeAt(int nPosition)
 {
-    const bool bKnown = nPosition >= 0 && nPosition < c_nModelCount;
+    const bool bKnown = nPosition >= 0 && nPosition < g_nModelCount;
     return g_arrModels[bKnown ? nPosition : 0].nSenderType;
 }
 
 QString CDemoProjectConfigDlg::ModelNameAt(int nPosition)
 {
-    return nPosition >= 0 && nPosition < c_nModelCount ? tr(g_arrModels[nPosition].pszName) : QString();
+    return nPosition >= 0 && nPosition < g_nModelCount ? tr(g_arrModels[nPosition].pszName) : QString();
 }
 
 void CDemoProjectConfigDlg::InitControl()
@@ -81,7 +74,7 @@ void CDemoProjectConfigDlg::InitControl()
     m_pLabel = new CCustomLabel(tr("主控类型"), this);
     m_pTypeBox = new CCustomComboBox(this);
     auto* pMenu = new QMenu(this);
-    for (int i = 0; i < c_nModelCount; ++i) {
+    for (int i = 0; i < g_nModelCount; ++i) {
         QAction* pAction = pMenu->addAction(ModelNameAt(i));
         connect(pAction, &QAction::triggered, this, [this, i] { ControlClicked(ControlMenuEntry, i); });
     }
@@ -93,13 +86,16 @@ void CDemoProjectConfigDlg::InitControl()
     m_pCancelButton = new QPushButton(tr("取消"), this);
     connect(m_pConfirmButton, &QPushButton::clicked, this, [this] { ControlClicked(ControlConfirm, 0); });
     connect(m_pCancelButton, &QPushButton::clicked, this, [this] { ControlClicked(ControlCancel, 0); });
+    SetDialogButtons(m_pConfirmButton, m_pCancelButton);
+    // Enter confirms from the start; the type box is one Tab away.
+    m_pConfirmButton->setFocus();
 }
 
 void CDemoProjectConfigDlg::InitStyle()
 {
-    m_pLabel->setStyleSheet(GetFontStyleSheet(g_labelNoFrameStyle, QStringLiteral("QLabel"), 12));
-    m_pTypeBox->Menu()->setStyleSheet(GetFontStyleSheet(g_menuStyle, QStringLiteral("QMenu"), 12));
-    const QString strButtonStyle = GetFontStyleSheet(g_pushButtonStyle, QStringLiteral("QPushButton"), 12);
+    m_pLabel->setStyleSheet(DialogLabelStyle());
+    m_pTypeBox->Menu()->setStyleSheet(DialogMenuStyle());
+    const QString strButtonStyle = DialogButtonStyle();
     m_pTypeBox->setStyleSheet(strButtonStyle);
     m_pConfirmButton->setStyleSheet(strButtonStyle);
     m_pCancelButton->setStyleSheet(strButtonStyle);
@@ -138,23 +134,27 @@ void CDemoProjectConfigDlg::ControlClicked(int nControl, int nPosition)
         m_nSelectedPos = nPosition;
         m_pTypeBox->setText(ModelNameAt(nPosition));
         break;
-    case ControlConfirm: {
-        g_pProjectData->SetDemoModeEnable(true);
-        const int nType = SenderTypeAt(m_nSelectedPos);
-        if (nType != g_pProjectData->GetDemoSenderType()) {
-            g_pRuntimeData->SetCurSelectNode(ClearedSelection());
-            g_pProjectData->SetDemoSenderType(nType);
-        }
-        g_pHwSenderLogic->NotifyDemoChanged();
-        done(1);
-        close();
+    case ControlConfirm:
+        RunConfirm([this] {
+            Confirm();
+            return true;
+        });
         break;
-    }
     case ControlCancel:
-        done(0);
-        close();
+        RunCancel();
         break;
     default:
         break;
     }
+}
+
+void CDemoProjectConfigDlg::Confirm()
+{
+    g_pProjectData->SetDemoModeEnable(true);
+    const int nType = SenderTypeAt(m_nSelectedPos);
+    if (nType != g_pProjectData->GetDemoSenderType()) {
+        g_pRuntimeData->SetCurSelectNode(ClearedSelection());
+        g_pProjectData->SetDemoSenderType(nType);
+    }
+    g_pHwSenderLogic->NotifyDemoChanged();
 }

@@ -13,6 +13,14 @@ class SENDERMODULEDIALOG_EXPORT CDemoProjectConfigDlg : public CCustomDialog
     Q_OBJECT
 
 public:
+    // The controls that call ControlClicked.
+    enum enControl
+    {
+        ControlMenuEntry = 0, // with the entry's menu position
+        ControlConfirm = 1,
+        ControlCancel = 2,
+    };
+
     explicit CDemoProjectConfigDlg(QWidget* pParent = nullptr);
     ~CDemoProjectConfigDlg() override;
 
@@ -30,6 +38,8 @@ public slots:
     void ControlClicked(int nControl, int nPosition);
 
 private:
+    void Confirm();
+
     CCustomLabel* m_pLabel = nullptr;
     CCustomComboBox* m_pTypeBox = nullptr;
     QPushButton* m_pConfirmButton = nullptr;

@@ -4,7 +4,7 @@
 #include "CCustomLabel.h"
 #include "CCustomSpinBox.h"
 #include "ConfigData.h"
-#include "OstraStyle.h"
+#include "DialogStyle.h"
 #include "ServiceRegistry.h"
 
 #include <QGridLayout>
@@ -18,29 +18,29 @@
 #include <algorithm>
 
 namespace {
-const int c_nWidth = 330;
-const int c_nHeight = 125;
+const int g_nWidth = 330;
+const int g_nHeight = 125;
 // Set mode with more rows than the fixed window holds: the window grows by one
 // row pitch per row up to a few rows, and the rows scroll beyond that, so the
 // width stays fixed and a large count never makes a window taller than a screen.
-const int c_nRowsWithoutScrolling = 2;
-const int c_nRowsVisibleMax = 8;
-const int c_nRowPitch = 40; // editor height 25 plus grid spacing 15
+const int g_nRowsWithoutScrolling = 2;
+const int g_nRowsVisibleMax = 8;
+const int g_nRowPitch = 40; // editor height 25 plus grid spacing 15
 
 // Margins 20 + 20, spacing 10, the button row 24 and the layout spacing around nRows rows.
 int RowsWindowHeight(int nRows)
 {
-    return 80 + nRows * c_nRowPitch;
+    return 80 + nRows * g_nRowPitch;
 }
 
-const int c_nNameMaxLength = 64;
+const int g_nNameMaxLength = 64;
 
-const char* const c_pszScrollBarStyle
+const char* const g_pszScrollBarStyle
     = "QScrollBar:vertical{width:8px; background:rgb(31,31,31); border:none;}"
       "QScrollBar::handle:vertical{background:rgb(120,120,120); border-radius:4px; min-height:16px;}"
       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height:0px;}"
       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background:none;}";
-const char* const c_pszNameEditStyle
+const char* const g_pszNameEditStyle
     = "QLineEdit{background:rgb(31,31,31); color:white; border:1px solid rgb(7,7,7); "
       "border-radius: 4px;}QLineEdit:disabled{color:rgb(120,120,120); }";
 
@@ -72,8 +72,8 @@ CSetIPOfflineDlg::CSetIPOfflineDlg(int nIndex, int nCount, bool bSet, bool bSpec
         setWindowTitle(tr("设置IP地址"));
     else
         setWindowTitle(tr("修改IP地址"));
-    const bool bManyRows = m_bSet && !m_bBatch && m_nCount > c_nRowsWithoutScrolling;
-    setFixedSize(c_nWidth, bManyRows ? RowsWindowHeight(std::min(m_nCount, c_nRowsVisibleMax)) : c_nHeight);
+    const bool bManyRows = m_bSet && !m_bBatch && m_nCount > g_nRowsWithoutScrolling;
+    setFixedSize(g_nWidth, bManyRows ? RowsWindowHeight(std::min(m_nCount, g_nRowsVisibleMax)) : g_nHeight);
 
     InitControl();
     InitStyle();
@@ -91,16 +91,17 @@ void CSetIPOfflineDlg::InitControl()
     m_pGrid = new QGridLayout;
     m_pGrid->setSpacing(15);
 
-    const bool bScroll = !m_bBatch && m_bSet && m_nCount > c_nRowsWithoutScrolling;
+    const bool bScroll = !m_bBatch && m_bSet && m_nCount > g_nRowsWithoutScrolling;
     if (bScroll) {
         auto* pRows = new QWidget;
         pRows->setLayout(m_pGrid);
         m_pGrid->setContentsMargins(0, 0, 0, 0);
         auto* pScroll = new QScrollArea(this);
+        pScroll->setFocusPolicy(Qt::NoFocus); // Tab goes from row to row, not to the frame
         pScroll->setFrameShape(QFrame::NoFrame);
         pScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         pScroll->setWidgetResizable(true);
-        pScroll->verticalScrollBar()->setStyleSheet(QString::fromLatin1(c_pszScrollBarStyle));
+        pScroll->verticalScrollBar()->setStyleSheet(QString::fromLatin1(g_pszScrollBarStyle));
         pScroll->setWidget(pRows);
         pScroll->viewport()->setAutoFillBackground(false);
         pRows->setAutoFillBackground(false);
@@ -133,7 +134,7 @@ void CSetIPOfflineDlg::InitControl()
         AddRow(tr("IP名称"), m_pNameEdit);
     }
     if (m_pNameEdit)
-        m_pNameEdit->setMaxLength(c_nNameMaxLength);
+        m_pNameEdit->setMaxLength(g_nNameMaxLength);
 
     pMainLayout->addSpacing(10);
     auto* pButtons = new QHBoxLayout;
@@ -144,6 +145,11 @@ void CSetIPOfflineDlg::InitControl()
     pButtons->addWidget(m_pCancelButton);
     pButtons->addStretch();
     pMainLayout->addLayout(pButtons);
+    SetDialogButtons(m_pOkButton, m_pCancelButton);
+
+    // Typing starts in the first row, also when the rows sit in a scroll area.
+    if (!m_listRowEdits.isEmpty())
+        m_listRowEdits.first()->setFocus();
 }
 
 void CSetIPOfflineDlg::AddRow(const QString& strLabel, QWidget* pControl)
@@ -160,7 +166,7 @@ void CSetIPOfflineDlg::InitCountBox()
 {
     QStringList listStored;
     g_pConfigData->GetSpecifiedIPs(listStored);
-    const int nRoom = CAddressRules::c_nCapacity - listStored.size();
+    const int nRoom = g_nSpecifiedCapacity - listStored.size();
     if (nRoom < 1) {
         // A full list leaves nothing to add; the box says so rather than offering 1.
         m_pCountBox->SetMinMax(0, 0);
@@ -174,16 +180,14 @@ void CSetIPOfflineDlg::InitCountBox()
 
 void CSetIPOfflineDlg::InitStyle()
 {
-    const QString strLabelStyle = GetFontStyleSheet(g_labelNoFrameStyle, QStringLiteral("QLabel"), 12);
+    const QString strLabelStyle = DialogLabelStyle();
     for (CCustomLabel* pLabel : m_listLabels)
         pLabel->setStyleSheet(strLabelStyle);
     if (m_pNameEdit)
-        m_pNameEdit->setStyleSheet(
-            GetFontStyleSheet(QString::fromLatin1(c_pszNameEditStyle), QStringLiteral("QLineEdit"), 12));
+        m_pNameEdit->setStyleSheet(DialogStyle(QString::fromLatin1(g_pszNameEditStyle), "QLineEdit"));
     if (m_pCountBox)
-        m_pCountBox->setStyleSheet(
-            GetFontStyleSheet(g_doubleSpinBoxStyle, QStringLiteral("QDoubleSpinBox"), 12));
-    const QString strButtonStyle = GetFontStyleSheet(g_pushButtonStyle, QStringLiteral("QPushButton"), 12);
+        m_pCountBox->setStyleSheet(DialogSpinBoxStyle());
+    const QString strButtonStyle = DialogButtonStyle();
     m_pOkButton->setStyleSheet(strButtonStyle);
     m_pCancelButton->setStyleSheet(strButtonStyle);
 }
@@ -206,8 +210,8 @@ void CSetIPOfflineDlg::SetControlRect()
 
 void CSetIPOfflineDlg::InitControlConnect()
 {
-    connect(m_pOkButton, &QPushButton::clicked, this, [this] { ActionSlots(0); });
-    connect(m_pCancelButton, &QPushButton::clicked, this, [this] { ActionSlots(1); });
+    connect(m_pOkButton, &QPushButton::clicked, this, [this] { ActionSlots(ActionOk); });
+    connect(m_pCancelButton, &QPushButton::clicked, this, [this] { ActionSlots(ActionCancel); });
 }
 
 QString CSetIPOfflineDlg::ReadEntry() const
@@ -239,23 +243,15 @@ void CSetIPOfflineDlg::SetInitialIP()
 void CSetIPOfflineDlg::ActionSlots(int nAction)
 {
     switch (nAction) {
-    case 0: {
-        bool bDone = false;
-        if (m_bBatch)
-            bDone = DoCustomAdd();
-        else if (m_bSet)
-            bDone = DoNumAdd();
-        else
-            bDone = DoModify();
-        if (bDone) {
-            done(1);
-            close();
-        }
+    case ActionOk:
+        RunConfirm([this] {
+            if (m_bBatch)
+                return DoCustomAdd();
+            return m_bSet ? DoNumAdd() : DoModify();
+        });
         break;
-    }
-    case 1:
-        done(0);
-        close();
+    case ActionCancel:
+        RunCancel();
         break;
     default:
         break;
@@ -285,8 +281,8 @@ bool CSetIPOfflineDlg::DoNumAdd()
 
     const QString strName = m_pNameEdit ? m_pNameEdit->text() : QString();
     const int nStored = g_pConfigData->GetSpecifiedIPDWORD(nullptr);
-    if (m_nCount >= 1 && nStored <= CAddressRules::c_nCapacity - 1) {
-        const int nAdd = std::min<int>(listTexts.size(), CAddressRules::c_nCapacity - nStored);
+    if (m_nCount >= 1 && nStored <= g_nSpecifiedCapacity - 1) {
+        const int nAdd = std::min<int>(listTexts.size(), g_nSpecifiedCapacity - nStored);
         for (int i = 0; i < nAdd; ++i) {
             g_pConfigData->AddSpecifiedIP(
                 CAddressRules::ValueToText(CAddressRules::TextToValue(listTexts[i])), strName);

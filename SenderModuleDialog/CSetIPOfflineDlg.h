@@ -22,6 +22,13 @@ class SENDERMODULEDIALOG_EXPORT CSetIPOfflineDlg : public CCustomDialog
     Q_OBJECT
 
 public:
+    // What ActionSlots is asked to do.
+    enum enAction
+    {
+        ActionOk = 0,
+        ActionCancel = 1,
+    };
+
     CSetIPOfflineDlg(int nIndex, int nCount, bool bSet, bool bSpecified, QWidget* pParent = nullptr);
     ~CSetIPOfflineDlg() override;
 

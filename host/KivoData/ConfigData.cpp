@@ -2,14 +2,16 @@
 
 #include "HostCallLog.h"
 
+#include "Common/IPv4Text.h"
+
 #include <QNetworkInterface>
 
 namespace {
+// Stored entries keep the text as typed; "010" is 10 there too, never octal.
 quint32 ToValue(const QString& strAddress)
 {
-    bool bOk = false;
-    const quint32 uValue = QHostAddress(strAddress).toIPv4Address(&bOk);
-    return bOk ? uValue : 0;
+    quint32 uValue = 0;
+    return IPv4Text::Parse(strAddress, &uValue) ? uValue : 0;
 }
 
 QString ToText(quint32 uAddress)
@@ -46,6 +48,8 @@ bool CConfigData::IsIPHasError(unsigned long ulAddress, unsigned long* pCode, bo
         ulCode = IP_ERROR_GATEWAY;
     else if (m_uNetmask != 0xFFFFFFFFu && (uAddress | m_uNetmask) == 0xFFFFFFFFu)
         ulCode = IP_ERROR_BROADCAST; // host part all ones
+    else if (m_uNetmask != 0xFFFFFFFFu && (uAddress & ~m_uNetmask) == 0)
+        ulCode = IP_ERROR_INVALID; // host part all zeros: the subnet itself
     else if (IsInUse(uAddress))
         ulCode = IP_ERROR_IN_USE;
     if (ulCode != 0 && pCode)

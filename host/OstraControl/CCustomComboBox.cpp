@@ -8,6 +8,9 @@
 CCustomComboBox::CCustomComboBox(QWidget* pParent)
     : QPushButton(pParent)
 {
+    // A box that only opens its menu must never take Enter from the dialog's OK.
+    setAutoDefault(false);
+    setDefault(false);
 }
 
 CCustomComboBox::~CCustomComboBox() = default;

@@ -10,7 +10,8 @@ class QAction;
 
 // A button that shows the current entry's text and opens a QMenu of entries.
 // Entry positions count the menu's actions in order, separators excluded.
-// The menu stays owned by whoever created it.
+// The menu stays owned by whoever created it. The box is never a dialog's
+// default button: Enter on it goes to the dialog.
 class OSTRACONTROL_EXPORT CCustomComboBox : public QPushButton
 {
     Q_OBJECT

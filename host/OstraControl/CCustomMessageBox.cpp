@@ -5,7 +5,6 @@
 #include "OstraTheme.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QHash>
 #include <QMessageBox>
 #include <QPushButton>
@@ -36,21 +35,18 @@ const SButtonInfo g_arrButtons[] = {
         QT_TRANSLATE_NOOP("CCustomMessageBox", "取消")},
 };
 
-QString Translate(const char* pszText)
-{
-    return QCoreApplication::translate("CCustomMessageBox", pszText);
-}
-
 int ShowBox(QWidget* pParent, QMessageBox::Icon nIcon, const QString& strText, int nButtons,
     int nDefaultButton, int nTimeoutMs)
 {
     if ((nButtons & CCustomMessageBox::ButtonMask) == 0)
         nButtons = CCustomMessageBox::ButtonOk;
 
-    QMessageBox box(nIcon, Translate("提示"), strText, QMessageBox::NoButton, pParent);
+    QMessageBox box(nIcon, CCustomMessageBox::tr("提示"), strText, QMessageBox::NoButton, pParent);
     box.setPalette(OstraTheme::DarkPalette());
-    box.setStyleSheet(GetFontStyleSheet(g_labelNoFrameStyle, QStringLiteral("QLabel"), 12) + QLatin1Char('\n')
-        + GetFontStyleSheet(g_pushButtonStyle, QStringLiteral("QPushButton"), 12)
+    box.setStyleSheet(
+        GetFontStyleSheet(g_labelNoFrameStyle, QStringLiteral("QLabel"), OstraTheme::g_nTextPixelSize)
+        + QLatin1Char('\n')
+        + GetFontStyleSheet(g_pushButtonStyle, QStringLiteral("QPushButton"), OstraTheme::g_nTextPixelSize)
         + QStringLiteral("\nQPushButton { min-width: 72px; min-height: 24px; }"));
 
     QPushButton* pDefault = nullptr;
@@ -61,7 +57,7 @@ int ShowBox(QWidget* pParent, QMessageBox::Icon nIcon, const QString& strText, i
         if (!(nButtons & sInfo.nButton))
             continue;
         QPushButton* pButton = box.addButton(sInfo.nStandard);
-        pButton->setText(Translate(sInfo.pszText));
+        pButton->setText(CCustomMessageBox::tr(sInfo.pszText));
         mapAnswers.insert(pButton, sInfo.nAnswer);
         if (!pFirst)
             pFirst = pButton;

@@ -2,6 +2,7 @@
 
 #include "OstraControlExport.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -10,6 +11,8 @@ class QWidget;
 // masks of enButton; the result is an enAnswer.
 class OSTRACONTROL_EXPORT CCustomMessageBox
 {
+    Q_DECLARE_TR_FUNCTIONS(CCustomMessageBox)
+
 public:
     enum enButton
     {

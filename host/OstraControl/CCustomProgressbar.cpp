@@ -20,7 +20,8 @@ CCustomProgressbar::CCustomProgressbar(QWidget* pParent, bool bBusy)
     setFixedSize(280, 72);
 
     m_pTextLabel->setAlignment(Qt::AlignCenter);
-    m_pTextLabel->setStyleSheet(GetFontStyleSheet(g_labelNoFrameStyle, QStringLiteral("QLabel"), 12));
+    m_pTextLabel->setStyleSheet(
+        GetFontStyleSheet(g_labelNoFrameStyle, QStringLiteral("QLabel"), OstraTheme::g_nTextPixelSize));
     m_pBar->setRange(0, bBusy ? 0 : 100);
     m_pBar->setValue(0);
     m_pBar->setTextVisible(!bBusy);

@@ -32,7 +32,7 @@ void ApplyWindowLook(QWidget* pWindow)
     pWindow->setPalette(DarkPalette());
     pWindow->setAutoFillBackground(true);
     QFont font(GetFontFamily());
-    font.setPixelSize(12);
+    font.setPixelSize(g_nTextPixelSize);
     pWindow->setFont(font);
 }
 

@@ -16,6 +16,8 @@ constexpr QRgb g_rgbText = 0xffe6e6e6;
 constexpr QRgb g_rgbTextDisabled = 0xff7a7d82;
 constexpr QRgb g_rgbAccent = 0xff2f8cff;
 constexpr QRgb g_rgbWarn = 0xffff6a3d;
+// Pixel size of the controls' own texts (windows, message boxes, progress).
+constexpr int g_nTextPixelSize = 12;
 
 QPalette DarkPalette();
 // Dark palette, host font and background filling for a top-level window.

@@ -6,7 +6,9 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QPushButton>
 #include <QStringList>
+#include <QtTest>
 
 namespace AddressTest {
 
@@ -53,11 +55,37 @@ inline int Writes()
     return HostFixture::Calls().size();
 }
 
-const QString c_strInvalid = QStringLiteral("IP地址不合理。");
-const QString c_strInUse = QStringLiteral("IP地址已被使用。");
-const QString c_strGateway = QStringLiteral("IP地址与默认网关相同。");
-const QString c_strDuplicate = QStringLiteral("存在重复的IP地址。");
-const QString c_strLocalPc
+// Replaces an editor's or a number box's text by typing, as a person does.
+inline void TypeInto(QWidget* pEditor, const QString& strText)
+{
+    QTest::keyClick(pEditor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(pEditor, Qt::Key_Backspace);
+    QTest::keyClicks(pEditor, strText);
+}
+
+// A person's double click: press, release, a double-click press and its release.
+inline void DoubleClick(QWidget* pWidget)
+{
+    QTest::mouseClick(pWidget, Qt::LeftButton);
+    QTest::mouseDClick(pWidget, Qt::LeftButton);
+    QTest::mouseRelease(pWidget, Qt::LeftButton);
+}
+
+// The dialog's push button with this text; a menu box showing it does not count.
+inline QPushButton* Button(QWidget* pDialog, const QString& strText)
+{
+    for (QPushButton* pButton : pDialog->findChildren<QPushButton*>()) {
+        if (pButton->text() == strText && !pButton->menu())
+            return pButton;
+    }
+    return nullptr;
+}
+
+const QString g_strInvalid = QStringLiteral("IP地址不合理。");
+const QString g_strInUse = QStringLiteral("IP地址已被使用。");
+const QString g_strGateway = QStringLiteral("IP地址与默认网关相同。");
+const QString g_strDuplicate = QStringLiteral("存在重复的IP地址。");
+const QString g_strLocalPc
     = QStringLiteral("输入的IP地址和本机电脑的IP地址相同，会导致网络连接探测失败，是否继续？");
 
 } // namespace AddressTest

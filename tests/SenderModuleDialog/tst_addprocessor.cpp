@@ -23,14 +23,14 @@ class TestAddProcessor : public QObject
             {{"addressState", true}}, listLocal);
     }
 
-    // Sets the processor count and, unless null, the start address; presses OK.
+    // Types the processor count and, unless null, the start address; clicks OK.
     static void Confirm(CCustomAddProcessorDlg& dlg, int nCount, const QString& strStart = {})
     {
         dlg.show();
-        dlg.findChild<CCustomSpinBox*>()->setValue(nCount);
+        TypeInto(dlg.findChild<CCustomSpinBox*>(), QString::number(nCount));
         if (!strStart.isNull())
-            dlg.findChild<CCustomIPEdit*>()->setText(strStart);
-        dlg.ActionSlots(0);
+            TypeInto(dlg.findChild<CCustomIPEdit*>(), strStart);
+        QTest::mouseClick(Button(&dlg, "确定"), Qt::LeftButton);
     }
 
 private slots:
@@ -113,6 +113,8 @@ private slots:
                                    << (Range("192.168.1.", 10, 11) + Range("192.168.1.", 13, 15));
         QTest::newRow("253 stored") << StoredEntries(253) << QString() << Range("192.168.1.", 101, 102);
         QTest::newRow("255 stored") << StoredEntries(255) << QString() << QStringList();
+        QTest::newRow("leading zeros read as decimal")
+            << QJsonArray() << "192.168.001.050" << Range("192.168.1.", 50, 54);
     }
     void Adds()
     {
@@ -131,12 +133,13 @@ private slots:
     // No own-address exception here; a rejection keeps the dialog and input.
     void StartAddressRejections()
     {
-        for (const QString& strTyped : {QString(""), QString("192.168.1.10")}) {
+        const QString aTyped[] = {"", "192.168.1.10", "10.1", "192.168.1"};
+        for (const QString& strTyped : aTyped) {
             CMessageBoxAnswers::ClearShown();
             CCustomAddProcessorDlg dlg;
             Confirm(dlg, 3, strTyped);
             QCOMPARE(CMessageBoxAnswers::ShownTexts(),
-                QStringList {strTyped.isEmpty() ? c_strInvalid : c_strInUse});
+                QStringList {strTyped == aTyped[1] ? g_strInUse : g_strInvalid});
             QVERIFY(dlg.isVisible());
             QCOMPARE(dlg.findChild<CCustomIPEdit*>()->text(), strTyped);
             QCOMPARE(Writes(), 0);
@@ -151,10 +154,56 @@ private slots:
         QVERIFY(dlg.isVisible());
         QCOMPARE(Writes(), 0);
         CMessageBoxAnswers::Enqueue(2);
-        dlg.ActionSlots(0);
+        dlg.ActionSlots(CCustomAddProcessorDlg::ActionOk);
         QCOMPARE(dlg.result(), 1);
         QCOMPARE(HostFixture::Calls(), AddCalls({"192.168.1.100"}));
-        QCOMPARE(CMessageBoxAnswers::ShownTexts(), (QStringList {c_strLocalPc, c_strLocalPc}));
+        QCOMPARE(CMessageBoxAnswers::ShownTexts(), (QStringList {g_strLocalPc, g_strLocalPc}));
+    }
+
+    // Enter on the port box confirms instead of opening its menu.
+    void EnterOnThePortBoxConfirms()
+    {
+        CCustomAddProcessorDlg dlg;
+        dlg.show();
+        CCustomComboBox* pPorts = dlg.findChild<CCustomComboBox*>();
+        QVERIFY(pPorts->ActivateIndex(3));
+        QSignalSpy spyMenu(pPorts->menu(), &QMenu::aboutToShow);
+        QTimer::singleShot(0, pPorts->menu(), &QMenu::close); // a menu that opens must not hang the test
+        QTest::keyClick(pPorts, Qt::Key_Return);
+        QCOMPARE(spyMenu.count(), 0);
+        QVERIFY(!dlg.isVisible());
+        QCOMPARE(dlg.result(), 1);
+        QCOMPARE(dlg.m_nPortCount, 8);
+        QCOMPARE(HostFixture::Calls(), AddCalls(Range("192.168.1.", 101, 103)));
+    }
+
+    void CancelAndEscapeWriteNothing()
+    {
+        for (bool bEscape : {false, true}) {
+            CCustomAddProcessorDlg dlg;
+            QSignalSpy spyFinished(&dlg, &QDialog::finished);
+            dlg.open();
+            TypeInto(dlg.findChild<CCustomSpinBox*>(), "9");
+            if (bEscape)
+                QTest::keyClick(dlg.findChild<CCustomSpinBox*>(), Qt::Key_Escape);
+            else
+                QTest::mouseClick(Button(&dlg, "取消"), Qt::LeftButton);
+            QVERIFY(!dlg.isVisible());
+            QCOMPARE(dlg.result(), 0);
+            QCOMPARE(spyFinished.count(), 1);
+            QCOMPARE(Writes(), 0);
+        }
+    }
+
+    void DoubleClickOkAddsOnce()
+    {
+        CCustomAddProcessorDlg dlg;
+        QSignalSpy spyFinished(&dlg, &QDialog::finished);
+        dlg.open();
+        TypeInto(dlg.findChild<CCustomSpinBox*>(), "2");
+        DoubleClick(Button(&dlg, "确定"));
+        QCOMPARE(spyFinished.count(), 1);
+        QCOMPARE(HostFixture::Calls(), AddCalls(Range("192.168.1.", 101, 102)));
     }
 };
 

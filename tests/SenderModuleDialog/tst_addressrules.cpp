@@ -47,11 +47,15 @@ private slots:
         {
             const char *pszRow, *pszText, *pszOwn;
             QString strMessage;
-        } aRows[] = {{"empty", "", "", c_strInvalid}, {"own address", "192.168.1.10", "192.168.1.10", ""},
-            {"another stored", "192.168.1.11", "192.168.1.10", c_strInUse},
+        } aRows[] = {{"empty", "", "", g_strInvalid}, {"own address", "192.168.1.10", "192.168.1.10", ""},
+            {"another stored", "192.168.1.11", "192.168.1.10", g_strInUse},
             {"zero start", "0.1.2.3", "", QStringLiteral("IP地址不能以0开头。")},
             {"broadcast", "192.168.1.255", "", QStringLiteral("IP地址是广播地址。")},
-            {"loopback", "127.0.0.5", "", c_strInvalid}};
+            {"loopback", "127.0.0.5", "", g_strInvalid}, {"incomplete", "192.168.1", "", g_strInvalid},
+            {"two groups", "10.1", "", g_strInvalid},
+            // Decimal: as octal, 011 would be the free .9.
+            {"leading zeros", "192.168.1.011", "", g_strInUse},
+            {"own address spelt otherwise", "192.168.1.010", "192.168.1.10", g_strInUse}};
         for (const auto& row : aRows)
             QTest::newRow(row.pszRow) << QString(row.pszText) << QString(row.pszOwn) << row.strMessage;
     }
@@ -64,25 +68,43 @@ private slots:
         QCOMPARE(Rules().ScreenAddress(text, own), message.isEmpty());
         QCOMPARE(m_messages.m_listInformed, message.isEmpty() ? QStringList() : QStringList {message});
         QVERIFY(m_messages.m_listAsked.isEmpty());
-        if (text.isEmpty())
+        if (!CAddressRules::IsAddressText(text))
             QCOMPARE(GetConfigData()->GetCheckCount(), nChecks); // rejected before the host is asked
         QCOMPARE(Writes(), 0);
     }
 
-    // One message for the whole set: duplicates before the host, in use over broadcast.
+    // One message for the whole set: incomplete rows and duplicates (by
+    // address, however spelt) before the host, in use over broadcast.
+    void ScreenRows_data()
+    {
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("hostAsked");
+        QTest::newRow("same text") << "10.0.0.5 10.0.0.6 10.0.0.5" << g_strDuplicate << false;
+        QTest::newRow("same address") << "10.0.0.5 10.0.0.6 10.0.0.005" << g_strDuplicate << false;
+        QTest::newRow("incomplete") << "10.0.0.5 192.168.1" << g_strInvalid << false;
+        QTest::newRow("in use, broadcast") << "192.168.1.10 192.168.1.255" << g_strInUse << true;
+        QTest::newRow("broadcast, in use") << "192.168.1.255 192.168.1.10" << g_strInUse << true;
+    }
     void ScreenRows()
     {
-        const QString aRows[]
-            = {"10.0.0.5 10.0.0.6 10.0.0.5", "192.168.1.255 192.168.1.10", "192.168.1.10 192.168.1.255"};
-        for (const QString& strRows : aRows) {
-            m_messages = CRecordingMessages();
-            const int nChecks = GetConfigData()->GetCheckCount();
-            QVERIFY(!Rules().ScreenRows(strRows.split(' ')));
-            const bool bDuplicates = strRows == aRows[0];
-            QCOMPARE(m_messages.m_listInformed, QStringList {bDuplicates ? c_strDuplicate : c_strInUse});
-            QCOMPARE(GetConfigData()->GetCheckCount() == nChecks, bDuplicates);
-        }
+        QFETCH(QString, rows);
+        QFETCH(bool, hostAsked);
+        const int nChecks = GetConfigData()->GetCheckCount();
+        QVERIFY(!Rules().ScreenRows(rows.split(' ')));
+        QTEST(m_messages.m_listInformed.join('|'), "message");
+        QCOMPARE(GetConfigData()->GetCheckCount() != nChecks, hostAsked);
         QCOMPARE(Writes(), 0);
+    }
+
+    // One reading of dotted text: four decimal groups, nothing shorter, no octal or hex.
+    void TextToValue()
+    {
+        QCOMPARE(V("010.001.002.003"), V("10.1.2.3"));
+        QCOMPARE(V("10.1.2.3"), 0x0A010203u);
+        for (const char* pszText :
+            {"192.168.1", "10.1", "0x10.1.1.1", "1.2.3.4.5", "256.1.1.1", "1.2.3.", ""})
+            QCOMPARE(V(pszText), 0u);
     }
 
     // One question per check, however many rows are this computer's; only 2 passes.
@@ -94,10 +116,10 @@ private slots:
         m_messages.m_listAnswers = {3, 1, 4, 2, 2};
         for (bool bPasses : {false, false, false, true})
             QCOMPARE(rules.ScreenRows(listRows), bPasses);
-        QCOMPARE(m_messages.m_listAsked, QStringList(QVector<QString>(4, c_strLocalPc).toList()));
+        QCOMPARE(m_messages.m_listAsked, QStringList(QVector<QString>(4, g_strLocalPc).toList()));
         // Consent does not override the other rows' reasons.
         QVERIFY(!rules.ScreenRows({"192.168.1.100", "192.168.1.1"}));
-        QCOMPARE(m_messages.m_listInformed, QStringList {c_strGateway});
+        QCOMPARE(m_messages.m_listInformed, QStringList {g_strGateway});
         QCOMPARE(Writes(), 0);
     }
 

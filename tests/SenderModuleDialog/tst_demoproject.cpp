@@ -1,26 +1,19 @@
 #include "CDemoProjectConfigDlg.h"
 
+#include "AddressTestSupport.h"
 #include "CCustomComboBox.h"
 #include "CCustomLabel.h"
-#include "HostFixture.h"
 #include "KivoData.h"
 
 #include <QPushButton>
 #include <QtTest>
 
-namespace {
-const QString c_strCleared = "CRuntimeData::SetCurSelectNode(0, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1)";
-const QString c_strDemoOn = "CProjectData::SetDemoModeEnable(true)";
-const QString c_strNotify = "CHwSenderLogic::NotifyDemoChanged()";
+using AddressTest::Button;
 
-QPushButton* Button(QWidget* pDialog, const QString& strText)
-{
-    for (QPushButton* pButton : pDialog->findChildren<QPushButton*>()) {
-        if (pButton->text() == strText && !qobject_cast<CCustomComboBox*>(pButton))
-            return pButton;
-    }
-    return nullptr;
-}
+namespace {
+const QString g_strCleared = "CRuntimeData::SetCurSelectNode(0, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1)";
+const QString g_strDemoOn = "CProjectData::SetDemoModeEnable(true)";
+const QString g_strNotify = "CHwSenderLogic::NotifyDemoChanged()";
 } // namespace
 
 class TestDemoProject : public QObject
@@ -70,26 +63,61 @@ private slots:
         CCustomComboBox* pType = dlg.findChild<CCustomComboBox*>();
         if (position >= 0)
             QVERIFY(pType->ActivateIndex(2) && pType->ActivateIndex(position));
-        Button(&dlg, "确认")->click();
+        QTest::mouseClick(Button(&dlg, "确认"), Qt::LeftButton);
         const QString strStore = QString("CProjectData::SetDemoSenderType(%1)").arg(type);
-        const QStringList listCalls = type ? QStringList {c_strDemoOn, c_strCleared, strStore, c_strNotify}
-                                           : QStringList {c_strDemoOn, c_strNotify};
+        const QStringList listCalls = type ? QStringList {g_strDemoOn, g_strCleared, strStore, g_strNotify}
+                                           : QStringList {g_strDemoOn, g_strNotify};
         QCOMPARE(HostFixture::Calls(), listCalls);
         QCOMPARE(GetRuntimeData()->GetCurSelectNode().nValues[1], type ? -1 : 7);
         QCOMPARE(dlg.result(), 1);
         QVERIFY(!dlg.isVisible());
     }
 
-    void CancelWritesNothing()
+    void CancelAndEscapeWriteNothing()
+    {
+        for (bool bEscape : {false, true}) {
+            CDemoProjectConfigDlg dlg;
+            QSignalSpy spyFinished(&dlg, &QDialog::finished);
+            dlg.open();
+            CCustomComboBox* pType = dlg.findChild<CCustomComboBox*>();
+            pType->ActivateIndex(5);
+            if (bEscape)
+                QTest::keyClick(pType, Qt::Key_Escape);
+            else
+                QTest::mouseClick(Button(&dlg, "取消"), Qt::LeftButton);
+            QVERIFY(HostFixture::Calls().isEmpty());
+            QCOMPARE(GetProjectData()->GetDemoSenderType(), 46);
+            QCOMPARE(dlg.result(), 0);
+            QCOMPARE(spyFinished.count(), 1);
+            QVERIFY(!dlg.isVisible());
+        }
+    }
+
+    // The dialog opens ready for Enter, which confirms without opening the menu.
+    void EnterConfirmsFromTheStart()
     {
         CDemoProjectConfigDlg dlg;
         dlg.show();
-        dlg.findChild<CCustomComboBox*>()->ActivateIndex(5);
-        Button(&dlg, "取消")->click();
-        QVERIFY(HostFixture::Calls().isEmpty());
-        QCOMPARE(GetProjectData()->GetDemoSenderType(), 46);
-        QCOMPARE(dlg.result(), 0);
-        QVERIFY(!dlg.isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QMenu* pMenu = dlg.findChild<CCustomComboBox*>()->menu();
+        QSignalSpy spyMenu(pMenu, &QMenu::aboutToShow);
+        QTimer::singleShot(0, pMenu, &QMenu::close); // a menu that opens must not hang the test
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(spyMenu.count(), 0);
+        QCOMPARE(dlg.result(), 1);
+        QCOMPARE(HostFixture::Calls(),
+            (QStringList {g_strDemoOn, g_strCleared, "CProjectData::SetDemoSenderType(21)", g_strNotify}));
+    }
+
+    void DoubleClickConfirmsOnce()
+    {
+        CDemoProjectConfigDlg dlg;
+        QSignalSpy spyFinished(&dlg, &QDialog::finished);
+        dlg.open();
+        AddressTest::DoubleClick(Button(&dlg, "确认"));
+        QCOMPARE(spyFinished.count(), 1);
+        QCOMPARE(HostFixture::Calls().count(g_strNotify), 1);
+        QCOMPARE(HostFixture::Calls().count(g_strDemoOn), 1);
     }
 };
 

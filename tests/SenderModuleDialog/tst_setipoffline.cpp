@@ -42,24 +42,39 @@ QLineEdit* NameEdit(QWidget* pDialog)
     return nullptr;
 }
 
+QList<CCustomIPEdit*> AddressEdits(QWidget* pDialog)
+{
+    QList<CCustomIPEdit*> list = pDialog->findChildren<CCustomIPEdit*>();
+    std::sort(list.begin(), list.end(), [pDialog](auto* pA, auto* pB) {
+        return pA->mapTo(pDialog, QPoint()).y() < pB->mapTo(pDialog, QPoint()).y();
+    });
+    return list;
+}
+
 // Types a space-separated input (null: none), the count first in batch mode,
-// then the address rows top down; then presses OK.
+// then the address rows top down, then the name; presses Return in the last
+// field typed.
 void TypeAndConfirm(CSetIPOfflineDlg& dlg, int nCount, const QString& strTyped, const QString& strName = {})
 {
-    dlg.show();
+    dlg.open();
     QStringList listTyped = strTyped.split(' ');
     if (strTyped.isNull())
         listTyped.clear();
-    if (nCount == -1 && !listTyped.isEmpty())
-        dlg.findChild<CCustomSpinBox*>()->setValue(listTyped.takeFirst().toInt());
-    QList<CCustomIPEdit*> listEdits = dlg.findChildren<CCustomIPEdit*>();
-    std::sort(listEdits.begin(), listEdits.end(), [](auto* pA, auto* pB) { return pA->y() < pB->y(); });
+    QWidget* pLast = dlg.focusWidget();
+    if (nCount == -1 && !listTyped.isEmpty()) {
+        pLast = dlg.findChild<CCustomSpinBox*>();
+        TypeInto(pLast, listTyped.takeFirst());
+    }
+    const QList<CCustomIPEdit*> listEdits = AddressEdits(&dlg);
     for (int i = 0; i < listTyped.size(); ++i)
-        listEdits[i]->setText(listTyped[i]);
+        TypeInto(pLast = listEdits[i], listTyped[i]);
     if (!strName.isEmpty())
-        NameEdit(&dlg)->setText(strName);
-    dlg.ActionSlots(0);
+        TypeInto(pLast = NameEdit(&dlg), strName);
+    QTest::keyClick(pLast ? pLast : &dlg, Qt::Key_Return);
 }
+
+const QJsonObject g_objGatewayEntry {
+    {"currentSet", QJsonArray {QJsonObject {{"ip", "192.168.1.1"}, {"name", ""}}}}};
 } // namespace
 
 class TestSetIPOffline : public QObject
@@ -107,15 +122,26 @@ private slots:
         QCOMPARE(Writes(), 0);
     }
 
-    // Beyond eight rows the window stops growing and the rows scroll.
+    // Beyond eight rows the window stops growing and the rows scroll; typing
+    // starts in the first row and Tab walks the rows, never the scroll area.
     void ManyRowsScroll()
     {
         CSetIPOfflineDlg dlg(1, 12, true, true);
         dlg.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
         QCOMPARE(dlg.size(), QSize(330, 400));
         QVERIFY(dlg.findChild<QScrollArea*>()->verticalScrollBar()->isVisible());
-        QCOMPARE(Texts<CCustomIPEdit>(&dlg).size(), 12);
+        const QList<CCustomIPEdit*> listEdits = AddressEdits(&dlg);
+        QCOMPARE(listEdits.size(), 12);
+        // One round of Tab: the twelve rows in order, then OK and Cancel.
+        QList<QWidget*> listStops {QApplication::focusWidget()};
+        for (int i = 0; i < 14; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            listStops << QApplication::focusWidget();
+        }
+        QCOMPARE(listStops.mid(0, 12), (QList<QWidget*>(listEdits.begin(), listEdits.end())));
+        QCOMPARE(
+            listStops.mid(12), (QList<QWidget*> {Button(&dlg, "确定"), Button(&dlg, "取消"), listEdits[0]}));
     }
 
     // The last of this computer's addresses in a sender's subnet is the base (a
@@ -147,59 +173,122 @@ private slots:
     void Confirm_data()
     {
         QTest::addColumn<Args>("args");
-        QTest::addColumn<int>("stored"); // -1: the baseline's entries
+        QTest::addColumn<QJsonObject>("config"); // over the baseline
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<QString>("reset");
         QTest::addColumn<QString>("message");
+        const QJsonObject objFull {{"specified", StoredEntries(255)}};
         const struct
         {
             const char* pszRow;
             Args args;
-            int nStored;
+            QJsonObject objConfig;
             const char *pszTyped, *pszName;
             QStringList listCalls;
             const char *pszReset, *pszMessage;
-        } aRows[] = {{"batch", {0, -1, 1, 1}, -1, "3 192.168.1.253", "",
+        } aRows[] = {{"batch", {0, -1, 1, 1}, {}, "3 192.168.1.253", "",
                          AddCalls({"192.168.1.253", "192.168.1.254", "192.168.2.1"}), "", ""},
-            {"set", {1, 3, 1, 1}, -1, "192.168.1.101 10.0.0.5", "",
+            // The entry's own address, though in use, starts the run.
+            {"batch from the entry at 1", {1, -1, 0, 1}, {}, "2", "",
+                AddCalls({"192.168.1.11", "192.168.1.12"}), "192.168.1.11()", ""},
+            {"set", {1, 3, 1, 1}, {}, "192.168.1.101 10.0.0.5", "",
                 AddCalls({"192.168.1.101", "10.0.0.5", "192.168.1.103"}), "", ""},
-            {"250 stored, 8 rows", {1, 8, 1, 1}, 250, nullptr, "", AddCalls(Range("192.168.1.", 101, 105)),
-                "", ""},
-            {"255 stored", {1, 3, 1, 1}, 255, nullptr, "", AddCalls({}), "", ""},
-            {"modify keeps its own address", {0, 0, 0, 1}, -1, nullptr, "two",
+            {"set, one row named", {1, 1, 1, 1}, {}, "10.0.0.7", "hall", AddCalls({"10.0.0.7"}, "hall"), "",
+                ""},
+            {"set reads leading zeros as decimal", {1, 2, 1, 1}, {}, "10.0.0.010 010.0.0.8", "",
+                AddCalls({"10.0.0.10", "10.0.0.8"}), "", ""},
+            {"250 stored, 8 rows", {1, 8, 1, 1}, {{"specified", StoredEntries(250)}}, nullptr, "",
+                AddCalls(Range("192.168.1.", 101, 105)), "", ""},
+            {"255 stored", {1, 3, 1, 1}, objFull, nullptr, "", AddCalls({}), "", ""},
+            {"modify keeps its own address", {0, 0, 0, 1}, {}, nullptr, "two",
                 {"CConfigData::SetSpecifiedIPWithIndex(0, 192.168.1.10, two)"}, "192.168.1.10(two)", ""},
-            {"modify current set", {0, 0, 0, 0}, -1, "192.168.1.30", "",
+            {"modify keeps the typed spelling", {1, 0, 0, 1}, {}, "192.168.001.030", "",
+                {"CConfigData::SetSpecifiedIPWithIndex(1, 192.168.001.030, )"}, "192.168.001.030()", ""},
+            {"modify current set", {0, 0, 0, 0}, {}, "192.168.1.30", "",
                 {"CConfigData::SetCurSetSpecifiedIPWithIndex(0, 192.168.1.30, )"}, "192.168.1.30(IP30)", ""},
-            {"modify: empty", {0, 0, 0, 1}, -1, "", "", {}, "192.168.1.10(one)", "IP地址不合理。"},
-            {"modify: another stored", {0, 0, 0, 1}, -1, "192.168.1.11", "", {}, "192.168.1.10(one)",
+            {"modify: empty", {0, 0, 0, 1}, {}, "", "", {}, "192.168.1.10(one)", "IP地址不合理。"},
+            {"modify: incomplete", {1, 0, 0, 1}, {}, "192.168.1", "", {}, "192.168.1.11()", "IP地址不合理。"},
+            {"modify: another stored", {0, 0, 0, 1}, {}, "192.168.1.11", "", {}, "192.168.1.10(one)",
                 "IP地址已被使用。"},
-            {"batch: gateway", {0, -1, 1, 1}, -1, "16 192.168.1.1", "", {}, "", "IP地址与默认网关相同。"},
-            {"set: duplicates", {1, 3, 1, 1}, -1, "10.0.0.5 10.0.0.6 10.0.0.5", "", {}, "",
-                "存在重复的IP地址。"}};
+            {"modify: another stored, spelt with zeros", {0, 0, 0, 1}, {}, "192.168.1.011", "", {},
+                "192.168.1.10(one)", "IP地址已被使用。"},
+            // The own-address pass is for "in use" only.
+            {"modify: own address is the gateway", {0, 0, 0, 0}, g_objGatewayEntry, nullptr, "", {},
+                "192.168.1.1(IP1)", "IP地址与默认网关相同。"},
+            {"batch: gateway", {0, -1, 1, 1}, {}, "16 192.168.1.1", "", {}, "", "IP地址与默认网关相同。"},
+            {"batch: incomplete", {0, -1, 1, 1}, {}, "16 10.1", "", {}, "", "IP地址不合理。"},
+            {"set: duplicates", {1, 3, 1, 1}, {}, "10.0.0.5 10.0.0.6 10.0.0.5", "", {}, "",
+                "存在重复的IP地址。"},
+            {"set: one address spelt twice", {1, 2, 1, 1}, {}, "10.0.0.5 10.0.0.005", "", {}, "",
+                "存在重复的IP地址。"},
+            {"set: incomplete", {1, 2, 1, 1}, {}, "192.168.1 10.0.0.6", "", {}, "", "IP地址不合理。"}};
         for (const auto& r : aRows)
-            QTest::newRow(r.pszRow) << r.args << r.nStored << QString(r.pszTyped) << r.pszName << r.listCalls
-                                    << r.pszReset << r.pszMessage;
+            QTest::newRow(r.pszRow) << r.args << r.objConfig << QString(r.pszTyped) << r.pszName
+                                    << r.listCalls << r.pszReset << r.pszMessage;
     }
     void Confirm()
     {
         QFETCH(Args, args);
-        QFETCH(int, stored);
+        QFETCH(QJsonObject, config);
         QFETCH(QString, typed);
         QFETCH(QString, name);
         QFETCH(QString, message);
-        if (stored >= 0)
-            ResetHost({{"specified", StoredEntries(stored)}});
+        ResetHost(config);
         CSetIPOfflineDlg dlg(args[0], args[1], args[2], args[3]);
+        QSignalSpy spyFinished(&dlg, &QDialog::finished);
         TypeAndConfirm(dlg, args[1], typed, name);
         QCOMPARE(dlg.isVisible(), !message.isEmpty());
+        QCOMPARE(spyFinished.count(), message.isEmpty() ? 1 : 0);
         QCOMPARE(dlg.result(), message.isEmpty() ? 1 : 0);
         QCOMPARE(CMessageBoxAnswers::ShownTexts(), message.isEmpty() ? QStringList() : QStringList {message});
         QTEST(HostFixture::Calls(), "calls");
         QTEST(dlg.GetResetStr(), "reset");
-        if (!message.isEmpty())
+        if (!message.isEmpty() && !typed.isNull())
             QCOMPARE(Texts<CCustomIPEdit>(&dlg).join(' '), args[1] == -1 ? typed.section(' ', 1) : typed);
+    }
+
+    // Cancel and Escape close with one result, after typing, and write nothing.
+    void CancelAndEscape()
+    {
+        for (const Args& args : {Args {0, -1, 1, 1}, Args {2, 3, 1, 1}, Args {1, 0, 0, 0}}) {
+            for (bool bEscape : {false, true}) {
+                CSetIPOfflineDlg dlg(args[0], args[1], args[2], args[3]);
+                QSignalSpy spyFinished(&dlg, &QDialog::finished);
+                dlg.open();
+                CCustomIPEdit* pEdit = AddressEdits(&dlg).first();
+                TypeInto(pEdit, "10.0.0.9");
+                if (bEscape)
+                    QTest::keyClick(pEdit, Qt::Key_Escape);
+                else
+                    QTest::mouseClick(Button(&dlg, "取消"), Qt::LeftButton);
+                QVERIFY(!dlg.isVisible());
+                QCOMPARE(spyFinished.count(), 1);
+                QCOMPARE(dlg.result(), 0);
+                QCOMPARE(Writes(), 0);
+                QVERIFY(CMessageBoxAnswers::ShownTexts().isEmpty());
+            }
+        }
+    }
+
+    // A double click on OK, in every mode and with rows from 3 on, adds once.
+    void DoubleClickOkWritesOnce()
+    {
+        for (const Args& args : {Args {3, 2, 1, 1}, Args {0, -1, 1, 1}, Args {1, 0, 0, 1}}) {
+            ResetHost();
+            CSetIPOfflineDlg dlg(args[0], args[1], args[2], args[3]);
+            QSignalSpy spyFinished(&dlg, &QDialog::finished);
+            dlg.open();
+            const int nCount = args[1] == -1 ? 2 : args[1];
+            if (args[1] == -1)
+                TypeInto(dlg.findChild<CCustomSpinBox*>(), "2");
+            DoubleClick(Button(&dlg, "确定"));
+            QCOMPARE(spyFinished.count(), 1);
+            QCOMPARE(dlg.result(), 1);
+            QCOMPARE(HostFixture::Calls().size(),
+                args[2] ? nCount + 1 : 1); // the adds and one save, or one change
+        }
     }
 };
 

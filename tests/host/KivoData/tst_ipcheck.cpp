@@ -32,6 +32,7 @@ private slots:
         QTest::newRow("gateway") << "10.1.2.1" << qulonglong(IP_ERROR_GATEWAY);
         QTest::newRow("limited broadcast") << "255.255.255.255" << qulonglong(IP_ERROR_BROADCAST);
         QTest::newRow("subnet broadcast") << "10.1.2.255" << qulonglong(IP_ERROR_BROADCAST);
+        QTest::newRow("subnet address") << "10.1.2.0" << qulonglong(IP_ERROR_INVALID);
         QTest::newRow("unspecified") << "0.0.0.0" << qulonglong(IP_ERROR_INVALID);
         QTest::newRow("loopback") << "127.0.0.1" << qulonglong(IP_ERROR_INVALID);
         QTest::newRow("multicast") << "224.0.0.1" << qulonglong(IP_ERROR_INVALID);
@@ -63,10 +64,22 @@ private slots:
     void widerSubnetMovesTheBroadcast()
     {
         m_config.SetNetwork("10.1.0.1", "255.255.0.0");
-        QVERIFY(!m_config.IsIPHasError(QHostAddress("10.1.2.255").toIPv4Address(), nullptr, false));
+        for (const char* pszInside : {"10.1.2.255", "10.1.2.0"})
+            QVERIFY(!m_config.IsIPHasError(QHostAddress(pszInside).toIPv4Address(), nullptr, false));
         unsigned long ulCode = 0;
         QVERIFY(m_config.IsIPHasError(QHostAddress("10.1.255.255").toIPv4Address(), &ulCode, false));
         QCOMPARE(ulCode, static_cast<unsigned long>(IP_ERROR_BROADCAST));
+        QVERIFY(m_config.IsIPHasError(QHostAddress("10.1.0.0").toIPv4Address(), &ulCode, false));
+        QCOMPARE(ulCode, static_cast<unsigned long>(IP_ERROR_INVALID));
+    }
+
+    // Entries keep their typed text; the check reads it as decimal, never octal.
+    void storedLeadingZerosAreDecimal()
+    {
+        m_config.LoadLists({{"10.1.2.010", ""}}, {});
+        QVERIFY(m_config.IsIPHasError(QHostAddress("10.1.2.10").toIPv4Address(), nullptr, false));
+        QVERIFY(!m_config.IsIPHasError(QHostAddress("10.1.2.8").toIPv4Address(), nullptr, false));
+        QCOMPARE(m_config.GetSpecifiedIPOriginal(0), QString("10.1.2.010()"));
     }
 
     void listsAndEntryTexts()
