@@ -13,7 +13,7 @@
 #include <QtTest>
 
 namespace {
-const QString c_strSend = "CHwVideoSourceLogic::SendEdidSetting";
+const QString g_strSend = "CHwVideoSourceLogic::SendEdidSetting";
 
 QPair<QString, QString> g_sysName {"debian", "12"};
 QPair<QString, QString> FakeSystem()
@@ -46,7 +46,7 @@ QByteArray Record(
 
 QString SendCall(int nInput, const QByteArray& baRecord)
 {
-    return QString("%1(0, %2, %3)").arg(c_strSend).arg(nInput).arg(QString::fromLatin1(baRecord.toHex(' ')));
+    return QString("%1(0, %2, %3)").arg(g_strSend).arg(nInput).arg(QString::fromLatin1(baRecord.toHex(' ')));
 }
 
 template <typename T = CCustomComboBox> T* Child(CEdidSetDlg& dlg, const char* pszName)
@@ -314,7 +314,7 @@ void TestEdidSetDlg::FailingSendStillCloses()
         dlg.show();
         Click(dlg, "okButton");
         QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList({"保存失败。"}));
-        QVERIFY(HostFixture::Calls().size() == 1 && HostFixture::Calls().first().startsWith(c_strSend));
+        QVERIFY(HostFixture::Calls().size() == 1 && HostFixture::Calls().first().startsWith(g_strSend));
         QVERIFY(dlg.result() == 1 && !dlg.isVisible() && !dlg.IsSetSuccessed());
     }
 }
