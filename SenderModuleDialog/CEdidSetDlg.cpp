@@ -3,6 +3,7 @@
 #include "DialogButtons.h"
 #include "DialogStyle.h"
 #include "EdidOptions.h"
+#include "EdidSelection.h"
 #include "EdidSettingsRecord.h"
 #include "ServiceRegistry.h"
 
@@ -53,13 +54,21 @@ void CheckItemByData(CCustomComboBox* pCombo, int nData)
 }
 } // namespace
 
+struct SEdidDialogState
+{
+    EdidOptions::SInputContext context; // model code, input identifier, restriction flag
+    SEdidSelection selection;
+    EdidOptions::SRowFlags rows;
+};
+
 CEdidSetDlg::CEdidSetDlg(QWidget* pParent, int nInputId, bool bRestricted)
     : CCustomDialog(pParent, false)
+    , m_pState(new SEdidDialogState)
 {
     const int nSender = g_pProjectData->GetCurSenderIndex();
-    m_context.nInput = nInputId;
-    m_context.bRestricted = bRestricted;
-    m_context.nModel = g_pHwSenderLogic->GetModelCode(nSender);
+    m_pState->context.nInput = nInputId;
+    m_pState->context.bRestricted = bRestricted;
+    m_pState->context.nModel = g_pHwSenderLogic->GetModelCode(nSender);
 
     m_listDepthNames << tr("8 bit") << tr("10 bit") << tr("12 bit");
     m_listFormatNames << tr("RGB") << tr("YCBCR 4:4:4") << tr("YCBCR 4:2:2") << tr("YCBCR 4:4:0");
@@ -95,12 +104,13 @@ const QVector<QSize>& CEdidSetDlg::Resolutions() const
 
 void CEdidSetDlg::ReadCurrentSettings()
 {
-    const SEdidSettingsRecord::CBytes descriptor = MakeEdidInputDescriptor(m_context.nInput);
+    const SEdidSettingsRecord::CBytes descriptor = MakeEdidInputDescriptor(m_pState->context.nInput);
     SEdidSettingsRecord::CBytes bytes {};
     const bool bRead = g_pHwVideoSourceLogic->ReadEdidSetting(
         g_pProjectData->GetCurSenderIndex(), descriptor.data(), bytes.data());
     const SEdidSettingsRecord record = SEdidSettingsRecord::FromBytes(bytes);
-    m_selection = EdidSelection::FromRecord(bRead ? &record : nullptr, Resolutions(), m_context.nInput);
+    m_pState->selection
+        = EdidSelection::FromRecord(bRead ? &record : nullptr, Resolutions(), m_pState->context.nInput);
 }
 
 void CEdidSetDlg::InitControl()
@@ -137,11 +147,11 @@ void CEdidSetDlg::InitControl()
 
     m_pWidthSpin->SetMinMax(1, g_nMaxFieldWidth);
     m_pHeightSpin->SetMinMax(1, g_nMaxFieldHeight);
-    m_pWidthSpin->setValue(m_selection.nOpenedWidth);
-    m_pHeightSpin->setValue(m_selection.nOpenedHeight);
+    m_pWidthSpin->setValue(m_pState->selection.nOpenedWidth);
+    m_pHeightSpin->setValue(m_pState->selection.nOpenedHeight);
     // The boxes may have bounded the values read.
-    m_selection.nFieldWidth = static_cast<int>(m_pWidthSpin->value());
-    m_selection.nFieldHeight = static_cast<int>(m_pHeightSpin->value());
+    m_pState->selection.nFieldWidth = static_cast<int>(m_pWidthSpin->value());
+    m_pState->selection.nFieldHeight = static_cast<int>(m_pHeightSpin->value());
     m_pMessageLabel->setWordWrap(true);
 
     for (CCustomLabel* pLabel : {m_pResolutionLabel, m_pTimesLabel, m_pRateLabel, m_pDepthLabel,
@@ -197,7 +207,7 @@ void CEdidSetDlg::CreateMenu(CCustomComboBox* pCombo, bool bMatchWidth)
 }
 
 // The slot gets the entry's option position, not its place in the menu.
-void CEdidSetDlg::ConnectPositionMenu(CCustomComboBox* pCombo, EdidSelection::enField nField)
+void CEdidSetDlg::ConnectPositionMenu(CCustomComboBox* pCombo, int nField)
 {
     connect(pCombo->Menu(), &QMenu::triggered, this,
         [this, nField](QAction* pAction) { OnComboBoxSelect(nField, pAction->data().toInt()); });
@@ -213,11 +223,11 @@ void CEdidSetDlg::InitComboBox()
 {
     using namespace EdidOptions;
     const int nSender = g_pProjectData->GetCurSenderIndex();
-    SInputContext ctx = m_context;
+    SInputContext ctx = m_pState->context;
     ctx.bExtendedEdid = g_pHwSenderLogic->IsExtendedEdidSupported();
 
     CreateMenu(m_pResolutionCombo, false);
-    if (HasCustomResolution(m_context.nInput))
+    if (HasCustomResolution(m_pState->context.nInput))
         AddMenuItem(m_pResolutionCombo, tr("自定义"), 0);
     const QSize sizeDesktop = DesktopSize();
     for (int i = 0; i < Resolutions().size(); ++i) {
@@ -241,7 +251,7 @@ void CEdidSetDlg::InitComboBox()
     if (depths.bForce8Bit) {
         if (CSender* pSender = g_pProjectData->GetCurrentSender())
             pSender->SetColorDepth(8);
-        m_selection.nDepthIndex = 0;
+        m_pState->selection.nDepthIndex = 0;
     }
 
     CreateMenu(m_pFormatCombo, true);
@@ -258,7 +268,7 @@ void CEdidSetDlg::InitComboBox()
     ConnectPositionMenu(m_pFormatCombo, EdidSelection::FieldFormat);
     ConnectPositionMenu(m_pStandardCombo, EdidSelection::FieldStandard);
     connect(m_pConnectCheck, &QCheckBox::clicked, this,
-        [this] { m_selection.ucConnectPC = m_selection.ucConnectPC ? 0 : 1; });
+        [this] { m_pState->selection.ucConnectPC = m_pState->selection.ucConnectPC ? 0 : 1; });
 }
 
 void CEdidSetDlg::SetControlRect()
@@ -290,22 +300,23 @@ void CEdidSetDlg::RefreshWindow()
     RefreshConnectPC();
     RefreshErrorInfo();
 
-    const int nHeight = EdidOptions::WindowHeight(m_rows, EdidOptions::IsKylin402());
+    const int nHeight = EdidOptions::WindowHeight(m_pState->rows, EdidOptions::IsKylin402());
     if (nHeight != height())
         setFixedSize(EdidOptions::g_nWindowWidth, nHeight);
 }
 
 void CEdidSetDlg::RefreshResolution()
 {
-    CheckItemByData(m_pResolutionCombo, m_selection.nResolutionIndex);
-    m_rows.bCustomSize = EdidSelection::VisibleRows(m_selection, m_context, false).bCustomSize;
-    if (m_rows.bCustomSize) {
+    CheckItemByData(m_pResolutionCombo, m_pState->selection.nResolutionIndex);
+    m_pState->rows.bCustomSize
+        = EdidSelection::VisibleRows(m_pState->selection, m_pState->context, false).bCustomSize;
+    if (m_pState->rows.bCustomSize) {
         m_pResolutionCombo->setText(
-            tr("自定义：%1×%2").arg(m_selection.nOpenedWidth).arg(m_selection.nOpenedHeight));
+            tr("自定义：%1×%2").arg(m_pState->selection.nOpenedWidth).arg(m_pState->selection.nOpenedHeight));
     } else {
         QSize size;
         QString strText;
-        if (GetResolutionByIndex(m_selection.nResolutionIndex, size)) {
+        if (GetResolutionByIndex(m_pState->selection.nResolutionIndex, size)) {
             strText = QString("%1×%2").arg(size.width()).arg(size.height());
             if (size == DesktopSize())
                 strText += "(" + tr("电脑") + ")";
@@ -315,13 +326,13 @@ void CEdidSetDlg::RefreshResolution()
         m_pMessageLabel->hide();
     }
     for (QWidget* pWidget : QWidgetList {m_pResolutionLabel, m_pWidthSpin, m_pTimesLabel, m_pHeightSpin})
-        pWidget->setVisible(m_rows.bCustomSize);
+        pWidget->setVisible(m_pState->rows.bCustomSize);
 }
 
 void CEdidSetDlg::RefreshFrameRate()
 {
-    m_rows.bRate = true;
-    const int nIndex = m_selection.nRateIndex;
+    m_pState->rows.bRate = true;
+    const int nIndex = m_pState->selection.nRateIndex;
     CheckItemByData(m_pRateCombo, nIndex);
     const bool bKnown = nIndex >= 0 && nIndex < EdidOptions::g_nRateCount;
     m_pRateCombo->setText(bKnown ? QString(EdidOptions::g_arrFrameRates[nIndex].pszText) : QString());
@@ -331,47 +342,49 @@ void CEdidSetDlg::RefreshFrameRate()
 
 void CEdidSetDlg::RefreshColorDepth()
 {
-    CheckItemByData(m_pDepthCombo, m_selection.nDepthIndex);
-    m_pDepthCombo->setText(m_listDepthNames.value(m_selection.nDepthIndex));
+    CheckItemByData(m_pDepthCombo, m_pState->selection.nDepthIndex);
+    m_pDepthCombo->setText(m_listDepthNames.value(m_pState->selection.nDepthIndex));
 }
 
 void CEdidSetDlg::RefreshColorFormat()
 {
     m_pFormatLabel->hide();
     m_pFormatCombo->hide();
-    CheckItemByData(m_pFormatCombo, m_selection.nFormatIndex);
-    m_pFormatCombo->setText(m_listFormatNames.value(m_selection.nFormatIndex));
+    CheckItemByData(m_pFormatCombo, m_pState->selection.nFormatIndex);
+    m_pFormatCombo->setText(m_listFormatNames.value(m_pState->selection.nFormatIndex));
 }
 
 void CEdidSetDlg::RefreshEdidStandard()
 {
-    m_rows.bStandard = EdidSelection::VisibleRows(m_selection, m_context, false).bStandard;
-    m_pStandardLabel->setVisible(m_rows.bStandard);
-    m_pStandardCombo->setVisible(m_rows.bStandard);
-    CheckItemByData(m_pStandardCombo, m_selection.ucTimingStandard);
-    m_pStandardCombo->setText(m_listStandardNames.value(m_selection.ucTimingStandard));
+    m_pState->rows.bStandard
+        = EdidSelection::VisibleRows(m_pState->selection, m_pState->context, false).bStandard;
+    m_pStandardLabel->setVisible(m_pState->rows.bStandard);
+    m_pStandardCombo->setVisible(m_pState->rows.bStandard);
+    CheckItemByData(m_pStandardCombo, m_pState->selection.ucTimingStandard);
+    m_pStandardCombo->setText(m_listStandardNames.value(m_pState->selection.ucTimingStandard));
 }
 
 void CEdidSetDlg::RefreshConnectPC()
 {
-    m_rows.bConnectPC = EdidSelection::VisibleRows(m_selection, m_context, false).bConnectPC;
-    m_pConnectCheck->setVisible(m_rows.bConnectPC);
-    m_pConnectCheck->setChecked(m_selection.ucConnectPC != 0);
+    m_pState->rows.bConnectPC
+        = EdidSelection::VisibleRows(m_pState->selection, m_pState->context, false).bConnectPC;
+    m_pConnectCheck->setVisible(m_pState->rows.bConnectPC);
+    m_pConnectCheck->setChecked(m_pState->selection.ucConnectPC != 0);
 }
 
 void CEdidSetDlg::RefreshErrorInfo()
 {
     QSize size;
     QString strMessage;
-    if (EdidSelection::CurrentSize(m_selection, Resolutions(), size)) {
-        const quint32 uClockOrArea
-            = EdidOptions::FormatCheckValue(m_pLimitData->m_bCheckByPixelClock, m_selection.nRateIndex,
-                size.width(), size.height(), m_selection.ucTimingStandard, m_pLimitData->m_nMaxArea);
+    if (EdidSelection::CurrentSize(m_pState->selection, Resolutions(), size)) {
+        const quint32 uClockOrArea = EdidOptions::FormatCheckValue(m_pLimitData->m_bCheckByPixelClock,
+            m_pState->selection.nRateIndex, size.width(), size.height(), m_pState->selection.ucTimingStandard,
+            m_pLimitData->m_nMaxArea);
         g_pHwVideoSourceLogic->CheckEdidFormat(size.width(), size.height(), uClockOrArea, strMessage);
     }
-    m_rows.bError = !strMessage.isEmpty();
+    m_pState->rows.bError = !strMessage.isEmpty();
     m_pMessageLabel->setText(strMessage);
-    m_pMessageLabel->setVisible(m_rows.bError);
+    m_pMessageLabel->setVisible(m_pState->rows.bError);
     // The DisplayID note informs; it does not forbid.
     m_pOKButton->setEnabled(strMessage.isEmpty() || strMessage == tr("已使用DisplayID 1.3扩展块"));
 }
@@ -389,19 +402,21 @@ int CEdidSetDlg::ClampCustomField(CCustomSpinBox* pSpin, int nMax)
 
 void CEdidSetDlg::OnWidthSpinBoxValueChanged()
 {
-    m_selection.nFieldWidth = ClampCustomField(m_pWidthSpin, m_pLimitData->m_nMaxWidth);
+    m_pState->selection.nFieldWidth = ClampCustomField(m_pWidthSpin, m_pLimitData->m_nMaxWidth);
     RefreshWindow();
 }
 
 void CEdidSetDlg::OnHeightSpinBoxValueChanged()
 {
-    m_selection.nFieldHeight = ClampCustomField(m_pHeightSpin, m_pLimitData->m_nMaxHeight);
+    m_pState->selection.nFieldHeight = ClampCustomField(m_pHeightSpin, m_pLimitData->m_nMaxHeight);
     RefreshWindow();
 }
 
-void CEdidSetDlg::OnComboBoxSelect(EdidSelection::enField nField, int nPosition)
+void CEdidSetDlg::OnComboBoxSelect(int nField, int nPosition)
 {
-    if (EdidSelection::Select(m_selection, nField, nPosition))
+    if (nField < EdidSelection::FieldResolution || nField > EdidSelection::FieldStandard)
+        return;
+    if (EdidSelection::Select(m_pState->selection, static_cast<EdidSelection::enField>(nField), nPosition))
         RefreshWindow();
 }
 
@@ -410,7 +425,7 @@ void CEdidSetDlg::OnRateComboBoxSelect(QAction* pAction)
     const int nIndex = pAction ? pAction->data().toInt() : -1;
     if (nIndex < 0)
         return;
-    m_selection.nRateIndex = nIndex;
+    m_pState->selection.nRateIndex = nIndex;
     RefreshWindow();
 }
 
@@ -425,10 +440,10 @@ void CEdidSetDlg::OnOKPushButtonClicked()
     if (m_bSending)
         return;
     SetSizeFieldsEnabled(false);
-    EdidOptions::SInputContext ctx = m_context;
+    EdidOptions::SInputContext ctx = m_pState->context;
     ctx.bExtendedEdid = g_pHwSenderLogic->IsExtendedEdidSupported();
     SEdidSettingsRecord record;
-    if (!EdidSelection::MakeRecord(m_selection, ctx, Resolutions(), record)) {
+    if (!EdidSelection::MakeRecord(m_pState->selection, ctx, Resolutions(), record)) {
         SetSizeFieldsEnabled(true);
         return;
     }
@@ -447,13 +462,13 @@ void CEdidSetDlg::SendExtended(const SEdidSettingsRecord& record)
 {
     const int nSender = g_pProjectData->GetCurSenderIndex();
     const SEdidSettingsRecord::CBytes bytes = record.ToBytes();
-    if (g_pHwVideoSourceLogic->SendEdidSetting(nSender, m_context.nInput, bytes.data()) < 0) {
+    if (g_pHwVideoSourceLogic->SendEdidSetting(nSender, m_pState->context.nInput, bytes.data()) < 0) {
         ReportSaveFailed();
         done(1);
         return;
     }
     const int nStepMs
-        = EdidOptions::ProgressStepMs(g_pProjectData->GetDemoModeEnable(), true, m_context.nModel);
+        = EdidOptions::ProgressStepMs(g_pProjectData->GetDemoModeEnable(), true, m_pState->context.nModel);
     ShowProgress(nStepMs); // the returned bar closes right here
     g_pHwVideoSourceLogic->ApplyEdidSetting(nSender, 1);
     done(1);
@@ -463,10 +478,11 @@ void CEdidSetDlg::SendBasic(const SEdidSettingsRecord& record)
 {
     const int nSender = g_pProjectData->GetCurSenderIndex();
     const SEdidSettingsRecord::CBytes bytes = record.ToBytes();
-    const int nResult = g_pHwVideoSourceLogic->SendEdidSetting(nSender, m_context.nInput, bytes.data());
+    const int nResult
+        = g_pHwVideoSourceLogic->SendEdidSetting(nSender, m_pState->context.nInput, bytes.data());
 
     const int nStepMs
-        = EdidOptions::ProgressStepMs(g_pProjectData->GetDemoModeEnable(), false, m_context.nModel);
+        = EdidOptions::ProgressStepMs(g_pProjectData->GetDemoModeEnable(), false, m_pState->context.nModel);
     std::unique_ptr<CCustomProgressbar> pProgress = ShowProgress(nStepMs);
     if (nResult >= 0) {
         g_pHwSenderLogic->NotifyEdidSent(nSender);
@@ -515,7 +531,7 @@ bool CEdidSetDlg::GetResolutionByIndex(int nIndex, QSize& size) const
 {
     if (nIndex < 0 || nIndex > Resolutions().size())
         return false;
-    size = nIndex == 0 ? QSize(m_selection.nOpenedWidth, m_selection.nOpenedHeight)
+    size = nIndex == 0 ? QSize(m_pState->selection.nOpenedWidth, m_pState->selection.nOpenedHeight)
                        : Resolutions().at(nIndex - 1);
     return true;
 }
@@ -564,20 +580,20 @@ bool CEdidSetDlg::GetIndexByFrameRate(unsigned char ucRate, bool bFractional, in
 
 quint32 CEdidSetDlg::GetMaxAreaByRate() const
 {
-    return EdidOptions::MaxAreaByRate(m_selection.nRateIndex, m_pLimitData->m_nMaxArea);
+    return EdidOptions::MaxAreaByRate(m_pState->selection.nRateIndex, m_pLimitData->m_nMaxArea);
 }
 
 int CEdidSetDlg::GetRateIndexMax() const
 {
-    return EdidOptions::RateIndexMax(m_context.bRestricted);
+    return EdidOptions::RateIndexMax(m_pState->context.bRestricted);
 }
 
 bool CEdidSetDlg::IsSenderConnectPC() const
 {
-    return EdidOptions::IsSenderConnectPC(m_context.nModel, m_context.nInput);
+    return EdidOptions::IsSenderConnectPC(m_pState->context.nModel, m_pState->context.nInput);
 }
 
 bool CEdidSetDlg::IsShowConnectPC() const
 {
-    return EdidOptions::IsShowConnectPC(m_context.nModel, m_context.nInput);
+    return EdidOptions::IsShowConnectPC(m_pState->context.nModel, m_pState->context.nInput);
 }

@@ -1,8 +1,6 @@
 #pragma once
 
 #include "CCustomDialog.h"
-#include "EdidOptions.h"
-#include "EdidSelection.h"
 #include "SenderModuleDialogExport.h"
 
 #include <QSize>
@@ -20,6 +18,7 @@ class QCheckBox;
 class QMenu;
 class QPushButton;
 struct SEdidSettingsRecord;
+struct SEdidDialogState;
 
 // EDID that one video input of the current sender presents to its source:
 // resolution, frame rate, colour depth and format, timing standard and the
@@ -52,8 +51,9 @@ public:
 public slots:
     void OnWidthSpinBoxValueChanged();
     void OnHeightSpinBoxValueChanged();
-    // A position chosen from the resolution, depth, format or standard menu.
-    void OnComboBoxSelect(EdidSelection::enField nField, int nPosition);
+    // A position chosen from the resolution, depth, format or standard menu
+    // (nField: EdidSelection::enField).
+    void OnComboBoxSelect(int nField, int nPosition);
     void OnRateComboBoxSelect(QAction* pAction);
     // Sends once: while the send runs and after it, OK and Cancel do nothing.
     void OnOKPushButtonClicked();
@@ -79,7 +79,7 @@ private:
     void RefreshErrorInfo();
 
     void CreateMenu(CCustomComboBox* pCombo, bool bMatchWidth);
-    void ConnectPositionMenu(CCustomComboBox* pCombo, EdidSelection::enField nField);
+    void ConnectPositionMenu(CCustomComboBox* pCombo, int nField);
     void AddMenuItem(CCustomComboBox* pCombo, const QString& strText, int nData);
     int ClampCustomField(CCustomSpinBox* pSpin, int nMax);
     void SetSizeFieldsEnabled(bool bEnabled);
@@ -89,9 +89,8 @@ private:
     void ReportSaveFailed();
     const QVector<QSize>& Resolutions() const;
 
-    EdidOptions::SInputContext m_context; // model code, input identifier, restriction flag
-    SEdidSelection m_selection;
-    EdidOptions::SRowFlags m_rows;
+    // Input context, the user's selection and the shown rows, as plain values.
+    std::unique_ptr<SEdidDialogState> m_pState;
     QStringList m_listDepthNames;
     QStringList m_listFormatNames;
     QStringList m_listStandardNames;
