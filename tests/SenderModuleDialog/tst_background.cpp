@@ -298,6 +298,7 @@ private slots:
         QTest::keyClick(Switch(dlg), Qt::Key_Space);
         ChooseFile(dlg, strSource);
         dlg.ActionSlots(CBackgroundImageDlg::ActionSwitch);
+        dlg.RefreshView(true);
         QCOMPARE(HostFixture::Calls(), QStringList());
         QCOMPARE(m_nChooserCalls, 1); // only the first dialog asked
     }

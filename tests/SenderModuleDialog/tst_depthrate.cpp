@@ -81,6 +81,7 @@ private slots:
         QCOMPARE(pMessage->text(), QString("输出视频区域不能超过260万像素。"));
         QVERIFY(!dlg.findChild<QPushButton*>("okButton")->isEnabled());
         QCOMPARE(dlg.size(), QSize(348, 175));
+        QCOMPARE(pMessage->pos(), QPoint(20, 108)); // under the settings, above the buttons
         dlg.ButtonClicked(CSetDepthRateDlg::ActionCancel);
         QCOMPARE(dlg.result(), 2);
         QCOMPARE(HostFixture::Calls(), QStringList());
