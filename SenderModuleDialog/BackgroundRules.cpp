@@ -2,20 +2,28 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QImage>
+#include <QImageReader>
+#include <QTemporaryFile>
 #include <QtMath>
+
+#include <cstdio>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace BackgroundRules {
 
 int TransparencyFromOpacity(int nOpacity)
 {
     // Never exactly halfway: 255 divides 200 × opacity only for multiples of 51.
-    return 100 - qRound(nOpacity * 100.0 / c_nMaxOpacity);
+    return 100 - qRound(nOpacity * 100.0 / g_nMaxOpacity);
 }
 
 int OpacityFromTransparency(int nTransparency)
 {
-    return (100 - nTransparency) * c_nMaxOpacity / 100;
+    return (100 - nTransparency) * g_nMaxOpacity / 100;
 }
 
 bool IsSameFile(const QString& strPathA, const QString& strPathB)
@@ -24,18 +32,43 @@ bool IsSameFile(const QString& strPathA, const QString& strPathB)
     return !strCanonicalA.isEmpty() && strCanonicalA == QFileInfo(strPathB).canonicalFilePath();
 }
 
+bool IsReadablePicture(const QString& strPath)
+{
+    QImageReader reader(strPath);
+    reader.setDecideFormatFromContent(true);
+    return !reader.read().isNull();
+}
+
 bool ReplaceFile(QIODevice& source, const QString& strTarget)
 {
-    QSaveFile target(strTarget);
-    if (!target.open(QIODevice::WriteOnly))
+    // Not QSaveFile: it writes through a symbolic link into the file the link
+    // names, and it misses an error raised while flushing its buffer.
+    const QFileInfo infoTarget(strTarget);
+    QTemporaryFile temporary(infoTarget.absolutePath() + "/." + infoTarget.fileName() + ".XXXXXX");
+    if (!temporary.open())
         return false;
     char buffer[64 * 1024];
     qint64 nRead = 0;
     while ((nRead = source.read(buffer, sizeof(buffer))) > 0) {
-        if (target.write(buffer, nRead) != nRead)
-            return false; // the uncommitted temporary file goes with target
+        if (temporary.write(buffer, nRead) != nRead)
+            return false; // the temporary file removes itself
     }
-    return nRead == 0 && target.commit();
+    if (nRead != 0 || !temporary.flush())
+        return false;
+#ifdef Q_OS_UNIX
+    // The new name must never stand for a file whose data a crash could lose.
+    if (::fsync(temporary.handle()) != 0)
+        return false;
+#endif
+    temporary.setPermissions(
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    // rename() replaces the directory entry, a link included, in one step.
+    if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
+            QFile::encodeName(infoTarget.absoluteFilePath()).constData())
+        != 0)
+        return false;
+    temporary.setAutoRemove(false);
+    return true;
 }
 
 bool ReplaceFile(const QString& strSource, const QString& strTarget)

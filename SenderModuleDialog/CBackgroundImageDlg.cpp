@@ -1,14 +1,17 @@
 #include "CBackgroundImageDlg.h"
 
 #include "BackgroundRules.h"
+#include "DialogButtons.h"
+#include "DialogSender.h"
+#include "DialogStyle.h"
 #include "ServiceRegistry.h"
 
 #include "CCustomComboBox.h"
 #include "CCustomLabel.h"
+#include "CCustomMessageBox.h"
 #include "CCustomSwitchButton.h"
 #include "ILedTesselLabel.h"
 #include "KivoData.h"
-#include "OstraStyle.h"
 
 #include <QBoxLayout>
 #include <QDir>
@@ -21,10 +24,10 @@
 
 namespace {
 // Label events: the picture or its on/off state changed, or only how it is shown.
-const int c_nPictureChangedEvent = 0x24000;
-const int c_nPictureShownEvent = 0x4000;
+const int g_nPictureChangedEvent = 0x24000;
+const int g_nPictureShownEvent = 0x4000;
 
-const QString c_strSliderStyle = QStringLiteral(
+const QString g_strSliderStyle = QStringLiteral(
     "QSlider::groove:horizontal { height: 6px; border: 1px solid #202020; border-radius: 3px;"
     " background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #000000, stop:1 #ffffff); }"
     "QSlider::handle:horizontal { width: 12px; margin: -5px 0; border-radius: 6px;"
@@ -40,7 +43,7 @@ CCustomLabel* NewRowLabel(const QString& strText, QWidget* pParent)
 {
     auto* pLabel = new CCustomLabel(strText, pParent);
     pLabel->setFixedSize(80, 24);
-    pLabel->setStyleSheet(GetFontStyleSheet(g_labelNoFrameStyle, "QLabel", 12));
+    pLabel->setStyleSheet(DialogLabelStyle());
     return pLabel;
 }
 
@@ -70,11 +73,14 @@ CBackgroundImageDlg::CBackgroundImageDlg(QWidget* pParent)
     setFixedSize(330, 135);
     setWindowTitle(tr("背景图片设置"));
 
-    const SSenderBackground& background = g_pProjectData->GetCurrentSender()->GetBackground();
-    m_nOpacity = background.ucOpacity;
-    m_bEnabled = background.ucEnabled != 0;
-    m_nStretch = background.ucStretched;
-    m_strImagePath = g_pConstantData->GetSenderBKImgName(g_pProjectData->GetCurSenderIndex(), true);
+    if (const CSender* pSender = RequireCurrentSender(pParent)) {
+        m_bHasSender = true;
+        const SSenderBackground& background = pSender->GetBackground();
+        m_nOpacity = background.ucOpacity;
+        m_bEnabled = background.ucEnabled != 0;
+        m_nStretch = background.ucStretched;
+        m_strImagePath = g_pConstantData->GetSenderBKImgName(g_pProjectData->GetCurSenderIndex(), true);
+    }
     if (!QFileInfo::exists(m_strImagePath)) {
         m_strImagePath.clear();
         // Shown switched off, so one toggle must switch it on.
@@ -83,6 +89,7 @@ CBackgroundImageDlg::CBackgroundImageDlg(QWidget* pParent)
 
     InitControl();
     RefreshWindow();
+    m_pSwitch->setEnabled(m_bHasSender);
 }
 
 CBackgroundImageDlg::~CBackgroundImageDlg() = default;
@@ -98,14 +105,14 @@ void CBackgroundImageDlg::InitControl()
     m_pSwitch->setObjectName("enableSwitch");
     m_pSwitch->setFixedSize(m_pSwitch->sizeHint());
 
-    const QString strButtonStyle = GetFontStyleSheet(g_pushButtonStyle, "QPushButton", 12);
+    const QString strButtonStyle = DialogButtonStyle();
     m_pChooseButton = new QPushButton(tr("选取图片..."), this);
     m_pChooseButton->setObjectName("chooseButton");
     m_pChooseButton->setFixedSize(100, 24);
     m_pChooseButton->setStyleSheet(strButtonStyle);
 
     auto* pFitMenu = new QMenu(this);
-    pFitMenu->setStyleSheet(GetFontStyleSheet(g_menuStyle, "QMenu", 12));
+    pFitMenu->setStyleSheet(DialogMenuStyle());
     pFitMenu->addAction(tr("1:1"));
     pFitMenu->addAction(tr("拉伸"));
     m_pFitButton = new CCustomComboBox(this);
@@ -119,7 +126,7 @@ void CBackgroundImageDlg::InitControl()
     m_pSlider->setObjectName("transparencySlider");
     m_pSlider->setRange(0, 100);
     m_pSlider->setFixedHeight(24);
-    m_pSlider->setStyleSheet(c_strSliderStyle);
+    m_pSlider->setStyleSheet(g_strSliderStyle);
 
     m_pTransparencyBox = new QDoubleSpinBox(this);
 
@@ -127,8 +134,10 @@ void CBackgroundImageDlg::InitControl()
     m_pTransparencyBox->setRange(0, 100);
     m_pTransparencyBox->setDecimals(0);
     m_pTransparencyBox->setSuffix("%");
+    // Typing writes once, on Enter or on leaving the box, not once per key.
+    m_pTransparencyBox->setKeyboardTracking(false);
     m_pTransparencyBox->setFixedSize(55, 22);
-    m_pTransparencyBox->setStyleSheet(GetFontStyleSheet(g_doubleSpinBoxStyle, "QDoubleSpinBox", 12));
+    m_pTransparencyBox->setStyleSheet(DialogSpinBoxStyle());
 
     auto* pLayout = new QVBoxLayout(this);
     pLayout->setContentsMargins(15, 6, 15, 6);
@@ -144,6 +153,8 @@ void CBackgroundImageDlg::InitControl()
     connect(m_pSlider, &QSlider::valueChanged, this, [this] { ActionSlots(ActionSlider); });
     connect(m_pTransparencyBox, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
         [this] { ActionSlots(ActionTransparencyBox); });
+    // No button confirms here: Enter in the box must not choose a picture.
+    SetDialogDefaultButton(this, nullptr);
 }
 
 void CBackgroundImageDlg::EnableEditors(bool bEnable)
@@ -171,12 +182,19 @@ void CBackgroundImageDlg::ChooseImage()
         = m_fnChooseFile(this, tr("选取图片..."), QStringLiteral("Image File(*.PNG *.JPG *.JPEG *.JPE)"));
     if (strFile.isEmpty())
         return;
+    if (!BackgroundRules::IsReadablePicture(strFile)) {
+        CCustomMessageBox::information(this, tr("所选文件不是可以读取的图片。"), CCustomMessageBox::ButtonOk,
+            CCustomMessageBox::ButtonOk, 2147483647);
+        return;
+    }
     m_strImagePath = strFile;
     RefreshView(true);
 }
 
 void CBackgroundImageDlg::ActionSlots(int nAction)
 {
+    if (!m_bHasSender)
+        return;
     switch (nAction) {
     case ActionSwitch:
         m_bEnabled = !m_bEnabled;
@@ -212,9 +230,21 @@ void CBackgroundImageDlg::ActionSlots(int nAction)
     }
 }
 
+void CBackgroundImageDlg::ShowHostState(const QString& strTarget)
+{
+    m_nOpacity = 0;
+    m_bEnabled = false;
+    m_nStretch = 0;
+    // The sender's picture, if any, is still the one it had before.
+    m_strImagePath = QFileInfo::exists(strTarget) ? strTarget : QString();
+    RefreshWindow();
+    CCustomMessageBox::information(this, tr("背景图片保存失败，已关闭背景。"), CCustomMessageBox::ButtonOk,
+        CCustomMessageBox::ButtonOk, 2147483647);
+}
+
 void CBackgroundImageDlg::RefreshView(bool bChanged)
 {
-    if (m_bRefreshing)
+    if (m_bRefreshing || !m_bHasSender)
         return;
     QDir().mkpath(g_pConstantData->GetBKImagePath());
     if (!m_strImagePath.isEmpty() && QFileInfo::exists(m_strImagePath)) {
@@ -233,6 +263,8 @@ void CBackgroundImageDlg::RefreshView(bool bChanged)
                 static_cast<quint8>(m_nOpacity & 0xff), m_bEnabled ? 1 : 0, m_nStretch != 0 ? 1 : 0);
         else
             pSender->SetBackground(0, 0, 0);
+        if (!bInPlace)
+            ShowHostState(strTarget);
     }
-    g_pLedLabel->Notify(bChanged ? c_nPictureChangedEvent : c_nPictureShownEvent, 1, 0, 0);
+    g_pLedLabel->Notify(bChanged ? g_nPictureChangedEvent : g_nPictureShownEvent, 1, 0, 0);
 }

@@ -25,6 +25,16 @@ public:
     // Asks for a picture file (parent, title, filter); an empty answer is a cancel.
     using FileChooser = std::function<QString(QWidget*, const QString&, const QString&)>;
 
+    // Action numbers of ActionSlots.
+    enum enAction
+    {
+        ActionSwitch = 0,
+        ActionChoose = 1,
+        ActionFit = 2,
+        ActionSlider = 3,
+        ActionTransparencyBox = 4,
+    };
+
     explicit CBackgroundImageDlg(QWidget* pParent = nullptr);
     ~CBackgroundImageDlg() override;
 
@@ -42,23 +52,17 @@ protected:
     void InitControl();
 
 private:
-    enum enAction
-    {
-        ActionSwitch = 0,
-        ActionChoose = 1,
-        ActionFit = 2,
-        ActionSlider = 3,
-        ActionTransparencyBox = 4,
-    };
-
     void EnableEditors(bool bEnable);
     void ChooseImage();
+    // After a failed copy: the dialog shows what the host now holds.
+    void ShowHostState(const QString& strTarget);
 
     CCustomSwitchButton* m_pSwitch = nullptr;
     QPushButton* m_pChooseButton = nullptr;
     CCustomComboBox* m_pFitButton = nullptr;
     QSlider* m_pSlider = nullptr;
     QDoubleSpinBox* m_pTransparencyBox = nullptr;
+    bool m_bHasSender = false; // without a current sender every control stays off
     bool m_bRefreshing = false;
     bool m_bEnabled = false;
     QString m_strImagePath;

@@ -1,6 +1,9 @@
 #include "CEdidSetDlg.h"
 
+#include "DialogButtons.h"
+#include "DialogStyle.h"
 #include "EdidOptions.h"
+#include "EdidSelection.h"
 #include "EdidSettingsRecord.h"
 #include "ServiceRegistry.h"
 
@@ -11,7 +14,6 @@
 #include "CCustomSpinBox.h"
 #include "HardwareSupport.h"
 #include "KivoData.h"
-#include "OstraStyle.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -23,16 +25,17 @@
 #include <QThread>
 
 namespace {
-constexpr int FONT_SIZE = 12;
-constexpr int ROW_HEIGHT = 26;
-constexpr int BUTTON_WIDTH = 86;
-constexpr int MAX_FIELD_WIDTH = 32768;
-constexpr int MAX_FIELD_HEIGHT = 16384;
+constexpr int g_nRowHeight = 26;
+constexpr int g_nButtonWidth = 86;
+constexpr int g_nMaxFieldWidth = 32768;
+constexpr int g_nMaxFieldHeight = 16384;
 
+// The computer's own mode as the input sees it: device pixels, not the
+// desktop's scaled size.
 QSize DesktopSize()
 {
     const QScreen* pScreen = QGuiApplication::primaryScreen();
-    return pScreen ? pScreen->size() : QSize();
+    return pScreen ? EdidOptions::DeviceSize(pScreen->size(), pScreen->devicePixelRatio()) : QSize();
 }
 
 // Menu entries carry their option position; entries a model lacks leave gaps.
@@ -51,22 +54,31 @@ void CheckItemByData(CCustomComboBox* pCombo, int nData)
 }
 } // namespace
 
+struct SEdidDialogState
+{
+    EdidOptions::SInputContext context; // model code, input identifier, restriction flag
+    SEdidSelection selection;
+    EdidOptions::SRowFlags rows;
+};
+
 CEdidSetDlg::CEdidSetDlg(QWidget* pParent, int nInputId, bool bRestricted)
     : CCustomDialog(pParent, false)
-    , m_bRestricted(bRestricted)
-    , m_nInputId(nInputId)
+    , m_pState(new SEdidDialogState)
 {
     const int nSender = g_pProjectData->GetCurSenderIndex();
-    m_nModelCode = g_pHwSenderLogic->GetModelCode(nSender);
+    m_pState->context.nInput = nInputId;
+    m_pState->context.bRestricted = bRestricted;
+    m_pState->context.nModel = g_pHwSenderLogic->GetModelCode(nSender);
 
     m_listDepthNames << tr("8 bit") << tr("10 bit") << tr("12 bit");
     m_listFormatNames << tr("RGB") << tr("YCBCR 4:4:4") << tr("YCBCR 4:2:2") << tr("YCBCR 4:4:0");
     m_listStandardNames << tr("CVT_RB") << tr("CVT");
 
     m_pLimitData = new CSenderEdidLimitData;
-    g_pHwVideoSourceLogic->GetEdidLimit(nSender, m_nInputId, m_pLimitData);
+    g_pHwVideoSourceLogic->GetEdidLimit(nSender, nInputId, m_pLimitData);
+    m_pLimitData->m_vecResolutions = EdidOptions::BoundedResolutions(m_pLimitData->m_vecResolutions);
 
-    const SEdidSettingsRecord::CBytes descriptor = MakeEdidInputDescriptor(m_nInputId);
+    const SEdidSettingsRecord::CBytes descriptor = MakeEdidInputDescriptor(nInputId);
     setWindowTitle(
         g_pHwVideoSourceLogic->GetInputName(nSender, descriptor.data(), 0) + " - " + tr("EDID设置"));
 
@@ -85,34 +97,20 @@ CEdidSetDlg::~CEdidSetDlg()
     delete m_pLimitData;
 }
 
+const QVector<QSize>& CEdidSetDlg::Resolutions() const
+{
+    return m_pLimitData->m_vecResolutions;
+}
+
 void CEdidSetDlg::ReadCurrentSettings()
 {
-    const SEdidSettingsRecord::CBytes descriptor = MakeEdidInputDescriptor(m_nInputId);
+    const SEdidSettingsRecord::CBytes descriptor = MakeEdidInputDescriptor(m_pState->context.nInput);
     SEdidSettingsRecord::CBytes bytes {};
-    SEdidSettingsRecord record;
-    if (g_pHwVideoSourceLogic->ReadEdidSetting(
-            g_pProjectData->GetCurSenderIndex(), descriptor.data(), bytes.data())) {
-        record = SEdidSettingsRecord::FromBytes(bytes);
-    } else {
-        record.uFrameRate = 60;
-        record.uWidth = 1920;
-        record.uHeight = 1080;
-        record.ucColor = EdidOptions::DEFAULT_COLOR;
-    }
-    m_nCustomWidth = record.uWidth;
-    m_nCustomHeight = record.uHeight;
-    // A rate beyond one byte cannot be in the table; it falls back like any unknown rate.
-    m_ucRate = record.uFrameRate <= 0xFF ? static_cast<quint8>(record.uFrameRate) : 0;
-    m_ucColor = record.ucColor;
-    m_ucTimingStandard = record.ucTimingStandard < EdidOptions::STANDARD_COUNT ? record.ucTimingStandard : 0;
-    m_ucConnectPC = record.ucConnectPC;
-
-    if (!GetIndexByResolution(QSize(m_nCustomWidth, m_nCustomHeight), m_nResolutionIndex))
-        m_nResolutionIndex = EdidOptions::FallbackResolutionIndex(m_nInputId);
-    if (!GetIndexByFrameRate(m_ucRate, record.bFractional, m_nRateIndex))
-        m_nRateIndex = EdidOptions::RATE_POS_60;
-    GetIndexByColorDepth(m_ucColor, m_nDepthIndex);
-    GetIndexByColorFormat(m_ucColor, m_nFormatIndex);
+    const bool bRead = g_pHwVideoSourceLogic->ReadEdidSetting(
+        g_pProjectData->GetCurSenderIndex(), descriptor.data(), bytes.data());
+    const SEdidSettingsRecord record = SEdidSettingsRecord::FromBytes(bytes);
+    m_pState->selection
+        = EdidSelection::FromRecord(bRead ? &record : nullptr, Resolutions(), m_pState->context.nInput);
 }
 
 void CEdidSetDlg::InitControl()
@@ -147,10 +145,13 @@ void CEdidSetDlg::InitControl()
     m_pOKButton->setObjectName("okButton");
     m_pCancelButton->setObjectName("cancelButton");
 
-    m_pWidthSpin->SetMinMax(1, MAX_FIELD_WIDTH);
-    m_pHeightSpin->SetMinMax(1, MAX_FIELD_HEIGHT);
-    m_pWidthSpin->setValue(m_nCustomWidth);
-    m_pHeightSpin->setValue(m_nCustomHeight);
+    m_pWidthSpin->SetMinMax(1, g_nMaxFieldWidth);
+    m_pHeightSpin->SetMinMax(1, g_nMaxFieldHeight);
+    m_pWidthSpin->setValue(m_pState->selection.nOpenedWidth);
+    m_pHeightSpin->setValue(m_pState->selection.nOpenedHeight);
+    // The boxes may have bounded the values read.
+    m_pState->selection.nFieldWidth = static_cast<int>(m_pWidthSpin->value());
+    m_pState->selection.nFieldHeight = static_cast<int>(m_pHeightSpin->value());
     m_pMessageLabel->setWordWrap(true);
 
     for (CCustomLabel* pLabel : {m_pResolutionLabel, m_pTimesLabel, m_pRateLabel, m_pDepthLabel,
@@ -186,30 +187,30 @@ void CEdidSetDlg::InitControl()
 
 void CEdidSetDlg::InitStyle()
 {
-    const QString strLabelStyle = GetFontStyleSheet(g_labelNoFrameStyle, "QLabel", FONT_SIZE);
+    const QString strLabelStyle = DialogLabelStyle();
     for (CCustomLabel* pLabel :
         {m_pResolutionLabel, m_pTimesLabel, m_pRateLabel, m_pDepthLabel, m_pFormatLabel, m_pStandardLabel})
         pLabel->setStyleSheet(strLabelStyle);
-    m_pMessageLabel->setStyleSheet(GetFontStyleSheet(g_labelWarnStyle, "QLabel", FONT_SIZE));
-    m_pWidthSpin->setStyleSheet(GetFontStyleSheet(g_doubleSpinBoxStyle, "QDoubleSpinBox", FONT_SIZE));
-    m_pHeightSpin->setStyleSheet(GetFontStyleSheet(g_doubleSpinBoxStyle, "QDoubleSpinBox", FONT_SIZE));
-    m_pConnectCheck->setStyleSheet(GetFontStyleSheet(g_checkBoxStyle, "QCheckBox", FONT_SIZE));
-    m_pOKButton->setStyleSheet(GetFontStyleSheet(g_pushButtonStyle, "QPushButton", FONT_SIZE));
-    m_pCancelButton->setStyleSheet(GetFontStyleSheet(g_pushButtonStyle, "QPushButton", FONT_SIZE));
+    m_pMessageLabel->setStyleSheet(DialogWarnLabelStyle());
+    m_pWidthSpin->setStyleSheet(DialogSpinBoxStyle());
+    m_pHeightSpin->setStyleSheet(DialogSpinBoxStyle());
+    m_pConnectCheck->setStyleSheet(DialogCheckBoxStyle());
+    m_pOKButton->setStyleSheet(DialogButtonStyle());
+    m_pCancelButton->setStyleSheet(DialogButtonStyle());
 }
 
 void CEdidSetDlg::CreateMenu(CCustomComboBox* pCombo, bool bMatchWidth)
 {
     auto* pMenu = new QMenu(this);
-    pMenu->setStyleSheet(GetFontStyleSheet(g_menuStyle, "QMenu", FONT_SIZE));
+    pMenu->setStyleSheet(DialogMenuStyle());
     pCombo->SetMenu(pMenu, bMatchWidth, true, true);
 }
 
 // The slot gets the entry's option position, not its place in the menu.
-void CEdidSetDlg::ConnectPositionMenu(CCustomComboBox* pCombo, void (CEdidSetDlg::*pfnSlot)(int))
+void CEdidSetDlg::ConnectPositionMenu(CCustomComboBox* pCombo, int nField)
 {
     connect(pCombo->Menu(), &QMenu::triggered, this,
-        [this, pfnSlot](QAction* pAction) { (this->*pfnSlot)(pAction->data().toInt()); });
+        [this, nField](QAction* pAction) { OnComboBoxSelect(nField, pAction->data().toInt()); });
 }
 
 void CEdidSetDlg::AddMenuItem(CCustomComboBox* pCombo, const QString& strText, int nData)
@@ -222,18 +223,15 @@ void CEdidSetDlg::InitComboBox()
 {
     using namespace EdidOptions;
     const int nSender = g_pProjectData->GetCurSenderIndex();
-    SInputContext ctx;
-    ctx.nModel = m_nModelCode;
-    ctx.nInput = m_nInputId;
-    ctx.bRestricted = m_bRestricted;
+    SInputContext ctx = m_pState->context;
     ctx.bExtendedEdid = g_pHwSenderLogic->IsExtendedEdidSupported();
 
     CreateMenu(m_pResolutionCombo, false);
-    if (HasCustomResolution(m_nInputId))
+    if (HasCustomResolution(m_pState->context.nInput))
         AddMenuItem(m_pResolutionCombo, tr("自定义"), 0);
     const QSize sizeDesktop = DesktopSize();
-    for (int i = 0; i < m_pLimitData->m_vecResolutions.size(); ++i) {
-        const QSize& size = m_pLimitData->m_vecResolutions.at(i);
+    for (int i = 0; i < Resolutions().size(); ++i) {
+        const QSize& size = Resolutions().at(i);
         QString strText = QString("%1 × %2").arg(size.width()).arg(size.height());
         if (size == sizeDesktop)
             strText = QString("%1 (%2)").arg(strText, tr("电脑"));
@@ -251,8 +249,9 @@ void CEdidSetDlg::InitComboBox()
     for (int nPosition : depths.vecPositions)
         AddMenuItem(m_pDepthCombo, listDepthItems.at(nPosition), nPosition);
     if (depths.bForce8Bit) {
-        g_pProjectData->GetCurrentSender()->SetColorDepth(8);
-        m_nDepthIndex = 0;
+        if (CSender* pSender = g_pProjectData->GetCurrentSender())
+            pSender->SetColorDepth(8);
+        m_pState->selection.nDepthIndex = 0;
     }
 
     CreateMenu(m_pFormatCombo, true);
@@ -263,21 +262,22 @@ void CEdidSetDlg::InitComboBox()
     for (int i = 0; i < m_listStandardNames.size(); ++i)
         AddMenuItem(m_pStandardCombo, m_listStandardNames.at(i), i);
 
-    ConnectPositionMenu(m_pResolutionCombo, &CEdidSetDlg::OnResolutionComboBoxSelect);
+    ConnectPositionMenu(m_pResolutionCombo, EdidSelection::FieldResolution);
     connect(m_pRateCombo->Menu(), &QMenu::triggered, this, &CEdidSetDlg::OnRateComboBoxSelect);
-    ConnectPositionMenu(m_pDepthCombo, &CEdidSetDlg::OnColorDepthComboBoxSelect);
-    ConnectPositionMenu(m_pFormatCombo, &CEdidSetDlg::OnColorFormatComboBoxSelect);
-    ConnectPositionMenu(m_pStandardCombo, &CEdidSetDlg::OnTimingStandardComboBoxSelect);
-    connect(m_pConnectCheck, &QCheckBox::clicked, this, [this] { m_ucConnectPC = m_ucConnectPC ? 0 : 1; });
+    ConnectPositionMenu(m_pDepthCombo, EdidSelection::FieldDepth);
+    ConnectPositionMenu(m_pFormatCombo, EdidSelection::FieldFormat);
+    ConnectPositionMenu(m_pStandardCombo, EdidSelection::FieldStandard);
+    connect(m_pConnectCheck, &QCheckBox::clicked, this,
+        [this] { m_pState->selection.ucConnectPC = m_pState->selection.ucConnectPC ? 0 : 1; });
 }
 
 void CEdidSetDlg::SetControlRect()
 {
     for (QWidget* pWidget : QWidgetList {m_pResolutionCombo, m_pRateCombo, m_pDepthCombo, m_pFormatCombo,
              m_pStandardCombo, m_pWidthSpin, m_pHeightSpin})
-        pWidget->setFixedHeight(ROW_HEIGHT);
+        pWidget->setFixedHeight(g_nRowHeight);
     for (QWidget* pWidget : QWidgetList {m_pConnectCheck, m_pOKButton, m_pCancelButton})
-        pWidget->setFixedSize(BUTTON_WIDTH, ROW_HEIGHT);
+        pWidget->setFixedSize(g_nButtonWidth, g_nRowHeight);
     m_pMessageLabel->setFixedSize(240, 52);
 }
 
@@ -287,6 +287,7 @@ void CEdidSetDlg::InitControlConnect()
     connect(m_pHeightSpin, &QDoubleSpinBox::textChanged, this, &CEdidSetDlg::OnHeightSpinBoxValueChanged);
     connect(m_pOKButton, &QPushButton::clicked, this, &CEdidSetDlg::OnOKPushButtonClicked);
     connect(m_pCancelButton, &QPushButton::clicked, this, &CEdidSetDlg::OnCancelPushButtonClicked);
+    SetDialogDefaultButton(this, m_pOKButton);
 }
 
 void CEdidSetDlg::RefreshWindow()
@@ -299,27 +300,23 @@ void CEdidSetDlg::RefreshWindow()
     RefreshConnectPC();
     RefreshErrorInfo();
 
-    EdidOptions::SRowFlags rows;
-    rows.bConnectPC = m_bConnectPCRowShown;
-    rows.bStandard = m_bStandardRowShown;
-    rows.bError = m_bErrorRowShown;
-    rows.bRate = m_bRateRowShown;
-    rows.bCustomSize = m_bCustomRowShown;
-    const int nHeight = EdidOptions::WindowHeight(rows, EdidOptions::IsKylin402());
+    const int nHeight = EdidOptions::WindowHeight(m_pState->rows, EdidOptions::IsKylin402());
     if (nHeight != height())
-        setFixedSize(EdidOptions::WINDOW_WIDTH, nHeight);
+        setFixedSize(EdidOptions::g_nWindowWidth, nHeight);
 }
 
 void CEdidSetDlg::RefreshResolution()
 {
-    CheckItemByData(m_pResolutionCombo, m_nResolutionIndex);
-    m_bCustomRowShown = m_nResolutionIndex == 0;
-    if (m_bCustomRowShown) {
-        m_pResolutionCombo->setText(tr("自定义：%1×%2").arg(m_nCustomWidth).arg(m_nCustomHeight));
+    CheckItemByData(m_pResolutionCombo, m_pState->selection.nResolutionIndex);
+    m_pState->rows.bCustomSize
+        = EdidSelection::VisibleRows(m_pState->selection, m_pState->context, false).bCustomSize;
+    if (m_pState->rows.bCustomSize) {
+        m_pResolutionCombo->setText(
+            tr("自定义：%1×%2").arg(m_pState->selection.nOpenedWidth).arg(m_pState->selection.nOpenedHeight));
     } else {
         QSize size;
         QString strText;
-        if (GetResolutionByIndex(m_nResolutionIndex, size)) {
+        if (GetResolutionByIndex(m_pState->selection.nResolutionIndex, size)) {
             strText = QString("%1×%2").arg(size.width()).arg(size.height());
             if (size == DesktopSize())
                 strText += "(" + tr("电脑") + ")";
@@ -329,75 +326,70 @@ void CEdidSetDlg::RefreshResolution()
         m_pMessageLabel->hide();
     }
     for (QWidget* pWidget : QWidgetList {m_pResolutionLabel, m_pWidthSpin, m_pTimesLabel, m_pHeightSpin})
-        pWidget->setVisible(m_bCustomRowShown);
+        pWidget->setVisible(m_pState->rows.bCustomSize);
 }
 
 void CEdidSetDlg::RefreshFrameRate()
 {
-    m_bRateRowShown = true;
-    CheckItemByData(m_pRateCombo, m_nRateIndex);
-    const bool bKnown = m_nRateIndex >= 0 && m_nRateIndex < EdidOptions::RATE_COUNT;
-    m_pRateCombo->setText(bKnown ? QString(EdidOptions::g_arrFrameRates[m_nRateIndex].pszText) : QString());
+    m_pState->rows.bRate = true;
+    const int nIndex = m_pState->selection.nRateIndex;
+    CheckItemByData(m_pRateCombo, nIndex);
+    const bool bKnown = nIndex >= 0 && nIndex < EdidOptions::g_nRateCount;
+    m_pRateCombo->setText(bKnown ? QString(EdidOptions::g_arrFrameRates[nIndex].pszText) : QString());
     m_pRateLabel->show();
     m_pRateCombo->show();
 }
 
 void CEdidSetDlg::RefreshColorDepth()
 {
-    CheckItemByData(m_pDepthCombo, m_nDepthIndex);
-    m_pDepthCombo->setText(m_listDepthNames.value(m_nDepthIndex));
+    CheckItemByData(m_pDepthCombo, m_pState->selection.nDepthIndex);
+    m_pDepthCombo->setText(m_listDepthNames.value(m_pState->selection.nDepthIndex));
 }
 
 void CEdidSetDlg::RefreshColorFormat()
 {
     m_pFormatLabel->hide();
     m_pFormatCombo->hide();
-    CheckItemByData(m_pFormatCombo, m_nFormatIndex);
-    m_pFormatCombo->setText(m_listFormatNames.value(m_nFormatIndex));
+    CheckItemByData(m_pFormatCombo, m_pState->selection.nFormatIndex);
+    m_pFormatCombo->setText(m_listFormatNames.value(m_pState->selection.nFormatIndex));
 }
 
 void CEdidSetDlg::RefreshEdidStandard()
 {
-    m_bStandardRowShown = EdidOptions::IsStandardShown(m_nModelCode);
-    m_pStandardLabel->setVisible(m_bStandardRowShown);
-    m_pStandardCombo->setVisible(m_bStandardRowShown);
-    CheckItemByData(m_pStandardCombo, m_ucTimingStandard);
-    m_pStandardCombo->setText(m_listStandardNames.value(m_ucTimingStandard));
+    m_pState->rows.bStandard
+        = EdidSelection::VisibleRows(m_pState->selection, m_pState->context, false).bStandard;
+    m_pStandardLabel->setVisible(m_pState->rows.bStandard);
+    m_pStandardCombo->setVisible(m_pState->rows.bStandard);
+    CheckItemByData(m_pStandardCombo, m_pState->selection.ucTimingStandard);
+    m_pStandardCombo->setText(m_listStandardNames.value(m_pState->selection.ucTimingStandard));
 }
 
 void CEdidSetDlg::RefreshConnectPC()
 {
-    m_bConnectPCRowShown = IsShowConnectPC();
-    m_pConnectCheck->setVisible(m_bConnectPCRowShown);
-    m_pConnectCheck->setChecked(m_ucConnectPC != 0);
+    m_pState->rows.bConnectPC
+        = EdidSelection::VisibleRows(m_pState->selection, m_pState->context, false).bConnectPC;
+    m_pConnectCheck->setVisible(m_pState->rows.bConnectPC);
+    m_pConnectCheck->setChecked(m_pState->selection.ucConnectPC != 0);
 }
 
 void CEdidSetDlg::RefreshErrorInfo()
 {
     QSize size;
     QString strMessage;
-    if (CurrentSize(size)) {
+    if (EdidSelection::CurrentSize(m_pState->selection, Resolutions(), size)) {
         const quint32 uClockOrArea = EdidOptions::FormatCheckValue(m_pLimitData->m_bCheckByPixelClock,
-            m_nRateIndex, size.width(), size.height(), m_ucTimingStandard, m_pLimitData->m_nMaxArea);
+            m_pState->selection.nRateIndex, size.width(), size.height(), m_pState->selection.ucTimingStandard,
+            m_pLimitData->m_nMaxArea);
         g_pHwVideoSourceLogic->CheckEdidFormat(size.width(), size.height(), uClockOrArea, strMessage);
     }
-    m_bErrorRowShown = !strMessage.isEmpty();
+    m_pState->rows.bError = !strMessage.isEmpty();
     m_pMessageLabel->setText(strMessage);
-    m_pMessageLabel->setVisible(m_bErrorRowShown);
+    m_pMessageLabel->setVisible(m_pState->rows.bError);
     // The DisplayID note informs; it does not forbid.
     m_pOKButton->setEnabled(strMessage.isEmpty() || strMessage == tr("已使用DisplayID 1.3扩展块"));
 }
 
-bool CEdidSetDlg::CurrentSize(QSize& size) const
-{
-    if (m_nResolutionIndex == 0) {
-        size = QSize(static_cast<int>(m_pWidthSpin->value()), static_cast<int>(m_pHeightSpin->value()));
-        return true;
-    }
-    return GetResolutionByIndex(m_nResolutionIndex, size);
-}
-
-void CEdidSetDlg::ClampCustomField(CCustomSpinBox* pSpin, int nMax)
+int CEdidSetDlg::ClampCustomField(CCustomSpinBox* pSpin, int nMax)
 {
     const int nValue = static_cast<int>(pSpin->value());
     const int nClamped = EdidOptions::ClampCustomSize(nValue, nMax);
@@ -405,25 +397,27 @@ void CEdidSetDlg::ClampCustomField(CCustomSpinBox* pSpin, int nMax)
         const QSignalBlocker blocker(pSpin);
         pSpin->setValue(nClamped);
     }
-    RefreshWindow();
+    return static_cast<int>(pSpin->value());
 }
 
 void CEdidSetDlg::OnWidthSpinBoxValueChanged()
 {
-    ClampCustomField(m_pWidthSpin, m_pLimitData->m_nMaxWidth);
+    m_pState->selection.nFieldWidth = ClampCustomField(m_pWidthSpin, m_pLimitData->m_nMaxWidth);
+    RefreshWindow();
 }
 
 void CEdidSetDlg::OnHeightSpinBoxValueChanged()
 {
-    ClampCustomField(m_pHeightSpin, m_pLimitData->m_nMaxHeight);
+    m_pState->selection.nFieldHeight = ClampCustomField(m_pHeightSpin, m_pLimitData->m_nMaxHeight);
+    RefreshWindow();
 }
 
-void CEdidSetDlg::OnResolutionComboBoxSelect(int nIndex)
+void CEdidSetDlg::OnComboBoxSelect(int nField, int nPosition)
 {
-    if (nIndex < 0)
+    if (nField < EdidSelection::FieldResolution || nField > EdidSelection::FieldStandard)
         return;
-    m_nResolutionIndex = nIndex;
-    RefreshWindow();
+    if (EdidSelection::Select(m_pState->selection, static_cast<EdidSelection::enField>(nField), nPosition))
+        RefreshWindow();
 }
 
 void CEdidSetDlg::OnRateComboBoxSelect(QAction* pAction)
@@ -431,31 +425,7 @@ void CEdidSetDlg::OnRateComboBoxSelect(QAction* pAction)
     const int nIndex = pAction ? pAction->data().toInt() : -1;
     if (nIndex < 0)
         return;
-    m_nRateIndex = nIndex;
-    RefreshWindow();
-}
-
-void CEdidSetDlg::OnColorDepthComboBoxSelect(int nIndex)
-{
-    if (nIndex < 0 || nIndex >= m_listDepthNames.size())
-        return;
-    m_nDepthIndex = nIndex;
-    RefreshWindow();
-}
-
-void CEdidSetDlg::OnColorFormatComboBoxSelect(int nIndex)
-{
-    if (nIndex < 0 || nIndex >= m_listFormatNames.size())
-        return;
-    m_nFormatIndex = nIndex;
-    RefreshWindow();
-}
-
-void CEdidSetDlg::OnTimingStandardComboBoxSelect(int nIndex)
-{
-    if (nIndex < 0 || nIndex >= m_listStandardNames.size())
-        return;
-    m_ucTimingStandard = static_cast<quint8>(nIndex);
+    m_pState->selection.nRateIndex = nIndex;
     RefreshWindow();
 }
 
@@ -465,56 +435,40 @@ void CEdidSetDlg::SetSizeFieldsEnabled(bool bEnabled)
     m_pHeightSpin->setEnabled(bEnabled);
 }
 
-bool CEdidSetDlg::FillFormat(SEdidSettingsRecord& record) const
-{
-    QSize size;
-    if (!CurrentSize(size))
-        return false;
-    quint8 ucRate = 0;
-    bool bFractional = false;
-    if (!GetFrameRateByIndex(m_nRateIndex, ucRate, bFractional))
-        return false;
-    record.uWidth = static_cast<quint16>(size.width());
-    record.uHeight = static_cast<quint16>(size.height());
-    record.uFrameRate = ucRate;
-    record.bFractional = bFractional;
-    return true;
-}
-
 void CEdidSetDlg::OnOKPushButtonClicked()
 {
+    if (m_bSending)
+        return;
     SetSizeFieldsEnabled(false);
+    EdidOptions::SInputContext ctx = m_pState->context;
+    ctx.bExtendedEdid = g_pHwSenderLogic->IsExtendedEdidSupported();
     SEdidSettingsRecord record;
-    if (!FillFormat(record)) {
+    if (!EdidSelection::MakeRecord(m_pState->selection, ctx, Resolutions(), record)) {
         SetSizeFieldsEnabled(true);
         return;
     }
-    if (!g_pHwSenderLogic->IsExtendedEdidSupported()) {
+    // The progress loop lets events through; a second click or Enter arriving
+    // then must not send again.
+    m_bSending = true;
+    m_pOKButton->setEnabled(false);
+    m_pCancelButton->setEnabled(false);
+    if (ctx.bExtendedEdid)
+        SendExtended(record);
+    else
         SendBasic(record);
-        return;
-    }
-    quint8 ucColor = m_ucColor;
-    if (!GetColorDepthByIndex(m_nDepthIndex, ucColor) || !GetColorFormatByIndex(m_nFormatIndex, ucColor)) {
-        SetSizeFieldsEnabled(true);
-        return;
-    }
-    m_ucColor = ucColor;
-    record.ucColor = m_ucColor;
-    record.ucTimingStandard = m_ucTimingStandard;
-    record.ucConnectPC = IsSenderConnectPC() || m_pConnectCheck->isChecked() ? 1 : 0;
-    SendExtended(record);
 }
 
-void CEdidSetDlg::SendExtended(SEdidSettingsRecord& record)
+void CEdidSetDlg::SendExtended(const SEdidSettingsRecord& record)
 {
     const int nSender = g_pProjectData->GetCurSenderIndex();
     const SEdidSettingsRecord::CBytes bytes = record.ToBytes();
-    if (g_pHwVideoSourceLogic->SendEdidSetting(nSender, m_nInputId, bytes.data()) < 0) {
+    if (g_pHwVideoSourceLogic->SendEdidSetting(nSender, m_pState->context.nInput, bytes.data()) < 0) {
         ReportSaveFailed();
         done(1);
         return;
     }
-    const int nStepMs = EdidOptions::ProgressStepMs(g_pProjectData->GetDemoModeEnable(), true, m_nModelCode);
+    const int nStepMs
+        = EdidOptions::ProgressStepMs(g_pProjectData->GetDemoModeEnable(), true, m_pState->context.nModel);
     ShowProgress(nStepMs); // the returned bar closes right here
     g_pHwVideoSourceLogic->ApplyEdidSetting(nSender, 1);
     done(1);
@@ -522,19 +476,17 @@ void CEdidSetDlg::SendExtended(SEdidSettingsRecord& record)
 
 void CEdidSetDlg::SendBasic(const SEdidSettingsRecord& record)
 {
-    SEdidSettingsRecord basic;
-    basic.uFrameRate = record.uFrameRate;
-    basic.uWidth = record.uWidth;
-    basic.uHeight = record.uHeight;
     const int nSender = g_pProjectData->GetCurSenderIndex();
-    const SEdidSettingsRecord::CBytes bytes = basic.ToBytes();
-    const int nResult = g_pHwVideoSourceLogic->SendEdidSetting(nSender, m_nInputId, bytes.data());
+    const SEdidSettingsRecord::CBytes bytes = record.ToBytes();
+    const int nResult
+        = g_pHwVideoSourceLogic->SendEdidSetting(nSender, m_pState->context.nInput, bytes.data());
 
-    const int nStepMs = EdidOptions::ProgressStepMs(g_pProjectData->GetDemoModeEnable(), false, m_nModelCode);
+    const int nStepMs
+        = EdidOptions::ProgressStepMs(g_pProjectData->GetDemoModeEnable(), false, m_pState->context.nModel);
     std::unique_ptr<CCustomProgressbar> pProgress = ShowProgress(nStepMs);
     if (nResult >= 0) {
         g_pHwSenderLogic->NotifyEdidSent(nSender);
-        g_pHwVideoSourceLogic->CompleteBasicEdid(nSender, basic.uWidth, basic.uHeight, &m_bSetSuccessed);
+        g_pHwVideoSourceLogic->CompleteBasicEdid(nSender, record.uWidth, record.uHeight, &m_bSetSuccessed);
         pProgress.reset();
     } else {
         pProgress.reset();
@@ -550,8 +502,8 @@ std::unique_ptr<CCustomProgressbar> CEdidSetDlg::ShowProgress(int nStepMs)
     std::unique_ptr<CCustomProgressbar> pProgress(new CCustomProgressbar(this, false));
     pProgress->SetText(tr("发送中..."));
     pProgress->show();
-    pProgress->setValue(EdidOptions::PROGRESS_FIRST);
-    for (int nValue = EdidOptions::PROGRESS_FIRST + 1; nValue <= EdidOptions::PROGRESS_LAST; ++nValue) {
+    pProgress->setValue(EdidOptions::g_nProgressFirst);
+    for (int nValue = EdidOptions::g_nProgressFirst + 1; nValue <= EdidOptions::g_nProgressLast; ++nValue) {
         QThread::msleep(static_cast<unsigned long>(nStepMs));
         pProgress->setValue(nValue);
     }
@@ -566,22 +518,28 @@ void CEdidSetDlg::ReportSaveFailed()
 
 void CEdidSetDlg::OnCancelPushButtonClicked()
 {
-    done(0);
+    if (!m_bSending)
+        done(0);
+}
+
+void CEdidSetDlg::reject()
+{
+    OnCancelPushButtonClicked();
 }
 
 bool CEdidSetDlg::GetResolutionByIndex(int nIndex, QSize& size) const
 {
-    const QVector<QSize>& vecSizes = m_pLimitData->m_vecResolutions;
-    if (nIndex < 0 || nIndex > vecSizes.size())
+    if (nIndex < 0 || nIndex > Resolutions().size())
         return false;
-    size = nIndex == 0 ? QSize(m_nCustomWidth, m_nCustomHeight) : vecSizes.at(nIndex - 1);
+    size = nIndex == 0 ? QSize(m_pState->selection.nOpenedWidth, m_pState->selection.nOpenedHeight)
+                       : Resolutions().at(nIndex - 1);
     return true;
 }
 
 bool CEdidSetDlg::GetIndexByResolution(QSize size, int& nIndex) const
 {
     nIndex = 0;
-    const int nFound = m_pLimitData->m_vecResolutions.indexOf(size);
+    const int nFound = Resolutions().indexOf(size);
     if (nFound < 0)
         return false;
     nIndex = nFound + 1;
@@ -622,20 +580,20 @@ bool CEdidSetDlg::GetIndexByFrameRate(unsigned char ucRate, bool bFractional, in
 
 quint32 CEdidSetDlg::GetMaxAreaByRate() const
 {
-    return EdidOptions::MaxAreaByRate(m_nRateIndex, m_pLimitData->m_nMaxArea);
+    return EdidOptions::MaxAreaByRate(m_pState->selection.nRateIndex, m_pLimitData->m_nMaxArea);
 }
 
 int CEdidSetDlg::GetRateIndexMax() const
 {
-    return EdidOptions::RateIndexMax(m_bRestricted);
+    return EdidOptions::RateIndexMax(m_pState->context.bRestricted);
 }
 
 bool CEdidSetDlg::IsSenderConnectPC() const
 {
-    return EdidOptions::IsSenderConnectPC(m_nModelCode, m_nInputId);
+    return EdidOptions::IsSenderConnectPC(m_pState->context.nModel, m_pState->context.nInput);
 }
 
 bool CEdidSetDlg::IsShowConnectPC() const
 {
-    return EdidOptions::IsShowConnectPC(m_nModelCode, m_nInputId);
+    return EdidOptions::IsShowConnectPC(m_pState->context.nModel, m_pState->context.nInput);
 }

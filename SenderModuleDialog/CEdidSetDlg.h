@@ -18,6 +18,7 @@ class QCheckBox;
 class QMenu;
 class QPushButton;
 struct SEdidSettingsRecord;
+struct SEdidDialogState;
 
 // EDID that one video input of the current sender presents to its source:
 // resolution, frame rate, colour depth and format, timing standard and the
@@ -50,13 +51,15 @@ public:
 public slots:
     void OnWidthSpinBoxValueChanged();
     void OnHeightSpinBoxValueChanged();
-    void OnResolutionComboBoxSelect(int nIndex);
+    // A position chosen from the resolution, depth, format or standard menu
+    // (nField: EdidSelection::enField).
+    void OnComboBoxSelect(int nField, int nPosition);
     void OnRateComboBoxSelect(QAction* pAction);
-    void OnColorDepthComboBoxSelect(int nIndex);
-    void OnColorFormatComboBoxSelect(int nIndex);
-    void OnTimingStandardComboBoxSelect(int nIndex);
+    // Sends once: while the send runs and after it, OK and Cancel do nothing.
     void OnOKPushButtonClicked();
     void OnCancelPushButtonClicked();
+    // Escape and the window's close button: Cancel, unless OK is sending.
+    void reject() override;
 
 private:
     void ReadCurrentSettings();
@@ -76,40 +79,24 @@ private:
     void RefreshErrorInfo();
 
     void CreateMenu(CCustomComboBox* pCombo, bool bMatchWidth);
-    void ConnectPositionMenu(CCustomComboBox* pCombo, void (CEdidSetDlg::*pfnSlot)(int));
+    void ConnectPositionMenu(CCustomComboBox* pCombo, int nField);
     void AddMenuItem(CCustomComboBox* pCombo, const QString& strText, int nData);
-    void ClampCustomField(CCustomSpinBox* pSpin, int nMax);
-    bool CurrentSize(QSize& size) const;
+    int ClampCustomField(CCustomSpinBox* pSpin, int nMax);
     void SetSizeFieldsEnabled(bool bEnabled);
-    bool FillFormat(SEdidSettingsRecord& record) const;
-    void SendExtended(SEdidSettingsRecord& record);
+    void SendExtended(const SEdidSettingsRecord& record);
     void SendBasic(const SEdidSettingsRecord& record);
     std::unique_ptr<CCustomProgressbar> ShowProgress(int nStepMs);
     void ReportSaveFailed();
+    const QVector<QSize>& Resolutions() const;
 
-    bool m_bRestricted;
-    int m_nInputId;
-    int m_nModelCode = 0;
-    int m_nCustomWidth = -1;
-    int m_nCustomHeight = -1;
-    quint8 m_ucRate = 60;
-    quint8 m_ucColor = 0;
-    quint8 m_ucTimingStandard = 0;
-    quint8 m_ucConnectPC = 0;
-    int m_nResolutionIndex = 0;
-    int m_nRateIndex = 0;
-    int m_nDepthIndex = 0;
-    int m_nFormatIndex = 0;
+    // Input context, the user's selection and the shown rows, as plain values.
+    std::unique_ptr<SEdidDialogState> m_pState;
     QStringList m_listDepthNames;
     QStringList m_listFormatNames;
     QStringList m_listStandardNames;
     bool m_bSetSuccessed = false;
+    bool m_bSending = false; // OK has started; the dialog only finishes
     CSenderEdidLimitData* m_pLimitData = nullptr;
-    bool m_bConnectPCRowShown = true;
-    bool m_bStandardRowShown = true;
-    bool m_bErrorRowShown = true;
-    bool m_bRateRowShown = true;
-    bool m_bCustomRowShown = true;
 
     CCustomComboBox* m_pResolutionCombo = nullptr;
     CCustomLabel* m_pResolutionLabel = nullptr;

@@ -1,7 +1,9 @@
 #include "CResetCoefDlg.h"
 
+#include "DialogButtons.h"
+#include "DialogStyle.h"
+
 #include "CCustomLabel.h"
-#include "OstraStyle.h"
 
 #include <QBoxLayout>
 #include <QDoubleSpinBox>
@@ -23,7 +25,7 @@ void CResetCoefDlg::InitControl()
 
     auto* pLabel = new CCustomLabel(m_bCalibration ? tr("校正系数") : tr("修缝系数"), this);
     pLabel->setFixedSize(80, 24);
-    pLabel->setStyleSheet(GetFontStyleSheet(g_labelNoFrameStyle, "QLabel", 12));
+    pLabel->setStyleSheet(DialogLabelStyle());
 
     m_pValueBox = new QDoubleSpinBox(this);
 
@@ -32,9 +34,9 @@ void CResetCoefDlg::InitControl()
     m_pValueBox->setDecimals(3);
     m_pValueBox->setRange(0.0, 1.0);
     m_pValueBox->setSingleStep(0.001);
-    m_pValueBox->setStyleSheet(GetFontStyleSheet(g_doubleSpinBoxStyle, "QDoubleSpinBox", 12));
+    m_pValueBox->setStyleSheet(DialogSpinBoxStyle());
 
-    const QString strButtonStyle = GetFontStyleSheet(g_pushButtonStyle, "QPushButton", 12);
+    const QString strButtonStyle = DialogButtonStyle();
     auto* pOkButton = new QPushButton(tr("确定"), this);
     pOkButton->setObjectName("okButton");
     auto* pCancelButton = new QPushButton(tr("取消"), this);
@@ -45,6 +47,7 @@ void CResetCoefDlg::InitControl()
     }
     connect(pOkButton, &QPushButton::clicked, this, [this] { ActionSlots(ActionOk); });
     connect(pCancelButton, &QPushButton::clicked, this, [this] { ActionSlots(ActionCancel); });
+    SetDialogDefaultButton(this, pOkButton);
 
     auto* pValueRow = new QHBoxLayout;
     pValueRow->addStretch(1);

@@ -13,6 +13,13 @@ class SENDERMODULEDIALOG_EXPORT CResetCoefDlg : public CCustomDialog
     Q_OBJECT
 
 public:
+    // Action numbers of ActionSlots.
+    enum enAction
+    {
+        ActionOk = 0,
+        ActionCancel = 1,
+    };
+
     explicit CResetCoefDlg(bool bCalibration, QWidget* pParent = nullptr);
     ~CResetCoefDlg() override;
 
@@ -26,12 +33,6 @@ protected:
     void InitControl();
 
 private:
-    enum enAction
-    {
-        ActionOk = 0,
-        ActionCancel = 1,
-    };
-
     bool m_bCalibration;
     float m_fValue = 1.0f;
     QDoubleSpinBox* m_pValueBox = nullptr;

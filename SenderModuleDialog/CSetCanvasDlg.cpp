@@ -1,6 +1,9 @@
 #include "CSetCanvasDlg.h"
 
 #include "CanvasRules.h"
+#include "DialogButtons.h"
+#include "DialogSender.h"
+#include "DialogStyle.h"
 #include "ServiceRegistry.h"
 
 #include "CCustomComboBox.h"
@@ -9,7 +12,6 @@
 #include "CCustomSpinBox.h"
 #include "HwSenderLogic.h"
 #include "KivoData.h"
-#include "OstraStyle.h"
 
 #include <QBoxLayout>
 #include <QMenu>
@@ -17,18 +19,19 @@
 #include <QSignalBlocker>
 
 namespace {
-const int c_nWindowWidth = 300;
-const int c_nHeightNormal = 125;
-const int c_nHeightError = 160;
-const int c_nMenuWidth = 242;
-const int c_nSenderTypeWithoutDci4k = 17;
+const int g_nWindowWidth = 300;
+const int g_nHeightNormal = 125;
+const int g_nHeightError = 160;
+const int g_nMenuWidth = 242;
+const int g_nSenderTypeWithoutDci4k = 17;
 } // namespace
 
 CSetCanvasDlg::CSetCanvasDlg(QWidget* pParent)
     : CCustomDialog(pParent, false)
 {
-    setFixedSize(c_nWindowWidth, c_nHeightNormal);
+    setFixedSize(g_nWindowWidth, g_nHeightNormal);
     setWindowTitle(tr("画布大小设置"));
+    m_bHasSender = RequireCurrentSender(pParent) != nullptr;
     InitControl();
     InitStyle();
     SetControlRect();
@@ -75,8 +78,8 @@ void CSetCanvasDlg::InitControl()
     SCanvasLimits limits;
     g_pHwSenderLogic->GetCanvasLimits(
         CurrentSenderIndex(), limits.nMaxWidth, limits.nMaxHeight, limits.nMaxArea);
-    m_pWidthBox->SetMinMax(CanvasRules::c_nMinSide, qMin<int>(limits.nMaxWidth, CanvasRules::c_nMaxWidth));
-    m_pHeightBox->SetMinMax(CanvasRules::c_nMinSide, qMin<int>(limits.nMaxHeight, CanvasRules::c_nMaxHeight));
+    m_pWidthBox->SetMinMax(CanvasRules::g_nMinSide, qMin<int>(limits.nMaxWidth, CanvasRules::g_nMaxWidth));
+    m_pHeightBox->SetMinMax(CanvasRules::g_nMinSide, qMin<int>(limits.nMaxHeight, CanvasRules::g_nMaxHeight));
 
     auto* pSizeRow = new QHBoxLayout;
     pSizeRow->setSpacing(6);
@@ -107,6 +110,13 @@ void CSetCanvasDlg::InitControl()
 
 void CSetCanvasDlg::InitControlValue()
 {
+    if (!m_bHasSender) {
+        m_pPresetButton->setEnabled(false);
+        m_pWidthBox->setEnabled(false);
+        m_pHeightBox->setEnabled(false);
+        m_pOkButton->setEnabled(false);
+        return;
+    }
     QSize size = g_pProjectData->GetCurrentSender()->GetCanvasSize();
     const int nIndex = CurrentSenderIndex();
     if (g_pHwSenderLogic->IsRestricted(nIndex) && g_pHwSenderLogic->IsCanvasReadable(nIndex)) {
@@ -122,14 +132,12 @@ void CSetCanvasDlg::InitControlValue()
 
 void CSetCanvasDlg::InitStyle()
 {
-    const QString strLabelStyle = GetFontStyleSheet(g_labelNoFrameStyle, "QLabel", 12);
-    m_pWidthLabel->setStyleSheet(strLabelStyle);
-    m_pHeightLabel->setStyleSheet(strLabelStyle);
-    m_pErrorLabel->setStyleSheet(GetFontStyleSheet(g_labelWarnStyle, "QLabel", 12));
-    const QString strBoxStyle = GetFontStyleSheet(g_doubleSpinBoxStyle, "QDoubleSpinBox", 12);
-    m_pWidthBox->setStyleSheet(strBoxStyle);
-    m_pHeightBox->setStyleSheet(strBoxStyle);
-    const QString strButtonStyle = GetFontStyleSheet(g_pushButtonStyle, "QPushButton", 12);
+    m_pWidthLabel->setStyleSheet(DialogLabelStyle());
+    m_pHeightLabel->setStyleSheet(DialogLabelStyle());
+    m_pErrorLabel->setStyleSheet(DialogWarnLabelStyle());
+    m_pWidthBox->setStyleSheet(DialogSpinBoxStyle());
+    m_pHeightBox->setStyleSheet(DialogSpinBoxStyle());
+    const QString strButtonStyle = DialogButtonStyle();
     m_pPresetButton->setStyleSheet(strButtonStyle);
     m_pOkButton->setStyleSheet(strButtonStyle);
     m_pCancelButton->setStyleSheet(strButtonStyle);
@@ -142,7 +150,7 @@ void CSetCanvasDlg::SetControlRect()
     m_pHeightLabel->setFixedSize(20, 24);
     m_pWidthBox->setFixedHeight(24);
     m_pHeightBox->setFixedHeight(24);
-    m_pErrorLabel->setMaximumWidth(c_nWindowWidth - 40);
+    m_pErrorLabel->setMaximumWidth(g_nWindowWidth - 40);
     m_pOkButton->setFixedSize(80, 26);
     m_pCancelButton->setFixedSize(80, 26);
 }
@@ -150,11 +158,11 @@ void CSetCanvasDlg::SetControlRect()
 void CSetCanvasDlg::InitControlConnect()
 {
     const bool bWithDci4k
-        = g_pHwSenderLogic->GetSenderType(CurrentSenderIndex()) != c_nSenderTypeWithoutDci4k;
-    const int nPresets = bWithDci4k ? CanvasRules::c_nPresetCount : CanvasRules::c_nPresetCount - 1;
+        = g_pHwSenderLogic->GetSenderType(CurrentSenderIndex()) != g_nSenderTypeWithoutDci4k;
+    const int nPresets = bWithDci4k ? CanvasRules::g_nPresetCount : CanvasRules::g_nPresetCount - 1;
     m_pPresetMenu = new QMenu(this);
-    m_pPresetMenu->setStyleSheet(GetFontStyleSheet(g_menuStyle, "QMenu", 12));
-    m_pPresetMenu->setFixedWidth(c_nMenuWidth);
+    m_pPresetMenu->setStyleSheet(DialogMenuStyle());
+    m_pPresetMenu->setFixedWidth(g_nMenuWidth);
     for (int nPreset = 0; nPreset < nPresets; ++nPreset)
         m_pPresetMenu->addAction(CanvasRules::PresetText(nPreset))->setData(nPreset);
     // No check marks: the button's own text says whether a preset or a custom size stands.
@@ -167,11 +175,12 @@ void CSetCanvasDlg::InitControlConnect()
     connect(m_pHeightBox, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, fnValueChanged);
     connect(m_pOkButton, &QPushButton::clicked, this, [this] { ButtonClicked(ActionOk); });
     connect(m_pCancelButton, &QPushButton::clicked, this, [this] { ButtonClicked(ActionCancel); });
+    SetDialogDefaultButton(this, m_pOkButton);
 }
 
 void CSetCanvasDlg::ComboBoxSelect(int nPreset)
 {
-    if (nPreset >= 0 && nPreset < CanvasRules::c_nPresetCount)
+    if (nPreset >= 0 && nPreset < CanvasRules::g_nPresetCount)
         m_pPresetButton->setText(CanvasRules::PresetText(nPreset));
     SetControlValue();
     IsShowError();
@@ -197,6 +206,8 @@ void CSetCanvasDlg::SpinBoxValueChanged()
 
 bool CSetCanvasDlg::IsShowError()
 {
+    if (!m_bHasSender)
+        return false;
     SCanvasLimits limits;
     const bool bLimited = QueryLimits(limits);
     const SCanvasCheck check = CanvasRules::Check(static_cast<int>(m_pWidthBox->value()),
@@ -223,15 +234,17 @@ void CSetCanvasDlg::ChangeSize(bool bError)
 {
     m_pErrorLabel->setVisible(bError);
     m_pOkButton->setEnabled(!bError);
-    const int nHeight = bError ? c_nHeightError : c_nHeightNormal;
+    const int nHeight = bError ? g_nHeightError : g_nHeightNormal;
     if (height() != nHeight)
-        setFixedSize(c_nWindowWidth, nHeight);
+        setFixedSize(g_nWindowWidth, nHeight);
 }
 
 void CSetCanvasDlg::ButtonClicked(int nAction)
 {
     switch (nAction) {
     case ActionOk:
+        if (!m_bHasSender)
+            return;
         if (!m_strError.isEmpty()) {
             CCustomMessageBox::information(
                 this, m_strError, CCustomMessageBox::ButtonOk, CCustomMessageBox::ButtonOk, 2147483647);

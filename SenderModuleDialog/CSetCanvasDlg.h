@@ -22,6 +22,13 @@ class SENDERMODULEDIALOG_EXPORT CSetCanvasDlg : public CCustomDialog
     Q_OBJECT
 
 public:
+    // Action numbers of ButtonClicked.
+    enum enAction
+    {
+        ActionOk = 3,
+        ActionCancel = 4,
+    };
+
     explicit CSetCanvasDlg(QWidget* pParent = nullptr);
     ~CSetCanvasDlg() override;
 
@@ -45,16 +52,11 @@ protected:
     void InitControlConnect();
 
 private:
-    enum enAction
-    {
-        ActionOk = 3,
-        ActionCancel = 4,
-    };
-
     int CurrentSenderIndex() const;
     // False, leaving the record alone, when the processor has no canvas limits.
     bool QueryLimits(SCanvasLimits& limits) const;
 
+    bool m_bHasSender = false; // without a current sender nothing can be confirmed
     QSize m_sizeCanvas;
     QString m_strError;
     CCustomComboBox* m_pPresetButton = nullptr;

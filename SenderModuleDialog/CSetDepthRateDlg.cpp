@@ -1,6 +1,9 @@
 #include "CSetDepthRateDlg.h"
 
 #include "DepthRateRules.h"
+#include "DialogButtons.h"
+#include "DialogSender.h"
+#include "DialogStyle.h"
 #include "ServiceRegistry.h"
 
 #include "CCustomComboBox.h"
@@ -10,7 +13,6 @@
 #include "HwVideoSourceLogic.h"
 #include "ILedTesselLabel.h"
 #include "KivoData.h"
-#include "OstraStyle.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -18,17 +20,18 @@
 #include <QPushButton>
 
 namespace {
-const int c_nWindowWidth = 348;
-const int c_nMenuWidth = 152;
+const int g_nWindowWidth = 348;
+const int g_nMenuWidth = 152;
 // Label event telling the host that rate and depth changed.
-const int c_nRateDepthEvent = 3072;
+const int g_nRateDepthEvent = 3072;
 } // namespace
 
 CSetDepthRateDlg::CSetDepthRateDlg(QWidget* pParent)
     : CCustomDialog(pParent, false)
 {
-    setFixedSize(c_nWindowWidth, 100);
+    setFixedSize(g_nWindowWidth, 100);
     setWindowTitle(tr("帧率和色深设置"));
+    m_bHasSender = RequireCurrentSender(pParent) != nullptr;
     InitControl();
     InitStyle();
     InitControlConnect();
@@ -84,11 +87,10 @@ void CSetDepthRateDlg::InitControl()
 
 void CSetDepthRateDlg::InitStyle()
 {
-    const QString strLabelStyle = GetFontStyleSheet(g_labelNoFrameStyle, "QLabel", 12);
-    m_pRateLabel->setStyleSheet(strLabelStyle);
-    m_pDepthLabel->setStyleSheet(strLabelStyle);
-    m_pMessageLabel->setStyleSheet(GetFontStyleSheet(g_labelWarnStyle, "QLabel", 12));
-    const QString strButtonStyle = GetFontStyleSheet(g_pushButtonStyle, "QPushButton", 12);
+    m_pRateLabel->setStyleSheet(DialogLabelStyle());
+    m_pDepthLabel->setStyleSheet(DialogLabelStyle());
+    m_pMessageLabel->setStyleSheet(DialogWarnLabelStyle());
+    const QString strButtonStyle = DialogButtonStyle();
     for (QPushButton* pButton : {static_cast<QPushButton*>(m_pRateCombo),
              static_cast<QPushButton*>(m_pDepthCombo), m_pOkButton, m_pCancelButton})
         pButton->setStyleSheet(strButtonStyle);
@@ -97,8 +99,8 @@ void CSetDepthRateDlg::InitStyle()
 QMenu* CSetDepthRateDlg::CreateMenu(const QStringList& listItems, CCustomComboBox* pCombo)
 {
     auto* pMenu = new QMenu(this);
-    pMenu->setFixedWidth(c_nMenuWidth);
-    pMenu->setStyleSheet(GetFontStyleSheet(g_menuStyle, "QMenu", 12));
+    pMenu->setFixedWidth(g_nMenuWidth);
+    pMenu->setStyleSheet(DialogMenuStyle());
     for (const QString& strItem : listItems)
         pMenu->addAction(strItem);
     pCombo->SetMenu(pMenu, false, true, true);
@@ -108,8 +110,17 @@ QMenu* CSetDepthRateDlg::CreateMenu(const QStringList& listItems, CCustomComboBo
 
 void CSetDepthRateDlg::InitControlConnect()
 {
-    const int nIndex = g_pProjectData->GetCurSenderIndex();
+    connect(m_pOkButton, &QPushButton::clicked, this, [this] { ButtonClicked(ActionOk); });
+    connect(m_pCancelButton, &QPushButton::clicked, this, [this] { ButtonClicked(ActionCancel); });
+    SetDialogDefaultButton(this, m_pOkButton);
     const CSender* pSender = g_pProjectData->GetCurrentSender();
+    if (!pSender) {
+        for (QWidget* pWidget : {static_cast<QWidget*>(m_pRateCombo), static_cast<QWidget*>(m_pDepthCombo),
+                 static_cast<QWidget*>(m_pOkButton)})
+            pWidget->setEnabled(false);
+        return;
+    }
+    const int nIndex = g_pProjectData->GetCurSenderIndex();
     const int nModel = g_pHwSenderLogic->GetModelCode(nIndex);
     const bool bRestricted = g_pHwSenderLogic->IsRestricted(nIndex);
     const bool b10Bit = g_pHwSenderLogic->Is10BitSupported(nIndex);
@@ -134,9 +145,6 @@ void CSetDepthRateDlg::InitControlConnect()
     m_pDepthCombo->setText(strDepth);
     m_pRateCombo->SetItemChecked(listRates.indexOf(strRate));
     m_pDepthCombo->SetItemChecked(listDepths.indexOf(strDepth));
-
-    connect(m_pOkButton, &QPushButton::clicked, this, [this] { ButtonClicked(ActionOk); });
-    connect(m_pCancelButton, &QPushButton::clicked, this, [this] { ButtonClicked(ActionCancel); });
 }
 
 void CSetDepthRateDlg::SetControlRect()
@@ -145,9 +153,9 @@ void CSetDepthRateDlg::SetControlRect()
     m_pDepthCombo->setFixedHeight(24);
     m_pOkButton->setFixedHeight(26);
     m_pCancelButton->setFixedHeight(26);
-    m_pMessageLabel->setFixedSize(c_nWindowWidth - 40, 20);
+    m_pMessageLabel->setFixedSize(g_nWindowWidth - 40, 20);
     m_pButtonPanel->move(5, 80);
-    setFixedSize(c_nWindowWidth, 130);
+    setFixedSize(g_nWindowWidth, 130);
 }
 
 void CSetDepthRateDlg::ComboBoxSelect(QAction* pAction)
@@ -180,13 +188,13 @@ void CSetDepthRateDlg::ChangeWndSize(bool bShow)
         SetControlRect();
         m_pMessageLabel->setText(m_strMessage);
         m_pButtonPanel->move(5, 100);
-        setFixedSize(c_nWindowWidth, 175);
+        setFixedSize(g_nWindowWidth, 175);
         m_pOkButton->setEnabled(false);
         m_pMessageLabel->move(20, 108);
         m_pMessageLabel->show();
     } else {
         m_pButtonPanel->move(5, 80);
-        setFixedSize(c_nWindowWidth, 155);
+        setFixedSize(g_nWindowWidth, 155);
         m_pOkButton->setEnabled(true);
         m_pMessageLabel->hide();
         SetControlRect();
@@ -196,11 +204,14 @@ void CSetDepthRateDlg::ChangeWndSize(bool bShow)
 
 void CSetDepthRateDlg::ButtonClicked(int nAction)
 {
+    if (m_bClosed)
+        return;
     if (nAction == ActionCancel) {
+        m_bClosed = true;
         done(2);
         return;
     }
-    if (nAction != ActionOk)
+    if (nAction != ActionOk || !m_bHasSender)
         return;
 
     m_nRate = DepthRateRules::RateFromText(m_pRateCombo->text(), m_nRate);
@@ -217,20 +228,28 @@ void CSetDepthRateDlg::ButtonClicked(int nAction)
         }
         g_pHwSenderLogic->NotifyFrameRate(nIndex, m_nRate == 50, 0);
     }
+    m_bClosed = true;
     SaveData();
-    g_pLedLabel->Notify(c_nRateDepthEvent, 0, 1, 0);
+    g_pLedLabel->Notify(g_nRateDepthEvent, 0, 1, 0);
     done(1);
+}
+
+void CSetDepthRateDlg::reject()
+{
+    ButtonClicked(ActionCancel);
 }
 
 void CSetDepthRateDlg::SaveData()
 {
+    CSender* pSender = g_pProjectData->GetCurrentSender();
+    if (!pSender)
+        return;
     const int nIndex = g_pProjectData->GetCurSenderIndex();
     if (g_pHwSenderLogic->IsRestricted(nIndex)) {
         const int nCode = DepthRateRules::DepthCode(m_nDepth);
         if (nCode >= 0 && nCode != g_pHwSenderLogic->ReadColorDepth(nIndex))
             g_pHwSenderLogic->WriteColorDepth(nIndex, nCode, 1);
     }
-    CSender* pSender = g_pProjectData->GetCurrentSender();
     pSender->SetColorDepth(m_nDepth);
     pSender->SetFrameRate(m_nRate);
 }

@@ -21,6 +21,13 @@ class SENDERMODULEDIALOG_EXPORT CSetDepthRateDlg : public CCustomDialog
     Q_OBJECT
 
 public:
+    // Action numbers of ButtonClicked; Cancel, like Escape, closes with 2.
+    enum enAction
+    {
+        ActionOk = 2,
+        ActionCancel = 3,
+    };
+
     explicit CSetDepthRateDlg(QWidget* pParent = nullptr);
     ~CSetDepthRateDlg() override;
 
@@ -34,7 +41,10 @@ public:
 
 public slots:
     void ComboBoxSelect(QAction* pAction);
+    // OK saves once: after it has closed the dialog, OK and Cancel do nothing.
     void ButtonClicked(int nAction);
+    // Escape and the window's close button act as Cancel.
+    void reject() override;
 
 protected:
     void InitControl();
@@ -43,14 +53,10 @@ protected:
     void SetControlRect();
 
 private:
-    enum enAction
-    {
-        ActionOk = 2,
-        ActionCancel = 3,
-    };
-
     QMenu* CreateMenu(const QStringList& listItems, CCustomComboBox* pCombo);
 
+    bool m_bHasSender = false;
+    bool m_bClosed = false;
     int m_nRate = 60;
     int m_nDepth = 8;
     QString m_strMessage;

@@ -12,40 +12,38 @@ struct SCanvasPreset
     const char* pszText;
 };
 
-const SCanvasPreset g_canvasPresets[CanvasRules::c_nPresetCount] = {
+const SCanvasPreset g_canvasPresets[CanvasRules::g_nPresetCount] = {
     {1920, 1080, QT_TRANSLATE_NOOP("CSetCanvasDlg", "1920×1080")},
     {3840, 2160, QT_TRANSLATE_NOOP("CSetCanvasDlg", "3840×2160")},
     {4096, 2160, QT_TRANSLATE_NOOP("CSetCanvasDlg", "4096×2160")},
 };
 
-QString Tr(const char* pszText)
-{
-    return QCoreApplication::translate("CSetCanvasDlg", pszText);
-}
+// The dialog's own context, so the texts translate with the dialog's.
+constexpr const char* g_pszContext = "CSetCanvasDlg";
 } // namespace
 
 namespace CanvasRules {
 
 QSize PresetSize(int nPreset)
 {
-    SENDER_ASSERT(nPreset >= 0 && nPreset < c_nPresetCount);
+    SENDER_ASSERT(nPreset >= 0 && nPreset < g_nPresetCount);
     return QSize(g_canvasPresets[nPreset].nWidth, g_canvasPresets[nPreset].nHeight);
 }
 
 QString PresetText(int nPreset)
 {
-    SENDER_ASSERT(nPreset >= 0 && nPreset < c_nPresetCount);
-    return Tr(g_canvasPresets[nPreset].pszText);
+    SENDER_ASSERT(nPreset >= 0 && nPreset < g_nPresetCount);
+    return QCoreApplication::translate(g_pszContext, g_canvasPresets[nPreset].pszText);
 }
 
 QString CustomText(int nWidth, int nHeight)
 {
-    return Tr("自定义(%1×%2)").arg(nWidth).arg(nHeight);
+    return QCoreApplication::translate("CSetCanvasDlg", "自定义(%1×%2)").arg(nWidth).arg(nHeight);
 }
 
 int PresetOf(const QSize& size)
 {
-    for (int nPreset = 0; nPreset < c_nPresetCount; ++nPreset) {
+    for (int nPreset = 0; nPreset < g_nPresetCount; ++nPreset) {
         if (PresetSize(nPreset) == size)
             return nPreset;
     }
@@ -54,7 +52,7 @@ int PresetOf(const QSize& size)
 
 int PresetOfText(const QString& strText)
 {
-    for (int nPreset = 0; nPreset < c_nPresetCount; ++nPreset) {
+    for (int nPreset = 0; nPreset < g_nPresetCount; ++nPreset) {
         if (PresetText(nPreset) == strText)
             return nPreset;
     }
@@ -64,12 +62,12 @@ int PresetOfText(const QString& strText)
 SCanvasCheck Check(int nWidth, int nHeight, const SCanvasLimits* pLimits)
 {
     SCanvasCheck check;
-    if (nWidth > c_nMaxWidth) {
-        nWidth = c_nMaxWidth;
+    if (nWidth > g_nMaxWidth) {
+        nWidth = g_nMaxWidth;
         check.bClamped = true;
     }
-    if (nHeight > c_nMaxHeight) {
-        nHeight = c_nMaxHeight;
+    if (nHeight > g_nMaxHeight) {
+        nHeight = g_nMaxHeight;
         check.bClamped = true;
     }
     check.size = QSize(nWidth, nHeight);
@@ -77,19 +75,23 @@ SCanvasCheck Check(int nWidth, int nHeight, const SCanvasLimits* pLimits)
     check.strButtonText = check.nPreset >= 0 ? PresetText(check.nPreset) : CustomText(nWidth, nHeight);
 
     // A preset is known to be large enough.
-    if (check.nPreset < 0 && (nWidth < c_nMinSide || nHeight < c_nMinSide)) {
-        check.strError = Tr("画布的宽或高不能小于%1。").arg(c_nMinSide);
+    if (check.nPreset < 0 && (nWidth < g_nMinSide || nHeight < g_nMinSide)) {
+        check.strError
+            = QCoreApplication::translate("CSetCanvasDlg", "画布的宽或高不能小于%1。").arg(g_nMinSide);
         return check;
     }
     if (!pLimits)
         return check;
     // Later failures replace earlier ones: the area message outranks the others.
     if (pLimits->nMaxWidth < nWidth)
-        check.strError = Tr("画布的宽不能大于%1。").arg(pLimits->nMaxWidth);
+        check.strError
+            = QCoreApplication::translate("CSetCanvasDlg", "画布的宽不能大于%1。").arg(pLimits->nMaxWidth);
     if (pLimits->nMaxHeight < nHeight)
-        check.strError = Tr("画布的高不能大于%1。").arg(pLimits->nMaxHeight);
+        check.strError
+            = QCoreApplication::translate("CSetCanvasDlg", "画布的高不能大于%1。").arg(pLimits->nMaxHeight);
     if (qint64(nWidth) * nHeight > pLimits->nMaxArea)
-        check.strError = Tr("画布的面积不能大于%1。").arg(pLimits->nMaxArea);
+        check.strError
+            = QCoreApplication::translate("CSetCanvasDlg", "画布的面积不能大于%1。").arg(pLimits->nMaxArea);
     return check;
 }
 

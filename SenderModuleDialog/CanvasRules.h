@@ -23,10 +23,10 @@ struct SCanvasCheck
 };
 
 namespace CanvasRules {
-constexpr int c_nMinSide = 64;
-constexpr int c_nMaxWidth = 32768;
-constexpr int c_nMaxHeight = 16384;
-constexpr int c_nPresetCount = 3;
+constexpr int g_nMinSide = 64;
+constexpr int g_nMaxWidth = 32768;
+constexpr int g_nMaxHeight = 16384;
+constexpr int g_nPresetCount = 3;
 
 QSize PresetSize(int nPreset);
 QString PresetText(int nPreset);

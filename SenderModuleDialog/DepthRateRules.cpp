@@ -48,15 +48,14 @@ const SLimitMessage g_limitMessages[] = {
         QT_TRANSLATE_NOOP("CSetDepthRateDlg", "EDID的输出面积不能超过260W。")},
 };
 
-QString Tr(const char* pszText)
-{
-    return QCoreApplication::translate("CSetDepthRateDlg", pszText);
-}
+// The dialog's own context, so the texts translate with the dialog's.
+constexpr const char* g_pszContext = "CSetDepthRateDlg";
 
 template <typename Table> const SNamedValue* FindText(const Table& table, const QString& strText)
 {
-    auto it = std::find_if(std::begin(table), std::end(table),
-        [&strText](const SNamedValue& entry) { return Tr(entry.pszText) == strText; });
+    auto it = std::find_if(std::begin(table), std::end(table), [&strText](const SNamedValue& entry) {
+        return QCoreApplication::translate(g_pszContext, entry.pszText) == strText;
+    });
     return it == std::end(table) ? nullptr : &*it;
 }
 
@@ -72,9 +71,9 @@ QStringList RateMenu(bool bRestricted, int nModelCode)
 {
     QStringList listItems;
     for (const SNamedValue& rate : g_rates) {
-        if (rate.nValue == 50 && bRestricted && nModelCode == c_nModelWithout50Hz)
+        if (rate.nValue == 50 && bRestricted && nModelCode == g_nModelWithout50Hz)
             continue;
-        listItems << Tr(rate.pszText);
+        listItems << QCoreApplication::translate(g_pszContext, rate.pszText);
     }
     return listItems;
 }
@@ -91,12 +90,12 @@ QStringList DepthMenu(bool bRestricted, bool b10BitSupported, bool b12BitSupport
 
 QString RateText(int nRate)
 {
-    return Tr("%1Hz").arg(nRate);
+    return QCoreApplication::translate("CSetDepthRateDlg", "%1Hz").arg(nRate);
 }
 
 QString DepthText(int nDepth)
 {
-    return Tr("%1bit").arg(nDepth);
+    return QCoreApplication::translate("CSetDepthRateDlg", "%1bit").arg(nDepth);
 }
 
 int RateFromText(const QString& strText, int nCurrent)
@@ -135,14 +134,16 @@ QString OutputLimitMessage(quint32 uFlags, int nModelCode, const QString& strPre
     const bool bSmallModel = Contains(g_smallAreaModels, nModelCode);
     for (const SLimitMessage& message : g_limitMessages) {
         if (uFlags & (1u << message.nBit))
-            return Tr(bSmallModel && message.pszSmallModelText ? message.pszSmallModelText : message.pszText);
+            return QCoreApplication::translate(g_pszContext,
+                bSmallModel && message.pszSmallModelText ? message.pszSmallModelText : message.pszText);
     }
     return strPrevious;
 }
 
 QString RateQuestion(int nRate, float fInputMaxRate)
 {
-    return Tr("工程设置支持的最大帧率(%1Hz)小于实际输入的最大帧率(%2Hz)，是否继续？")
+    return QCoreApplication::translate(
+        "CSetDepthRateDlg", "工程设置支持的最大帧率(%1Hz)小于实际输入的最大帧率(%2Hz)，是否继续？")
         .arg(nRate)
         .arg(static_cast<double>(fInputMaxRate), 0, 'f', 2);
 }

@@ -6,7 +6,7 @@
 // Menus, parsing and messages of the frame rate and colour depth dialog.
 namespace DepthRateRules {
 // Model whose restricted rate menu has no 50 Hz.
-constexpr int c_nModelWithout50Hz = 38;
+constexpr int g_nModelWithout50Hz = 38;
 
 QStringList RateMenu(bool bRestricted, int nModelCode);
 QStringList DepthMenu(bool bRestricted, bool b10BitSupported, bool b12BitSupported, int nModelCode);

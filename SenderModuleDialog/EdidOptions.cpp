@@ -2,14 +2,17 @@
 
 #include "EdidBuilder.h"
 
+#include <QSet>
 #include <QSysInfo>
+
+#include <cmath>
 
 #include <algorithm>
 #include <initializer_list>
 
 namespace EdidOptions {
 
-const SFrameRate g_arrFrameRates[RATE_COUNT] = {
+const SFrameRate g_arrFrameRates[g_nRateCount] = {
     {"23.976", 24, true, 0.0f},
     {"24", 24, false, 0.0f},
     {"25", 25, false, 0.0f},
@@ -85,7 +88,7 @@ struct SRateRule
 };
 
 // Menu order; the restricted dialog stops after 50 Hz.
-const SRateRule c_arrRateRules[] = {
+const SRateRule g_arrRateRules[] = {
     {0, OffersCinemaRates, false},
     {1, OffersCinemaRates, false},
     {2, Offers25, false},
@@ -130,7 +133,7 @@ bool FrameRateByIndex(int nIndex, uint8_t& ucRate, bool& bFractional)
 {
     ucRate = 0;
     bFractional = false;
-    if (nIndex < 0 || nIndex >= RATE_COUNT)
+    if (nIndex < 0 || nIndex >= g_nRateCount)
         return false;
     ucRate = g_arrFrameRates[nIndex].ucRate;
     bFractional = g_arrFrameRates[nIndex].bFractional;
@@ -141,7 +144,7 @@ bool IndexByFrameRate(uint8_t ucRate, bool bFractional, int& nIndex)
 {
     // Only 24, 30 and 60 Hz have a fractional twin; elsewhere the flag is ignored.
     int nFound = -1;
-    for (int i = 0; i < RATE_COUNT; ++i) {
+    for (int i = 0; i < g_nRateCount; ++i) {
         const SFrameRate& rate = g_arrFrameRates[i];
         if (rate.ucRate != ucRate)
             continue;
@@ -158,14 +161,14 @@ bool IndexByFrameRate(uint8_t ucRate, bool bFractional, int& nIndex)
 
 float CheckRateByIndex(int nIndex)
 {
-    return nIndex >= 0 && nIndex < RATE_COUNT ? g_arrFrameRates[nIndex].fCheckRate : 0.0f;
+    return nIndex >= 0 && nIndex < g_nRateCount ? g_arrFrameRates[nIndex].fCheckRate : 0.0f;
 }
 
 uint32_t MaxAreaByRate(int nIndex, int32_t nBaseArea)
 {
     const double dBase = nBaseArea;
     const int64_t nBase = nBaseArea;
-    int64_t nArea = AREA_ABOVE_120;
+    int64_t nArea = g_uAreaAbove120;
     switch (nIndex) {
     case 0:
         nArea = static_cast<int64_t>(dBase * 2.5 / 1000 * 1001);
@@ -202,28 +205,28 @@ uint32_t MaxAreaByRate(int nIndex, int32_t nBaseArea)
 
 bool ColorDepthByIndex(int nIndex, uint8_t& ucColor)
 {
-    return SetOneHot(nIndex, DEPTH_COUNT, DEPTH_BIT_FIRST, DEPTH_MASK, ucColor);
+    return SetOneHot(nIndex, g_nDepthCount, g_ucDepthBitFirst, g_ucDepthMask, ucColor);
 }
 
 int IndexByColorDepth(uint8_t ucColor)
 {
-    return FirstOneHot(ucColor, DEPTH_COUNT, DEPTH_BIT_FIRST);
+    return FirstOneHot(ucColor, g_nDepthCount, g_ucDepthBitFirst);
 }
 
 bool ColorFormatByIndex(int nIndex, uint8_t& ucColor)
 {
-    return SetOneHot(nIndex, FORMAT_COUNT, FORMAT_BIT_FIRST, FORMAT_MASK, ucColor);
+    return SetOneHot(nIndex, g_nFormatCount, g_ucFormatBitFirst, g_ucFormatMask, ucColor);
 }
 
 int IndexByColorFormat(uint8_t ucColor)
 {
-    return FirstOneHot(ucColor, FORMAT_COUNT, FORMAT_BIT_FIRST);
+    return FirstOneHot(ucColor, g_nFormatCount, g_ucFormatBitFirst);
 }
 
 QVector<int> OfferedRates(const SInputContext& ctx)
 {
     QVector<int> vecPositions;
-    for (const SRateRule& rule : c_arrRateRules) {
+    for (const SRateRule& rule : g_arrRateRules) {
         if (rule.fnOffered(ctx))
             vecPositions.append(rule.nPosition);
         if (rule.bLastWhenRestricted && ctx.bRestricted)
@@ -254,6 +257,29 @@ SDepthOffer OfferedDepths(
     if (b12BitSupported || (ctx.nModel == 17 && IsHdmiInput(ctx.nInput)) || ctx.nModel == 73)
         offer.vecPositions.append(2);
     return offer;
+}
+
+QVector<QSize> BoundedResolutions(const QVector<QSize>& vecResolutions)
+{
+    QVector<QSize> vecBounded;
+    QSet<QPair<int, int>> setSeen;
+    for (const QSize& size : vecResolutions) {
+        if (vecBounded.size() >= g_nMaxResolutions)
+            break;
+        if (size.width() <= 0 || size.height() <= 0)
+            continue;
+        if (setSeen.contains({size.width(), size.height()}))
+            continue;
+        setSeen.insert({size.width(), size.height()});
+        vecBounded.append(size);
+    }
+    return vecBounded;
+}
+
+QSize DeviceSize(const QSize& sizeLogical, double dPixelRatio)
+{
+    return QSize(static_cast<int>(std::lround(sizeLogical.width() * dPixelRatio)),
+        static_cast<int>(std::lround(sizeLogical.height() * dPixelRatio)));
 }
 
 bool HasCustomResolution(int nInput)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPair>
+#include <QSize>
 #include <QString>
 #include <QVector>
 
@@ -20,22 +21,22 @@ struct SFrameRate
     float fCheckRate; // rate for the pixel-rate check; 0 skips it
 };
 
-constexpr int RATE_COUNT = 11;
-constexpr int RATE_POS_60 = 7;
-extern const SFrameRate g_arrFrameRates[RATE_COUNT];
+constexpr int g_nRateCount = 11;
+constexpr int g_nRatePos60 = 7;
+extern const SFrameRate g_arrFrameRates[g_nRateCount];
 
-constexpr int DEPTH_COUNT = 3;
-constexpr int FORMAT_COUNT = 4;
-constexpr int STANDARD_COUNT = 2;
+constexpr int g_nDepthCount = 3;
+constexpr int g_nFormatCount = 4;
+constexpr int g_nStandardCount = 2;
 
 // Colour byte: one-hot depth in bits 1-3, one-hot format in bits 4-7, bit 0 untouched.
-constexpr uint8_t DEPTH_BIT_FIRST = 1;
-constexpr uint8_t FORMAT_BIT_FIRST = 4;
-constexpr uint8_t DEPTH_MASK = 0x0E;
-constexpr uint8_t FORMAT_MASK = 0xF0;
-constexpr uint8_t DEFAULT_COLOR = 0x02; // 8 bit; no format bit reads as RGB
+constexpr uint8_t g_ucDepthBitFirst = 1;
+constexpr uint8_t g_ucFormatBitFirst = 4;
+constexpr uint8_t g_ucDepthMask = 0x0E;
+constexpr uint8_t g_ucFormatMask = 0xF0;
+constexpr uint8_t g_ucDefaultColor = 0x02; // 8 bit; no format bit reads as RGB
 
-constexpr uint32_t AREA_ABOVE_120 = 2304000;
+constexpr uint32_t g_uAreaAbove120 = 2304000;
 
 bool FrameRateByIndex(int nIndex, uint8_t& ucRate, bool& bFractional);
 bool IndexByFrameRate(uint8_t ucRate, bool bFractional, int& nIndex);
@@ -68,6 +69,16 @@ struct SDepthOffer
 SDepthOffer OfferedDepths(
     const SInputContext& ctx, bool bDepthRestricted, bool b10BitSupported, bool b12BitSupported);
 
+// Longest resolution list the dialog offers. Real inputs list a few dozen
+// sizes; a host that reports more would make the menu take seconds to build
+// (200,000 entries took 15 s), so the rest is dropped.
+constexpr int g_nMaxResolutions = 1024;
+// The host's list without repeats (first one kept) and without sizes that
+// are not positive, cut to g_nMaxResolutions entries.
+QVector<QSize> BoundedResolutions(const QVector<QSize>& vecResolutions);
+// A screen's mode in device pixels from its logical size and scale factor.
+QSize DeviceSize(const QSize& sizeLogical, double dPixelRatio);
+
 bool HasCustomResolution(int nInput);
 // Position chosen when the current size is not in the input's list.
 int FallbackResolutionIndex(int nInput);
@@ -86,8 +97,8 @@ uint32_t FormatCheckValue(
 
 // Milliseconds per progress step while the device applies a send.
 int ProgressStepMs(bool bDemoMode, bool bExtended, int nModel);
-constexpr int PROGRESS_FIRST = 2;
-constexpr int PROGRESS_LAST = 99;
+constexpr int g_nProgressFirst = 2;
+constexpr int g_nProgressLast = 99;
 
 // Shown rows of the dialog below the resolution combo.
 struct SRowFlags
@@ -99,7 +110,7 @@ struct SRowFlags
     bool bCustomSize = true;
 };
 int WindowHeight(const SRowFlags& rows, bool bKylin402);
-constexpr int WINDOW_WIDTH = 300;
+constexpr int g_nWindowWidth = 300;
 
 // Product type and version of the running system; tests put their own in.
 using FnSystemName = QPair<QString, QString> (*)();

@@ -7,8 +7,8 @@
 // them: 20 bytes, little-endian, fixed offsets.
 struct SEdidSettingsRecord
 {
-    static constexpr int SIZE = 20;
-    using CBytes = std::array<uint8_t, SIZE>;
+    static constexpr int g_nSize = 20;
+    using CBytes = std::array<uint8_t, g_nSize>;
 
     uint32_t uFrameRate = 0; // whole hertz
     bool bFractional = false; // rate * 1000 / 1001

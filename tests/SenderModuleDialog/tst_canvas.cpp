@@ -8,6 +8,7 @@
 #include "KivoData.h"
 
 #include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -20,6 +21,12 @@ private:
     static QDoubleSpinBox* Box(CSetCanvasDlg& dlg, const char* pszName)
     {
         return dlg.findChild<QDoubleSpinBox*>(pszName);
+    }
+    static void Type(CSetCanvasDlg& dlg, const char* pszBox, const QString& strValue)
+    {
+        QLineEdit* pEdit = Box(dlg, pszBox)->findChild<QLineEdit*>();
+        pEdit->selectAll();
+        QTest::keyClicks(pEdit, strValue);
     }
     static void Enter(CSetCanvasDlg& dlg, int nWidth, int nHeight)
     {
@@ -73,7 +80,7 @@ private slots:
         QCOMPARE(pError->isHidden() ? QString() : pError->text(), strError);
         QCOMPARE(dlg.findChild<QPushButton*>("okButton")->isEnabled(), strError.isEmpty());
         QCOMPARE(dlg.size(), QSize(300, strError.isEmpty() ? 125 : 160));
-        dlg.ButtonClicked(3); // with an error: told why, and the dialog stays open
+        dlg.ButtonClicked(CSetCanvasDlg::ActionOk); // with an error: told why, and the dialog stays open
         QCOMPARE(
             CMessageBoxAnswers::ShownTexts(), strError.isEmpty() ? QStringList() : QStringList {strError});
         QCOMPARE(dlg.result(), strError.isEmpty() ? 1 : 0);
@@ -93,7 +100,7 @@ private slots:
         QCOMPARE(pButton->Count(), 2);
         QVERIFY(pButton->ActivateIndex(1));
         QCOMPARE(Box(dlg, "widthBox")->value(), 3840.0);
-        dlg.ButtonClicked(4);
+        dlg.ButtonClicked(CSetCanvasDlg::ActionCancel);
         QCOMPARE(dlg.GetCanvasSize(), QSize(2000, 1000));
         Device().nSenderType = 0;
         Device().bRestricted = true;
@@ -101,6 +108,61 @@ private slots:
         CSetCanvasDlg unset;
         QCOMPARE(unset.GetCanvasSize(), QSize(1920, 1080));
         QCOMPARE(unset.findChild<CCustomComboBox*>("presetButton")->Count(), 3);
+    }
+
+    // Typed sizes: Return takes them, Escape and Cancel leave the size as it was.
+    void keysConfirmAndCancel()
+    {
+        for (int nEnding : {int(Qt::Key_Return), int(Qt::Key_Escape), 0}) {
+            CSetCanvasDlg dlg;
+            dlg.show();
+            Type(dlg, "widthBox", "2560");
+            Type(dlg, "heightBox", "1440");
+            QCOMPARE(dlg.findChild<QPushButton*>("presetButton")->text(), QString("自定义(2560×1440)"));
+            auto* pPreset = dlg.findChild<QPushButton*>("presetButton");
+            QVERIFY(dlg.findChild<QPushButton*>("okButton")->isDefault());
+            QVERIFY(!pPreset->autoDefault() && !pPreset->isDefault());
+            if (nEnding)
+                QTest::keyClick(pPreset, Qt::Key(nEnding));
+            else
+                QTest::mouseClick(dlg.findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+            QVERIFY(!dlg.isVisible());
+            QCOMPARE(dlg.result(), nEnding == Qt::Key_Return ? 1 : 0);
+            QCOMPARE(dlg.GetCanvasSize(), nEnding == Qt::Key_Return ? QSize(2560, 1440) : QSize(1920, 1080));
+        }
+        QCOMPARE(HostFixture::Calls(), QStringList());
+    }
+
+    // The limits and the stored size are the current sender's, here sender 1.
+    void otherSenderOrNone()
+    {
+        GetProjectData()->SetCurSenderIndex(1);
+        Device().bRestricted = Device().bCanvasReadable = true;
+        Device().nCanvasMaxArea = 1000000;
+        HostFixture::CurrentSender().SetCanvasSize(QSize(2000, 1000));
+        HostFixture::ClearLog();
+        {
+            CSetCanvasDlg dlg;
+            dlg.show();
+            QCOMPARE(dlg.GetCanvasSize(), QSize(2000, 1000));
+            QCOMPARE(
+                dlg.findChild<CCustomLabel*>("errorLabel")->text(), QString("画布的面积不能大于1000000。"));
+            QTest::keyClick(Box(dlg, "widthBox"), Qt::Key_Return); // OK is off while the error stands
+            QVERIFY(dlg.isVisible() && dlg.result() == 0);
+            Type(dlg, "widthBox", "1000");
+            QTest::keyClick(Box(dlg, "widthBox"), Qt::Key_Return);
+            QVERIFY(!dlg.isVisible() && dlg.GetCanvasSize() == QSize(1000, 1000));
+        }
+        GetProjectData()->SetCurSenderIndex(7);
+        CSetCanvasDlg dlg;
+        dlg.show();
+        QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList {"当前没有可设置的主控。"});
+        QTest::keyClick(&dlg, Qt::Key_Return);
+        dlg.ButtonClicked(CSetCanvasDlg::ActionOk);
+        QVERIFY(dlg.isVisible() && dlg.result() == 0);
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        QVERIFY(!dlg.isVisible());
+        QCOMPARE(HostFixture::Calls(), QStringList());
     }
 };
 

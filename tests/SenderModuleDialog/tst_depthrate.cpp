@@ -63,7 +63,7 @@ private slots:
         HostFixture::CurrentSender().SetColorDepth(10);
         CSetDepthRateDlg dlg;
         QCOMPARE(dlg.findChild<CCustomComboBox*>("depthCombo")->Count(), 1);
-        dlg.ButtonClicked(2);
+        dlg.ButtonClicked(CSetDepthRateDlg::ActionOk);
         QCOMPARE(HostFixture::CurrentSender().GetColorDepth(), 8);
     }
 
@@ -81,7 +81,8 @@ private slots:
         QCOMPARE(pMessage->text(), QString("输出视频区域不能超过260万像素。"));
         QVERIFY(!dlg.findChild<QPushButton*>("okButton")->isEnabled());
         QCOMPARE(dlg.size(), QSize(348, 175));
-        dlg.ButtonClicked(3);
+        QCOMPARE(pMessage->pos(), QPoint(20, 108)); // under the settings, above the buttons
+        dlg.ButtonClicked(CSetDepthRateDlg::ActionCancel);
         QCOMPARE(dlg.result(), 2);
         QCOMPARE(HostFixture::Calls(), QStringList());
     }
@@ -115,12 +116,96 @@ private slots:
         QVERIFY(Choose(dlg, "rateCombo", "50Hz"));
         QVERIFY(Choose(dlg, "depthCombo", "12bit"));
         CMessageBoxAnswers::Enqueue(nAnswer); // 0: must not be asked
-        dlg.ButtonClicked(2);
+        dlg.ButtonClicked(CSetDepthRateDlg::ActionOk);
         QCOMPARE(CMessageBoxAnswers::ShownTexts(),
             nAnswer ? QStringList {"工程设置支持的最大帧率(50Hz)小于实际输入的最大帧率(59.94Hz)，是否继续？"}
                     : QStringList());
         QCOMPARE(dlg.result(), listCalls.isEmpty() ? 0 : 1);
         QCOMPARE(HostFixture::Calls(), listCalls);
+    }
+
+    // Return on a menu button confirms; Escape closes like Cancel, with 2 and no write.
+    void keysConfirmAndCancel()
+    {
+        for (int nEnding : {int(Qt::Key_Return), int(Qt::Key_Escape), 0}) {
+            HostFixture::ClearLog();
+            CSetDepthRateDlg dlg;
+            dlg.show();
+            QVERIFY(Choose(dlg, "rateCombo", "120Hz") && Choose(dlg, "depthCombo", "10bit"));
+            auto* pRate = dlg.findChild<CCustomComboBox*>("rateCombo");
+            QVERIFY(dlg.findChild<QPushButton*>("okButton")->isDefault());
+            QVERIFY(!pRate->autoDefault() && !pRate->isDefault());
+            if (nEnding)
+                QTest::keyClick(pRate, Qt::Key(nEnding));
+            else
+                QTest::mouseClick(dlg.findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+            QVERIFY(!dlg.isVisible());
+            QCOMPARE(dlg.result(), nEnding == Qt::Key_Return ? 1 : 2);
+            QCOMPARE(HostFixture::Calls(),
+                nEnding == Qt::Key_Return ? QStringList({"CSender::SetColorDepth(10)",
+                    "CSender::SetFrameRate(120)", "ILedTesselLabel::Notify(3072, 0, 1, 0)"})
+                                          : QStringList());
+        }
+    }
+
+    // Sender 1's hardware depth is written once, and not again when it already holds the choice.
+    void oneOkForTheCurrentSender()
+    {
+        GetProjectData()->SetCurSenderIndex(1);
+        Device().bRestricted = Device().b12BitSupported = true;
+        Device().nDepthCode = 1;
+        for (const QStringList& listHardware : {QStringList({"CHwSenderLogic::NotifyFrameRate(1, false, 0)",
+                                                    "CHwSenderLogic::WriteColorDepth(1, 2, 1)"}),
+                 QStringList({"CHwSenderLogic::NotifyFrameRate(1, false, 0)"})}) {
+            HostFixture::ClearLog();
+            CSetDepthRateDlg dlg;
+            QSignalSpy finished(&dlg, &QDialog::finished);
+            dlg.open();
+            QVERIFY(Choose(dlg, "depthCombo", "12bit"));
+            auto* pOk = dlg.findChild<QPushButton*>("okButton");
+            QTest::mouseClick(pOk, Qt::LeftButton);
+            QTest::mouseDClick(pOk, Qt::LeftButton);
+            QTest::mouseRelease(pOk, Qt::LeftButton);
+            dlg.ButtonClicked(CSetDepthRateDlg::ActionOk);
+            dlg.ButtonClicked(CSetDepthRateDlg::ActionCancel);
+            QCOMPARE(HostFixture::Calls(),
+                listHardware
+                    + QStringList({"CSender::SetColorDepth(12)", "CSender::SetFrameRate(60)",
+                        "ILedTesselLabel::Notify(3072, 0, 1, 0)"}));
+            QVERIFY(finished.count() == 1 && dlg.result() == 1);
+        }
+        QCOMPARE(GetProjectData()->GetSender(0)->GetColorDepth(), 8); // sender 0 untouched
+    }
+
+    void passingChoiceLiftsTheLimitMessage()
+    {
+        Device().uOutputLimitFlags = 1u << 27;
+        CSetDepthRateDlg dlg;
+        dlg.show();
+        auto* pMessage = dlg.findChild<CCustomLabel*>("messageLabel");
+        QVERIFY(Choose(dlg, "rateCombo", "120Hz"));
+        QVERIFY(!pMessage->isHidden() && pMessage->text() == "输出口带载面积不能超过655360。");
+        QTest::keyClick(&dlg, Qt::Key_Return); // OK is off
+        QVERIFY(dlg.isVisible() && HostFixture::Calls().isEmpty());
+        Device().uOutputLimitFlags = 0;
+        QVERIFY(Choose(dlg, "rateCombo", "60Hz"));
+        QVERIFY(pMessage->isHidden() && dlg.findChild<QPushButton*>("okButton")->isEnabled());
+        QCOMPARE(dlg.size(), QSize(348, 130));
+        QTest::keyClick(&dlg, Qt::Key_Return);
+        QCOMPARE(dlg.result(), 1);
+    }
+
+    void noCurrentSender()
+    {
+        GetProjectData()->SetCurSenderIndex(7);
+        CSetDepthRateDlg dlg;
+        dlg.show();
+        QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList {"当前没有可设置的主控。"});
+        QTest::keyClick(&dlg, Qt::Key_Return);
+        dlg.ButtonClicked(CSetDepthRateDlg::ActionOk);
+        QVERIFY(dlg.isVisible() && HostFixture::Calls().isEmpty());
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        QVERIFY(!dlg.isVisible() && dlg.result() == 2);
     }
 };
 

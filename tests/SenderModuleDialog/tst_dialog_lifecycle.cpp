@@ -43,6 +43,20 @@ private slots:
         QTest::newRow("reset calibration") << Factory([] { return new CResetCoefDlg(true, nullptr); });
         QTest::newRow("reset seam") << Factory([] { return new CResetCoefDlg(false, nullptr); });
         QTest::newRow("background") << Factory([] { return new CBackgroundImageDlg(nullptr); });
+        // A project whose current index names no sender: a message, no crash, no write.
+        const auto fnWithoutSender = [](Factory fnCreate) {
+            return Factory([fnCreate] {
+                GetProjectData()->SetCurSenderIndex(7);
+                return fnCreate();
+            });
+        };
+        QTest::newRow("canvas without sender") << fnWithoutSender([] { return new CSetCanvasDlg(nullptr); });
+        QTest::newRow("depth and rate without sender")
+            << fnWithoutSender([] { return new CSetDepthRateDlg(nullptr); });
+        QTest::newRow("background without sender")
+            << fnWithoutSender([] { return new CBackgroundImageDlg(nullptr); });
+        QTest::newRow("EDID without sender")
+            << fnWithoutSender([] { return new CEdidSetDlg(nullptr, 16, false); });
         QTest::newRow("chromaticity") << Factory([] { return new CChromaticityDlgWnd(nullptr); });
     }
 

@@ -1,4 +1,5 @@
 #include "EdidOptions.h"
+#include "EdidSelection.h"
 #include "EdidSettingsRecord.h"
 
 #include <QtTest>
@@ -31,6 +32,8 @@ private slots:
     void DepthsRowsAndTiming();
     void KylinCheck();
     void RecordBytes();
+    void BoundedListsAndDeviceSize();
+    void SelectionMakesRecordAndRows();
 };
 
 void TestEdidOptions::FrameRatePositions()
@@ -183,6 +186,81 @@ void TestEdidOptions::RecordBytes()
 
     QCOMPARE(
         Hex(MakeEdidInputDescriptor(0x01020384)), QByteArray("0000000000000000000000008403020100000000"));
+}
+
+void TestEdidOptions::BoundedListsAndDeviceSize()
+{
+    QVector<QSize> vecHost {QSize(1920, 1080), QSize(0, 720), QSize(1280, 720), QSize(1920, 1080)};
+    QCOMPARE(BoundedResolutions(vecHost), QVector<QSize>({QSize(1920, 1080), QSize(1280, 720)}));
+    for (int i = 0; i < 200000; ++i)
+        vecHost.append(QSize(1000 + i % 5000, 500 + i / 5000));
+    const QVector<QSize> vecBounded = BoundedResolutions(vecHost);
+    QCOMPARE(vecBounded.size(), g_nMaxResolutions);
+    QCOMPARE(vecBounded.at(2), QSize(1000, 500));
+    QCOMPARE(DeviceSize(QSize(1920, 1080), 2.0), QSize(3840, 2160));
+    QCOMPARE(DeviceSize(QSize(1366, 768), 1.25), QSize(1708, 960));
+}
+
+void TestEdidOptions::SelectionMakesRecordAndRows()
+{
+    const QVector<QSize> vecList {QSize(3840, 2160), QSize(1920, 1080)};
+    SEdidSelection selection = EdidSelection::FromRecord(nullptr, vecList, 16);
+    QCOMPARE(selection.nResolutionIndex, 2);
+    QCOMPARE(selection.nRateIndex, g_nRatePos60);
+    SEdidSettingsRecord read;
+    read.uFrameRate = 300; // beyond a byte: falls back to 60 Hz
+    read.uWidth = 1600;
+    read.uHeight = 900;
+    read.ucColor = 0x49; // 12 bit, 4:2:2, bit 0 kept
+    read.ucTimingStandard = 7;
+    selection = EdidSelection::FromRecord(&read, vecList, 132);
+    QVERIFY(selection.nResolutionIndex == 4 && selection.nRateIndex == g_nRatePos60);
+    QVERIFY(selection.nDepthIndex == 2 && selection.nFormatIndex == 2 && selection.ucTimingStandard == 0);
+
+    // Positions a field does not have are refused.
+    QVERIFY(!EdidSelection::Select(selection, EdidSelection::FieldDepth, 3));
+    QVERIFY(!EdidSelection::Select(selection, EdidSelection::FieldStandard, -1));
+    QVERIFY(EdidSelection::Select(selection, EdidSelection::FieldStandard, 1));
+    QVERIFY(EdidSelection::Select(selection, EdidSelection::FieldDepth, 1));
+    QVERIFY(selection.ucTimingStandard == 1 && selection.nDepthIndex == 1);
+
+    SInputContext ctx;
+    ctx.nModel = 17;
+    ctx.nInput = 16;
+    ctx.bExtendedEdid = true;
+    SEdidSettingsRecord record;
+    QVERIFY(!EdidSelection::MakeRecord(selection, ctx, vecList, record)); // position 4 of two
+    QVERIFY(EdidSelection::Select(selection, EdidSelection::FieldResolution, 1));
+    selection.nRateIndex = 6;
+    QVERIFY(EdidSelection::MakeRecord(selection, ctx, vecList, record));
+    QCOMPARE(Hex(record.ToBytes()),
+        QByteArray("000000003c000000"
+                   "0100"
+                   "000f"
+                   "7008"
+                   "45"
+                   "01"
+                   "01"
+                   "000000"));
+    ctx.bExtendedEdid = false; // only rate and size
+    QVERIFY(EdidSelection::MakeRecord(selection, ctx, vecList, record));
+    QCOMPARE(Hex(record.ToBytes()),
+        QByteArray("000000003c000000"
+                   "0000"
+                   "000f"
+                   "7008"
+                   "00"
+                   "00"
+                   "00"
+                   "000000"));
+
+    ctx.nModel = 19;
+    EdidOptions::SRowFlags rows = EdidSelection::VisibleRows(selection, ctx, true);
+    QVERIFY(!rows.bCustomSize && rows.bRate && rows.bError && rows.bStandard && rows.bConnectPC);
+    selection.nResolutionIndex = 0;
+    ctx.nModel = 21;
+    rows = EdidSelection::VisibleRows(selection, ctx, false);
+    QVERIFY(rows.bCustomSize && !rows.bError && !rows.bStandard && !rows.bConnectPC);
 }
 
 QTEST_APPLESS_MAIN(TestEdidOptions)

@@ -9,11 +9,12 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
 namespace {
-const QString c_strSend = "CHwVideoSourceLogic::SendEdidSetting";
+const QString g_strSend = "CHwVideoSourceLogic::SendEdidSetting";
 
 QPair<QString, QString> g_sysName {"debian", "12"};
 QPair<QString, QString> FakeSystem()
@@ -46,7 +47,7 @@ QByteArray Record(
 
 QString SendCall(int nInput, const QByteArray& baRecord)
 {
-    return QString("%1(0, %2, %3)").arg(c_strSend).arg(nInput).arg(QString::fromLatin1(baRecord.toHex(' ')));
+    return QString("%1(0, %2, %3)").arg(g_strSend).arg(nInput).arg(QString::fromLatin1(baRecord.toHex(' ')));
 }
 
 template <typename T = CCustomComboBox> T* Child(CEdidSetDlg& dlg, const char* pszName)
@@ -105,6 +106,9 @@ private slots:
     void OkBasicCompletes();
     void FailingSendStillCloses();
     void InvalidPositionOrCancelSendsNothing();
+    void KeysConfirmAndCancel();
+    void OneOkSendsOnce();
+    void LongListIsBounded();
 
 private:
     EdidOptions::FnSystemName m_fnPreviousSystem = nullptr;
@@ -314,7 +318,7 @@ void TestEdidSetDlg::FailingSendStillCloses()
         dlg.show();
         Click(dlg, "okButton");
         QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList({"保存失败。"}));
-        QVERIFY(HostFixture::Calls().size() == 1 && HostFixture::Calls().first().startsWith(c_strSend));
+        QVERIFY(HostFixture::Calls().size() == 1 && HostFixture::Calls().first().startsWith(g_strSend));
         QVERIFY(dlg.result() == 1 && !dlg.isVisible() && !dlg.IsSetSuccessed());
     }
 }
@@ -344,6 +348,87 @@ void TestEdidSetDlg::InvalidPositionOrCancelSendsNothing()
     Click(dlg, "cancelButton");
     QVERIFY(dlg.result() == 0 && !dlg.isVisible());
     QVERIFY(HostFixture::Calls().isEmpty() && HostFixture::Input(16).baEdidRecord.isEmpty());
+}
+
+void TestEdidSetDlg::KeysConfirmAndCancel()
+{
+    SVideoInputState& input = ResetHost(68, 16);
+    input.nMaxWidth = 3840;
+    input.nMaxArea60 = 100000000;
+    input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
+    {
+        CEdidSetDlg dlg(nullptr, 16, false);
+        dlg.show();
+        // Typed past the input's maximum, the width is set back at once.
+        QLineEdit* pWidth = Child<CCustomSpinBox>(dlg, "widthSpin")->findChild<QLineEdit*>();
+        pWidth->selectAll();
+        QTest::keyClicks(pWidth, "5000");
+        QCOMPARE(pWidth->text(), QString("3840"));
+        // Enter on a menu button confirms instead of opening its menu.
+        CCustomComboBox* pRate = Child(dlg, "rateCombo");
+        QVERIFY(Child<QPushButton>(dlg, "okButton")->isDefault());
+        QVERIFY(!pRate->autoDefault() && !pRate->isDefault());
+        QTest::keyClick(pRate, Qt::Key_Return);
+        QCOMPARE(HostFixture::Calls(),
+            QStringList({SendCall(16, Record(60, false, 3840, 900, 0x12, 0, 0)),
+                "CHwVideoSourceLogic::ApplyEdidSetting(0, 1)"}));
+        QCOMPARE(dlg.result(), 1);
+    }
+    for (int nKey : {int(Qt::Key_Escape), 0}) {
+        HostFixture::ClearLog();
+        CEdidSetDlg dlg(nullptr, 16, false);
+        dlg.show();
+        QVERIFY(Choose(dlg, "rateCombo", "144"));
+        if (nKey)
+            QTest::keyClick(Child(dlg, "depthCombo"), Qt::Key(nKey));
+        else
+            Click(dlg, "cancelButton");
+        QVERIFY(dlg.result() == 0 && !dlg.isVisible() && HostFixture::Calls().isEmpty());
+    }
+}
+
+void TestEdidSetDlg::OneOkSendsOnce()
+{
+    // Sender 1, so a send for sender 0 shows.
+    HostFixture::Reset({{"project", QJsonObject {{"demoMode", true}, {"currentSender", 1}}}});
+    HostFixture::Input(16).baEdidRecord = Record(50, false, 1280, 720, 0x12, 0, 0);
+    const QStringList listOnce {
+        SendCall(16, Record(50, false, 1280, 720, 0x12, 0, 0)).replace("(0, ", "(1, "),
+        "CHwVideoSourceLogic::ApplyEdidSetting(1, 1)"};
+    CEdidSetDlg dlg(nullptr, 16, false);
+    QSignalSpy finished(&dlg, &QDialog::finished);
+    dlg.open();
+    // While the progress bar runs: Enter, Escape and OK again.
+    QTimer::singleShot(100, &dlg, [&dlg] {
+        QTest::keyClick(&dlg, Qt::Key_Return);
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        dlg.OnOKPushButtonClicked();
+        dlg.OnCancelPushButtonClicked();
+    });
+    // A double click: press, release, then the second press as a double click, and its release.
+    QPushButton* pOk = Child<QPushButton>(dlg, "okButton");
+    QTest::mouseClick(pOk, Qt::LeftButton);
+    QTest::mouseDClick(pOk, Qt::LeftButton);
+    QTest::mouseRelease(pOk, Qt::LeftButton);
+    QCOMPARE(HostFixture::Calls(), listOnce);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(dlg.result(), 1);
+    dlg.OnOKPushButtonClicked(); // after closing
+    QCOMPARE(HostFixture::Calls(), listOnce);
+    QCOMPARE(finished.count(), 1);
+}
+
+void TestEdidSetDlg::LongListIsBounded()
+{
+    SVideoInputState& input = ResetHost(68, 16);
+    for (int i = 0; i < 5000; ++i)
+        input.vecResolutions.append(QSize(800 + i % 2500, 600 + i / 2500));
+    input.vecResolutions.prepend(QSize(1000, 600)); // a repeat of entry 200
+    CEdidSetDlg dlg(nullptr, 16, false);
+    QCOMPARE(Child(dlg, "resolutionCombo")->Count(), 1 + EdidOptions::g_nMaxResolutions);
+    QStringList listMenu = Menu(dlg, "resolutionCombo");
+    listMenu.removeDuplicates();
+    QCOMPARE(listMenu.size(), 1 + EdidOptions::g_nMaxResolutions);
 }
 
 QTEST_MAIN(TestEdidSetDlg)

@@ -1,6 +1,7 @@
 #include "CResetCoefDlg.h"
 
 #include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -29,6 +30,25 @@ private slots:
         dlg.findChild<QPushButton*>("okButton")->click();
         QCOMPARE(dlg.result(), 1);
         QCOMPARE(dlg.GetValue(), 0.123f);
+    }
+
+    // Typed and confirmed with Return; Escape, like Cancel, keeps the value set.
+    void keysConfirmAndCancel()
+    {
+        for (int nEnding : {int(Qt::Key_Return), int(Qt::Key_Escape)}) {
+            CResetCoefDlg dlg(false);
+            dlg.SetValue(0.5f);
+            dlg.show();
+            QVERIFY(dlg.findChild<QPushButton*>("okButton")->isDefault());
+            QVERIFY(!dlg.findChild<QPushButton*>("cancelButton")->autoDefault());
+            QLineEdit* pEdit = dlg.findChild<QDoubleSpinBox*>("valueBox")->findChild<QLineEdit*>();
+            pEdit->selectAll();
+            QTest::keyClicks(pEdit, "0.25");
+            QTest::keyClick(pEdit, Qt::Key(nEnding));
+            QVERIFY(!dlg.isVisible());
+            QCOMPARE(dlg.result(), nEnding == Qt::Key_Return ? 1 : 0);
+            QCOMPARE(dlg.GetValue(), nEnding == Qt::Key_Return ? 0.25f : 0.5f);
+        }
     }
 };
 
