@@ -2,6 +2,7 @@
 #include "HostFixture.h"
 #include "KivoData.h"
 #include "ProjectFile.h"
+#include "SafeFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -59,7 +60,7 @@ private slots:
 
         HostFixture::CurrentSender().SetCanvasSize(QSize(100, 100));
         const QByteArray baNew = QJsonDocument(ProjectFile::ToJson()).toJson();
-        QVERIFY(!ProjectFile::WriteAtomically(strPath, baNew, &strError, [] { return false; }));
+        QVERIFY(!SafeFile::Write(strPath, baNew, &strError, [] { return false; }));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), baOld);
         file.close();
