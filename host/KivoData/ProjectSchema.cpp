@@ -40,6 +40,7 @@ struct SRule
     const char* pszItem = "item"; // arrays: what one item is called in messages
 };
 
+const char* const g_szAddress = "an IPv4 address such as \"192.168.1.1\", or \"\"";
 constexpr double g_dInt32Min = -2147483648.0;
 constexpr double g_dInt32Max = 2147483647.0;
 
@@ -51,7 +52,9 @@ SRule Count() // sizes, rates, ports, limits: never negative
 {
     return Int(0, g_dInt32Max);
 }
-SRule List(const SRule* pItem, const char* pszItem, int nMin = 0, int nMax = 1 << 20)
+constexpr int g_nMaxItems = 1 << 20;
+
+SRule List(const SRule* pItem, const char* pszItem, int nMin = 0, int nMax = g_nMaxItems)
 {
     return SRule {enKind::Array, double(nMin), double(nMax), {}, pItem, pszItem};
 }
@@ -215,11 +218,13 @@ QString CheckObject(const QJsonObject& obj, const SRule& rule, const QString& st
 QString CheckArray(const QJsonArray& arr, const SRule& rule, const QString& strPath)
 {
     if (arr.size() < rule.dMin || arr.size() > rule.dMax) {
+        const bool bOpenEnded = rule.dMax >= g_nMaxItems;
         const QString strCount = rule.dMin == rule.dMax ? Number(rule.dMin)
-            : rule.dMax >= (1 << 20)                    ? "at least " + Number(rule.dMin)
+            : bOpenEnded                                ? "at least " + Number(rule.dMin)
                                                         : Number(rule.dMin) + " to " + Number(rule.dMax);
+        const bool bOne = rule.dMax == 1 || (bOpenEnded && rule.dMin == 1);
         return QString("%1: expected %2 %3%4, got %5")
-            .arg(strPath, strCount, rule.pszItem, rule.dMax == 1 ? "" : "s")
+            .arg(strPath, strCount, rule.pszItem, bOne ? "" : "s")
             .arg(arr.size());
     }
     for (int i = 0; i < arr.size(); ++i) {
@@ -253,10 +258,11 @@ QString CheckValue(const QJsonValue& value, const SRule& rule, const QString& st
     case enKind::String:
         return value.isString() ? QString() : expected("a string");
     case enKind::Address:
-        if (!value.isString() || !IsAddress(value.toString()))
-            return expected("an IPv4 address such as \"192.168.1.1\", or \"\"")
-                + (value.isString() ? QString(" \"%1\"").arg(value.toString()) : QString());
-        return QString();
+        if (!value.isString())
+            return expected(g_szAddress);
+        return IsAddress(value.toString())
+            ? QString()
+            : QString("%1: expected %2, got \"%3\"").arg(strPath, g_szAddress, value.toString());
     case enKind::Hex20:
         if (!value.isString() || !IsHex20(value.toString()))
             return expected("40 hex digits (20 bytes), or \"\"");
