@@ -22,10 +22,9 @@ bool Write(const QString& strPath, const QByteArray& baData, QString* pError,
     const bool bWritten
         = file.open(QIODevice::WriteOnly) && file.write(baData) == baData.size() && file.flush();
     const QString strReason = file.errorString();
-    if (!bWritten || (fnBeforeRename && !fnBeforeRename())) {
-        file.cancelWriting();
+    // Not committed, the temporary file is removed with the QSaveFile.
+    if (!bWritten || (fnBeforeRename && !fnBeforeRename()))
         return Fail(pError, strPath, strReason);
-    }
     if (!file.commit())
         return Fail(pError, strPath, file.errorString());
     return true;

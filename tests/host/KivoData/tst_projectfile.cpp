@@ -66,6 +66,12 @@ private slots:
         file.close();
         // No temporary file is left behind either.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"project.json"});
+
+        // The rename itself fails: something took the target's place meanwhile.
+        const QString strTaken = dir.filePath("taken.json");
+        QVERIFY(!SafeFile::Write(strTaken, baNew, &strError, [&] { return QDir().mkdir(strTaken); }));
+        QVERIFY2(strError.startsWith("cannot write " + strTaken + ": "), qPrintable(strError));
+        QVERIFY(QFileInfo(strTaken).isDir());
     }
 
     void badFilesChangeNothing_data()
