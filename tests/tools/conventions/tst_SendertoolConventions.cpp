@@ -163,6 +163,15 @@ private slots:
         const SRun gif = Run(listRender + QStringList {outputs.Path("e.gif")});
         QVERIFY(gif.nExitCode == 2 && gif.baErr.contains("names no picture format"));
         QVERIFY(!QFile::exists(outputs.Path("e.gif")));
+        // Standard output on a full device is a failure too, not a silent loss.
+        if (QFile::exists("/dev/full")) {
+            QProcess process;
+            process.setStandardOutputFile("/dev/full");
+            process.start(qEnvironmentVariable("SENDERTOOL"), {"edid", "1920", "1080", "60", "-o", "-"});
+            QVERIFY(process.waitForFinished(30000));
+            QCOMPARE(process.exitCode(), 1);
+            QVERIFY(process.readAllStandardError().contains("cannot write to standard output"));
+        }
         // An output that cannot be written is a failure to do the work, for every command.
         for (const QStringList& listArgs :
             {QStringList {"edid", "1920", "1080", "60", "-o", "/nonexistent/x.bin"},
