@@ -1,5 +1,7 @@
 #include "DemoEntry.h"
 
+#include "KivoData.h"
+
 #include <algorithm>
 
 namespace DemoEntries {
@@ -22,5 +24,27 @@ std::vector<SDemoEntry> All()
         return a.nOrder != b.nOrder ? a.nOrder < b.nOrder : a.strName < b.strName;
     });
     return vecEntries;
+}
+
+int FindSender(const std::function<bool(const CSender&)>& fnFits)
+{
+    CProjectData* pProject = GetProjectData();
+    for (int i = 0; i < pProject->GetSenderCount(); ++i) {
+        if (fnFits(*pProject->GetSender(i)))
+            return i;
+    }
+    return pProject->GetCurSenderIndex();
+}
+
+QWidget* CreateOnSender(int nSenderIndex, const std::function<QWidget*()>& fnCreate)
+{
+    CProjectData* pProject = GetProjectData();
+    const int nPrevious = pProject->GetCurSenderIndex();
+    if (pProject->GetSender(nSenderIndex))
+        pProject->SetCurSenderIndex(nSenderIndex);
+    QWidget* pDialog = fnCreate();
+    QObject::connect(
+        pDialog, &QObject::destroyed, [nPrevious] { GetProjectData()->SetCurSenderIndex(nPrevious); });
+    return pDialog;
 }
 } // namespace DemoEntries

@@ -26,4 +26,15 @@ bool Add(const SDemoEntry& entry);
 std::vector<SDemoEntry> All();
 } // namespace DemoEntries
 
+class CSender;
+
+namespace DemoEntries {
+// The first sender of the project that fits, else the current one: never an
+// index the project does not have.
+int FindSender(const std::function<bool(const CSender&)>& fnFits);
+// Creates a dialog while the sender is the current one, and keeps it current
+// for as long as the dialog lives.
+QWidget* CreateOnSender(int nSenderIndex, const std::function<QWidget*()>& fnCreate);
+} // namespace DemoEntries
+
 #define DEMO_ENTRY(id, ...) static const bool s_bDemoEntry_##id = DemoEntries::Add(__VA_ARGS__)

@@ -6,17 +6,13 @@
 #include <QDoubleSpinBox>
 
 namespace {
-// The sample's second processor enforces canvas limits; it is the current
-// sender for as long as the dialog lives.
+// A processor that enforces canvas limits (the sample's second one) is the
+// current sender for as long as the dialog lives.
 QWidget* CreateOnLimitedSender(QWidget* pParent)
 {
-    CProjectData* pProject = GetProjectData();
-    const int nPrevious = pProject->GetCurSenderIndex();
-    pProject->SetCurSenderIndex(1);
-    auto* pDialog = new CSetCanvasDlg(pParent);
-    QObject::connect(
-        pDialog, &QObject::destroyed, [nPrevious] { GetProjectData()->SetCurSenderIndex(nPrevious); });
-    return pDialog;
+    const int nSender
+        = DemoEntries::FindSender([](const CSender& sender) { return sender.Device().bRestricted; });
+    return DemoEntries::CreateOnSender(nSender, [pParent] { return new CSetCanvasDlg(pParent); });
 }
 
 QString ReadBack(QWidget* pWidget)

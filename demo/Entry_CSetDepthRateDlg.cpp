@@ -7,17 +7,13 @@
 #include <QMenu>
 
 namespace {
-// The sample's second processor reports an exceeded output limit; it is the
-// current sender for as long as the dialog lives.
+// A processor that reports an exceeded output limit (the sample's second one)
+// is the current sender for as long as the dialog lives.
 QWidget* CreateOnLimitedSender(QWidget* pParent)
 {
-    CProjectData* pProject = GetProjectData();
-    const int nPrevious = pProject->GetCurSenderIndex();
-    pProject->SetCurSenderIndex(1);
-    auto* pDialog = new CSetDepthRateDlg(pParent);
-    QObject::connect(
-        pDialog, &QObject::destroyed, [nPrevious] { GetProjectData()->SetCurSenderIndex(nPrevious); });
-    return pDialog;
+    const int nSender = DemoEntries::FindSender(
+        [](const CSender& sender) { return sender.Device().uOutputLimitFlags != 0; });
+    return DemoEntries::CreateOnSender(nSender, [pParent] { return new CSetDepthRateDlg(pParent); });
 }
 
 QString ReadBack(QWidget*)

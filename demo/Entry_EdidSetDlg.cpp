@@ -18,13 +18,8 @@ struct SInputChoice
 // as long as the dialog lives.
 QWidget* CreateFor(QWidget* pParent, const SInputChoice& sChoice)
 {
-    CProjectData* pProject = GetProjectData();
-    const int nPrevious = pProject->GetCurSenderIndex();
-    pProject->SetCurSenderIndex(sChoice.nSender);
-    auto* pDialog = new CEdidSetDlg(pParent, sChoice.nInputId, false);
-    QObject::connect(
-        pDialog, &QObject::destroyed, [nPrevious] { GetProjectData()->SetCurSenderIndex(nPrevious); });
-    return pDialog;
+    return DemoEntries::CreateOnSender(
+        sChoice.nSender, [pParent, sChoice] { return new CEdidSetDlg(pParent, sChoice.nInputId, false); });
 }
 
 // Every input of every sender in the project; the first one when nobody is

@@ -1,16 +1,24 @@
 #include "ProjectFile.h"
 
 #include "KivoData.h"
+#include "ProjectSchema.h"
+#include "SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 namespace {
 const char* const c_pszFormat = "SenderModuleDialog host project";
 const int c_nVersion = 1;
+
+// The document last loaded, whose unknown fields the next save writes back.
+QJsonObject& LoadedDocument()
+{
+    static QJsonObject s_obj;
+    return s_obj;
+}
 
 QJsonArray ToJson(const QVector<SSpecifiedIP>& vecEntries)
 {
@@ -56,17 +64,12 @@ QJsonObject InputToJson(const SVideoInputState& input)
     };
 }
 
-bool InputFromJson(const QJsonObject& obj, SVideoInputState& input, QString* pError)
+void InputFromJson(const QJsonObject& obj, SVideoInputState& input)
 {
     const SVideoInputState defaults;
     input.nId = obj["id"].toInt();
     input.strName = obj["name"].toString();
     input.baEdidRecord = QByteArray::fromHex(obj["edidRecord"].toString().toLatin1());
-    if (!input.baEdidRecord.isEmpty() && input.baEdidRecord.size() != 20) {
-        if (pError)
-            *pError = QString("input %1: edidRecord must be 20 bytes").arg(input.nId);
-        return false;
-    }
     input.nMaxWidth = obj["maxWidth"].toInt(defaults.nMaxWidth);
     input.nMaxHeight = obj["maxHeight"].toInt(defaults.nMaxHeight);
     input.nMaxArea60 = obj["maxArea60"].toInt(defaults.nMaxArea60);
@@ -79,7 +82,6 @@ bool InputFromJson(const QJsonObject& obj, SVideoInputState& input, QString* pEr
     input.nDisplayIdAboveWidth = obj["displayIdAboveWidth"].toInt(defaults.nDisplayIdAboveWidth);
     input.nSendResult = obj["sendResult"].toInt(defaults.nSendResult);
     input.bBasicSucceeded = obj["basicSucceeded"].toBool(defaults.bBasicSucceeded);
-    return true;
 }
 
 QJsonObject DeviceToJson(const SSenderDeviceState& device)
@@ -102,7 +104,7 @@ QJsonObject DeviceToJson(const SSenderDeviceState& device)
     };
 }
 
-bool DeviceFromJson(const QJsonObject& obj, SSenderDeviceState& device, QString* pError)
+void DeviceFromJson(const QJsonObject& obj, SSenderDeviceState& device)
 {
     const SSenderDeviceState defaults;
     device.nModelCode = obj["model"].toInt(defaults.nModelCode);
@@ -122,11 +124,9 @@ bool DeviceFromJson(const QJsonObject& obj, SSenderDeviceState& device, QString*
     device.fMaxInputRate = static_cast<float>(obj["maxInputRate"].toDouble(0));
     for (const QJsonValue& value : obj["inputs"].toArray()) {
         SVideoInputState input;
-        if (!InputFromJson(value.toObject(), input, pError))
-            return false;
+        InputFromJson(value.toObject(), input);
         device.vecInputs.append(input);
     }
-    return true;
 }
 
 QJsonObject SenderToJson(CSender& sender)
@@ -145,11 +145,10 @@ QJsonObject SenderToJson(CSender& sender)
     };
 }
 
-bool SenderFromJson(const QJsonObject& obj, CSender& sender, QString* pError)
+void SenderFromJson(const QJsonObject& obj, CSender& sender)
 {
     SSenderDeviceState device;
-    if (!DeviceFromJson(obj["device"].toObject(), device, pError))
-        return false;
+    DeviceFromJson(obj["device"].toObject(), device);
     const QJsonObject objBk = obj["background"].toObject();
     const SSenderBackground bk {static_cast<quint8>(objBk["opacity"].toInt(255)),
         static_cast<quint8>(objBk["enabled"].toInt(0)), static_cast<quint8>(objBk["stretched"].toInt(0))};
@@ -158,7 +157,6 @@ bool SenderFromJson(const QJsonObject& obj, CSender& sender, QString* pError)
         = arrCanvas.size() == 2 ? QSize(arrCanvas[0].toInt(), arrCanvas[1].toInt()) : QSize(1920, 1080);
     sender.LoadState(obj["name"].toString(), obj["outputPorts"].toInt(16), obj["frameRate"].toInt(60),
         obj["colorDepth"].toInt(8), sizeCanvas, bk, device);
-    return true;
 }
 
 QJsonArray StringsToJson(const QStringList& list)
@@ -203,7 +201,7 @@ QJsonObject ToJson()
     if (pConfig->HasFixedLocalAddresses())
         objConfig["localAddresses"] = StringsToJson(pConfig->FixedLocalAddresses());
 
-    return QJsonObject {
+    const QJsonObject objKnown {
         {"format", c_pszFormat},
         {"version", c_nVersion},
         {"project",
@@ -222,6 +220,7 @@ QJsonObject ToJson()
                 {"portRowValue", pAnswers->nPortRowValue},
                 {"senderAddresses", StringsToJson(pAnswers->listSenderAddresses)}}},
     };
+    return ProjectSchema::KeepUnknown(objKnown, LoadedDocument());
 }
 
 bool FromJson(const QJsonObject& objRoot, QString* pError)
@@ -231,23 +230,37 @@ bool FromJson(const QJsonObject& objRoot, QString* pError)
             *pError = strText;
         return false;
     };
-    if (objRoot["format"].toString() != c_pszFormat)
-        return fail("not a host project file");
-    if (objRoot["version"].toInt() != c_nVersion)
-        return fail(QString("unsupported project file version %1").arg(objRoot["version"].toInt()));
+    // The rules are checked before anything is read, so the reading below can
+    // rely on every type and range.
+    const QJsonValue format = objRoot["format"];
+    if (format != QJsonValue(c_pszFormat))
+        return fail(
+            QString("format: expected \"%1\", got %2; this is not a host project file")
+                .arg(c_pszFormat,
+                    format.isString() ? "\"" + format.toString() + "\"" : ProjectSchema::Describe(format)));
+    if (objRoot["version"].isDouble() && objRoot["version"].toDouble() != c_nVersion)
+        return fail(QString("version: unsupported project file version %1 (this host reads version %2)")
+                        .arg(objRoot["version"].toDouble())
+                        .arg(c_nVersion));
+    const QString strRuleError = ProjectSchema::Check(objRoot);
+    if (!strRuleError.isEmpty())
+        return fail(strRuleError);
 
     // Parse everything before touching the live state, so a bad file changes nothing.
     const QJsonObject objProject = objRoot["project"].toObject();
     QVector<CSender> vecSenders;
     for (const QJsonValue& value : objProject["senders"].toArray()) {
         CSender sender;
-        if (!SenderFromJson(value.toObject(), sender, pError))
-            return false;
+        SenderFromJson(value.toObject(), sender);
         vecSenders.append(sender);
     }
     const int nCurrent = objProject["currentSender"].toInt(0);
-    if (!vecSenders.isEmpty() && (nCurrent < 0 || nCurrent >= vecSenders.size()))
-        return fail(QString("currentSender %1 is not a sender of the project").arg(nCurrent));
+    if (nCurrent >= vecSenders.size())
+        return fail(QString("project.currentSender: expected an integer from 0 to %1 (the project has %2 "
+                            "senders), got %3")
+                        .arg(vecSenders.size() - 1)
+                        .arg(vecSenders.size())
+                        .arg(nCurrent));
 
     const QJsonObject objConfig = objRoot["config"].toObject();
     const QJsonObject objRuntime = objRoot["runtime"].toObject();
@@ -260,7 +273,7 @@ bool FromJson(const QJsonObject& objRoot, QString* pError)
 
     CProjectData* pProject = GetProjectData();
     pProject->ResetSenders(vecSenders);
-    pProject->SetCurSenderIndex(vecSenders.isEmpty() ? 0 : nCurrent);
+    pProject->SetCurSenderIndex(nCurrent);
     pProject->LoadDemoState(objProject["demoMode"].toBool(false), objProject["demoSenderType"].toInt(21));
 
     CConfigData* pConfig = GetConfigData();
@@ -286,47 +299,37 @@ bool FromJson(const QJsonObject& objRoot, QString* pError)
     pAnswers->bAddressState = objHardware["addressState"].toBool(false);
     pAnswers->nPortRowValue = objHardware["portRowValue"].toInt(0);
     pAnswers->listSenderAddresses = StringsFromJson(objHardware["senderAddresses"]);
+    LoadedDocument() = objRoot;
     return true;
 }
 
 bool Load(const QString& strPath, QString* pError)
 {
+    auto fail = [&](const QString& strText) {
+        if (pError)
+            *pError = strPath + ": " + strText;
+        return false;
+    };
     QFile file(strPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (pError)
-            *pError = QString("cannot open %1: %2").arg(strPath, file.errorString());
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return fail("cannot open: " + file.errorString());
+    const QByteArray baText = file.readAll();
     QJsonParseError parseError;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
-    if (parseError.error != QJsonParseError::NoError || !doc.isObject()) {
-        if (pError)
-            *pError = QString("%1: %2 at offset %3")
-                          .arg(strPath, parseError.errorString())
-                          .arg(parseError.offset);
-        return false;
-    }
-    return FromJson(doc.object(), pError);
+    const QJsonDocument doc = QJsonDocument::fromJson(baText, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return fail(ProjectSchema::Position(baText, parseError.offset) + ": " + parseError.errorString());
+    if (!doc.isObject())
+        return fail("the document must be a JSON object {...}, not an array");
+    const QString strControl = ProjectSchema::FindRawControlCharacter(baText);
+    if (!strControl.isEmpty())
+        return fail(strControl);
+    QString strError;
+    return FromJson(doc.object(), &strError) || fail(strError);
 }
 
 bool Save(const QString& strPath, QString* pError)
 {
-    return WriteAtomically(strPath, QJsonDocument(ToJson()).toJson(QJsonDocument::Indented), pError);
-}
-
-bool WriteAtomically(const QString& strPath, const QByteArray& baData, QString* pError,
-    const std::function<bool()>& fnBeforeRename)
-{
-    QSaveFile file(strPath);
-    bool bOk = file.open(QIODevice::WriteOnly) && file.write(baData) == baData.size();
-    if (bOk && fnBeforeRename && !fnBeforeRename()) {
-        file.cancelWriting();
-        bOk = false;
-    }
-    bOk = bOk && file.commit();
-    if (!bOk && pError)
-        *pError = QString("cannot write %1: %2").arg(strPath, file.errorString());
-    return bOk;
+    return SafeFile::Write(strPath, QJsonDocument(ToJson()).toJson(QJsonDocument::Indented), pError);
 }
 
 } // namespace ProjectFile

@@ -2,11 +2,8 @@
 
 #include "KivoDataExport.h"
 
-#include <QByteArray>
 #include <QJsonObject>
 #include <QString>
-
-#include <functional>
 
 // The simulated host's whole state (project, configuration, runtime, constant
 // data and device answers) as one JSON document. docs/project-file.md describes it.
@@ -16,14 +13,10 @@ KIVODATA_EXPORT QJsonObject ToJson();
 // Replaces the host state; on an error the state is left as it was.
 KIVODATA_EXPORT bool FromJson(const QJsonObject& objRoot, QString* pError);
 
+// A file that breaks a rule of docs/project-file.md is refused with one line
+// "FILE: where: what", and the host state stays as it was.
 KIVODATA_EXPORT bool Load(const QString& strPath, QString* pError);
+// Through SafeFile: on a failure the old file stays.
 KIVODATA_EXPORT bool Save(const QString& strPath, QString* pError);
-
-// Writes a temporary file beside the target and renames it over the target, so
-// the target is either the old or the new content, never half of one. The hook
-// runs before the rename; returning false abandons the write (tests use it to
-// stand for a crash at that moment).
-KIVODATA_EXPORT bool WriteAtomically(const QString& strPath, const QByteArray& baData, QString* pError,
-    const std::function<bool()>& fnBeforeRename = {});
 
 } // namespace ProjectFile

@@ -1,5 +1,7 @@
 #include "Command.h"
 
+#include "SafeFile.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -16,13 +18,40 @@ bool Add(const SCommand& command)
     return true;
 }
 
-const std::vector<SCommand>& All() { return Table(); }
+const std::vector<SCommand>& All()
+{
+    return Table();
+}
 } // namespace CommandRegistry
 
 int UsageError(const QString& strText)
 {
     std::fprintf(stderr, "sendertool: %s\n", strText.toLocal8Bit().constData());
     return EXIT_BAD_INPUT;
+}
+
+bool CheckOutputName(const QString& strPath, QString& strError)
+{
+    if (strPath.isEmpty())
+        strError = "-o needs a file name, or - for standard output";
+    return !strPath.isEmpty();
+}
+
+int WriteOutput(const QString& strPath, const QByteArray& baData)
+{
+    if (strPath == "-") {
+        const bool bOk
+            = std::fwrite(baData.constData(), 1, size_t(baData.size()), stdout) == size_t(baData.size());
+        if (std::fflush(stdout) == 0 && bOk)
+            return EXIT_OK;
+        std::fprintf(stderr, "sendertool: cannot write to standard output\n");
+        return EXIT_FAILURE_RESULT;
+    }
+    QString strError;
+    if (SafeFile::Write(strPath, baData, &strError))
+        return EXIT_OK;
+    std::fprintf(stderr, "sendertool: %s\n", strError.toLocal8Bit().constData());
+    return EXIT_FAILURE_RESULT;
 }
 
 bool ParseInt(const QString& strText, int& nValue)

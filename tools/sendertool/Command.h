@@ -19,16 +19,24 @@ bool Add(const SCommand& command);
 const std::vector<SCommand>& All();
 } // namespace CommandRegistry
 
-// Exit codes shared by every command.
+// Exit codes shared by every command; the help states the same rule.
 enum enExitCode
 {
     EXIT_OK = 0,
-    EXIT_FAILURE_RESULT = 1, // the computation itself had no answer
+    EXIT_FAILURE_RESULT = 1, // valid input, but no answer exists or the output cannot be written
     EXIT_BAD_INPUT = 2, // bad arguments: message on stderr, nothing written
 };
 
 // Prints "sendertool: <text>" on standard error and returns EXIT_BAD_INPUT.
 int UsageError(const QString& strText);
+
+// The value of -o: a file name, or "-" for standard output. False, with a
+// message, for an empty name.
+bool CheckOutputName(const QString& strPath, QString& strError);
+// Writes the whole output to standard output ("-") or, through a temporary
+// file and a rename, to the file, so a failure leaves an existing file as it
+// was. Returns the exit code, after a message on a failure.
+int WriteOutput(const QString& strPath, const QByteArray& baData);
 
 // Strict number parsing: the whole text must be a number.
 bool ParseInt(const QString& strText, int& nValue);

@@ -87,3 +87,34 @@ inline bool ParseMode(const QStringList& listPositional, SModeArgs& sMode, QStri
     }
     return true;
 }
+
+// The pixel clocks a mode command accepts. Below one 10 kHz step the clock
+// reads as 0, which no sink takes as a timing; above the maximum it does not
+// fit the field that holds it.
+struct SClockRange
+{
+    double dMinHz;
+    double dMaxHz;
+    const char* pszField;
+};
+constexpr SClockRange g_edidClockRange {
+    10000.0, 655359999.0, "the EDID descriptor's 16-bit field of 10 kHz steps"};
+constexpr SClockRange g_modeClockRange {
+    10000.0, 2147483647.0, "a signed 32-bit count of hertz, as the pixel-clock check holds it"};
+
+inline bool CheckClock(const SModeArgs& sMode, double dClockHz, const SClockRange& sRange, QString& strError)
+{
+    if (dClockHz >= sRange.dMinHz && dClockHz <= sRange.dMaxHz)
+        return true;
+    // Both limits shown in whole 10 kHz steps, as they are stored.
+    auto mhz = [](double dHz) { return QString::number(std::floor(dHz / 10000.0) / 100.0, 'f', 2); };
+    strError
+        = QString("rate %1 Hz gives %2x%3 a pixel clock of %4 MHz; the pixel clock must be from %5 to %6 "
+                  "MHz (%7)")
+              .arg(double(sMode.fRate), 0, 'g', 6)
+              .arg(sMode.nWidth)
+              .arg(sMode.nHeight)
+              .arg(dClockHz / 1e6, 0, 'g', 6)
+              .arg(mhz(sRange.dMinHz), mhz(sRange.dMaxHz), sRange.pszField);
+    return false;
+}

@@ -3,8 +3,6 @@
 #include "EdidLimits.h"
 #include "ModeArgs.h"
 
-#include <QSaveFile>
-
 #include <cstdio>
 
 namespace {
@@ -24,12 +22,17 @@ int RunEdid(const QStringList& listArgs)
     SModeArgs sMode;
     QString strError;
     if (!SplitArgs(listArgs, {"--hex"}, {"-o"}, sSplit, strError)
-        || !ParseMode(sSplit.listPositional, sMode, strError))
+        || !ParseMode(sSplit.listPositional, sMode, strError)
+        || !CheckOutputName(sSplit.mapValues.value("-o", "-"), strError))
         return UsageError(strError);
 
     // The same timing the builder computes for its preferred descriptor.
     STimingInfo sTiming;
     CEdidBuilder::CalcCvtTiming(sMode.nWidth, sMode.nHeight, sMode.fRate, 0, 1, 0, sTiming);
+    const double dClockHz
+        = double(CEdidBuilder::CalcDescriptorClockHz(sMode.nWidth, sMode.nHeight, sMode.fRate, sTiming));
+    if (!CheckClock(sMode, dClockHz, g_edidClockRange, strError))
+        return UsageError(strError);
     strError = EdidLimits::CheckEncodable(sMode.nWidth, sMode.nHeight, sMode.fRate, sTiming);
     if (!strError.isEmpty())
         return UsageError(strError);
@@ -47,15 +50,7 @@ int RunEdid(const QStringList& listArgs)
             "sendertool: warning: the mode lies outside the ranges the block advertises: %s\n",
             strRanges.toLocal8Bit().constData());
 
-    if (!sSplit.mapValues.contains("-o")) {
-        std::fwrite(baOut.constData(), 1, baOut.size(), stdout);
-        return std::fflush(stdout) == 0 ? EXIT_OK : EXIT_FAILURE_RESULT;
-    }
-    // Written to a temporary file and renamed, so a failed write leaves an existing file intact.
-    QSaveFile file(sSplit.mapValues["-o"]);
-    if (!file.open(QIODevice::WriteOnly) || file.write(baOut) != baOut.size() || !file.commit())
-        return UsageError(QString("cannot write %1: %2").arg(file.fileName(), file.errorString()));
-    return EXIT_OK;
+    return WriteOutput(sSplit.mapValues.value("-o", "-"), baOut);
 }
 } // namespace
 
@@ -63,6 +58,7 @@ SENDERTOOL_COMMAND(edid, "edid",
     "edid WIDTH HEIGHT RATE [-o FILE] [--hex]\n"
     "    Builds the 128-byte EDID 1.3 base block of a monitor showing WIDTH x HEIGHT\n"
     "    (1 to 4095) at RATE Hz with CVT reduced blanking, and writes it raw to FILE\n"
-    "    or standard output. --hex writes 8 lines of 16 hex bytes instead. Warns when\n"
-    "    the mode lies outside the ranges the block advertises.",
+    "    or, without -o or with -o -, to standard output. --hex writes 8 lines of 16\n"
+    "    hex bytes instead. The pixel clock must be from 0.01 to 655.35 MHz. Warns\n"
+    "    when the mode lies outside the ranges the block advertises.",
     RunEdid);

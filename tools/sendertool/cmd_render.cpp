@@ -2,13 +2,43 @@
 #include "Command.h"
 #include "GamutArgs.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
+
+#include <cstdio>
 
 namespace {
 
 constexpr int MIN_SIZE = 101; // the diagram's mapping needs more than 100 pixels
 constexpr int MAX_SIZE = 8192;
+
+struct SImageFormat
+{
+    const char* pszExtension;
+    const char* pszFormat;
+    bool bAlpha;
+};
+// By the output's extension; standard output ("-") gets the first.
+const SImageFormat g_arrFormats[] = {
+    {"png", "PNG", true},
+    {"jpg", "JPG", false},
+    {"jpeg", "JPG", false},
+    {"bmp", "BMP", false},
+};
+
+const SImageFormat* FormatOf(const QString& strOutput)
+{
+    if (strOutput == "-")
+        return &g_arrFormats[0];
+    const QString strSuffix = QFileInfo(strOutput).suffix().toLower();
+    for (const SImageFormat& format : g_arrFormats)
+        if (strSuffix == format.pszExtension)
+            return &format;
+    return nullptr;
+}
 
 struct SRenderArgs
 {
@@ -17,6 +47,7 @@ struct SRenderArgs
     QString strOutput;
     QVector<SGamutArg> vecGroup;
     int nWndType = -1;
+    const SImageFormat* pFormat = nullptr;
 };
 
 bool ParseRenderSize(const QString& strText, SRenderArgs& sArgs, QString& strError)
@@ -39,6 +70,7 @@ bool ParseRenderSize(const QString& strText, SRenderArgs& sArgs, QString& strErr
 bool ParseRenderArgs(const QStringList& listArgs, SRenderArgs& sArgs, QString& strError)
 {
     bool bSize = false;
+    bool bOutput = false;
     for (int i = 0; i < listArgs.size(); ++i) {
         const QString& strOption = listArgs[i];
         if (strOption != "--size" && strOption != "-o" && strOption != "--group"
@@ -57,6 +89,7 @@ bool ParseRenderArgs(const QStringList& listArgs, SRenderArgs& sArgs, QString& s
             bSize = true;
         } else if (strOption == "-o") {
             sArgs.strOutput = strValue;
+            bOutput = true;
         } else if (strOption == "--group") {
             SGamutArg sGroup;
             if (!ParseGamutArg(strValue, true, sGroup, strError))
@@ -68,11 +101,19 @@ bool ParseRenderArgs(const QStringList& listArgs, SRenderArgs& sArgs, QString& s
             return false;
         }
     }
-    if (!bSize || sArgs.strOutput.isEmpty()) {
+    if (!bSize || !bOutput) {
         strError = "missing --size WIDTHxHEIGHT or -o FILE.png";
         return false;
     }
-    return true;
+    if (!CheckOutputName(sArgs.strOutput, strError))
+        return false;
+    sArgs.pFormat = FormatOf(sArgs.strOutput);
+    if (!sArgs.pFormat)
+        strError
+            = QString("'%1' names no picture format: end it in .png, .jpg, .jpeg or .bmp, or write PNG to "
+                      "standard output with -o -")
+                  .arg(sArgs.strOutput);
+    return sArgs.pFormat != nullptr;
 }
 
 // Groups without a key take the lowest free keys from 0 up.
@@ -112,22 +153,28 @@ int RunRender(const QStringList& listArgs)
     wnd.SetWndType(sArgs.nWndType);
 
     QImage image(sArgs.nWidth, sArgs.nHeight, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    image.fill(sArgs.pFormat->bAlpha ? Qt::transparent : Qt::white);
     QPainter painter(&image);
     wnd.Draw(painter);
     painter.end();
-    if (!image.save(sArgs.strOutput, "PNG")) {
-        std::fprintf(stderr, "sendertool: cannot write '%s'\n", qUtf8Printable(sArgs.strOutput));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, sArgs.pFormat->pszFormat);
+    if (!writer.write(image)) {
+        std::fprintf(stderr, "sendertool: cannot encode the picture as %s: %s\n", sArgs.pFormat->pszFormat,
+            qUtf8Printable(writer.errorString()));
         return EXIT_FAILURE_RESULT;
     }
-    return EXIT_OK;
+    return WriteOutput(sArgs.strOutput, buffer.data());
 }
 
 } // namespace
 
 SENDERTOOL_WIDGET_COMMAND(render, "render",
     "render --size WIDTHxHEIGHT -o FILE.png [--group SPEC]... [--wnd-type N]\n"
-    "    Draws the chromaticity diagram (101 to 8192 pixels per side) into a PNG.\n"
+    "    Draws the chromaticity diagram (101 to 8192 pixels per side) into a PNG,\n"
+    "    JPEG or BMP file as its extension says (.png, .jpg, .jpeg, .bmp), or as\n"
+    "    PNG to standard output with -o -.\n"
     "    SPEC is a standard (sRGB, AdobeRGB, PAL, NTSC, Rec601, Rec709, Rec2020,\n"
     "    DCIP3) or rx,ry,gx,gy,bx,by,wx,wy, optionally followed by @KEY (512: output\n"
     "    colour space, 768: screen colour space; otherwise the lowest free key).\n"

@@ -22,6 +22,8 @@ int RunTiming(const QStringList& listArgs)
     const int nW = sMode.nWidth;
     const int nH = sMode.nHeight;
     const float fClock = CEdidBuilder::CalcPixelClockMHz(nW, t.nHBlank, nH, t.nVBlank, sMode.fRate);
+    if (!CheckClock(sMode, double(fClock) * 1e6, g_modeClockRange, strError))
+        return UsageError(strError);
     const int nHTotal = nW + t.nHBlank;
     const int nVTotal = nH + t.nVBlank;
 
@@ -42,5 +44,6 @@ SENDERTOOL_COMMAND(timing, "timing",
     "    Computes the CVT timing of WIDTH x HEIGHT (1 to 4095) at RATE Hz and prints\n"
     "    it as a comment line and an X11 modeline, as cvt does; the clock is not\n"
     "    rounded to a clock step. When interlaced, RATE is the field rate and the\n"
-    "    vertical blanking is per field.",
+    "    vertical blanking is per field. The pixel clock must be from 0.01 to\n"
+    "    2147.48 MHz.",
     RunTiming);

@@ -2,6 +2,7 @@
 #include "HostFixture.h"
 #include "KivoData.h"
 #include "ProjectFile.h"
+#include "SafeFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -59,12 +60,18 @@ private slots:
 
         HostFixture::CurrentSender().SetCanvasSize(QSize(100, 100));
         const QByteArray baNew = QJsonDocument(ProjectFile::ToJson()).toJson();
-        QVERIFY(!ProjectFile::WriteAtomically(strPath, baNew, &strError, [] { return false; }));
+        QVERIFY(!SafeFile::Write(strPath, baNew, &strError, [] { return false; }));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), baOld);
         file.close();
         // No temporary file is left behind either.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"project.json"});
+
+        // The rename itself fails: something took the target's place meanwhile.
+        const QString strTaken = dir.filePath("taken.json");
+        QVERIFY(!SafeFile::Write(strTaken, baNew, &strError, [&] { return QDir().mkdir(strTaken); }));
+        QVERIFY2(strError.startsWith("cannot write " + strTaken + ": "), qPrintable(strError));
+        QVERIFY(QFileInfo(strTaken).isDir());
     }
 
     void badFilesChangeNothing_data()

@@ -1,0 +1,120 @@
+#include "../limits/FileSizeLimit.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+struct SRun
+{
+    int nExitCode = -1; // stays -1 on a crash
+    QByteArray baOut;
+    QByteArray baErr;
+};
+
+// The demo host on a project, writing its gallery of every entry.
+SRun RunDemo(const QString& strProject, const QString& strGallery)
+{
+    static QTemporaryDir s_runtimeDir; // keeps Qt's own notes off stderr
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", s_runtimeDir.path());
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(qEnvironmentVariable("DEMOHOST"), {"--project", strProject, "--gallery", strGallery});
+    SRun run;
+    if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit)
+        run.nExitCode = process.exitCode();
+    run.baOut = process.readAllStandardOutput();
+    run.baErr = process.readAllStandardError();
+    return run;
+}
+
+QByteArray ReadFile(const QString& strPath)
+{
+    QFile file(strPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray SampleWithSenders(const QJsonValue& senders)
+{
+    QJsonObject objRoot = QJsonDocument::fromJson(ReadFile(SAMPLE_PROJECT)).object();
+    QJsonObject objProject = objRoot["project"].toObject();
+    objProject["senders"] = senders;
+    objRoot["project"] = objProject;
+    return QJsonDocument(objRoot).toJson();
+}
+} // namespace
+
+// The demo host starts on what it is given, or says why not and loses nothing.
+class TestDemoHost : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("DEMOHOST"))
+            QFAIL("DEMOHOST must name the demo host executable (CTest sets it)");
+        QVERIFY(m_dir.isValid());
+    }
+
+    // Every entry opens on a project with a single, unrestricted sender.
+    void oneSenderProject()
+    {
+        const QString strProject = m_dir.filePath("one.json");
+        QJsonObject objSample = QJsonDocument::fromJson(ReadFile(SAMPLE_PROJECT)).object();
+        const QJsonValue first = objSample["project"].toObject()["senders"].toArray().first();
+        QFile file(strProject);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(SampleWithSenders(QJsonArray {first}));
+        file.close();
+        const SRun run = RunDemo(strProject, m_dir.filePath("gallery-one"));
+        QVERIFY2(run.nExitCode == 0, run.baErr.constData());
+        QVERIFY(run.baOut.count('\n') > 10);
+    }
+
+    void refusedProjectIsKept()
+    {
+        const QString strProject = m_dir.filePath("bad.json");
+        const QByteArray baBad = SampleWithSenders(QJsonObject());
+        QFile file(strProject);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(baBad);
+        file.close();
+        const SRun run = RunDemo(strProject, m_dir.filePath("gallery-bad"));
+        QCOMPARE(run.nExitCode, 1);
+        QCOMPARE(run.baErr,
+            "cannot start the host: " + strProject.toUtf8()
+                + ": project.senders: expected an array, got an object\n");
+        QCOMPARE(ReadFile(strProject), baBad);
+    }
+
+    // The first start makes the user's project from the sample; on a full disk
+    // it says so and leaves nothing half-written for the next start to trip on.
+    void firstStartOnFullDisk()
+    {
+        const QString strProject = m_dir.filePath("first/project.json");
+        SRun run;
+        {
+            CFileSizeLimit limit(1024);
+            SKIP_UNLESS_LIMITED(limit);
+            run = RunDemo(strProject, m_dir.filePath("gallery-full"));
+        }
+        QCOMPARE(run.nExitCode, 1);
+        QVERIFY2(run.baErr.startsWith("cannot start the host: cannot write " + strProject.toUtf8() + ": "),
+            run.baErr.constData());
+        QCOMPARE(QDir(m_dir.filePath("first")).entryList(QDir::Files), QStringList());
+
+        QCOMPARE(RunDemo(strProject, m_dir.filePath("gallery-next")).nExitCode, 0);
+        QVERIFY(ReadFile(strProject).contains("\"senders\""));
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_GUILESS_MAIN(TestDemoHost)
+#include "tst_demohost.moc"

@@ -1,0 +1,318 @@
+#include "../../limits/FileSizeLimit.h"
+#include "KivoData.h"
+#include "ProjectFile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+QByteArray ReadFile(const QString& strPath)
+{
+    QFile file(strPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& strPath, const QByteArray& baData)
+{
+    QFile file(strPath);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(baData), qint64(baData.size()));
+}
+
+QJsonObject Sample()
+{
+    return QJsonDocument::fromJson(ReadFile(SAMPLE_PROJECT)).object();
+}
+
+// Sets the value at a path such as "project.senders[1].device.inputs[0].maxWidth";
+// an undefined value removes the field.
+QJsonValue SetAt(const QJsonValue& node, QStringList listSteps, const QJsonValue& value)
+{
+    if (listSteps.isEmpty())
+        return value;
+    const QString strStep = listSteps.takeFirst();
+    if (strStep.startsWith('[')) {
+        QJsonArray arr = node.toArray();
+        const int nIndex = strStep.mid(1, strStep.size() - 2).toInt();
+        if (nIndex >= arr.size()) // an earlier change replaced the array
+            return node;
+        arr[nIndex] = SetAt(arr[nIndex], listSteps, value);
+        return arr;
+    }
+    QJsonObject obj = node.toObject();
+    if (listSteps.isEmpty() && value.isUndefined())
+        obj.remove(strStep);
+    else
+        obj[strStep] = SetAt(obj[strStep], listSteps, value);
+    return obj;
+}
+
+QJsonObject SetAt(const QJsonObject& objRoot, const QString& strPath, const QJsonValue& value)
+{
+    QString strSpaced = strPath;
+    strSpaced.replace('[', ".[").replace(']', "");
+    QStringList listSteps = strSpaced.split('.', Qt::SkipEmptyParts);
+    for (QString& strStep : listSteps)
+        if (strStep.startsWith('['))
+            strStep += ']';
+    return SetAt(objRoot, listSteps, value).toObject();
+}
+
+QJsonValue Json(const char* pszText)
+{
+    return QJsonDocument::fromJson(QByteArray("[") + pszText + "]").array().at(0);
+}
+} // namespace
+
+// The project file's rules: what is refused, with which words, and that a
+// refusal or a failed save loses nothing.
+class TestProjectRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QString strError;
+        QVERIFY2(ProjectFile::FromJson(Sample(), &strError), qPrintable(strError));
+        QVERIFY(m_dir.isValid());
+    }
+
+    void badFieldsAreNamed_data();
+    void badFieldsAreNamed();
+    void badTextsAreNamed_data();
+    void badTextsAreNamed();
+    void unknownFieldsSurvive();
+    void fullDiskKeepsTheOldFile();
+    void fuzzedFilesLoadWholeOrNotAtAll();
+
+private:
+    // Loads strText from a file; on a refusal checks that nothing changed.
+    QString LoadRefused(const QByteArray& baText)
+    {
+        const QString strPath = m_dir.filePath("bad.json");
+        WriteFile(strPath, baText);
+        const QJsonObject objBefore = ProjectFile::ToJson();
+        QString strError;
+        if (ProjectFile::Load(strPath, &strError))
+            return "loaded";
+        if (ProjectFile::ToJson() != objBefore)
+            return "refused, but the host changed";
+        if (ReadFile(strPath) != baText)
+            return "refused, but the file changed";
+        return strError;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+void TestProjectRules::badFieldsAreNamed_data()
+{
+    QTest::addColumn<QString>("strPath");
+    QTest::addColumn<QJsonValue>("value"); // undefined: the field is left out
+    QTest::addColumn<QString>("strExpected");
+    const QString strInput = "project.senders[1].device.inputs[0].";
+    const QString strCount = ": expected an integer from 0 to 2147483647, got ";
+    struct SRow
+    {
+        const char* pszName;
+        QString strPath;
+        QJsonValue value;
+        QString strExpected;
+    };
+    const SRow arrRows[] = {
+        {"senders object", "project.senders", QJsonObject(), "expected an array, got an object"},
+        {"no sender", "project.senders", QJsonArray(), "expected at least 1 sender, got 0"},
+        {"no senders field", "project.senders", QJsonValue::Undefined, "missing"},
+        {"no project", "project", QJsonValue::Undefined, "missing"},
+        {"project null", "project", QJsonValue::Null, "expected an object, got null"},
+        {"project array", "project", QJsonArray(), "expected an object, got an array"},
+        {"sender a number", "project.senders[1]", 5, "expected an object, got 5"},
+        {"current sender text", "project.currentSender", "1", "expected an integer, got a string"},
+        {"current sender beyond", "project.currentSender", 2,
+            "expected an integer from 0 to 1 (the project has 2 senders), got 2"},
+        {"current sender negative", "project.currentSender", -1, strCount.mid(2) + "-1"},
+        {"demo mode number", "project.demoMode", 1, "expected true or false, got 1"},
+        {"frame rate text", "project.senders[0].frameRate", "abc", "expected an integer, got a string"},
+        {"frame rate negative", "project.senders[0].frameRate", -60, strCount.mid(2) + "-60"},
+        {"ports negative", "project.senders[0].outputPorts", -1, strCount.mid(2) + "-1"},
+        {"canvas negative", "project.senders[0].canvas[1]", -1080, strCount.mid(2) + "-1080"},
+        {"canvas short", "project.senders[0].canvas", QJsonArray {1920}, "expected 2 numbers, got 1"},
+        {"opacity 256", "project.senders[1].background.opacity", 256,
+            "expected an integer from 0 to 255, got 256"},
+        {"opacity -1", "project.senders[1].background.opacity", -1,
+            "expected an integer from 0 to 255, got -1"},
+        {"stretched 2", "project.senders[1].background.stretched", 2,
+            "expected an integer from 0 to 1, got 2"},
+        {"depth code 3", "project.senders[1].device.depthCode", 3, "expected an integer from 0 to 2, got 3"},
+        {"limits negative", "project.senders[1].device.canvasLimits[2]", -3, strCount.mid(2) + "-3"},
+        {"flags beyond 32 bits", "project.senders[1].device.outputLimitFlags", 4294967296.0,
+            "expected an integer from 0 to 4294967295, got 4294967296"},
+        {"input rate text", "project.senders[1].device.maxInputRate", "60",
+            "expected a number, got a string"},
+        {"max width text", strInput + "maxWidth", "4096", "expected an integer, got a string"},
+        {"max width fraction", strInput + "maxWidth", 4096.5, "expected an integer, got 4096.5"},
+        {"max width beyond int", strInput + "maxWidth", 1e10, strCount.mid(2) + "10000000000"},
+        {"record a number", strInput + "edidRecord", 7, "expected 40 hex digits (20 bytes), or \"\", got 7"},
+        {"record short", strInput + "edidRecord", "0102",
+            "expected 40 hex digits (20 bytes), or \"\", got a string"},
+        {"resolution negative", strInput + "resolutions[2][0]", -1, strCount.mid(2) + "-1"},
+        {"netmask short", "config.netmask", "255.255.255",
+            "expected an IPv4 address such as \"192.168.1.1\", or \"\", got \"255.255.255\""},
+        {"gateway 300", "config.defaultGateway", "192.168.1.300",
+            "expected an IPv4 address such as \"192.168.1.1\", or \"\", got \"192.168.1.300\""},
+        {"entry without ip", "config.specified[1]", QJsonObject {{"name", "x"}}, "missing"},
+        {"limit negative", "runtime.senderCountLimit[0]", -1, strCount.mid(2) + "-1"},
+        {"selection short", "runtime.selection", QJsonArray {0, -1}, "expected 11 numbers, got 2"},
+        {"version text", "version", "1", "expected an integer, got a string"},
+        {"version 2", "version", 2, "unsupported project file version 2 (this host reads version 1)"},
+        {"other format", "format", "x",
+            "expected \"SenderModuleDialog host project\", got \"x\"; this is not a host project file"},
+    };
+    for (const SRow& row : arrRows) {
+        // "entry without ip" names the missing field inside the entry.
+        const QString strWhere = row.strPath + (QString(row.pszName) == "entry without ip" ? ".ip" : "");
+        QTest::newRow(row.pszName) << row.strPath << row.value << strWhere + ": " + row.strExpected;
+    }
+}
+
+void TestProjectRules::badFieldsAreNamed()
+{
+    QFETCH(QString, strPath);
+    QFETCH(QJsonValue, value);
+    QFETCH(QString, strExpected);
+    const QByteArray baText = QJsonDocument(SetAt(Sample(), strPath, value)).toJson();
+    QCOMPARE(LoadRefused(baText), m_dir.filePath("bad.json") + ": " + strExpected);
+}
+
+void TestProjectRules::badTextsAreNamed_data()
+{
+    QTest::addColumn<QByteArray>("baText");
+    QTest::addColumn<QString>("strExpected");
+    QByteArray baTab = QJsonDocument(Sample()).toJson();
+    baTab.replace("\"HDMI 1\"", "\"HDMI\t1\"");
+    const int nTab = baTab.indexOf('\t');
+    const int nLine = baTab.left(nTab).count('\n') + 1;
+    const int nColumn = nTab - baTab.lastIndexOf('\n', nTab);
+    QTest::newRow("raw tab") << baTab
+                             << QString("line %1, column %2: raw control character 0x09 inside a string "
+                                        "(write it escaped, as \\u0009)")
+                                    .arg(nLine)
+                                    .arg(nColumn);
+    QTest::newRow("root array") << QByteArray("[1, 2]")
+                                << QString("the document must be a JSON object {...}, not an array");
+    QTest::newRow("not json") << QByteArray("{\n  \"format\": nope\n}")
+                              << QString("line 2, column 15: illegal value");
+    QTest::newRow("empty") << QByteArray("") << QString("line 1, column 1: illegal value");
+}
+
+void TestProjectRules::badTextsAreNamed()
+{
+    QFETCH(QByteArray, baText);
+    QFETCH(QString, strExpected);
+    QCOMPARE(LoadRefused(baText), m_dir.filePath("bad.json") + ": " + strExpected);
+}
+
+void TestProjectRules::unknownFieldsSurvive()
+{
+    const QStringList listPaths {"note", "config.note", "project.senders[1].note",
+        "project.senders[1].device.inputs[0].note", "project.senders[0].background.note"};
+    const QJsonObject objNote {{"by", "a newer host"}, {"n", 3}};
+    auto addNotes = [&](QJsonObject objRoot) {
+        for (const QString& strPath : listPaths)
+            objRoot = SetAt(objRoot, strPath, objNote);
+        return objRoot;
+    };
+    // A known field the host dropped stays dropped; an unknown one is kept.
+    auto changeHost = [] {
+        GetConfigData()->UseSystemLocalAddresses();
+        GetProjectData()->GetSender(1)->SetFrameRate(30);
+    };
+    changeHost();
+    const QJsonObject objExpected = addNotes(ProjectFile::ToJson());
+    QVERIFY(!objExpected.contains("localAddresses"));
+
+    const QString strPath = m_dir.filePath("project.json");
+    WriteFile(strPath, QJsonDocument(addNotes(Sample())).toJson());
+    QString strError;
+    QVERIFY2(ProjectFile::Load(strPath, &strError), qPrintable(strError));
+    changeHost();
+    QVERIFY2(ProjectFile::Save(strPath, &strError), qPrintable(strError));
+    QCOMPARE(QJsonDocument::fromJson(ReadFile(strPath)).object(), objExpected);
+}
+
+void TestProjectRules::fullDiskKeepsTheOldFile()
+{
+    QTemporaryDir dir;
+    const QString strPath = dir.filePath("project.json");
+    QString strError;
+    QVERIFY(ProjectFile::Save(strPath, &strError));
+    const QByteArray baOld = ReadFile(strPath);
+    GetProjectData()->GetSender(0)->SetName(QString(200, 'n')); // the new file is longer
+    {
+        // Far less than the file, and far less than the write buffer, so only
+        // the final flush can see the failure.
+        CFileSizeLimit limit(1024);
+        SKIP_UNLESS_LIMITED(limit);
+        QVERIFY(!ProjectFile::Save(strPath, &strError));
+    }
+    QVERIFY2(strError.startsWith("cannot write " + strPath + ": "), qPrintable(strError));
+    QCOMPARE(ReadFile(strPath), baOld);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"project.json"});
+}
+
+// Random damage to every kind of field: a file either loads whole, and then
+// saves and loads back the same, or is refused with one line naming where.
+void TestProjectRules::fuzzedFilesLoadWholeOrNotAtAll()
+{
+    constexpr int CASE_COUNT = 400;
+    QRandomGenerator random(0x5EED);
+    const QJsonObject objSample = Sample();
+    QStringList listPaths; // every field and item of the sample
+    std::function<void(const QJsonValue&, const QString&)> collect
+        = [&](const QJsonValue& node, const QString& strPath) {
+              if (!strPath.isEmpty())
+                  listPaths << strPath;
+              const QJsonObject obj = node.toObject();
+              for (auto it = obj.begin(); it != obj.end(); ++it)
+                  collect(it.value(), strPath.isEmpty() ? it.key() : strPath + "." + it.key());
+              const QJsonArray arr = node.toArray();
+              for (int i = 0; i < arr.size(); ++i)
+                  collect(arr[i], QString("%1[%2]").arg(strPath).arg(i));
+          };
+    collect(objSample, QString());
+    const QJsonValue arrValues[] = {Json("\"text\""), Json("-1"), Json("0"), Json("1"), Json("256"),
+        Json("2.5"), Json("1e300"), Json("-2147483649"), Json("4294967295"), Json("null"), Json("true"),
+        Json("[]"), Json("{}"), Json("[1,2]"), Json("\"10.0.0.1\""), Json("\"\""), QJsonValue::Undefined};
+    int nLoaded = 0;
+    for (int i = 0; i < CASE_COUNT; ++i) {
+        QJsonObject objCase = objSample;
+        for (int n = 1 + random.bounded(2); n > 0; --n)
+            objCase = SetAt(objCase, listPaths[random.bounded(listPaths.size())],
+                arrValues[random.bounded(int(std::size(arrValues)))]);
+        QByteArray baText = QJsonDocument(objCase).toJson(QJsonDocument::Compact);
+        if (i % 8 == 0) // damage the text itself
+            baText[random.bounded(baText.size())] = char(random.bounded(256));
+        const QString strResult = LoadRefused(baText);
+        QVERIFY2(!strResult.contains("changed") && !strResult.contains('\n'),
+            qPrintable(strResult + "\n" + baText));
+        if (strResult != "loaded") {
+            QVERIFY2(strResult.startsWith(m_dir.filePath("bad.json") + ": "), qPrintable(strResult));
+            continue;
+        }
+        ++nLoaded;
+        const QJsonObject objLoaded = ProjectFile::ToJson();
+        QString strError;
+        QVERIFY2(ProjectFile::Save(m_dir.filePath("again.json"), &strError), qPrintable(strError));
+        QVERIFY2(ProjectFile::Load(m_dir.filePath("again.json"), &strError), qPrintable(strError));
+        QCOMPARE(ProjectFile::ToJson(), objLoaded);
+    }
+    qInfo("%d fuzzed project files, %d loaded", CASE_COUNT, nLoaded);
+    QVERIFY(nLoaded > CASE_COUNT / 20 && nLoaded < CASE_COUNT / 2); // both outcomes are exercised
+}
+
+QTEST_GUILESS_MAIN(TestProjectRules)
+#include "tst_projectrules.moc"
