@@ -283,19 +283,25 @@ private:
     std::vector<float> m_vecVertexX;
 };
 
+// Every row of the image in blocks of rows, block nBlock, nBlock + nBlockStep, …
+// Each row is cleared to transparent while it is hot in the cache and then
+// coloured, so that no pixel crosses the memory bus twice.
 void BuildRows(const SGamutImageInput& sInput, const SGamutFrame& sFrame, uchar* pBits, qsizetype nStride,
     int nBlock, int nBlockStep)
 {
     constexpr int ROWS_PER_BLOCK = 16;
+    const size_t nRowBytes = size_t(sInput.nWidth) * sizeof(QRgb);
     CRowSpans spans(sInput);
-    for (int nRow0 = sFrame.nFirstY + nBlock * ROWS_PER_BLOCK; nRow0 <= sFrame.nLastY;
-         nRow0 += nBlockStep * ROWS_PER_BLOCK) {
-        const int nRowEnd = std::min(sFrame.nLastY, nRow0 + ROWS_PER_BLOCK - 1);
+    for (int nRow0 = nBlock * ROWS_PER_BLOCK; nRow0 < sInput.nHeight; nRow0 += nBlockStep * ROWS_PER_BLOCK) {
+        const int nRowEnd = std::min(sInput.nHeight - 1, nRow0 + ROWS_PER_BLOCK - 1);
         for (int nY = nRow0; nY <= nRowEnd; ++nY) {
+            QRgb* pLine = reinterpret_cast<QRgb*>(pBits + nStride * nY);
+            std::memset(pLine, 0, nRowBytes);
+            if (!sFrame.bValid || nY < sFrame.nFirstY || nY > sFrame.nLastY)
+                continue;
             const float fY = float(nY);
             spans.SetRow(fY, sFrame.nLastX);
             CRowShader shader(sFrame, fY);
-            QRgb* pLine = reinterpret_cast<QRgb*>(pBits + nStride * nY);
             spans.ForEachRun(sFrame.nFirstX, sFrame.nLastX,
                 [&](int nFrom, int nTo) { shader.ShadeRun(nFrom, nTo, pLine); });
         }
@@ -347,21 +353,22 @@ QImage BuildGamutImageReference(const SGamutImageInput& sInput)
 
 QImage BuildGamutImage(const SGamutImageInput& sInput, int nThreads)
 {
-    QImage image = NewTransparentImage(sInput);
-    const SGamutFrame sFrame = CalcGamutFrame(sInput);
-    if (!sFrame.bValid || image.isNull())
+    if (sInput.nWidth <= 0 || sInput.nHeight <= 0)
+        return QImage();
+    // Left unfilled: the rows clear themselves.
+    QImage image(sInput.nWidth, sInput.nHeight, QImage::Format_ARGB32);
+    if (image.isNull())
         return image;
-
+    const SGamutFrame sFrame = CalcGamutFrame(sInput);
     ChannelTable(); // built once, before the workers share it
     // Detach once here: the workers write disjoint rows through the raw bits.
     uchar* pBits = image.bits();
     const qsizetype nStride = image.bytesPerLine();
 
-    const int nRows = sFrame.nLastY - sFrame.nFirstY + 1;
     if (nThreads <= 0)
         nThreads = int(std::max(1u, std::thread::hardware_concurrency()));
     // Thread start-up outweighs the work on small images.
-    nThreads = std::clamp(nThreads, 1, std::max(1, nRows / 64));
+    nThreads = std::clamp(nThreads, 1, std::max(1, sInput.nHeight / 64));
 
     std::vector<std::thread> vecWorkers;
     for (int t = 1; t < nThreads; ++t)
