@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygonF>
 
 #include <cmath>
 
@@ -82,6 +83,9 @@ void CChromaticityDlgWnd::GetChromaticityBmp(int nType)
 {
     if (nType == -1) {
         m_imageOwn = BuildGamutImage(GamutLocus().Input(m_diagram.Width(), m_diagram.Height()));
+        // Only pixels inside the locus polygon are coloured.
+        m_rcOwnImageBounds
+            = QPolygonF(m_diagram.LocusPixels()).boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
         m_bOwnImageStale = false;
     } else if (nType >= 0 && nType < WND_BITMAP_NUM) {
         // A slot the worker may be writing is rebuilt here only after it is done.
@@ -170,7 +174,9 @@ void CChromaticityDlgWnd::paintEvent(QPaintEvent*)
 
 void CChromaticityDlgWnd::Draw(QPainter& painter)
 {
-    CChromaDiagramPainter(m_diagram, painter, CurrentGamutImage()).Draw();
+    const QImage* pImage = CurrentGamutImage();
+    CChromaDiagramPainter(m_diagram, painter, pImage, pImage == &m_imageOwn ? m_rcOwnImageBounds : QRect())
+        .Draw();
 }
 
 void CChromaticityDlgWnd::DrawBorder(QPainter& painter)

@@ -158,6 +158,7 @@ private:
     CChromaGamutThread* m_pGamutThread = nullptr;
     // The widget's own gamut image (window type −1), rebuilt after a size change.
     QImage m_imageOwn;
+    QRect m_rcOwnImageBounds;
     bool m_bOwnImageStale = true;
     SChromaWndBitmap m_sWndBitmap[WND_BITMAP_NUM];
 };

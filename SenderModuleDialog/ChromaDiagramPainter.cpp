@@ -65,10 +65,11 @@ QRect MarkerRect(QPointF pt, float fRadius)
 } // namespace
 
 CChromaDiagramPainter::CChromaDiagramPainter(
-    CChromaDiagram& diagram, QPainter& painter, const QImage* pGamutImage)
+    CChromaDiagram& diagram, QPainter& painter, const QImage* pGamutImage, const QRect& rcGamutBounds)
     : m_diagram(diagram)
     , m_painter(painter)
     , m_pGamutImage(pGamutImage)
+    , m_rcGamutBounds(rcGamutBounds)
 {
 }
 
@@ -101,8 +102,10 @@ void CChromaDiagramPainter::DrawGamutImage()
     // Only the part under the widget is drawn; what lies beyond the image is
     // transparent. Every pixel is opaque or fully transparent, so the bits are
     // already premultiplied and can be blended without a conversion.
-    const QRect rcSource
-        = QRect(0, 0, m_diagram.WndRect().width(), m_diagram.WndRect().height()) & pImage->rect();
+    QRect rcSource = QRect(0, 0, m_diagram.WndRect().width(), m_diagram.WndRect().height()) & pImage->rect();
+    // Blending the transparent rest would change nothing but the time it takes.
+    if (!m_rcGamutBounds.isNull())
+        rcSource &= m_rcGamutBounds;
     if (rcSource.isEmpty())
         return;
     const QImage imageView(pImage->constBits(), pImage->width(), pImage->height(), pImage->bytesPerLine(),

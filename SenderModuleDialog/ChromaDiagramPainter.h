@@ -16,8 +16,10 @@ class QImage;
 class CChromaDiagramPainter
 {
 public:
-    // pGamutImage: the filled gamut to lay under the chart, or none.
-    CChromaDiagramPainter(CChromaDiagram& diagram, QPainter& painter, const QImage* pGamutImage = nullptr);
+    // pGamutImage: the filled gamut to lay under the chart, or none; outside
+    // rcGamutBounds (when not null) it is known to be transparent.
+    CChromaDiagramPainter(CChromaDiagram& diagram, QPainter& painter, const QImage* pGamutImage = nullptr,
+        const QRect& rcGamutBounds = QRect());
 
     void Draw();
     void DrawGamutImage();
@@ -45,4 +47,5 @@ private:
     CChromaDiagram& m_diagram;
     QPainter& m_painter;
     const QImage* m_pGamutImage;
+    QRect m_rcGamutBounds;
 };

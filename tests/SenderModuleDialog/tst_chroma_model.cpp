@@ -337,15 +337,14 @@ void TestChromaModel::standardRecognition()
         QCOMPARE(diagram.ShownStandard(), nCoord < 0 ? enStandardRec2020 : enStandardNone);
     }
     // sRGB and Rec709 share coordinates: the preference picks the name, paint after paint.
-    for (int nPreferred = -1; nPreferred < enStandardCount; ++nPreferred) {
+    for (enColorStandard enPreferred : {enStandardNone, enStandardPAL, enStandardRec709}) {
         CChromaDiagram diagram;
         diagram.AddChromaGroupByIndex(7, SRGB());
-        diagram.ShowCIEStandard(0, enColorStandard(nPreferred), true);
-        for (int nPaint = 0; nPaint < 2; ++nPaint) {
-            diagram.CalcCIEStandardValid();
-            QCOMPARE(
-                diagram.ShownStandard(), nPreferred == enStandardRec709 ? enStandardRec709 : enStandardSRGB);
-        }
+        diagram.ShowCIEStandard(0, enPreferred, true);
+        diagram.CalcCIEStandardValid();
+        diagram.CalcCIEStandardValid();
+        QCOMPARE(
+            diagram.ShownStandard(), enPreferred == enStandardRec709 ? enStandardRec709 : enStandardSRGB);
     }
     // Only group 0 is settled (the lowest key); another value selects nothing.
     CChromaDiagram diagram;

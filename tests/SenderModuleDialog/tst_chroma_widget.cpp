@@ -123,7 +123,6 @@ private slots:
     void overlappingPointsPickHigherMovableKey();
     void noDragWithoutMovableLeftPress_data();
     void noDragWithoutMovableLeftPress();
-    void pressBesideAPointNeverDragsTheHoveredOne();
     void dragAppliesHostAnswer();
     void dragOfADegenerateGroupNeverSignalsNaN();
 
@@ -214,33 +213,26 @@ void TestChromaWidget::noDragWithoutMovableLeftPress_data()
 {
     QTest::addColumn<int>("nButton");
     QTest::addColumn<bool>("bMovable");
-    QTest::newRow("right press") << int(Qt::RightButton) << true;
-    QTest::newRow("immovable point") << int(Qt::LeftButton) << false;
+    QTest::addColumn<QPoint>("posPress");
+    QTest::newRow("right press") << int(Qt::RightButton) << true << QPoint(200, 300);
+    QTest::newRow("immovable point") << int(Qt::LeftButton) << false << QPoint(200, 300);
+    QTest::newRow("beside the hovered point") << int(Qt::LeftButton) << true << QPoint(300, 300);
 }
 
 void TestChromaWidget::noDragWithoutMovableLeftPress()
 {
     QFETCH(int, nButton);
     QFETCH(bool, bMovable);
+    QFETCH(QPoint, posPress);
     const SChromaGroupInfo* pGroup = AddGroup(0, bMovable);
     const Point ptGreen = pGroup->m_ptColor[1];
-    Drag(QPoint(200, 300), QPoint(230, 280), Qt::MouseButton(nButton));
+    QTest::mouseMove(m_pWnd, QPoint(200, 300)); // hover over green
+    QCOMPARE(m_pWnd->Diagram().CurGroup(), 0);
+    Drag(posPress, QPoint(230, 280), Qt::MouseButton(nButton));
     QTest::mouseMove(m_pWnd, QPoint(260, 260));
     QVERIFY(!m_pWnd->Diagram().IsDragging());
     QCOMPARE(pGroup->m_ptColor[1], ptGreen);
     QCOMPARE(m_nSignals, 0);
-}
-
-void TestChromaWidget::pressBesideAPointNeverDragsTheHoveredOne()
-{
-    const SChromaGroupInfo* pGroup = AddGroup(0);
-    const Point ptGreen = pGroup->m_ptColor[1];
-    QTest::mouseMove(m_pWnd, QPoint(200, 300)); // hover
-    QCOMPARE(m_pWnd->Diagram().CurGroup(), 0);
-    Drag(QPoint(300, 300), QPoint(320, 280));
-    QTest::mouseMove(m_pWnd, QPoint(340, 260));
-    QCOMPARE(m_nSignals, 0);
-    QCOMPARE(pGroup->m_ptColor[1], ptGreen);
 }
 
 void TestChromaWidget::dragAppliesHostAnswer()
