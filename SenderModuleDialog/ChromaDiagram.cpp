@@ -201,8 +201,10 @@ void CChromaDiagram::FinishDrag(bool bAccepted)
 {
     // The host may have replaced or removed the group while answering.
     SChromaGroupInfo* pGroup = GetChromaGroupByIndex(m_nCurGroup);
-    if (!bAccepted && pGroup && m_nCurPoint >= 0 && m_nCurPoint < g_nWhitePoint)
-        pGroup->m_ptColor[m_nCurPoint] = CPointEx<float>::FromQPointF(m_ptNearest);
+    const CPointEx<float> ptNearest = CPointEx<float>::FromQPointF(m_ptNearest);
+    if (!bAccepted && pGroup && m_nCurPoint >= 0 && m_nCurPoint < g_nWhitePoint && std::isfinite(ptNearest.x)
+        && std::isfinite(ptNearest.y))
+        pGroup->m_ptColor[m_nCurPoint] = ptNearest;
 }
 
 void CChromaDiagram::Release()

@@ -312,6 +312,12 @@ void TestChromaModel::mouseProtocol()
     diagram.SetNearstPoint(QPointF(0.28, 0.58));
     diagram.FinishDrag(false);
     QCOMPARE(diagram.GetChromaGroupByIndex(1)->m_ptColor[1], Point(0.28f, 0.58f));
+    // One that is no number is not taken.
+    QVERIFY(diagram.DragTo(posGreen));
+    const Point ptCorrected = diagram.GetChromaGroupByIndex(1)->m_ptColor[1];
+    diagram.SetNearstPoint(QPointF(qQNaN(), 0.5));
+    diagram.FinishDrag(false);
+    QCOMPARE(diagram.GetChromaGroupByIndex(1)->m_ptColor[1], ptCorrected);
 
     // The mouse leaving forgets it, and the hover with it.
     diagram.Release();

@@ -96,18 +96,6 @@ QImage Paint(CChromaticityDlgWnd& wnd, QSize size)
     return image;
 }
 
-void Send(
-    QWidget* pWidget, QEvent::Type enType, QPoint pos = QPoint(), Qt::MouseButtons buttons = Qt::NoButton)
-{
-    if (enType == QEvent::Leave) {
-        QEvent event(enType);
-        QApplication::sendEvent(pWidget, &event);
-        return;
-    }
-    QMouseEvent event(enType, pos, pos, Qt::LeftButton, buttons, Qt::NoModifier);
-    QApplication::sendEvent(pWidget, &event);
-}
-
 } // namespace
 
 class TestChromaWidget : public QObject
@@ -292,19 +280,19 @@ void TestChromaWidget::gridReadOutAndCrosshair()
 
     // Outside the locus neither read-out nor crosshair.
     for (const QPoint& pos : {QPoint(5, 5), PixelOf({0.7f, 0.1f}), PixelOf({0.05f, 0.1f})}) {
-        Send(m_pWnd, QEvent::MouseMove, pos);
+        QTest::mouseMove(m_pWnd, pos);
         recorder = Record(*m_pWnd);
         QVERIFY(!recorder.m_strText.contains("x : ") && recorder.Lines(g_clrCrossLine).isEmpty());
     }
     // Inside both, the crosshair through the mouse; over a point it reads that point, to four decimals.
     const QPoint pos = PixelOf({0.3f, 0.4f});
-    Send(m_pWnd, QEvent::MouseMove, pos);
+    QTest::mouseMove(m_pWnd, pos);
     recorder = Record(*m_pWnd);
     QVERIFY(recorder.m_strText.contains("x : 0.3"));
     QCOMPARE(recorder.Lines(g_clrCrossLine),
         QVector<QLineF>({QLineF(0, pos.y(), 800, pos.y()), QLineF(pos.x(), 0, pos.x(), 600)}));
     m_pWnd->AddChromaGroupByIndex(4, Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.15f, 0.06f}, {0.3f, 0.3f}));
-    Send(m_pWnd, QEvent::MouseMove, PixelOf({0.3f, 0.3f}) + QPoint(2, 1));
+    QTest::mouseMove(m_pWnd, PixelOf({0.3f, 0.3f}) + QPoint(2, 1));
     QCOMPARE(
         Record(*m_pWnd, &CChromaticityDlgWnd::DrawTipsString).m_strText, QString("x : 0.3000|y : 0.3000|"));
 }
@@ -315,7 +303,8 @@ void TestChromaWidget::mouseDrawingGoesWhenTheMouseLeaves()
     QTest::mouseMove(m_pWnd, QPoint(200, 300)); // over green: read-out and crosshair
     SRecording recorder = Record(*m_pWnd);
     QVERIFY(recorder.m_strText.contains("x : ") && !recorder.Lines(g_clrCrossLine).isEmpty());
-    Send(m_pWnd, QEvent::Leave);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(m_pWnd, &leave);
     recorder = Record(*m_pWnd);
     QVERIFY(!recorder.m_strText.contains("x : "));
     QVERIFY(recorder.Lines(g_clrCrossLine).isEmpty());
