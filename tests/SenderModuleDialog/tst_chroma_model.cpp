@@ -138,6 +138,9 @@ void TestChromaModel::dragCorrections()
         PointLineDistance(LineThroughPoints(pGroup->m_ptColor[0], pGroup->m_ptColor[1]), pGroup->m_ptColor[3])
         < 0.0002f);
     QVERIFY(pGroup->m_ptColor[3] != pGroup->m_ptColor[0] && pGroup->m_ptColor[3] != pGroup->m_ptColor[1]);
+    // Inside the triangle it just follows.
+    QVERIFY(m_diagram.CalcCurrentPoint(m_diagram.ChromaToPixel({0.3f, 0.3f}), pGroup));
+    QVERIFY(Near(pGroup->m_ptColor[3], 0.3, 0.3, 1e-5));
     // Within 0.0001 of a vertex: exactly onto it.
     pGroup = Drag(Group({0.6f, 0.35f}, {0.25f, 0.65f}, {0.16f, 0.08f}, {0.33f, 0.35f}), 3, {0.603f, 0.353f});
     QCOMPARE(pGroup->m_ptColor[3], pGroup->m_ptColor[0]);
