@@ -63,11 +63,12 @@ private:
         SChromaGroupInfo* pGroup = m_diagram.GetChromaGroupByIndex(0);
         m_diagram.Press(m_diagram.ChromaToPixel(info.m_ptColor[nPoint]).toPoint());
         Q_ASSERT(m_diagram.CurPoint() == nPoint);
-        m_diagram.CalcCurrentPoint(m_diagram.ChromaToPixel(ptTarget), pGroup);
+        m_bLastDrag = m_diagram.CalcCurrentPoint(m_diagram.ChromaToPixel(ptTarget), pGroup);
         return pGroup;
     }
 
     CChromaDiagram m_diagram;
+    bool m_bLastDrag = false;
 };
 
 void TestChromaModel::groupOperations()
@@ -170,6 +171,7 @@ void TestChromaModel::degenerateGroupsGiveNoNaN()
             const SChromaGroupInfo* pGroup = Drag(WhiteOnVerticalEdge(), 1, {fX, fY});
             const bool bMoved = !SamePoints(*pGroup, WhiteOnVerticalEdge());
             nMoved += bMoved;
+            QCOMPARE(m_bLastDrag, bMoved); // a refusal says so
             QVERIFY2(!bMoved || (m_diagram.IsInLocus(pGroup->m_ptColor[1]) && IsWhiteInside(*pGroup)),
                 qPrintable(QString("%1, %2").arg(fX).arg(fY)));
         }
@@ -297,16 +299,22 @@ void TestChromaModel::mouseProtocol()
 {
     CChromaDiagram diagram;
     diagram.SetSize(800, 600);
-    diagram.AddChromaGroupByIndex(1, SRGB());
+    diagram.AddChromaGroupByIndex(0, SRGB());
     const QPoint posGreen = diagram.ChromaToPixel(SRGB().m_ptColor[1]).toPoint();
     const QPoint posAway = diagram.ChromaToPixel({0.3f, 0.4f}).toPoint();
 
+    // Hovering an immovable point says so.
+    diagram.GetChromaGroupByIndex(0)->m_bMovable[1] = false;
+    diagram.Hover(posGreen);
+    QVERIFY(!diagram.CanMove());
+    diagram.GetChromaGroupByIndex(0)->m_bMovable[1] = true;
+
     // Hovering a point and then pressing beside it must not drag the hovered point.
     diagram.Hover(posGreen);
-    QCOMPARE(diagram.CurGroup(), 1);
+    QCOMPARE(diagram.CurGroup(), 0);
     QVERIFY(!diagram.Press(posAway));
     QVERIFY(!diagram.DragTo(posAway));
-    QCOMPARE(diagram.GetChromaGroupByIndex(1)->m_ptColor[1], SRGB().m_ptColor[1]);
+    QCOMPARE(diagram.GetChromaGroupByIndex(0)->m_ptColor[1], SRGB().m_ptColor[1]);
     diagram.Release();
 
     // A drag offers its step; a rejected one takes the nearest point the host gave.
@@ -314,13 +322,13 @@ void TestChromaModel::mouseProtocol()
     QVERIFY(diagram.DragTo(posGreen + QPoint(-20, 10)));
     diagram.SetNearstPoint(QPointF(0.28, 0.58));
     diagram.FinishDrag(false);
-    QCOMPARE(diagram.GetChromaGroupByIndex(1)->m_ptColor[1], Point(0.28f, 0.58f));
+    QCOMPARE(diagram.GetChromaGroupByIndex(0)->m_ptColor[1], Point(0.28f, 0.58f));
     // One that is no number is not taken.
     QVERIFY(diagram.DragTo(posGreen));
-    const Point ptCorrected = diagram.GetChromaGroupByIndex(1)->m_ptColor[1];
+    const Point ptCorrected = diagram.GetChromaGroupByIndex(0)->m_ptColor[1];
     diagram.SetNearstPoint(QPointF(qQNaN(), 0.5));
     diagram.FinishDrag(false);
-    QCOMPARE(diagram.GetChromaGroupByIndex(1)->m_ptColor[1], ptCorrected);
+    QCOMPARE(diagram.GetChromaGroupByIndex(0)->m_ptColor[1], ptCorrected);
 
     // The mouse leaving forgets it, and the hover with it.
     diagram.Release();
