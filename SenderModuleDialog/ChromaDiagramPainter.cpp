@@ -1,15 +1,13 @@
 #include "ChromaDiagramPainter.h"
 
 #include "CCT2ColorCoord.h"
-#include "CChromaticityDlgWnd.h"
-#include "ChromaGamutInterpolation.h"
-#include "ChromaGamutThread.h"
-#include "GamutImage.h"
+#include "ChromaDiagram.h"
 #include "LineEx.h"
 
 #include <Common/Assert.h>
 #include <OstraStyle.h>
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -34,6 +32,9 @@ const QColor g_arrDefaultLineColor[] = {
     QColor(138, 43, 226),
 };
 constexpr int g_nDefaultLineColorNum = int(sizeof g_arrDefaultLineColor / sizeof g_arrDefaultLineColor[0]);
+
+// Spacing factor of the legend.
+constexpr float g_fNoteFactor = 1.0f;
 
 // Daylight locus and the temperatures that get a tick and a label.
 constexpr int g_nCCTFirst = 4000;
@@ -63,17 +64,20 @@ QRect MarkerRect(QPointF pt, float fRadius)
 
 } // namespace
 
-CChromaDiagramPainter::CChromaDiagramPainter(CChromaticityDlgWnd& wnd, QPainter& painter)
-    : m_wnd(wnd)
+CChromaDiagramPainter::CChromaDiagramPainter(
+    CChromaDiagram& diagram, QPainter& painter, const QImage* pGamutImage, const QRect& rcGamutBounds)
+    : m_diagram(diagram)
     , m_painter(painter)
+    , m_pGamutImage(pGamutImage)
+    , m_rcGamutBounds(rcGamutBounds)
 {
 }
 
 void CChromaDiagramPainter::Draw()
 {
     m_painter.setPen(Qt::NoPen);
-    m_painter.setBrush(QBrush(m_wnd.m_clrBackground));
-    m_painter.drawRect(m_wnd.m_rcWnd);
+    m_painter.setBrush(QBrush(m_diagram.BackgroundColor()));
+    m_painter.drawRect(m_diagram.WndRect());
     m_painter.setRenderHint(QPainter::Antialiasing, true);
     DrawGamutImage();
     QT_WARNING_PUSH
@@ -90,31 +94,18 @@ void CChromaDiagramPainter::Draw()
     DrawFrame();
 }
 
-const QImage* CChromaDiagramPainter::CurrentGamutImage()
-{
-    const int nType = m_wnd.m_nWndType;
-    if (nType == -1) {
-        // An image of a widget that has no size yet would stay empty for good.
-        if (m_wnd.m_bFirstPaint && m_wnd.m_nWidth > 0 && m_wnd.m_nHeight > 0) {
-            ChromaPaint::GetChromaticityBmp(m_wnd, -1);
-            m_wnd.m_bFirstPaint = false;
-        }
-        return m_wnd.m_pGamutImage;
-    }
-    if (nType >= 0 && nType < CChromaticityDlgWnd::WND_BITMAP_NUM)
-        return AcquireSlotImage(m_wnd.m_sWndBitmap[nType], m_wnd.m_pGamutThread, g_ulSlotWaitMs);
-    return nullptr;
-}
-
 void CChromaDiagramPainter::DrawGamutImage()
 {
-    const QImage* pImage = CurrentGamutImage();
+    const QImage* pImage = m_pGamutImage;
     if (!pImage || pImage->isNull())
         return; // a missing image is drawn as a fully transparent one
     // Only the part under the widget is drawn; what lies beyond the image is
     // transparent. Every pixel is opaque or fully transparent, so the bits are
     // already premultiplied and can be blended without a conversion.
-    const QRect rcSource = QRect(0, 0, m_wnd.m_rcWnd.width(), m_wnd.m_rcWnd.height()) & pImage->rect();
+    QRect rcSource = QRect(0, 0, m_diagram.WndRect().width(), m_diagram.WndRect().height()) & pImage->rect();
+    // Blending the transparent rest would change nothing but the time it takes.
+    if (!m_rcGamutBounds.isNull())
+        rcSource &= m_rcGamutBounds;
     if (rcSource.isEmpty())
         return;
     const QImage imageView(pImage->constBits(), pImage->width(), pImage->height(), pImage->bytesPerLine(),
@@ -127,7 +118,8 @@ void CChromaDiagramPainter::DrawBorder()
 {
     m_painter.setPen(SolidPen(QColor(200, 200, 200), 2.0));
     m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawPolygon(m_wnd.m_pCIEScreenPts, m_wnd.m_nCIEScreenPtsNum, Qt::OddEvenFill);
+    m_painter.drawPolygon(
+        m_diagram.LocusPixels().constData(), m_diagram.LocusPixels().size(), Qt::OddEvenFill);
 }
 
 void CChromaDiagramPainter::DrawHexCoorDialog()
@@ -137,11 +129,11 @@ void CChromaDiagramPainter::DrawHexCoorDialog()
     font.setFamily(GetFontFamily());
     m_painter.setFont(font);
 
-    const float fScale = m_wnd.m_fScale;
-    const float fMarginX = m_wnd.m_fMarginX;
-    const float fBottom = float(m_wnd.m_nHeight) - m_wnd.m_fMarginY;
+    const float fScale = m_diagram.Scale();
+    const float fMarginX = m_diagram.MarginX();
+    const float fBottom = float(m_diagram.Height()) - m_diagram.MarginY();
     // An alpha above 255 makes an invalid colour, as the host asked for.
-    const QPen penGrid = SolidPen(QColor(255, 255, 255, m_wnd.m_nGridLineAlpha), 1.0);
+    const QPen penGrid = SolidPen(QColor(255, 255, 255, m_diagram.GridLineAlpha()), 1.0);
     const QPen penLabel = SolidPen(QColor(255, 255, 255, 120), 1.0);
 
     for (int i = 0; i <= 9; ++i) {
@@ -157,40 +149,32 @@ void CChromaDiagramPainter::DrawHexCoorDialog()
         m_painter.setPen(penGrid);
         m_painter.drawLine(QLineF(fX, fBottom, fX, fBottom - 0.9f * fScale));
         m_painter.setPen(penLabel);
-        m_painter.drawText(QPointF(fX - fScale / 50.0f, float(m_wnd.m_nHeight) - 0.5f * m_wnd.m_fMarginY),
+        m_painter.drawText(
+            QPointF(fX - fScale / 50.0f, float(m_diagram.Height()) - 0.5f * m_diagram.MarginY()),
             QString(".%1").arg(j));
     }
 }
 
-bool CChromaDiagramPainter::SelectedPoint(CPointEx<float>& pt) const
-{
-    if (m_wnd.m_nCurGroup < 0)
-        return false;
-    const SChromaGroupInfo* pGroup = m_wnd.m_mapGroup.value(m_wnd.m_nCurGroup, nullptr);
-    if (!pGroup)
-        return false;
-    const int nPoint = m_wnd.m_nCurPoint;
-    pt = nPoint >= 0 && nPoint < g_nChromaPointNum ? pGroup->m_ptColor[nPoint] : CPointEx<float>();
-    return true;
-}
-
 void CChromaDiagramPainter::DrawTipsString()
 {
+    const QPoint* pMouse = m_diagram.Mouse();
+    if (!pMouse)
+        return; // it follows the mouse, which has left
     CPointEx<float> pt;
-    if (!SelectedPoint(pt))
-        pt = m_wnd.PixelToChroma(QPointF(m_wnd.m_ptMouse));
+    if (!m_diagram.SelectedPoint(pt))
+        pt = m_diagram.PixelToChroma(QPointF(*pMouse));
     pt.x = std::max(pt.x, 0.0f);
     pt.y = std::max(pt.y, 0.0f);
-    if (!m_wnd.m_pGamutInterp->IsPointInCIEPolygon(pt.ToQPointF()))
+    if (!m_diagram.IsInLocus(pt))
         return;
 
-    const int nFontSize = int(m_wnd.m_fScale / 40.0f);
+    const int nFontSize = int(m_diagram.Scale() / 40.0f);
     m_painter.setFont(TextFont(nFontSize, g_nTextWeight));
     m_painter.setPen(SolidPen(Qt::yellow, 1.0));
-    const QRect& rc = m_wnd.m_rcWnd;
+    const QRect& rc = m_diagram.WndRect();
     const qreal dLeft = 3 * (rc.right() / 4);
     const qreal dTop = 5 * (rc.bottom() / 6);
-    const qreal dWidth = m_wnd.m_fScale / 5.0f;
+    const qreal dWidth = m_diagram.Scale() / 5.0f;
     const qreal dHeight = 1.5 * nFontSize;
     m_painter.drawText(QRectF(dLeft, dTop, dWidth, dHeight), Qt::AlignCenter,
         QString("x : %1").arg(double(pt.x), 0, 'f', 4));
@@ -200,28 +184,31 @@ void CChromaDiagramPainter::DrawTipsString()
 
 void CChromaDiagramPainter::DrawCrossLine()
 {
-    const QPoint ptMouse = m_wnd.m_ptMouse;
+    const QPoint* pMouse = m_diagram.Mouse();
+    if (!pMouse)
+        return;
+    const QPoint ptMouse = *pMouse;
     const CPointEx<float> ptMouseF(float(ptMouse.x()), float(ptMouse.y()));
-    if (!IsPointInPolygon(ptMouseF, m_wnd.m_pCIEScreenPtsF, m_wnd.m_nCIEScreenPtsNum))
+    if (!IsPointInPolygon(ptMouseF, m_diagram.LocusPixelsF().constData(), m_diagram.LocusPixelsF().size()))
         return;
 
     QPoint pt = ptMouse;
     CPointEx<float> ptSelected;
-    if (m_wnd.m_bCanMove && SelectedPoint(ptSelected)) {
-        const QPointF ptPixel = m_wnd.ChromaToPixel(ptSelected);
+    if (m_diagram.CanMove() && m_diagram.SelectedPoint(ptSelected)) {
+        const QPointF ptPixel = m_diagram.ChromaToPixel(ptSelected);
         pt = QPoint(int(ptPixel.x()), int(ptPixel.y()));
     }
     m_painter.setPen(SolidPen(QColor(255, 240, 240, 240), 1.0));
-    m_painter.drawLine(QPoint(0, pt.y()), QPoint(m_wnd.m_rcWnd.width(), pt.y()));
-    m_painter.drawLine(QPoint(pt.x(), 0), QPoint(pt.x(), m_wnd.m_rcWnd.height()));
+    m_painter.drawLine(QPoint(0, pt.y()), QPoint(m_diagram.WndRect().width(), pt.y()));
+    m_painter.drawLine(QPoint(pt.x(), 0), QPoint(pt.x(), m_diagram.WndRect().height()));
 }
 
 void CChromaDiagramPainter::DrawCCTLine()
 {
     const auto CCTPixel = [this](int nCCT) {
         QPointF pt;
-        m_wnd.m_pCCT->CCTtoColorCoord(float(nCCT), &pt, false);
-        return m_wnd.ChromaToPixel(CChromaticityDlgWnd::QPointFToCPointF(pt));
+        m_diagram.CCT().CCTtoColorCoord(float(nCCT), &pt, false);
+        return m_diagram.ChromaToPixel(CPointEx<float>::FromQPointF(pt));
     };
 
     QPainterPath path;
@@ -246,11 +233,18 @@ void CChromaDiagramPainter::DrawCCTLine()
 
 void CChromaDiagramPainter::DrawCCTLineString(QPointF pt, int nCCT)
 {
-    const int nFontSize = int(m_wnd.m_fScale / 50.0f);
+    const int nFontSize = int(m_diagram.Scale() / 50.0f);
     m_painter.setFont(TextFont(nFontSize, -1));
     m_painter.setPen(QPen(Qt::black));
+    const QString strText = QString::number(nCCT);
+    // The box of four by two font sizes is too small where points are larger
+    // than pixels; it grows to the text, so that nothing is cut off.
+    const QFontMetricsF metrics(m_painter.font());
+    const qreal dWidth = std::max(
+        {4.0 * nFontSize, metrics.horizontalAdvance(strText), metrics.boundingRect(strText).right()});
+    const qreal dHeight = std::max(2.0 * nFontSize, metrics.height());
     m_painter.drawText(
-        QRectF(pt.x() + nFontSize / 2.0, pt.y(), 4.0 * nFontSize, 2.0 * nFontSize), QString::number(nCCT));
+        QRectF(pt.x() + nFontSize / 2.0, pt.y(), std::ceil(dWidth), std::ceil(dHeight)), strText);
 }
 
 QColor CChromaDiagramPainter::DefaultLineColor(int nIndex)
@@ -268,19 +262,21 @@ QColor CChromaDiagramPainter::DefaultLineColor(int nIndex)
 void CChromaDiagramPainter::DrawChromTriangle()
 {
     int nDrawn = 0;
-    for (auto it = m_wnd.m_mapGroup.cbegin(); it != m_wnd.m_mapGroup.cend(); ++it) {
+    for (auto it = m_diagram.Groups().cbegin(); it != m_diagram.Groups().cend(); ++it) {
         SChromaGroupInfo* pGroup = it.value();
         if (!pGroup)
             break;
         if (!pGroup->m_bVisible)
             continue;
 
-        const float fRadius = m_wnd.m_fScale / 100.0f;
-        const bool bEnlarged = it.key() == m_wnd.m_nCurGroup && m_wnd.m_bPressed && m_wnd.m_bDragging;
+        const float fRadius = m_diagram.Scale() / 100.0f;
+        const bool bEnlarged
+            = it.key() == m_diagram.CurGroup() && m_diagram.IsPressed() && m_diagram.IsDragging();
+        float arrRadius[g_nChromaPointNum];
         for (int k = 0; k < g_nChromaPointNum; ++k) {
-            m_wnd.m_fPointRadius[k] = bEnlarged && k == m_wnd.m_nCurPoint ? 1.5f * fRadius : fRadius;
+            arrRadius[k] = bEnlarged && k == m_diagram.CurPoint() ? 1.5f * fRadius : fRadius;
             if (!pGroup->m_bMovable[k])
-                m_wnd.m_fPointRadius[k] *= 0.8f;
+                arrRadius[k] *= 0.8f;
         }
 
         if (!pGroup->m_bCustomColor) {
@@ -289,16 +285,18 @@ void CChromaDiagramPainter::DrawChromTriangle()
             pGroup->m_ucLineGreen = uchar(clr.green());
             pGroup->m_ucLineBlue = uchar(clr.blue());
         }
-        DrawGroup(*pGroup, QColor(pGroup->m_ucLineRed, pGroup->m_ucLineGreen, pGroup->m_ucLineBlue));
+        DrawGroup(
+            *pGroup, QColor(pGroup->m_ucLineRed, pGroup->m_ucLineGreen, pGroup->m_ucLineBlue), arrRadius);
         ++nDrawn;
     }
 }
 
-void CChromaDiagramPainter::DrawGroup(const SChromaGroupInfo& sGroup, const QColor& clrLine)
+void CChromaDiagramPainter::DrawGroup(
+    const SChromaGroupInfo& sGroup, const QColor& clrLine, const float arrRadius[g_nChromaPointNum])
 {
     QPointF arrPixel[g_nChromaPointNum];
     for (int k = 0; k < g_nChromaPointNum; ++k)
-        arrPixel[k] = m_wnd.ChromaToPixel(sGroup.m_ptColor[k]);
+        arrPixel[k] = m_diagram.ChromaToPixel(sGroup.m_ptColor[k]);
 
     m_painter.setPen(SolidPen(clrLine, sGroup.m_fLineWidth, Qt::PenStyle(sGroup.m_nLineStyle)));
     QPointF arrVertex[3] = {arrPixel[0], arrPixel[1], arrPixel[2]};
@@ -320,11 +318,11 @@ void CChromaDiagramPainter::DrawGroup(const SChromaGroupInfo& sGroup, const QCol
             continue;
         m_painter.setPen(sGroup.m_bMovable[k] ? penMovable : penFixed);
         m_painter.setBrush(sGroup.m_bRGBMode ? s_arrPrimary[k] : s_arrSecondary[k]);
-        m_painter.drawEllipse(MarkerRect(arrPixel[k], m_wnd.m_fPointRadius[k]));
+        m_painter.drawEllipse(MarkerRect(arrPixel[k], arrRadius[k]));
     }
 
     if (sGroup.m_bShowWhite) {
-        const float fRadius = m_wnd.m_fPointRadius[g_nWhitePoint];
+        const float fRadius = arrRadius[g_nWhitePoint];
         const QPointF pt = arrPixel[g_nWhitePoint];
         m_painter.setPen(SolidPen(Qt::white, 3.0));
         m_painter.setBrush(clrLine);
@@ -338,16 +336,20 @@ void CChromaDiagramPainter::DrawGroup(const SChromaGroupInfo& sGroup, const QCol
     m_painter.setBrush(Qt::NoBrush);
 }
 
-QString CChromaDiagramPainter::NoteText(const SChromaGroupInfo& sGroup, int nRatio)
+QString CChromaDiagramPainter::NoteText(int nKey, const SChromaGroupInfo& sGroup, int nRatio)
 {
-    if (sGroup.m_nIndex == g_nOutputColorSpaceKey) {
-        const QString strTitle = CChromaticityDlgWnd::tr("输出颜色空间");
+    // The widget's texts, translated in its context.
+    if (nKey == g_nOutputColorSpaceKey) {
+        const QString strTitle = QCoreApplication::translate("CChromaticityDlgWnd", "输出颜色空间");
         if (nRatio < 0)
             return strTitle;
-        return QString("%1, %2% %3").arg(strTitle).arg(nRatio).arg(CChromaticityDlgWnd::tr("被覆盖"));
+        return QString("%1, %2% %3")
+            .arg(strTitle)
+            .arg(nRatio)
+            .arg(QCoreApplication::translate("CChromaticityDlgWnd", "被覆盖"));
     }
-    if (sGroup.m_nIndex == g_nScreenColorSpaceKey)
-        return CChromaticityDlgWnd::tr("屏幕颜色空间（校正后）");
+    if (nKey == g_nScreenColorSpaceKey)
+        return QCoreApplication::translate("CChromaticityDlgWnd", "屏幕颜色空间（校正后）");
     return sGroup.m_strName;
 }
 
@@ -359,25 +361,27 @@ void CChromaDiagramPainter::DrawChromNote()
         QString strText;
     };
     QVector<SNote> vecNote;
-    for (const SChromaGroupInfo* pGroup : qAsConst(m_wnd.m_mapGroup)) {
+    const QMap<int, SChromaGroupInfo*>& mapGroup = m_diagram.Groups();
+    for (auto it = mapGroup.cbegin(); it != mapGroup.cend(); ++it) {
+        const SChromaGroupInfo* pGroup = it.value();
         if (pGroup && pGroup->m_bShowNote) {
-            const int nRatio = pGroup->m_nIndex == g_nOutputColorSpaceKey ? m_wnd.CalcRatio() : -1;
-            vecNote.append({pGroup, NoteText(*pGroup, nRatio)});
+            const int nRatio = it.key() == g_nOutputColorSpaceKey ? m_diagram.CalcRatio() : -1;
+            vecNote.append({pGroup, NoteText(it.key(), *pGroup, nRatio)});
         }
     }
     if (vecNote.isEmpty())
         return;
 
-    const int nFontSize = int(m_wnd.m_fScale / 50.0f);
+    const int nFontSize = int(m_diagram.Scale() / 50.0f);
     m_painter.setFont(TextFont(nFontSize, g_nTextWeight));
     const QFontMetrics metrics(m_painter.font());
     int nTextWidth = 0;
     for (const SNote& sNote : qAsConst(vecNote))
         nTextWidth = std::max(nTextWidth, metrics.boundingRect(sNote.strText).width());
 
-    const float fFactor = m_wnd.m_fNoteFactor;
-    const float fX0 = 0.8f * m_wnd.m_fScale + m_wnd.m_fMarginX - float(nTextWidth) - 30.0f * fFactor;
-    float fY = float((m_wnd.m_nHeight - 1) / 6);
+    const float fFactor = g_fNoteFactor;
+    const float fX0 = 0.8f * m_diagram.Scale() + m_diagram.MarginX() - float(nTextWidth) - 30.0f * fFactor;
+    float fY = float((m_diagram.Height() - 1) / 6);
     for (const SNote& sNote : qAsConst(vecNote)) {
         m_painter.setPen(SolidPen(Qt::white, 1.0));
         m_painter.drawText(QPointF(fX0 + 20.0f * fFactor, fY + 5.0f * fFactor), sNote.strText);
@@ -397,120 +401,37 @@ void CChromaDiagramPainter::DrawFrame()
 {
     m_painter.setPen(SolidPen(Qt::black, 1.0));
     m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawRect(m_wnd.m_rcWnd);
+    m_painter.drawRect(m_diagram.WndRect());
 }
 
-void CChromaDiagramPainter::DrawCIEStandardShow()
+void CChromaDiagramPainter::DrawCIEStandardShow(const QRect& rcGeometry)
 {
-    if (!m_wnd.m_bShowStandard)
+    if (!m_diagram.IsStandardShown())
         return;
-    const int nFontSize = int(m_wnd.m_fScale / 30.0f);
+    const int nFontSize = int(m_diagram.Scale() / 30.0f);
     m_painter.setFont(TextFont(nFontSize, g_nTextWeight));
-    ChromaPaint::CalcCIEStandardValid(m_wnd);
-    if (!IsColorStandard(m_wnd.m_enShowStandard))
+    m_diagram.CalcCIEStandardValid();
+    if (!IsColorStandard(m_diagram.ShownStandard()))
         return;
     int nKeyNum = -1;
-    const SChromaGroupInfo* pGroup = SelectStandardGroup(m_wnd.m_mapGroup, m_wnd.m_nGroupIndex, nKeyNum);
+    const SChromaGroupInfo* pGroup = m_diagram.StandardGroup(nKeyNum);
     // Without a group to compare the name would be a guess: draw nothing.
     if (!pGroup)
         return;
     // The label must belong to the group the host named.
-    if (nKeyNum != m_wnd.m_nGroupIndex)
+    if (nKeyNum != m_diagram.StandardGroupIndex())
         SenderAssert::Fail("keyNum == m_nGroupIndex", __FILE__, __LINE__);
 
-    const QRect rcGeometry = m_wnd.geometry();
     const int nW = rcGeometry.right() - rcGeometry.left();
     const int nH = rcGeometry.bottom() - rcGeometry.top();
     const QPointF ptBox(2 * (nW / 3), 2 * (nH / 9));
     m_painter.setPen(QPen(Qt::red));
-    m_painter.drawText(QRectF(ptBox.x(), ptBox.y() + nFontSize / 2.0, m_wnd.m_fScale / 5.0f, nFontSize),
-        QString::fromLatin1(ColorStandardGamut(m_wnd.m_enShowStandard).pszName));
+    m_painter.drawText(QRectF(ptBox.x(), ptBox.y() + nFontSize / 2.0, m_diagram.Scale() / 5.0f, nFontSize),
+        QString::fromLatin1(ColorStandardGamut(m_diagram.ShownStandard()).pszName));
 
     const QPointF ptMid
-        = (m_wnd.ChromaToPixel(pGroup->m_ptColor[0]) + m_wnd.ChromaToPixel(pGroup->m_ptColor[1])) / 2.0;
+        = (m_diagram.ChromaToPixel(pGroup->m_ptColor[0]) + m_diagram.ChromaToPixel(pGroup->m_ptColor[1]))
+        / 2.0;
     m_painter.setPen(SolidPen(Qt::blue, 1.5));
     m_painter.drawLine(ptMid, QPointF(ptBox.x(), ptBox.y() + nFontSize));
 }
-
-namespace ChromaPaint {
-
-void Draw(CChromaticityDlgWnd& wnd, QPainter& painter)
-{
-    CChromaDiagramPainter(wnd, painter).Draw();
-}
-
-void DrawBorder(CChromaticityDlgWnd& wnd, QPainter& painter)
-{
-    CChromaDiagramPainter(wnd, painter).DrawBorder();
-}
-
-void DrawHexCoorDialog(CChromaticityDlgWnd& wnd, QPainter& painter)
-{
-    CChromaDiagramPainter(wnd, painter).DrawHexCoorDialog();
-}
-
-void DrawTipsString(CChromaticityDlgWnd& wnd, QPainter& painter)
-{
-    CChromaDiagramPainter(wnd, painter).DrawTipsString();
-}
-
-void DrawCrossLine(CChromaticityDlgWnd& wnd, QPainter& painter)
-{
-    CChromaDiagramPainter(wnd, painter).DrawCrossLine();
-}
-
-void DrawCCTLine(CChromaticityDlgWnd& wnd, QPainter& painter)
-{
-    CChromaDiagramPainter(wnd, painter).DrawCCTLine();
-}
-
-void DrawCCTLineString(CChromaticityDlgWnd& wnd, QPainter& painter, float, QPointF pt, int nCCT)
-{
-    CChromaDiagramPainter(wnd, painter).DrawCCTLineString(pt, nCCT);
-}
-
-void DrawChromTriangle(CChromaticityDlgWnd& wnd, QPainter& painter)
-{
-    CChromaDiagramPainter(wnd, painter).DrawChromTriangle();
-}
-
-void DrawChromNote(CChromaticityDlgWnd& wnd, QPainter& painter)
-{
-    CChromaDiagramPainter(wnd, painter).DrawChromNote();
-}
-
-void DrawCIEStandardShow(CChromaticityDlgWnd& wnd, QPainter& painter)
-{
-    CChromaDiagramPainter(wnd, painter).DrawCIEStandardShow();
-}
-
-void GetChromaticityBmp(CChromaticityDlgWnd& wnd, int nType)
-{
-    const bool bOwnImage = nType == -1;
-    if (!bOwnImage && (nType < 0 || nType >= CChromaticityDlgWnd::WND_BITMAP_NUM))
-        return;
-    SGamutImageInput sInput;
-    sInput.pHull = &wnd.m_pGamutInterp->GetQPointFData();
-    sInput.pPolygon = wnd.m_pCIEScreenPtsF;
-    sInput.nPolygonCount = wnd.m_nCIEScreenPtsNum;
-    if (bOwnImage) {
-        sInput.nWidth = wnd.m_nWidth;
-        sInput.nHeight = wnd.m_nHeight;
-        delete wnd.m_pGamutImage;
-        wnd.m_pGamutImage = new QImage(BuildGamutImage(sInput));
-        return;
-    }
-
-    SChromaWndBitmap& sBitmap = wnd.m_sWndBitmap[nType];
-    // A slot the worker may be writing is rebuilt here only after it is done.
-    if (QThread::currentThread() != wnd.m_pGamutThread && wnd.m_pGamutThread)
-        wnd.m_pGamutThread->wait();
-    sInput.nWidth = sBitmap.m_nWidth;
-    sInput.nHeight = sBitmap.m_nHeight;
-    QImage* pImage = new QImage(BuildGamutImage(sInput));
-    delete sBitmap.m_pImage;
-    sBitmap.m_pImage = pImage;
-    sBitmap.m_bReady.store(true, std::memory_order_release);
-}
-
-} // namespace ChromaPaint

@@ -1,21 +1,25 @@
 #pragma once
 
+#include "ChromaGroupInfo.h"
 #include "PointEx.h"
 
 #include <QColor>
 #include <QPointF>
+#include <QRect>
 
-class CChromaticityDlgWnd;
+class CChromaDiagram;
 class QPainter;
 class QImage;
-struct SChromaGroupInfo;
 
-// One paint of the chromaticity diagram: each step reads the widget's state
+// One paint of the chromaticity diagram: each step reads the editor's state
 // and draws onto the painter it was given.
 class CChromaDiagramPainter
 {
 public:
-    CChromaDiagramPainter(CChromaticityDlgWnd& wnd, QPainter& painter);
+    // pGamutImage: the filled gamut to lay under the chart, or none; outside
+    // rcGamutBounds (when not null) it is known to be transparent.
+    CChromaDiagramPainter(CChromaDiagram& diagram, QPainter& painter, const QImage* pGamutImage = nullptr,
+        const QRect& rcGamutBounds = QRect());
 
     void Draw();
     void DrawGamutImage();
@@ -28,19 +32,20 @@ public:
     void DrawChromTriangle();
     void DrawChromNote();
     void DrawFrame();
-    void DrawCIEStandardShow();
+    // rcGeometry: the widget's geometry, which places the label.
+    void DrawCIEStandardShow(const QRect& rcGeometry);
 
     // Line colour of the nIndex-th visible group drawn without a colour of its own.
     static QColor DefaultLineColor(int nIndex);
-    // The text of a group's legend entry; nRatio < 0 means no coverage figure.
-    static QString NoteText(const SChromaGroupInfo& sGroup, int nRatio);
+    // The legend entry of the group with key nKey; nRatio < 0 means no coverage figure.
+    static QString NoteText(int nKey, const SChromaGroupInfo& sGroup, int nRatio);
 
 private:
-    // The selected point's chromaticity, when a selected group still exists.
-    bool SelectedPoint(CPointEx<float>& pt) const;
-    const QImage* CurrentGamutImage();
-    void DrawGroup(const SChromaGroupInfo& sGroup, const QColor& clrLine);
+    void DrawGroup(
+        const SChromaGroupInfo& sGroup, const QColor& clrLine, const float arrRadius[g_nChromaPointNum]);
 
-    CChromaticityDlgWnd& m_wnd;
+    CChromaDiagram& m_diagram;
     QPainter& m_painter;
+    const QImage* m_pGamutImage;
+    QRect m_rcGamutBounds;
 };

@@ -1,19 +1,40 @@
 #include "ChromaGamutThread.h"
 
-#include "CChromaticityDlgWnd.h"
+#include <QImage>
+
+void BuildSlotImage(SChromaWndBitmap& sBitmap, const SGamutLocus& sLocus)
+{
+    QImage* pImage = new QImage(BuildGamutImage(sLocus.Input(sBitmap.m_nWidth, sBitmap.m_nHeight)));
+    delete sBitmap.m_pImage;
+    sBitmap.m_pImage = pImage;
+    sBitmap.m_bReady.store(true, std::memory_order_release);
+}
 
 CChromaGamutThread::CChromaGamutThread(QObject* parent)
     : QThread(parent)
 {
 }
 
+void CChromaGamutThread::SetJob(const SGamutLocus& sLocus, SChromaWndBitmap* pSlots, int nSlotNum)
+{
+    m_sLocus = sLocus;
+    m_pSlots = pSlots;
+    m_nSlotNum = nSlotNum;
+}
+
 void CChromaGamutThread::run()
 {
-    if (m_pChromaWnd) {
-        for (int nType = 0; nType < CChromaticityDlgWnd::WND_BITMAP_NUM; ++nType)
-            ChromaPaint::GetChromaticityBmp(*m_pChromaWnd, nType);
-    }
+    for (int nType = 0; nType < m_nSlotNum; ++nType)
+        BuildSlotImage(m_pSlots[nType], m_sLocus);
     emit RunOver();
+}
+
+void StopGamutThread(QThread* pThread)
+{
+    if (!pThread)
+        return;
+    pThread->quit();
+    pThread->wait();
 }
 
 const QImage* AcquireSlotImage(const SChromaWndBitmap& sBitmap, QThread* pWorker, unsigned long ulWaitMs)
@@ -23,25 +44,3 @@ const QImage* AcquireSlotImage(const SChromaWndBitmap& sBitmap, QThread* pWorker
     // Pairs with the release store after the image was built.
     return sBitmap.m_bReady.load(std::memory_order_acquire) ? sBitmap.m_pImage : nullptr;
 }
-
-namespace ChromaPaint {
-
-CChromaGamutThread* CreateGamutThread(CChromaticityDlgWnd& wnd)
-{
-    CChromaGamutThread* pThread = new CChromaGamutThread(&wnd);
-    pThread->SetChromaWnd(&wnd);
-    QObject::connect(pThread, &CChromaGamutThread::RunOver, &wnd, &CChromaticityDlgWnd::OnGamutThreadRunOver);
-    // A paint that gave up waiting for a slot gets its image on the next frame.
-    QObject::connect(pThread, &CChromaGamutThread::RunOver, &wnd, QOverload<>::of(&QWidget::update));
-    return pThread;
-}
-
-void StopGamutThread(CChromaGamutThread* pThread)
-{
-    if (!pThread)
-        return;
-    pThread->quit();
-    pThread->wait();
-}
-
-} // namespace ChromaPaint

@@ -1,13 +1,29 @@
 #pragma once
 
+#include "GamutImage.h"
+
 #include <QThread>
 
-class CChromaticityDlgWnd;
+#include <atomic>
+
 class QImage;
-struct SChromaWndBitmap;
+
+// One pre-rendered gamut image per host window type 0–4. The worker thread
+// writes the image and then publishes it through m_bReady.
+struct SChromaWndBitmap
+{
+    int m_nType = -1;
+    int m_nWidth = 0;
+    int m_nHeight = 0;
+    QImage* m_pImage = nullptr;
+    std::atomic<bool> m_bReady {false};
+};
+
+// Builds the slot's image at its size and publishes it.
+void BuildSlotImage(SChromaWndBitmap& sBitmap, const SGamutLocus& sLocus);
 
 // Renders the gamut images of window types 0–4 off the GUI thread. Each slot
-// is published through its ready flag; RunOver tells the widget to join.
+// is published through its ready flag; RunOver tells the owner to join.
 class CChromaGamutThread : public QThread
 {
     Q_OBJECT
@@ -15,7 +31,8 @@ class CChromaGamutThread : public QThread
 public:
     explicit CChromaGamutThread(QObject* parent = nullptr);
 
-    void SetChromaWnd(CChromaticityDlgWnd* pChromaWnd) { m_pChromaWnd = pChromaWnd; }
+    // What a run builds: every slot from this locus. Not while running.
+    void SetJob(const SGamutLocus& sLocus, SChromaWndBitmap* pSlots, int nSlotNum);
 
 signals:
     void RunOver();
@@ -24,8 +41,13 @@ protected:
     void run() override;
 
 private:
-    CChromaticityDlgWnd* m_pChromaWnd = nullptr;
+    SGamutLocus m_sLocus;
+    SChromaWndBitmap* m_pSlots = nullptr;
+    int m_nSlotNum = 0;
 };
+
+// quit() and then wait() without a time limit; a null thread is ignored.
+void StopGamutThread(QThread* pThread);
 
 // How long a paint waits for a running worker before it draws the frame
 // without that slot's image; the worker's RunOver repaints once it is done.

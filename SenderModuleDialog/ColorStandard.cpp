@@ -1,10 +1,11 @@
 #include "ColorStandard.h"
 
-#include "CChromaticityDlgWnd.h"
+#include "ChromaGroupInfo.h"
 #include "TriangleOverlap.h"
 
 #include <Common/Assert.h>
 
+#include <cfloat>
 #include <cmath>
 
 namespace {
@@ -78,32 +79,25 @@ SChromaGroupInfo* SelectStandardGroup(
     return mapGroup.first();
 }
 
-namespace ChromaPaint {
-
-void CalcCIEStandardValid(CChromaticityDlgWnd& wnd)
+int CalcCoverageRatio(const SChromaGroupInfo* pScreen, const SChromaGroupInfo* pOutput)
 {
-    int nKeyNum = -1;
-    const SChromaGroupInfo* pGroup = SelectStandardGroup(wnd.m_mapGroup, wnd.m_nGroupIndex, nKeyNum);
-    if (pGroup)
-        wnd.m_enShowStandard = MatchColorStandard(pGroup->m_ptColor, wnd.m_enShowStandard);
-}
-
-int CalcRatio(CChromaticityDlgWnd& wnd)
-{
-    // constFind: looking a key up must not add it.
-    const auto itScreen = wnd.m_mapGroup.constFind(g_nScreenColorSpaceKey);
-    const auto itOutput = wnd.m_mapGroup.constFind(g_nOutputColorSpaceKey);
-    if (itScreen == wnd.m_mapGroup.cend() || itOutput == wnd.m_mapGroup.cend() || !*itScreen || !*itOutput)
+    if (!pScreen || !pOutput || !pScreen->m_bVisible || !pOutput->m_bVisible)
         return -1;
-    const SChromaGroupInfo& sScreen = **itScreen;
-    const SChromaGroupInfo& sOutput = **itOutput;
-    if (!sScreen.m_bVisible || !sOutput.m_bVisible)
-        return -1;
-
-    float fRatio = 0.0f;
+    for (const SChromaGroupInfo* pGroup : {pScreen, pOutput}) {
+        for (int i = 0; i < 3; ++i) {
+            if (!std::isfinite(pGroup->m_ptColor[i].x) || !std::isfinite(pGroup->m_ptColor[i].y))
+                return -1;
+        }
+    }
     CTriangleOverlap overlap;
-    overlap.CalcOverlapRatio(sScreen.m_ptColor, sOutput.m_ptColor, fRatio);
+    // A share of a gamut without area is no number; the overlap would read 0.
+    float fOutputArea = 0.0f;
+    overlap.TriangleArea(pOutput->m_ptColor[0], pOutput->m_ptColor[1], pOutput->m_ptColor[2], fOutputArea);
+    if (!(fOutputArea >= FLT_EPSILON) || !std::isfinite(fOutputArea))
+        return -1;
+    float fRatio = 0.0f;
+    overlap.CalcOverlapRatio(pScreen->m_ptColor, pOutput->m_ptColor, fRatio);
+    if (!std::isfinite(fRatio))
+        return -1;
     return int(std::lround(100.0 * double(fRatio)));
 }
-
-} // namespace ChromaPaint

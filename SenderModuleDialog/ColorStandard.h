@@ -49,3 +49,8 @@ enColorStandard MatchColorStandard(const CPointEx<float> ptColor[4], enColorStan
 // not settled, so any other value selects none. Null when nothing is selected.
 SChromaGroupInfo* SelectStandardGroup(
     const QMap<int, SChromaGroupInfo*>& mapGroup, int nGroupIndex, int& nKeyNum);
+
+// The share of the output gamut that the screen gamut covers, in whole
+// percent; -1 when a group is missing or hidden, or the share is no number
+// (an output without area, a coordinate that is not finite).
+int CalcCoverageRatio(const SChromaGroupInfo* pScreen, const SChromaGroupInfo* pOutput);

@@ -218,26 +218,67 @@ private:
     float m_arrRatio[3][BLOCK];
 };
 
+// For each row of the box, the polygon vertices i whose edge (i − 1, i) or
+// whose own position may matter to that row, in ascending order: a walk over
+// all vertices on every row would cost more than the row's pixels.
+struct SRowVertices
+{
+    int nFirstY = 0;
+    std::vector<int> vecStart; // row r − nFirstY: vecIndex[vecStart[r] … vecStart[r + 1])
+    std::vector<int> vecIndex;
+
+    SRowVertices(const SGamutImageInput& sInput, int nFirstRow, int nLastRow)
+        : nFirstY(nFirstRow)
+        , vecStart(size_t(std::max(0, nLastRow - nFirstRow + 1)) + 1, 0)
+    {
+        const int nCount = sInput.nPolygonCount;
+        std::vector<std::pair<int, int>> vecRange(size_t(std::max(0, nCount)), {0, -1});
+        for (int i = 0, j = nCount - 1; i < nCount; j = i++) {
+            const float fYi = sInput.pPolygon[i].y, fYj = sInput.pPolygon[j].y;
+            // Edge rows lie in (lower end, upper end]; a vertex counts within
+            // the tolerance of its row. One row more on each side is plenty.
+            const float fLow = std::floor(std::min(fYi, fYj)), fHigh = std::floor(std::max(fYi, fYj)) + 1.0f;
+            if (!(fLow <= float(nLastRow)) || !(fHigh >= float(nFirstRow)))
+                continue; // also for coordinates that are no number
+            vecRange[i] = {int(std::max(fLow, float(nFirstRow))), int(std::min(fHigh, float(nLastRow)))};
+            for (int r = vecRange[i].first; r <= vecRange[i].second; ++r)
+                ++vecStart[size_t(r - nFirstRow) + 1];
+        }
+        for (size_t r = 1; r < vecStart.size(); ++r)
+            vecStart[r] += vecStart[r - 1];
+        vecIndex.resize(size_t(vecStart.back()));
+        std::vector<int> vecFill(vecStart.begin(), vecStart.end() - 1);
+        for (int i = 0; i < nCount; ++i) {
+            for (int r = vecRange[i].first; r <= vecRange[i].second; ++r)
+                vecIndex[size_t(vecFill[size_t(r - nFirstRow)]++)] = i;
+        }
+    }
+};
+
 // The columns of one row that the even-odd test with vertex tolerance calls
 // inside, as the test itself would answer them pixel by pixel.
 class CRowSpans
 {
 public:
-    explicit CRowSpans(const SGamutImageInput& sInput)
+    CRowSpans(const SGamutImageInput& sInput, const SRowVertices& sRows)
         : m_pPolygon(sInput.pPolygon)
         , m_nCount(sInput.nPolygonCount)
+        , m_sRows(sRows)
     {
         m_vecThreshold.reserve(m_nCount);
     }
 
-    void SetRow(float fY, int nLastX)
+    void SetRow(int nY, int nLastX)
     {
+        const float fY = float(nY);
         m_vecThreshold.clear();
         m_vecVertexX.clear();
         const float fLimit = float(nLastX + 1);
-        for (int i = 0, j = m_nCount - 1; i < m_nCount; j = i++) {
+        const size_t nRow = size_t(nY - m_sRows.nFirstY);
+        for (int k = m_sRows.vecStart[nRow]; k < m_sRows.vecStart[nRow + 1]; ++k) {
+            const int i = m_sRows.vecIndex[size_t(k)];
             const CPointEx<float>& vi = m_pPolygon[i];
-            const CPointEx<float>& vj = m_pPolygon[j];
+            const CPointEx<float>& vj = m_pPolygon[i == 0 ? m_nCount - 1 : i - 1];
             if (std::fabs(fY - vi.y) < g_fVertexTolerance)
                 m_vecVertexX.push_back(vi.x);
             if (!((fY > vi.y && vj.y >= fY) || (fY > vj.y && vi.y >= fY)))
@@ -279,23 +320,29 @@ private:
 
     const CPointEx<float>* m_pPolygon;
     int m_nCount;
+    const SRowVertices& m_sRows;
     std::vector<int> m_vecThreshold;
     std::vector<float> m_vecVertexX;
 };
 
-void BuildRows(const SGamutImageInput& sInput, const SGamutFrame& sFrame, uchar* pBits, qsizetype nStride,
-    int nBlock, int nBlockStep)
+// Every row of the image in blocks of rows, block nBlock, nBlock + nBlockStep, …
+// Each row is cleared to transparent while it is hot in the cache and then
+// coloured, so that no pixel crosses the memory bus twice.
+void BuildRows(const SGamutImageInput& sInput, const SGamutFrame& sFrame, const SRowVertices& sRows,
+    uchar* pBits, qsizetype nStride, int nBlock, int nBlockStep)
 {
     constexpr int ROWS_PER_BLOCK = 16;
-    CRowSpans spans(sInput);
-    for (int nRow0 = sFrame.nFirstY + nBlock * ROWS_PER_BLOCK; nRow0 <= sFrame.nLastY;
-         nRow0 += nBlockStep * ROWS_PER_BLOCK) {
-        const int nRowEnd = std::min(sFrame.nLastY, nRow0 + ROWS_PER_BLOCK - 1);
+    const size_t nRowBytes = size_t(sInput.nWidth) * sizeof(QRgb);
+    CRowSpans spans(sInput, sRows);
+    for (int nRow0 = nBlock * ROWS_PER_BLOCK; nRow0 < sInput.nHeight; nRow0 += nBlockStep * ROWS_PER_BLOCK) {
+        const int nRowEnd = std::min(sInput.nHeight - 1, nRow0 + ROWS_PER_BLOCK - 1);
         for (int nY = nRow0; nY <= nRowEnd; ++nY) {
-            const float fY = float(nY);
-            spans.SetRow(fY, sFrame.nLastX);
-            CRowShader shader(sFrame, fY);
             QRgb* pLine = reinterpret_cast<QRgb*>(pBits + nStride * nY);
+            std::memset(pLine, 0, nRowBytes);
+            if (!sFrame.bValid || nY < sFrame.nFirstY || nY > sFrame.nLastY)
+                continue;
+            spans.SetRow(nY, sFrame.nLastX);
+            CRowShader shader(sFrame, float(nY));
             spans.ForEachRun(sFrame.nFirstX, sFrame.nLastX,
                 [&](int nFrom, int nTo) { shader.ShadeRun(nFrom, nTo, pLine); });
         }
@@ -347,26 +394,30 @@ QImage BuildGamutImageReference(const SGamutImageInput& sInput)
 
 QImage BuildGamutImage(const SGamutImageInput& sInput, int nThreads)
 {
-    QImage image = NewTransparentImage(sInput);
-    const SGamutFrame sFrame = CalcGamutFrame(sInput);
-    if (!sFrame.bValid || image.isNull())
+    if (sInput.nWidth <= 0 || sInput.nHeight <= 0)
+        return QImage();
+    // Left unfilled: the rows clear themselves.
+    QImage image(sInput.nWidth, sInput.nHeight, QImage::Format_ARGB32);
+    if (image.isNull())
         return image;
-
+    const SGamutFrame sFrame = CalcGamutFrame(sInput);
     ChannelTable(); // built once, before the workers share it
     // Detach once here: the workers write disjoint rows through the raw bits.
     uchar* pBits = image.bits();
     const qsizetype nStride = image.bytesPerLine();
 
-    const int nRows = sFrame.nLastY - sFrame.nFirstY + 1;
     if (nThreads <= 0)
         nThreads = int(std::max(1u, std::thread::hardware_concurrency()));
     // Thread start-up outweighs the work on small images.
-    nThreads = std::clamp(nThreads, 1, std::max(1, nRows / 64));
+    nThreads = std::clamp(nThreads, 1, std::max(1, sInput.nHeight / 64));
 
+    const SRowVertices sRows(sInput, sFrame.nFirstY, sFrame.bValid ? sFrame.nLastY : sFrame.nFirstY - 1);
     std::vector<std::thread> vecWorkers;
-    for (int t = 1; t < nThreads; ++t)
-        vecWorkers.emplace_back(BuildRows, std::cref(sInput), std::cref(sFrame), pBits, nStride, t, nThreads);
-    BuildRows(sInput, sFrame, pBits, nStride, 0, nThreads);
+    for (int t = 1; t < nThreads; ++t) {
+        vecWorkers.emplace_back(
+            BuildRows, std::cref(sInput), std::cref(sFrame), std::cref(sRows), pBits, nStride, t, nThreads);
+    }
+    BuildRows(sInput, sFrame, sRows, pBits, nStride, 0, nThreads);
     for (std::thread& worker : vecWorkers)
         worker.join();
     return image;

@@ -20,6 +20,19 @@ struct SGamutImageInput
     int nPolygonCount = 0;
 };
 
+// The locus as an image build needs it, held by value (the vectors are shared,
+// not copied) so that a build on another thread reads its own copy.
+struct SGamutLocus
+{
+    QVector<QPointF> vecHull; // chromaticity
+    QVector<CPointEx<float>> vecPolygon; // widget pixels
+
+    SGamutImageInput Input(int nWidth, int nHeight) const
+    {
+        return SGamutImageInput {nWidth, nHeight, &vecHull, vecPolygon.constData(), vecPolygon.size()};
+    }
+};
+
 // One pixel at a time, exactly as the colour rule reads; the reference the
 // fast build is checked against.
 QImage BuildGamutImageReference(const SGamutImageInput& sInput);

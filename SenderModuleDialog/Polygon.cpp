@@ -11,11 +11,6 @@ namespace {
 // Inward step of the pull-in operations, in chromaticity units.
 constexpr float g_fCloserStep = 0.00001f;
 
-CPointEx<float> ToFloat(const QPointF& pt)
-{
-    return CPointEx<float>::FromQPointF(pt);
-}
-
 // Coordinate differences in double, everything after that in float.
 float FloatDistance(const QPointF& pt1, const QPointF& pt2)
 {
@@ -76,7 +71,8 @@ bool CPolygon::IsConvex() const
 
 QPointF CPolygon::MakePointCloser(const QPointF& p, const QPointF& ptToward) const
 {
-    const float fSlope = SegmentSlope(ToFloat(p), ToFloat(ptToward));
+    const float fSlope
+        = SegmentSlope(CPointEx<float>::FromQPointF(p), CPointEx<float>::FromQPointF(ptToward));
     // A vertical or extremely steep slope overflows fSlope² and gives no step at all.
     const float fDx = g_fCloserStep / std::sqrt(fSlope * fSlope + 1.0f);
     const float fDy = fSlope * fDx;
@@ -103,10 +99,12 @@ bool CPolygon::GetPointCloser2Convex(QPointF* pt) const
         return false;
 
     const QPointF ptCentroid = VertexCentroid();
-    const CPointEx<float> ptG = ToFloat(ptCentroid), ptP = ToFloat(*pt);
+    const CPointEx<float> ptG = CPointEx<float>::FromQPointF(ptCentroid),
+                          ptP = CPointEx<float>::FromQPointF(*pt);
     int nEdge = -1;
     for (int i = 0; i < n && nEdge < 0; ++i) {
-        const CPointEx<float> ptA = ToFloat(m_polygon[i]), ptB = ToFloat(m_polygon[(i + 1) % n]);
+        const CPointEx<float> ptA = CPointEx<float>::FromQPointF(m_polygon[i]),
+                              ptB = CPointEx<float>::FromQPointF(m_polygon[(i + 1) % n]);
         if ((Coincide(ptG, ptA) && Coincide(ptP, ptB)) || (Coincide(ptG, ptB) && Coincide(ptP, ptA)))
             continue;
         if (SegmentBoxesOverlap(ptG, ptP, ptA, ptB) && SegmentsCross(ptG, ptP, ptA, ptB))
@@ -117,7 +115,8 @@ bool CPolygon::GetPointCloser2Convex(QPointF* pt) const
 
     const QPointF& ptA = m_polygon[nEdge];
     const QPointF& ptB = m_polygon[(nEdge + 1) % n];
-    const CPointEx<float> ptFoot = PerpendicularFoot(LineThroughPoints(ToFloat(ptA), ToFloat(ptB)), ptP);
+    const CPointEx<float> ptFoot = PerpendicularFoot(
+        LineThroughPoints(CPointEx<float>::FromQPointF(ptA), CPointEx<float>::FromQPointF(ptB)), ptP);
     const QPointF ptInside = MakePointCloser(ptFoot.ToQPointF(), ptCentroid);
     if (m_polygon.containsPoint(ptInside, Qt::WindingFill))
         *pt = ptInside;
@@ -146,9 +145,10 @@ bool CPolygon::GetPointCloser2Concave(QPointF* pt) const
         }
     }
 
-    const CPointEx<float> ptP = ToFloat(*pt);
+    const CPointEx<float> ptP = CPointEx<float>::FromQPointF(*pt);
     for (int i = 0; i < n; ++i) {
-        const CPointEx<float> ptA = ToFloat(m_polygon[i]), ptB = ToFloat(m_polygon[(i + 1) % n]);
+        const CPointEx<float> ptA = CPointEx<float>::FromQPointF(m_polygon[i]),
+                              ptB = CPointEx<float>::FromQPointF(m_polygon[(i + 1) % n]);
         const QPointF ptFoot = PerpendicularFoot(LineThroughPoints(ptA, ptB), ptP).ToQPointF();
         const float fDistance = FloatDistance(ptFoot, *pt);
         const bool bBeyondEdge

@@ -1,11 +1,12 @@
-#include "ChromaticityProbe.h"
+#include "CChromaticityDlgWnd.h"
+#include "ChromaFixture.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QtTest>
 
-// One drag step as the host sees it: hit state, recalculation and the signal,
-// answered at once. The widget is not shown, so nothing is painted.
+// One drag step as the host sees it: the mouse event, the recalculation and
+// the signal, answered at once. The widget is not shown, so nothing is painted.
 class BenchChromaticityDrag : public QObject
 {
     Q_OBJECT
@@ -16,7 +17,7 @@ private slots:
 
 void BenchChromaticityDrag::dragStep()
 {
-    CChromaticityProbe wnd;
+    CChromaticityDlgWnd wnd;
     wnd.SetSize(800, 600);
     QVERIFY(wnd.AddChromaGroupByIndex(512, ChromaFixture::SRGB()));
     QVERIFY(wnd.AddChromaGroupByIndex(768, ChromaFixture::SRGB()));
@@ -30,13 +31,13 @@ void BenchChromaticityDrag::dragStep()
     const QPoint arrPos[2]
         = {wnd.ChromaToPixel({0.05f, 0.85f}).toPoint(), wnd.ChromaToPixel({0.02f, 0.8f}).toPoint()};
     fnSend(QEvent::MouseButtonPress, wnd.ChromaToPixel({0.3f, 0.6f}).toPoint(), Qt::LeftButton);
-    QCOMPARE(wnd.m_nCurGroup, 768);
+    QCOMPARE(wnd.Diagram().CurGroup(), 768);
     int nStep = 0;
     QBENCHMARK
     {
         fnSend(QEvent::MouseMove, arrPos[++nStep % 2], Qt::LeftButton);
     }
-    QVERIFY(wnd.InLocus(wnd.GetChromaGroupByIndex(768)->m_ptColor[1]));
+    QVERIFY(wnd.Diagram().IsInLocus(wnd.GetChromaGroupByIndex(768)->m_ptColor[1]));
 }
 
 QTEST_MAIN(BenchChromaticityDrag)

@@ -1,29 +1,50 @@
-#include "ChromaRenderProbe.h"
+#include "CChromaticityDlgWnd.h"
+#include "ChromaFixture.h"
 #include "ColorStandard.h"
 #include "GamutImage.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QtTest>
 
+// Full-HD gamut images: the floor (a transparent image of the same size), the
+// per-pixel reference and the production build in one run, so that their
+// ratios compare like with like. Then full paints of a chart with four groups.
 class BenchGamutImage : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // Oracle and production build of a full-HD image in one run, so the ratio compares like with like.
+    void floorFill()
+    {
+        QImage image;
+        QBENCHMARK
+        {
+            image = QImage(1920, 1080, QImage::Format_ARGB32);
+            image.fill(Qt::transparent);
+        }
+        QCOMPARE(image.pixel(960, 540), qRgba(0, 0, 0, 0));
+    }
     void referenceBuild() { MeasureBuild(BuildGamutImageReference); }
     void productionBuild()
     {
         MeasureBuild([](const SGamutImageInput& s) { return BuildGamutImage(s); });
     }
 
-    // One full paint of an 800 × 600 chart with four groups, the mouse over the locus and
-    // the coverage entry in the legend.
+    // The mouse over the locus and the coverage entry in the legend.
+    void fullPaint_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("800x600") << QSize(800, 600);
+        QTest::newRow("1920x1080") << QSize(1920, 1080);
+    }
     void fullPaint()
     {
-        CChromaRenderProbe wnd;
-        wnd.resize(800, 600);
-        wnd.SetSize(800, 600);
+        QFETCH(QSize, size);
+        CChromaticityDlgWnd wnd;
+        wnd.resize(size);
+        wnd.SetSize(size.width(), size.height());
         const int arrKey[] = {g_nOutputColorSpaceKey, g_nScreenColorSpaceKey, 1, 2};
         const enColorStandard arrStandard[]
             = {enStandardSRGB, enStandardDCIP3, enStandardRec2020, enStandardNTSC};
@@ -32,8 +53,11 @@ private slots:
             wnd.AddChromaGroupByIndex(
                 arrKey[i], ChromaFixture::Group(s.ptColor[0], s.ptColor[1], s.ptColor[2], s.ptColor[3]));
         }
-        wnd.m_ptMouse = wnd.ChromaToPixel(CPointEx<float>(0.3f, 0.4f)).toPoint();
-        QImage image(800, 600, QImage::Format_ARGB32_Premultiplied);
+        const QPoint pos = wnd.ChromaToPixel(CPointEx<float>(0.3f, 0.4f)).toPoint();
+        QMouseEvent event(QEvent::MouseMove, pos, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&wnd, &event);
+        QVERIFY(wnd.Diagram().Mouse());
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
         const auto Paint = [&] {
             QPainter painter(&image);
             wnd.Draw(painter);
@@ -48,9 +72,10 @@ private slots:
 private:
     template <typename Fn> void MeasureBuild(Fn fnBuild)
     {
-        CChromaRenderProbe wnd;
-        wnd.SetSize(1920, 1080);
-        const SGamutImageInput sInput = wnd.GamutInput(1920, 1080);
+        CChromaDiagram diagram;
+        diagram.SetSize(1920, 1080);
+        const SGamutLocus sLocus {diagram.LocusHull(), diagram.LocusPixelsF()};
+        const SGamutImageInput sInput = sLocus.Input(1920, 1080);
         QImage image;
         QBENCHMARK
         {

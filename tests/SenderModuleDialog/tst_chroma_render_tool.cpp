@@ -1,4 +1,4 @@
-#include "ChromaticityProbe.h"
+#include "ChromaDiagram.h"
 #include "RunSenderTool.h"
 
 #include <QImage>
@@ -35,10 +35,10 @@ void TestChromaRenderTool::renderedChartHasItsColoursInPlace()
         0);
     const QImage image = QImage(strFile).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(image.size(), QSize(800, 600));
-    CChromaticityProbe wnd; // for the chart's mapping
-    wnd.SetSize(800, 600);
+    CChromaDiagram diagram; // for the chart's mapping
+    diagram.SetSize(800, 600);
     const auto Rgb = [&](float fX, float fY) {
-        return QColor(image.pixel(wnd.ChromaToPixel({fX, fY}).toPoint()));
+        return QColor(image.pixel(diagram.ChromaToPixel({fX, fY}).toPoint()));
     };
 
     QCOMPARE(Rgb(0.65f, 0.12f), QColor(50, 50, 50)); // below the line of purples

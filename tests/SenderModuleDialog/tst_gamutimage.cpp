@@ -1,4 +1,4 @@
-#include "ChromaRenderProbe.h"
+#include "ChromaDiagram.h"
 #include "GamutImage.h"
 
 #include <QtTest>
@@ -33,9 +33,10 @@ void TestGamutImage::productionBuildMatchesReference()
     QFETCH(QSize, sizeWnd);
     QFETCH(QSize, sizeImage);
     QFETCH(int, nThreads);
-    CChromaRenderProbe wnd;
-    wnd.SetSize(sizeWnd.width(), sizeWnd.height());
-    const SGamutImageInput sInput = wnd.GamutInput(sizeImage.width(), sizeImage.height());
+    CChromaDiagram diagram;
+    diagram.SetSize(sizeWnd.width(), sizeWnd.height());
+    const SGamutLocus sLocus {diagram.LocusHull(), diagram.LocusPixelsF()};
+    const SGamutImageInput sInput = sLocus.Input(sizeImage.width(), sizeImage.height());
     const QImage image = BuildGamutImage(sInput, nThreads);
     QCOMPARE(image.format(), QImage::Format_ARGB32);
     QCOMPARE(image.size(), sizeImage);
@@ -48,13 +49,16 @@ void TestGamutImage::productionBuildMatchesReference()
 
 void TestGamutImage::coloursFollowTheLocusCorners()
 {
-    CChromaRenderProbe wnd;
-    wnd.SetSize(800, 600);
-    const QImage image = BuildGamutImage(wnd.GamutInput(800, 600));
-    const auto Pixel = [&](float fX, float fY) { return image.pixel(wnd.ChromaToPixel({fX, fY}).toPoint()); };
+    CChromaDiagram diagram;
+    diagram.SetSize(800, 600);
+    const QImage image
+        = BuildGamutImage(SGamutLocus {diagram.LocusHull(), diagram.LocusPixelsF()}.Input(800, 600));
+    const auto Pixel = [&](float fX, float fY) {
+        return image.pixel(diagram.ChromaToPixel({fX, fY}).toPoint());
+    };
 
     // Near-white around the equal-energy point.
-    const QPoint ptWhite = wnd.ChromaToPixel({1.0f / 3.0f, 1.0f / 3.0f}).toPoint();
+    const QPoint ptWhite = diagram.ChromaToPixel({1.0f / 3.0f, 1.0f / 3.0f}).toPoint();
     for (int d = 0; d < 9; ++d) {
         const QRgb rgb = image.pixel(ptWhite + QPoint(d % 3 - 1, d / 3 - 1));
         QVERIFY2(qMin(qMin(qRed(rgb), qGreen(rgb)), qBlue(rgb)) >= 245 && qAlpha(rgb) == 255,

@@ -1,5 +1,5 @@
+#include "CChromaticityDlgWnd.h"
 #include "ChromaGamutThread.h"
-#include "ChromaRenderProbe.h"
 
 #include <QPainter>
 #include <QSemaphore>
@@ -31,48 +31,48 @@ private slots:
     void paintOfASlotNotReadyReturnsPromptly();
 };
 
+// The worker needs no widget: a locus and the slots to fill.
 void TestGamutThread::workerBuildsEverySlot()
 {
     const QSize arrSize[] = {{320, 240}, {641, 481}, {150, 300}, {1024, 200}, {200, 200}};
-    CChromaRenderProbe wnd;
-    wnd.SetSize(600, 400);
-    for (int i = 0; i < CChromaticityDlgWnd::WND_BITMAP_NUM; ++i) {
-        wnd.m_sWndBitmap[i].m_nWidth = arrSize[i].width();
-        wnd.m_sWndBitmap[i].m_nHeight = arrSize[i].height();
+    CChromaDiagram diagram;
+    diagram.SetSize(600, 400);
+    const SGamutLocus sLocus {diagram.LocusHull(), diagram.LocusPixelsF()};
+    SChromaWndBitmap arrSlot[5];
+    for (int i = 0; i < 5; ++i) {
+        arrSlot[i].m_nWidth = arrSize[i].width();
+        arrSlot[i].m_nHeight = arrSize[i].height();
     }
-    auto* pWorker = static_cast<CChromaGamutThread*>(wnd.m_pGamutThread);
-    int nRunOver = 0; // counted in this thread, as the widget's own handler is
-    QObject context;
-    connect(pWorker, &CChromaGamutThread::RunOver, &context, [&] { ++nRunOver; });
-    pWorker->start();
-    QTRY_COMPARE_WITH_TIMEOUT(nRunOver, 1, 60000);
-    QTRY_VERIFY(pWorker->isFinished()); // the widget's handler joins it
-
-    for (int i = 0; i < CChromaticityDlgWnd::WND_BITMAP_NUM; ++i) {
-        const SChromaWndBitmap& sBitmap = wnd.m_sWndBitmap[i];
-        QVERIFY(sBitmap.m_bReady.load(std::memory_order_acquire));
-        QVERIFY(sBitmap.m_pImage);
+    CChromaGamutThread worker;
+    worker.SetJob(sLocus, arrSlot, 5);
+    QSignalSpy spyRunOver(&worker, &CChromaGamutThread::RunOver);
+    worker.start();
+    QVERIFY(worker.wait(60000));
+    QCOMPARE(spyRunOver.count(), 1);
+    for (int i = 0; i < 5; ++i) {
+        QVERIFY(arrSlot[i].m_bReady.load(std::memory_order_acquire) && arrSlot[i].m_pImage);
         QVERIFY(
-            *sBitmap.m_pImage == BuildGamutImage(wnd.GamutInput(arrSize[i].width(), arrSize[i].height())));
+            *arrSlot[i].m_pImage == BuildGamutImage(sLocus.Input(arrSize[i].width(), arrSize[i].height())));
+        delete arrSlot[i].m_pImage;
     }
 }
 
 void TestGamutThread::destroyingTheWidgetJoinsTheWorker()
 {
-    auto* pWnd = new CChromaRenderProbe;
+    auto* pWnd = new CChromaticityDlgWnd;
     pWnd->SetSize(900, 700);
-    for (SChromaWndBitmap& sBitmap : pWnd->m_sWndBitmap)
-        sBitmap.m_nWidth = sBitmap.m_nHeight = 900;
+    for (int nType = 0; nType < CChromaticityDlgWnd::WND_BITMAP_NUM; ++nType)
+        pWnd->SetWndData(nType, 900, 900);
     std::atomic<bool> bFinished {false};
-    connect(pWnd->m_pGamutThread, &QThread::finished, [&] { bFinished = true; });
-    pWnd->m_pGamutThread->start();
-    delete pWnd; // must wait for the worker, which reads the widget's arrays
+    connect(pWnd->GamutThread(), &QThread::finished, [&] { bFinished = true; });
+    pWnd->GamutThread()->start();
+    delete pWnd; // must wait for the worker, which writes the widget's slots
     QVERIFY(bFinished);
 }
 
 void TestGamutThread::paintOfASlotNotReadyReturnsPromptly()
 {
-    CChromaRenderProbe wnd;
+    CChromaticityDlgWnd wnd;
     wnd.SetSize(400, 300);
     wnd.SetWndType(3);
     QImage image(400, 300, QImage::Format_ARGB32_Premultiplied);
@@ -89,7 +89,7 @@ void TestGamutThread::paintOfASlotNotReadyReturnsPromptly()
     QVERIFY(image.pixel(ptInside) != QColor(50, 50, 50).rgb());
 
     // Ready, but the worker may be rewriting it: not used, and no waiting beyond the bound.
-    const SChromaWndBitmap& sBitmap = wnd.m_sWndBitmap[3];
+    const SChromaWndBitmap& sBitmap = wnd.WndBitmap(3);
     CBlockedThread worker;
     worker.start();
     QVERIFY(!AcquireSlotImage(sBitmap, &worker, 5)); // an unbounded wait would deadlock here
