@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -70,7 +71,11 @@ CDemoMainWindow::CDemoMainWindow(QWidget* pParent)
     m_pReport = new QPlainTextEdit;
     m_pReport->setReadOnly(true);
     m_pReport->setMinimumWidth(240);
-    pDialogsLayout->addWidget(Scrolling(pButtonPanel));
+    QScrollArea* pButtonArea = Scrolling(pButtonPanel);
+    pButtonArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pButtonArea->setMinimumWidth(
+        pButtonPanel->sizeHint().width() + pButtonArea->verticalScrollBar()->sizeHint().width());
+    pDialogsLayout->addWidget(pButtonArea);
     pDialogsLayout->addWidget(m_pReport, 1);
     pTabs->insertTab(0, pDialogsPage, tr("Dialogs"));
     pTabs->setCurrentIndex(0);
