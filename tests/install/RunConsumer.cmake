@@ -45,6 +45,11 @@ foreach(qm SenderModuleDialog_en.qm SenderModuleDialog_zh_CN.qm)
   endif()
 endforeach()
 
+file(READ ${prefix}/lib/cmake/SenderModuleDialog/SenderModuleDialogTargets.cmake targets)
+if(targets MATCHES "SenderGeometry|SenderEdid|SenderInclude")
+  message(FATAL_ERROR "a static helper library is part of the link interface")
+endif()
+
 # 2. Libraries installed for the system's own library folder carry no RUNPATH.
 file(GLOB plugin_lib ${prefix}/lib*/libSenderModuleDialog.so.*.*)
 find_program(READELF readelf)
