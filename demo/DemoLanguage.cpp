@@ -27,10 +27,9 @@ std::vector<std::unique_ptr<QTranslator>>& Installed()
     return s_vecTranslators;
 }
 
+// A translator removes itself from the application when destroyed.
 void RemoveInstalled()
 {
-    for (const auto& pTranslator : Installed())
-        QCoreApplication::removeTranslator(pTranslator.get());
     Installed().clear();
 }
 

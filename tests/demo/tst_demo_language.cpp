@@ -242,6 +242,15 @@ private slots:
         QVERIFY(!ContainsCjk(StandardContextMenuTexts().join(' ')));
     }
 
+    // Locale-dependent formatting in Qt's widgets (file dialog dates, day names) goes along.
+    void defaultLocaleFollowsTheLanguage()
+    {
+        Install("zh_CN");
+        QCOMPARE(QLocale().language(), QLocale::Chinese);
+        Install("en");
+        QCOMPARE(QLocale().language(), QLocale::English);
+    }
+
 private:
     static void Install(const QString& strLanguage)
     {
