@@ -1,6 +1,7 @@
 #include "DemoEntry.h"
 #include "DemoLanguage.h"
 #include "DemoTestSupport.h"
+#include "MainWindow.h"
 
 #include "CMessageBoxAnswers.h"
 
@@ -240,6 +241,24 @@ private slots:
         QVERIFY(ContainsCjk(StandardContextMenuTexts().join(' ')));
         Install("en");
         QVERIFY(!ContainsCjk(StandardContextMenuTexts().join(' ')));
+    }
+
+    // The demo's own texts are English in the source and translated to Chinese.
+    void demoWindowFollowsTheLanguage()
+    {
+        Install("zh_CN");
+        {
+            CDemoMainWindow window;
+            const QStringList listTexts = DemoTestSupport::VisibleTexts(&window);
+            for (const char* pszText : {"对话框", "画布大小", "恢复示例工程", "色度编辑器"})
+                QVERIFY2(listTexts.contains(QString::fromUtf8(pszText)), pszText);
+        }
+        Install("en");
+        CDemoMainWindow window;
+        const QStringList listTexts = DemoTestSupport::VisibleTexts(&window);
+        QVERIFY(listTexts.contains("Canvas size"));
+        for (const QString& strText : listTexts)
+            QVERIFY2(!ContainsCjk(strText), qPrintable(strText));
     }
 
     // Locale-dependent formatting in Qt's widgets (file dialog dates, day names) goes along.
