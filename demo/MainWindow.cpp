@@ -62,7 +62,8 @@ CDemoMainWindow::CDemoMainWindow(QWidget* pParent)
     }
     auto* pReset = new QPushButton(tr("Reset sample project"));
     connect(pReset, &QPushButton::clicked, this, &CDemoMainWindow::ResetProject);
-    auto* pProjectLabel = new QLabel(DemoHost::ProjectPath());
+    // A long path wraps after any folder rather than widening the window.
+    auto* pProjectLabel = new QLabel(DemoHost::ProjectPath().replace('/', QStringLiteral("/\u200b")));
     pProjectLabel->setWordWrap(true);
     pButtons->addStretch();
     pButtons->addWidget(pProjectLabel);
@@ -72,7 +73,6 @@ CDemoMainWindow::CDemoMainWindow(QWidget* pParent)
     m_pReport->setReadOnly(true);
     m_pReport->setMinimumWidth(240);
     QScrollArea* pButtonArea = Scrolling(pButtonPanel);
-    pButtonArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     pButtonArea->setMinimumWidth(
         pButtonPanel->sizeHint().width() + pButtonArea->verticalScrollBar()->sizeHint().width());
     pDialogsLayout->addWidget(pButtonArea);

@@ -6,7 +6,9 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -65,7 +67,7 @@ bool StartOnLatinSample(const QString& strProjectPath)
     int nCounter = 0;
     const QJsonValue project = Latinised(QJsonDocument::fromJson(sample.readAll()).object(), nCounter);
     QFile file(strProjectPath);
-    if (nCounter == 0 || !file.open(QIODevice::WriteOnly)
+    if (nCounter == 0 || !QDir().mkpath(QFileInfo(strProjectPath).path()) || !file.open(QIODevice::WriteOnly)
         || file.write(QJsonDocument(project.toObject()).toJson()) < 0)
         return false;
     file.close();

@@ -10,6 +10,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -46,7 +47,10 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QVERIFY(DemoTestSupport::StartOnLatinSample(m_dir.filePath("project.json")));
+        // The window shows the project's path; a long one must not widen it.
+        const QString strFolder = "projects-of-the-display-wall-in-the-main-hall/second-floor-left-wing/"
+                                  "calibration-of-march-with-the-new-processors";
+        QVERIFY(DemoTestSupport::StartOnLatinSample(m_dir.filePath(strFolder + "/project.json")));
         DemoTheme::Apply(*qApp);
     }
 
@@ -84,6 +88,11 @@ private slots:
         const QSize sizeMinimum = window.minimumSizeHint().expandedTo(window.minimumSize());
         qInfo("main window: at least %dx%d", sizeMinimum.width(), sizeMinimum.height());
         QVERIFY(Fits(sizeMinimum, sizeScreen));
+        // The host's report is read, not typed into.
+        auto* pReport = window.findChild<QPlainTextEdit*>();
+        QVERIFY(pReport);
+        QTest::keyClicks(pReport, "typed");
+        QVERIFY(!pReport->toPlainText().contains("typed"));
         // It opens no larger than the screen it is on.
         QVERIFY(Fits(window.size(), QApplication::primaryScreen()->availableGeometry().size() + g_sizeFrame));
     }
