@@ -60,7 +60,17 @@ if(SYSTEM_LIBDIR AND READELF)
   endif()
 endif()
 
-# 3. The simulated host comes on request; then a host project builds with the
+# 3. Without the simulated host, the package looks for the real host's libraries
+#    (outside CMake's system folders here, where a real host may live) and says
+#    which one it misses.
+execute_process(COMMAND ${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/build-without-host
+    -DCMAKE_PREFIX_PATH=${prefix} -DQt5_DIR=${QT5_DIR} -DCMAKE_FIND_USE_CMAKE_SYSTEM_PATH=OFF
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(rc EQUAL 0 OR NOT err MATCHES "host library [A-Za-z]+ was not found")
+  message(FATAL_ERROR "a host project found the package without any host libraries:\n${out}\n${err}")
+endif()
+
+# 4. The simulated host comes on request; then a host project builds with the
 #    package, every installed header compiling on its own.
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix} --component SimulatedHost)
 if(NOT EXISTS ${prefix}/include/SenderModuleDialog/KivoData.h)
@@ -92,7 +102,7 @@ if(NOT last_output MATCHES "every exported class")
 endif()
 message(STATUS "${last_output}")
 
-# 4. The same host project built with pkg-config alone.
+# 5. The same host project built with pkg-config alone.
 find_program(PKG_CONFIG pkg-config)
 find_program(CXX NAMES c++ g++)
 if(PKG_CONFIG AND CXX AND NOT SANITIZE)
