@@ -73,6 +73,17 @@ private slots:
         }
     }
 
+    // A disabled button (the input dialog's OK without a choice) must look disabled.
+    void disabledTextIsDimmed()
+    {
+        const QPalette palette = QApplication::palette();
+        for (QPalette::ColorRole nRole : {QPalette::ButtonText, QPalette::WindowText, QPalette::Text}) {
+            const int nDisabled = palette.color(QPalette::Disabled, nRole).lightness();
+            QVERIFY(nDisabled < palette.color(QPalette::Active, nRole).lightness() - 60);
+            QVERIFY(nDisabled > palette.color(QPalette::Active, QPalette::Window).lightness() + 40);
+        }
+    }
+
     void mainWindowFitsALaptop_data()
     {
         QTest::addColumn<QSize>("sizeScreen");
