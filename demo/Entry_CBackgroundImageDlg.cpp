@@ -3,5 +3,5 @@
 #include "CBackgroundImageDlg.h"
 
 DEMO_ENTRY(BackgroundImage,
-    SDemoEntry {"Background image", [](QWidget* pParent) { return new CBackgroundImageDlg(pParent); },
-        nullptr, nullptr, false, 66});
+    SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "Background image"),
+        [](QWidget* pParent) { return new CBackgroundImageDlg(pParent); }, nullptr, nullptr, false, 66});

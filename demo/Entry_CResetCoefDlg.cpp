@@ -17,9 +17,9 @@ QString ReadBack(QWidget* pWidget)
 } // namespace
 
 DEMO_ENTRY(ResetCalibrationCoef,
-    SDemoEntry {"Reset calibration coefficient", [](QWidget* pParent) { return Create(pParent, true); },
-        nullptr, ReadBack, false, 64});
+    SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "Reset calibration coefficient"),
+        [](QWidget* pParent) { return Create(pParent, true); }, nullptr, ReadBack, false, 64});
 
 DEMO_ENTRY(ResetSeamCoef,
-    SDemoEntry {"Reset seam coefficient", [](QWidget* pParent) { return Create(pParent, false); }, nullptr,
-        ReadBack, false, 65});
+    SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "Reset seam coefficient"),
+        [](QWidget* pParent) { return Create(pParent, false); }, nullptr, ReadBack, false, 65});

@@ -23,11 +23,11 @@ QString ReadBack(QWidget* pWidget)
 } // namespace
 
 DEMO_ENTRY(SetCanvas,
-    SDemoEntry {"Canvas size", [](QWidget* pParent) { return new CSetCanvasDlg(pParent); }, nullptr, ReadBack,
-        false, 60});
+    SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "Canvas size"),
+        [](QWidget* pParent) { return new CSetCanvasDlg(pParent); }, nullptr, ReadBack, false, 60});
 
 DEMO_ENTRY(SetCanvasLimited,
-    SDemoEntry {"Canvas size over the area limit", CreateOnLimitedSender,
+    SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "Canvas size over the area limit"), CreateOnLimitedSender,
         [](QWidget* pWidget) {
             // Both boxes at their maximum exceed the processor's area.
             for (QDoubleSpinBox* pBox : pWidget->findChildren<QDoubleSpinBox*>())

@@ -24,11 +24,12 @@ QString ReadBack(QWidget*)
 } // namespace
 
 DEMO_ENTRY(SetDepthRate,
-    SDemoEntry {"Frame rate and colour depth", [](QWidget* pParent) { return new CSetDepthRateDlg(pParent); },
-        nullptr, ReadBack, false, 62});
+    SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "Frame rate and colour depth"),
+        [](QWidget* pParent) { return new CSetDepthRateDlg(pParent); }, nullptr, ReadBack, false, 62});
 
 DEMO_ENTRY(SetDepthRateLimited,
-    SDemoEntry {"Frame rate and colour depth over the output limit", CreateOnLimitedSender,
+    SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "Frame rate and colour depth over the output limit"),
+        CreateOnLimitedSender,
         [](QWidget* pWidget) {
             for (QMenu* pMenu : pWidget->findChildren<QMenu*>()) {
                 for (QAction* pAction : pMenu->actions()) {

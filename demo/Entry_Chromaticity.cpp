@@ -2,5 +2,5 @@
 #include "DemoEntry.h"
 
 DEMO_ENTRY(chromaticity,
-    SDemoEntry {"Chromaticity editor", [](QWidget* pParent) { return new CChromaticityPanel(pParent); }, {},
-        {}, true, 0});
+    SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "Chromaticity editor"),
+        [](QWidget* pParent) { return new CChromaticityPanel(pParent); }, {}, {}, true, 0});

@@ -19,5 +19,5 @@ QString ReadBack(QWidget* pWidget)
 } // namespace
 
 DEMO_ENTRY(CustomAddProcessor,
-    SDemoEntry {"Custom add processor", [](QWidget* pParent) { return new CCustomAddProcessorDlg(pParent); },
-        nullptr, ReadBack, false, 57});
+    SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "Custom add processor"),
+        [](QWidget* pParent) { return new CCustomAddProcessorDlg(pParent); }, nullptr, ReadBack, false, 57});

@@ -14,5 +14,5 @@ QString ReadBack(QWidget*)
 } // namespace
 
 DEMO_ENTRY(DemoProjectConfig,
-    SDemoEntry {"Demo project", [](QWidget* pParent) { return new CDemoProjectConfigDlg(pParent); }, nullptr,
-        ReadBack, false, 58});
+    SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "Demo project"),
+        [](QWidget* pParent) { return new CDemoProjectConfigDlg(pParent); }, nullptr, ReadBack, false, 58});

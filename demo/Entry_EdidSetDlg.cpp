@@ -4,6 +4,7 @@
 #include "CEdidSetDlg.h"
 #include "KivoData.h"
 
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QInputDialog>
 
@@ -45,7 +46,8 @@ QWidget* CreateForChosenInput(QWidget* pParent)
     if (pParent && listNames.size() > 1) {
         bool bOk = false;
         const QString strName
-            = QInputDialog::getItem(pParent, "EDID settings", "Sender input:", listNames, 0, false, &bOk);
+            = QInputDialog::getItem(pParent, QCoreApplication::translate("SDemoEntry", "EDID settings"),
+                QCoreApplication::translate("SDemoEntry", "Sender input:"), listNames, 0, false, &bOk);
         nChosen = bOk ? qMax(0, listNames.indexOf(strName)) : 0;
     }
     return CreateFor(pParent, vecChoices.at(nChosen));
@@ -69,17 +71,19 @@ void StageOversize(QWidget* pWidget)
 }
 } // namespace
 
-DEMO_ENTRY(EdidSettings, SDemoEntry {"EDID settings", CreateForChosenInput, nullptr, ReadBack, false, 10});
+DEMO_ENTRY(EdidSettings,
+    SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "EDID settings"), CreateForChosenInput, nullptr, ReadBack,
+        false, 10});
 
 DEMO_ENTRY(EdidSettingsOversize,
-    SDemoEntry {"EDID settings - custom size over the limit",
+    SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "EDID settings - custom size over the limit"),
         [](QWidget* pParent) {
             return CreateFor(pParent, {0, 17});
         },
         StageOversize, ReadBack, false, 11});
 
 DEMO_ENTRY(EdidSettingsFibre,
-    SDemoEntry {"EDID settings - fibre input 132",
+    SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "EDID settings - fibre input 132"),
         [](QWidget* pParent) {
             return CreateFor(pParent, {1, 132});
         },

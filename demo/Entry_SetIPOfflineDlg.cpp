@@ -36,10 +36,17 @@ SDemoEntry Entry(const SMode& sMode, int nOrder)
 }
 } // namespace
 
-DEMO_ENTRY(OfflineBatch, Entry({"Offline IP - batch add", 0, -1, true, true}, 50));
-DEMO_ENTRY(OfflineBatchFromEntry, Entry({"Offline IP - batch add from entry", 1, -1, false, true}, 51));
-DEMO_ENTRY(OfflineSetOne, Entry({"Offline IP - set 1 processor", 3, 1, true, true}, 52));
-DEMO_ENTRY(OfflineSetTwo, Entry({"Offline IP - set 2 processors", 3, 2, true, true}, 53));
-DEMO_ENTRY(OfflineSetMany, Entry({"Offline IP - set 6 processors", 3, 6, true, true}, 54));
-DEMO_ENTRY(OfflineModify, Entry({"Offline IP - modify specified", 0, 0, false, true}, 55));
-DEMO_ENTRY(OfflineModifyCurrent, Entry({"Offline IP - modify current set", 1, 0, false, false}, 56));
+DEMO_ENTRY(
+    OfflineBatch, Entry({QT_TRANSLATE_NOOP("SDemoEntry", "Offline IP - batch add"), 0, -1, true, true}, 50));
+DEMO_ENTRY(OfflineBatchFromEntry,
+    Entry({QT_TRANSLATE_NOOP("SDemoEntry", "Offline IP - batch add from entry"), 1, -1, false, true}, 51));
+DEMO_ENTRY(OfflineSetOne,
+    Entry({QT_TRANSLATE_NOOP("SDemoEntry", "Offline IP - set 1 processor"), 3, 1, true, true}, 52));
+DEMO_ENTRY(OfflineSetTwo,
+    Entry({QT_TRANSLATE_NOOP("SDemoEntry", "Offline IP - set 2 processors"), 3, 2, true, true}, 53));
+DEMO_ENTRY(OfflineSetMany,
+    Entry({QT_TRANSLATE_NOOP("SDemoEntry", "Offline IP - set 6 processors"), 3, 6, true, true}, 54));
+DEMO_ENTRY(OfflineModify,
+    Entry({QT_TRANSLATE_NOOP("SDemoEntry", "Offline IP - modify specified"), 0, 0, false, true}, 55));
+DEMO_ENTRY(OfflineModifyCurrent,
+    Entry({QT_TRANSLATE_NOOP("SDemoEntry", "Offline IP - modify current set"), 1, 0, false, false}, 56));

@@ -5,53 +5,88 @@
 #include "ProjectFile.h"
 #include "SenderModuleDialogInit.h"
 
+#include <QCoreApplication>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include <memory>
 
+namespace {
+// Room for the window frame and a task bar on the smallest screens we fit.
+constexpr int g_nFrameAllowance = 80;
+
+QString DisplayName(const SDemoEntry& entry)
+{
+    return QCoreApplication::translate("SDemoEntry", entry.strName.toUtf8().constData());
+}
+
+// Everything scrolls rather than growing the window past a laptop's screen.
+QScrollArea* Scrolling(QWidget* pContent)
+{
+    auto* pArea = new QScrollArea;
+    pArea->setWidget(pContent);
+    pArea->setWidgetResizable(true);
+    pArea->setFrameShape(QFrame::NoFrame);
+    return pArea;
+}
+} // namespace
+
 CDemoMainWindow::CDemoMainWindow(QWidget* pParent)
     : QMainWindow(pParent)
 {
-    setWindowTitle("SenderModuleDialog demo host");
-    auto* pCentral = new QWidget(this);
-    auto* pLayout = new QHBoxLayout(pCentral);
-
-    auto* pButtons = new QVBoxLayout;
+    setWindowTitle(tr("SenderModuleDialog demo host"));
     auto* pTabs = new QTabWidget;
+
+    auto* pDialogsPage = new QWidget;
+    auto* pDialogsLayout = new QHBoxLayout(pDialogsPage);
+    auto* pButtonPanel = new QWidget;
+    auto* pButtons = new QVBoxLayout(pButtonPanel);
     for (const SDemoEntry& entry : DemoEntries::All()) {
         if (entry.bEmbedded) {
-            pTabs->addTab(entry.fnCreate(pTabs), entry.strName);
+            pTabs->addTab(Scrolling(entry.fnCreate(nullptr)), DisplayName(entry));
             continue;
         }
-        auto* pButton = new QPushButton(entry.strName);
+        auto* pButton = new QPushButton(DisplayName(entry));
         connect(pButton, &QPushButton::clicked, this, [this, entry] { OpenDialog(entry); });
         pButtons->addWidget(pButton);
     }
-    auto* pReset = new QPushButton("Reset sample project");
+    auto* pReset = new QPushButton(tr("Reset sample project"));
     connect(pReset, &QPushButton::clicked, this, &CDemoMainWindow::ResetProject);
+    // A long path wraps after any folder rather than widening the window.
+    auto* pProjectLabel = new QLabel(DemoHost::ProjectPath().replace('/', QStringLiteral("/\u200b")));
+    pProjectLabel->setWordWrap(true);
     pButtons->addStretch();
-    pButtons->addWidget(new QLabel(DemoHost::ProjectPath()));
+    pButtons->addWidget(pProjectLabel);
     pButtons->addWidget(pReset);
 
     m_pReport = new QPlainTextEdit;
     m_pReport->setReadOnly(true);
-    m_pReport->setMinimumWidth(360);
+    m_pReport->setMinimumWidth(240);
+    QScrollArea* pButtonArea = Scrolling(pButtonPanel);
+    pButtonArea->setMinimumWidth(
+        pButtonPanel->sizeHint().width() + pButtonArea->verticalScrollBar()->sizeHint().width());
+    pDialogsLayout->addWidget(pButtonArea);
+    pDialogsLayout->addWidget(m_pReport, 1);
+    pTabs->insertTab(0, pDialogsPage, tr("Dialogs"));
+    pTabs->setCurrentIndex(0);
+    setCentralWidget(pTabs);
 
-    pLayout->addLayout(pButtons);
-    if (pTabs->count() > 0)
-        pLayout->addWidget(pTabs, 1);
-    else
-        delete pTabs;
-    pLayout->addWidget(m_pReport, pTabs ? 0 : 1);
-    setCentralWidget(pCentral);
-    resize(1280, 760);
+    // Preferred size, shrunk to the screen the window opens on.
+    QSize size(1280, 760);
+    if (const QScreen* pScreen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(
+            pScreen->availableGeometry().size() - QSize(g_nFrameAllowance, g_nFrameAllowance));
+    resize(size);
 }
 
 void CDemoMainWindow::OpenDialog(const SDemoEntry& entry)
@@ -66,7 +101,7 @@ void CDemoMainWindow::OpenDialog(const SDemoEntry& entry)
     }
     if (auto* pDialog = qobject_cast<QDialog*>(pWidget.get()))
         nResult = pDialog->exec();
-    m_pReport->appendPlainText(QString("== %1 closed with %2").arg(entry.strName).arg(nResult));
+    m_pReport->appendPlainText(tr("== %1 closed with %2").arg(DisplayName(entry)).arg(nResult));
     if (entry.fnReadBack)
         m_pReport->appendPlainText(entry.fnReadBack(pWidget.get()));
     ReportHostCalls();
@@ -75,21 +110,21 @@ void CDemoMainWindow::OpenDialog(const SDemoEntry& entry)
 void CDemoMainWindow::ReportHostCalls()
 {
     const QStringList listCalls = CHostCallLog::Instance().ToStrings();
-    m_pReport->appendPlainText(
-        listCalls.isEmpty() ? "host: nothing written" : "host recorded:\n  " + listCalls.join("\n  "));
+    m_pReport->appendPlainText(listCalls.isEmpty() ? tr("host: nothing written")
+                                                   : tr("host recorded:") + "\n  " + listCalls.join("\n  "));
     CHostCallLog::Instance().Clear();
     QString strError;
     if (!DemoHost::Save(&strError))
-        m_pReport->appendPlainText("project not saved: " + strError);
+        m_pReport->appendPlainText(tr("project not saved: %1").arg(strError));
 }
 
 void CDemoMainWindow::ResetProject()
 {
     QString strError;
     if (!DemoHost::LoadSample(&strError)) {
-        m_pReport->appendPlainText("reset failed: " + strError);
+        m_pReport->appendPlainText(tr("reset failed: %1").arg(strError));
         return;
     }
-    m_pReport->appendPlainText("== sample project restored");
+    m_pReport->appendPlainText(tr("== sample project restored"));
     ReportHostCalls();
 }

@@ -1,4 +1,6 @@
 #include "DemoHost.h"
+#include "DemoLanguage.h"
+#include "DemoTheme.h"
 #include "Gallery.h"
 #include "MainWindow.h"
 
@@ -24,11 +26,24 @@ int main(int argc, char* argv[])
     QCommandLineOption optGallery("gallery", "Write a PNG of every dialog into DIR and exit.", "DIR");
     QCommandLineOption optProject(
         "project", "Project file to use (default: in the user's data folder).", "FILE");
+    QCommandLineOption optLanguage("lang",
+        QString("Language of the user interface: %1 (default from the locale: %2).")
+            .arg(DemoLanguage::Supported().join(", "), DemoLanguage::FromLocale(QLocale::system())),
+        "LANG");
     parser.addOption(optGallery);
     parser.addOption(optProject);
+    parser.addOption(optLanguage);
     parser.process(app);
 
     QString strError;
+    const QString strLanguage
+        = parser.isSet(optLanguage) ? parser.value(optLanguage) : DemoLanguage::FromLocale(QLocale::system());
+    if (!DemoLanguage::Install(strLanguage, DemoLanguage::DefaultDirectory(), &strError)) {
+        std::fprintf(stderr, "%s\n", qPrintable(strError));
+        return 1;
+    }
+    DemoTheme::Apply(app);
+
     const QString strProject
         = parser.isSet(optProject) ? parser.value(optProject) : DemoHost::DefaultProjectPath();
     if (!DemoHost::Start(strProject, &strError)) {

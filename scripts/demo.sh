@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the demo host on its sample project.
 # Without a display it writes a gallery of screenshots to build/gallery and exits.
+# Arguments go to the demo host, e.g. --lang en or --lang zh_CN (default: the locale's).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh

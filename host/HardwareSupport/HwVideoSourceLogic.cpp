@@ -3,14 +3,22 @@
 #include "KivoData.h"
 #include "SenderEdidLimitData.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <cstring>
 
 namespace {
-const char* const c_pszBandwidthMessage = "当前分辨率和帧率超出输入带宽限制。";
-const char* const c_pszAreaMessage = "当前分辨率超出该帧率下的最大带载面积。";
-const char* const c_pszDisplayIdNote = "已使用DisplayID 1.3扩展块";
+const char* const c_pszBandwidthMessage
+    = QT_TRANSLATE_NOOP("CHwVideoSourceLogic", "当前分辨率和帧率超出输入带宽限制。");
+const char* const c_pszAreaMessage
+    = QT_TRANSLATE_NOOP("CHwVideoSourceLogic", "当前分辨率超出该帧率下的最大带载面积。");
+const char* const c_pszDisplayIdNote = QT_TRANSLATE_NOOP("CHwVideoSourceLogic", "已使用DisplayID 1.3扩展块");
+
+QString Translate(const char* pszText)
+{
+    return QCoreApplication::translate("CHwVideoSourceLogic", pszText);
+}
 
 int InputIdOf(const quint8* pInputDescriptor)
 {
@@ -33,7 +41,9 @@ QString CHwVideoSourceLogic::GetInputName(int nSenderIndex, const quint8* pInput
 {
     const int nInputId = InputIdOf(pInputDescriptor);
     const SVideoInputState* pInput = FindInput(nSenderIndex, nInputId);
-    return pInput && !pInput->strName.isEmpty() ? pInput->strName : QString("输入%1").arg(nInputId);
+    return pInput && !pInput->strName.isEmpty()
+        ? pInput->strName
+        : Translate(QT_TRANSLATE_NOOP("CHwVideoSourceLogic", "输入%1")).arg(nInputId);
 }
 
 bool CHwVideoSourceLogic::ReadEdidSetting(
@@ -69,13 +79,13 @@ void CHwVideoSourceLogic::CheckEdidFormat(
     const SVideoInputState& input = pInput ? *pInput : defaults;
     if (input.bCheckByPixelClock) {
         if (uClockOrArea > static_cast<quint32>(input.nPixelClockLimitMHz))
-            strMessage = QString::fromUtf8(c_pszBandwidthMessage);
+            strMessage = Translate(c_pszBandwidthMessage);
     } else if (static_cast<quint64>(qMax(nWidth, 0)) * static_cast<quint64>(qMax(nHeight, 0))
         > uClockOrArea) {
-        strMessage = QString::fromUtf8(c_pszAreaMessage);
+        strMessage = Translate(c_pszAreaMessage);
     }
     if (strMessage.isEmpty() && input.nDisplayIdAboveWidth > 0 && nWidth > input.nDisplayIdAboveWidth)
-        strMessage = QString::fromUtf8(c_pszDisplayIdNote);
+        strMessage = Translate(c_pszDisplayIdNote);
 }
 
 int CHwVideoSourceLogic::SendEdidSetting(int nSenderIndex, int nInputId, const quint8* pRecord)

@@ -1,3 +1,6 @@
+cmake_minimum_required(VERSION 3.16)
+# Installs the build into scratch prefixes and checks the package as a packager
+# and a host project see it.
 file(REMOVE_RECURSE ${WORK_DIR})
 set(prefix ${WORK_DIR}/prefix)
 
@@ -9,16 +12,108 @@ function(run)
   set(last_output "${out}" PARENT_SCOPE)
 endfunction()
 
+# 1. A plain install holds the plug-in's public API and nothing of the simulated host.
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+file(GLOB headers RELATIVE ${prefix}/include/SenderModuleDialog ${prefix}/include/SenderModuleDialog/*)
+list(SORT headers)
+list(LENGTH headers header_count)
+message(STATUS "${header_count} headers installed: ${headers}")
+foreach(internal CanvasRules.h DepthRateRules.h ChromaDiagramPainter.h ChromaGamutThread.h GamutImage.h
+    CIE1931Observer.h EdidSettingsRecord.h EdidOptions.h DialogStyle.h LineEx.h EdidBuilder.h Assert.h Maths
+    HostCallLog.h CMessageBoxAnswers.h KivoData.h CCustomDialog.h)
+  if(internal IN_LIST headers)
+    message(FATAL_ERROR "internal or host header installed: ${internal}")
+  endif()
+endforeach()
+foreach(public SenderModuleDialogInit.h CEdidSetDlg.h CChromaticityDlgWnd.h Polygon.h)
+  if(NOT public IN_LIST headers)
+    message(FATAL_ERROR "public header missing: ${public}")
+  endif()
+endforeach()
+file(GLOB_RECURSE installed_libs RELATIVE ${prefix} ${prefix}/lib*/lib*)
+foreach(lib ${installed_libs})
+  if(NOT lib MATCHES "/libSenderModuleDialog\\.so")
+    message(FATAL_ERROR "installed without being asked for: ${lib}")
+  endif()
+endforeach()
+if(EXISTS ${prefix}/bin/SenderDemoHost)
+  message(FATAL_ERROR "the demo host installed without being asked for")
+endif()
+foreach(qm SenderModuleDialog_en.qm SenderModuleDialog_zh_CN.qm)
+  if(NOT EXISTS ${prefix}/share/SenderModuleDialog/translations/${qm})
+    message(FATAL_ERROR "translation not installed: ${qm}")
+  endif()
+endforeach()
+
+file(READ ${prefix}/lib/cmake/SenderModuleDialog/SenderModuleDialogTargets.cmake targets)
+if(targets MATCHES "SenderGeometry|SenderEdid|SenderInclude")
+  message(FATAL_ERROR "a static helper library is part of the link interface")
+endif()
+
+# 2. Libraries installed for the system's own library folder carry no RUNPATH.
+file(GLOB plugin_lib ${prefix}/lib*/libSenderModuleDialog.so.*.*)
+find_program(READELF readelf)
+if(SYSTEM_LIBDIR AND READELF)
+  run(${READELF} -d ${plugin_lib})
+  if(last_output MATCHES "RUNPATH|RPATH")
+    message(FATAL_ERROR "RUNPATH on a library for ${SYSTEM_LIBDIR}:\n${last_output}")
+  endif()
+endif()
+
+# 3. Without the simulated host, the package looks for the real host's libraries
+#    (outside CMake's system folders here, where a real host may live) and says
+#    which one it misses.
+execute_process(COMMAND ${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/build-without-host
+    -DCMAKE_PREFIX_PATH=${prefix} -DQt5_DIR=${QT5_DIR} -DCMAKE_FIND_USE_CMAKE_SYSTEM_PATH=OFF
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(rc EQUAL 0 OR NOT err MATCHES "host library [A-Za-z]+ was not found")
+  message(FATAL_ERROR "a host project found the package without any host libraries:\n${out}\n${err}")
+endif()
+
+# 4. The simulated host comes on request; then a host project builds with the
+#    package, every installed header compiling on its own.
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix} --component SimulatedHost)
+if(NOT EXISTS ${prefix}/include/SenderModuleDialog/KivoData.h)
+  message(FATAL_ERROR "the simulated host's headers were not installed on request")
+endif()
 set(flags "")
 if(SANITIZE)
   set(flags "-fsanitize=${SANITIZE}")
 endif()
+string(REPLACE ";" "," header_list "${headers}")
 run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/build -DCMAKE_PREFIX_PATH=${prefix}
-    "-DCMAKE_CXX_FLAGS=${flags}" "-DCMAKE_EXE_LINKER_FLAGS=${flags}")
+    "-DPUBLIC_HEADERS=${header_list}" "-DCMAKE_CXX_FLAGS=${flags}" "-DCMAKE_EXE_LINKER_FLAGS=${flags}")
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
-run(${WORK_DIR}/build/consumer)
-if(NOT last_output MATCHES "registry filled")
+file(GLOB_RECURSE header_objects ${WORK_DIR}/build/*_h.cpp.o)
+list(LENGTH header_objects compiled_count)
+if(NOT compiled_count EQUAL header_count)
+  message(FATAL_ERROR "${compiled_count} of ${header_count} headers compiled on their own")
+endif()
+# Built for a system folder, the libraries rely on the loader's search path,
+# which the scratch prefix stands in for.
+get_filename_component(lib_dir ${plugin_lib} DIRECTORY)
+set(run_env ${CMAKE_COMMAND} -E env)
+if(SYSTEM_LIBDIR)
+  list(APPEND run_env LD_LIBRARY_PATH=${lib_dir})
+endif()
+run(${run_env} ${WORK_DIR}/build/consumer)
+if(NOT last_output MATCHES "every exported class")
   message(FATAL_ERROR "consumer did not report: ${last_output}")
 endif()
 message(STATUS "${last_output}")
+
+# 5. The same host project built with pkg-config alone.
+find_program(PKG_CONFIG pkg-config)
+find_program(CXX NAMES c++ g++)
+if(PKG_CONFIG AND CXX AND NOT SANITIZE)
+  file(GLOB pc_dir ${prefix}/lib*/pkgconfig)
+  set(ENV{PKG_CONFIG_PATH} "${pc_dir}")
+  run(${PKG_CONFIG} --cflags --libs SenderModuleDialog)
+  string(STRIP "${last_output}" pc_flags)
+  separate_arguments(pc_flags UNIX_COMMAND "${pc_flags}")
+  run(${CXX} -std=c++17 -fPIC ${CONSUMER_DIR}/main.cpp ${pc_flags} -o ${WORK_DIR}/consumer-pc)
+  run(${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${lib_dir} ${WORK_DIR}/consumer-pc)
+  if(NOT last_output MATCHES "every exported class")
+    message(FATAL_ERROR "pkg-config consumer did not report: ${last_output}")
+  endif()
+endif()

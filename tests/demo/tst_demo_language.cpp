@@ -1,0 +1,284 @@
+#include "DemoEntry.h"
+#include "DemoLanguage.h"
+#include "DemoTestSupport.h"
+#include "MainWindow.h"
+
+#include "CMessageBoxAnswers.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <memory>
+
+using DemoTestSupport::ContainsCjk;
+
+namespace {
+struct SOpened
+{
+    QString strTitle;
+    QStringList listTexts;
+};
+
+// Opens an entry as the gallery does, staged, and reads what a person sees,
+// message boxes included.
+SOpened Open(const SDemoEntry& entry)
+{
+    CMessageBoxAnswers::ClearShown();
+    std::unique_ptr<QWidget> pWidget(entry.fnCreate(nullptr));
+    pWidget->show();
+    QApplication::processEvents();
+    if (entry.fnStage) {
+        entry.fnStage(pWidget.get());
+        QApplication::processEvents();
+    }
+    return {pWidget->windowTitle(),
+        DemoTestSupport::VisibleTexts(pWidget.get()) + CMessageBoxAnswers::ShownTexts()};
+}
+
+const SDemoEntry* FindEntry(const QString& strName)
+{
+    static const std::vector<SDemoEntry> s_vecEntries = DemoEntries::All();
+    for (const SDemoEntry& entry : s_vecEntries) {
+        if (entry.strName == strName)
+            return &entry;
+    }
+    return nullptr;
+}
+
+QStringList StandardContextMenuTexts()
+{
+    QLineEdit edit;
+    std::unique_ptr<QMenu> pMenu(edit.createStandardContextMenu());
+    QStringList listTexts;
+    for (const QAction* pAction : pMenu->actions())
+        listTexts << pAction->text();
+    return listTexts;
+}
+
+struct SMessage
+{
+    QString strContext;
+    QString strSource;
+};
+
+QList<SMessage> CatalogueMessages(const QString& strPath)
+{
+    QList<SMessage> listMessages;
+    QFile file(strPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return listMessages;
+    QXmlStreamReader reader(&file);
+    QString strContext;
+    while (reader.readNextStartElement() || !reader.atEnd()) {
+        if (reader.isStartElement() && reader.name() == QLatin1String("name"))
+            strContext = reader.readElementText();
+        else if (reader.isStartElement() && reader.name() == QLatin1String("source"))
+            listMessages.append({strContext, reader.readElementText()});
+        else
+            reader.readNext();
+    }
+    return listMessages;
+}
+} // namespace
+
+class TestDemoLanguage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(DemoTestSupport::StartOnLatinSample(m_dir.filePath("project.json")));
+        CMessageBoxAnswers::Install();
+    }
+    void cleanupTestCase() { CMessageBoxAnswers::Uninstall(); }
+
+    void languageFromLocale_data()
+    {
+        QTest::addColumn<QString>("strLocale");
+        QTest::addColumn<QString>("strLanguage");
+        QTest::newRow("simplified Chinese") << "zh_CN"
+                                            << "zh_CN";
+        QTest::newRow("traditional Chinese") << "zh_TW"
+                                             << "zh_CN";
+        QTest::newRow("English") << "en_GB"
+                                 << "en";
+        QTest::newRow("German") << "de_DE"
+                                << "en";
+        QTest::newRow("C locale") << "C"
+                                  << "en";
+    }
+    void languageFromLocale()
+    {
+        QFETCH(QString, strLocale);
+        QFETCH(QString, strLanguage);
+        QCOMPARE(DemoLanguage::FromLocale(QLocale(strLocale)), strLanguage);
+    }
+
+    void unknownLanguageOrMissingCatalogueIsRefused()
+    {
+        QString strError;
+        QVERIFY(!DemoLanguage::Install("fr", TRANSLATIONS_BUILD_DIR, &strError));
+        QVERIFY(strError.contains("fr"));
+        QVERIFY(!DemoLanguage::Install("en", m_dir.path(), &strError));
+        QVERIFY(strError.contains("SenderModuleDialog_en"));
+    }
+
+    // Painted texts and message-box texts are only reachable through the catalogue.
+    void englishCatalogueTranslatesEverySourceText_data()
+    {
+        QTest::addColumn<QString>("strCatalogue");
+        QTest::newRow("plug-in") << "SenderModuleDialog_en.ts";
+        QTest::newRow("simulated host") << "SenderSimulatedHost_en.ts";
+    }
+    void englishCatalogueTranslatesEverySourceText()
+    {
+        QFETCH(QString, strCatalogue);
+        Install("en");
+        const QList<SMessage> listMessages
+            = CatalogueMessages(QString(TRANSLATIONS_SOURCE_DIR "/") + strCatalogue);
+        QVERIFY(listMessages.size() > 5);
+        for (const SMessage& message : listMessages) {
+            const QString strText = QCoreApplication::translate(
+                message.strContext.toUtf8().constData(), message.strSource.toUtf8().constData());
+            QVERIFY2(!ContainsCjk(strText), qPrintable(message.strContext + ": " + strText));
+        }
+    }
+
+    void englishGalleryShowsNoChinese()
+    {
+        Install("en");
+        const std::vector<SDemoEntry> vecEntries = DemoEntries::All();
+        QVERIFY(vecEntries.size() > 10);
+        for (const SDemoEntry& entry : vecEntries) {
+            const SOpened opened = Open(entry);
+            QVERIFY2(!opened.listTexts.isEmpty(), qPrintable(entry.strName));
+            for (const QString& strText : opened.listTexts)
+                QVERIFY2(!ContainsCjk(strText), qPrintable(entry.strName + ": " + strText));
+        }
+    }
+
+    void titlesFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("strEntry");
+        QTest::addColumn<QString>("strChinese");
+        QTest::addColumn<QString>("strEnglish");
+        QTest::newRow("canvas") << "Canvas size"
+                                << "画布大小设置"
+                                << "Canvas Size Settings";
+        QTest::newRow("depth and rate") << "Frame rate and colour depth"
+                                        << "帧率和色深设置"
+                                        << "Frame Rate and Colour Depth Settings";
+        QTest::newRow("calibration") << "Reset calibration coefficient"
+                                     << "重置校正系数"
+                                     << "Reset Calibration Coefficient";
+        QTest::newRow("seam") << "Reset seam coefficient"
+                              << "重置修缝系数"
+                              << "Reset Seam Coefficient";
+        QTest::newRow("background") << "Background image"
+                                    << "背景图片设置"
+                                    << "Background Image Settings";
+        QTest::newRow("add processor") << "Custom add processor"
+                                       << "自定义添加主控"
+                                       << "Custom Add Processor";
+        QTest::newRow("demo project") << "Demo project"
+                                      << "演示工程配置"
+                                      << "Demo Project Configuration";
+        QTest::newRow("batch") << "Offline IP - batch add"
+                               << "批量添加IP"
+                               << "Batch Add IP Addresses";
+        QTest::newRow("set") << "Offline IP - set 2 processors"
+                             << "设置IP地址"
+                             << "Set IP Address";
+        QTest::newRow("modify") << "Offline IP - modify specified"
+                                << "修改IP地址"
+                                << "Modify IP Address";
+        QTest::newRow("edid") << "EDID settings - fibre input 132"
+                              << " - EDID设置"
+                              << " - EDID Settings";
+    }
+    void titlesFollowTheLanguage()
+    {
+        QFETCH(QString, strEntry);
+        QFETCH(QString, strChinese);
+        QFETCH(QString, strEnglish);
+        const SDemoEntry* pEntry = FindEntry(strEntry);
+        QVERIFY(pEntry);
+        Install("zh_CN");
+        QVERIFY(Open(*pEntry).strTitle.endsWith(strChinese));
+        Install("en");
+        QVERIFY(Open(*pEntry).strTitle.endsWith(strEnglish));
+    }
+
+    void chineseTextsAreTheOriginalOnes()
+    {
+        Install("zh_CN");
+        const SOpened canvas = Open(*FindEntry("Canvas size"));
+        for (const char* pszText : {"宽", "高", "确定", "取消"})
+            QVERIFY2(canvas.listTexts.contains(QString::fromUtf8(pszText)), pszText);
+        const SOpened limited = Open(*FindEntry("Canvas size over the area limit"));
+        QVERIFY(limited.listTexts.join('\n').contains(QString::fromUtf8("画布的面积不能大于")));
+        const SOpened oversize = Open(*FindEntry("EDID settings - custom size over the limit"));
+        QVERIFY(oversize.listTexts.contains(QString::fromUtf8("当前分辨率和帧率超出输入带宽限制。")));
+        Install("en");
+        QVERIFY(Open(*FindEntry("EDID settings - custom size over the limit"))
+                    .listTexts.contains(
+                        "The current resolution and frame rate exceed the input bandwidth limit."));
+    }
+
+    // Qt's own texts (line-edit menus, file and input dialogs) switch with the rest.
+    void qtOwnTextsFollowTheLanguage()
+    {
+        if (!QFile::exists(QLibraryInfo::location(QLibraryInfo::TranslationsPath) + "/qtbase_zh_CN.qm"))
+            QSKIP("Qt's Chinese catalogue (qttranslations5-l10n) is not installed");
+        Install("zh_CN");
+        QVERIFY(ContainsCjk(StandardContextMenuTexts().join(' ')));
+        Install("en");
+        QVERIFY(!ContainsCjk(StandardContextMenuTexts().join(' ')));
+    }
+
+    // The demo's own texts are English in the source and translated to Chinese.
+    void demoWindowFollowsTheLanguage()
+    {
+        Install("zh_CN");
+        {
+            CDemoMainWindow window;
+            const QStringList listTexts = DemoTestSupport::VisibleTexts(&window);
+            for (const char* pszText : {"对话框", "画布大小", "恢复示例工程", "色度编辑器"})
+                QVERIFY2(listTexts.contains(QString::fromUtf8(pszText)), pszText);
+        }
+        Install("en");
+        CDemoMainWindow window;
+        const QStringList listTexts = DemoTestSupport::VisibleTexts(&window);
+        QVERIFY(listTexts.contains("Canvas size"));
+        for (const QString& strText : listTexts)
+            QVERIFY2(!ContainsCjk(strText), qPrintable(strText));
+    }
+
+    // Locale-dependent formatting in Qt's widgets (file dialog dates, day names) goes along.
+    void defaultLocaleFollowsTheLanguage()
+    {
+        Install("zh_CN");
+        QCOMPARE(QLocale().language(), QLocale::Chinese);
+        Install("en");
+        QCOMPARE(QLocale().language(), QLocale::English);
+    }
+
+private:
+    static void Install(const QString& strLanguage)
+    {
+        QString strError;
+        QVERIFY2(DemoLanguage::Install(strLanguage, TRANSLATIONS_BUILD_DIR, &strError), qPrintable(strError));
+    }
+
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(TestDemoLanguage)
+#include "tst_demo_language.moc"
