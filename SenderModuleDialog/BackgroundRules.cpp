@@ -62,13 +62,11 @@ bool ReplaceFile(QIODevice& source, const QString& strTarget)
 #endif
     temporary.setPermissions(
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    // rename() replaces the directory entry, a link included, in one step.
-    if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
-            QFile::encodeName(infoTarget.absoluteFilePath()).constData())
-        != 0)
-        return false;
-    temporary.setAutoRemove(false);
-    return true;
+    // rename() replaces the directory entry, a link included, in one step;
+    // the temporary's own name is then gone, so its removal finds nothing.
+    return std::rename(QFile::encodeName(temporary.fileName()).constData(),
+               QFile::encodeName(infoTarget.absoluteFilePath()).constData())
+        == 0;
 }
 
 bool ReplaceFile(const QString& strSource, const QString& strTarget)
