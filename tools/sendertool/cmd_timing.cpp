@@ -22,10 +22,11 @@ int RunTiming(const QStringList& listArgs)
     const int nW = sMode.nWidth;
     const int nH = sMode.nHeight;
     const float fClock = CEdidBuilder::CalcPixelClockMHz(nW, t.nHBlank, nH, t.nVBlank, sMode.fRate);
-    if (!CheckClock(sMode, double(fClock) * 1e6, g_modeClockRange, strError))
-        return UsageError(strError);
     const int nHTotal = nW + t.nHBlank;
     const int nVTotal = nH + t.nVBlank;
+    // In hertz and double precision: single-precision megahertz misses the limits by a fraction.
+    if (!CheckClock(sMode, double(nHTotal) * nVTotal * double(sMode.fRate), g_modeClockRange, strError))
+        return UsageError(strError);
 
     std::printf("# %dx%d %.2f Hz (%s%s%s) hsync: %.2f kHz; pclk: %.2f MHz\n", nW, nH, sMode.fRate,
         bReduced ? "CVT-RB" : "CVT", bInterlaced ? ", interlaced" : "", bMargins ? ", margins" : "",

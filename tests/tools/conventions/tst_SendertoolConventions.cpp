@@ -123,6 +123,10 @@ private slots:
             << QStringList {"pixelrate", "1920", "1080", "0.004"} << strMode;
         QTest::newRow("timing 4 GHz") << QStringList {"timing", "4095", "4095", "200"} << strMode;
         QTest::newRow("edid one step") << QStringList {"edid", "1920", "1080", "0.005", "--hex"} << "";
+        // 400 x 25 at 1 Hz: exactly 10 kHz, the lowest clock there is.
+        QTest::newRow("edid exactly one step") << QStringList {"edid", "240", "6", "1", "--hex"} << "";
+        QTest::newRow("timing exactly one step")
+            << QStringList {"timing", "240", "6", "1", "--reduced-blanking"} << "";
     }
 
     void extremeRates()
