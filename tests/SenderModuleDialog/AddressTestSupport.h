@@ -1,14 +1,18 @@
 #pragma once
 
 #include "AddressRules.h"
+#include "CMessageBoxAnswers.h"
 #include "HostFixture.h"
 #include "KivoData.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QMenu>
 #include <QPushButton>
 #include <QStringList>
 #include <QtTest>
+
+#include <functional>
 
 namespace AddressTest {
 
@@ -79,6 +83,45 @@ inline QPushButton* Button(QWidget* pDialog, const QString& strText)
             return pButton;
     }
     return nullptr;
+}
+
+// Double clicks OK; the number of times the dialog finished.
+inline int DoubleClickOk(QDialog& dlg, const QString& strOk = QStringLiteral("确定"))
+{
+    QSignalSpy spyFinished(&dlg, &QDialog::finished);
+    DoubleClick(Button(&dlg, strOk));
+    return spyFinished.count();
+}
+
+// Return in pFocus; true when the dialog closed without opening the menu.
+inline bool ReturnConfirmsWithoutMenu(QWidget* pFocus, QMenu* pMenu)
+{
+    QSignalSpy spyMenu(pMenu, &QMenu::aboutToShow);
+    QTimer::singleShot(0, pMenu, &QMenu::close); // a menu that opens must not hang the test
+    QTest::keyClick(pFocus, Qt::Key_Return);
+    return spyMenu.isEmpty() && !pFocus->window()->isVisible();
+}
+
+// Cancel, then Escape, each after fnEdit (which returns the widget it leaves
+// focused): one close with result 0, no message, nothing written.
+inline void CheckCancelAndEscape(
+    const std::function<QDialog*()>& fnCreate, const std::function<QWidget*(QDialog&)>& fnEdit)
+{
+    for (bool bEscape : {false, true}) {
+        QScopedPointer<QDialog> pDlg(fnCreate());
+        QSignalSpy spyFinished(pDlg.data(), &QDialog::finished);
+        pDlg->open();
+        QWidget* pFocus = fnEdit(*pDlg);
+        if (bEscape)
+            QTest::keyClick(pFocus, Qt::Key_Escape);
+        else
+            QTest::mouseClick(Button(pDlg.data(), "取消"), Qt::LeftButton);
+        QVERIFY(!pDlg->isVisible());
+        QCOMPARE(spyFinished.count(), 1);
+        QCOMPARE(pDlg->result(), 0);
+        QCOMPARE(HostFixture::Calls(), QStringList());
+        QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList());
+    }
 }
 
 const QString g_strInvalid = QStringLiteral("IP地址不合理。");
