@@ -5,6 +5,7 @@
 #include "HostFixture.h"
 #include "KivoData.h"
 
+#include <QDialog>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QMenu>
