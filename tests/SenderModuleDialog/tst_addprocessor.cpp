@@ -36,45 +36,35 @@ class TestAddProcessor : public QObject
 private slots:
     void init() { ResetWithStartRow(); }
 
-    void RowsAndSize_data()
+    // Port row value, address state and strategy -> the rows shown, on a fixed
+    // size; the count box's range follows the address state.
+    void RowsAndCountRange()
     {
-        QTest::addColumn<int>("portRowValue");
-        QTest::addColumn<bool>("addressState");
-        QTest::addColumn<int>("strategy");
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QString>("labels");
-        QTest::newRow("port, start") << 0 << true << 2 << QSize(340, 175) << "主控数量|输出口数量|起始IP地址";
-        QTest::newRow("start only") << 1 << true << 2 << QSize(340, 145) << "主控数量|起始IP地址";
-        QTest::newRow("port only") << 0 << false << 2 << QSize(260, 145) << "主控数量|输出口数量";
-        QTest::newRow("count only") << 5 << false << 2 << QSize(260, 95) << "主控数量";
-        QTest::newRow("strategy 1: no start row")
-            << 0 << true << 1 << QSize(260, 145) << "主控数量|输出口数量";
-    }
-    void RowsAndSize()
-    {
-        QFETCH(int, portRowValue);
-        QFETCH(bool, addressState);
-        QFETCH(int, strategy);
-        ResetHost(
-            {{"detectStrategy", strategy}}, {{"portRowValue", portRowValue}, {"addressState", addressState}});
-        CCustomAddProcessorDlg dlg;
-        QTEST(dlg.size(), "size");
-        QCOMPARE(dlg.minimumSize(), dlg.maximumSize());
-        QStringList listLabels;
-        for (const CCustomLabel* pLabel : dlg.findChildren<CCustomLabel*>())
-            listLabels << pLabel->text();
-        QTEST(listLabels.join('|'), "labels");
-    }
-
-    void CountBoxRangeFollowsTheAddressState()
-    {
-        for (bool bState : {false, true}) {
-            HostFixture::Reset({{"runtime", QJsonObject {{"senderCountLimit", QJsonArray {12, 200}}}},
-                {"hardware", QJsonObject {{"addressState", bState}}}});
+        const struct
+        {
+            int nPortRow;
+            bool bState;
+            int nStrategy;
+            QSize size;
+            const char* pszLabels;
+        } aRows[] = {{0, true, 2, {340, 175}, "主控数量|输出口数量|起始IP地址"},
+            {1, true, 2, {340, 145}, "主控数量|起始IP地址"}, {0, false, 2, {260, 145}, "主控数量|输出口数量"},
+            {5, false, 2, {260, 95}, "主控数量"},
+            {0, true, 1, {260, 145}, "主控数量|输出口数量"}}; // strategy 1: no start row
+        for (const auto& row : aRows) {
+            HostFixture::Reset({{"config", QJsonObject {{"detectStrategy", row.nStrategy}}},
+                {"runtime", QJsonObject {{"senderCountLimit", QJsonArray {12, 200}}}},
+                {"hardware", QJsonObject {{"portRowValue", row.nPortRow}, {"addressState", row.bState}}}});
             CCustomAddProcessorDlg dlg;
+            QCOMPARE(dlg.size(), row.size);
+            QCOMPARE(dlg.minimumSize(), dlg.maximumSize());
+            QStringList listLabels;
+            for (const CCustomLabel* pLabel : dlg.findChildren<CCustomLabel*>())
+                listLabels << pLabel->text();
+            QCOMPARE(listLabels.join('|'), QString(row.pszLabels));
             const CCustomSpinBox* pBox = dlg.findChild<CCustomSpinBox*>();
             QCOMPARE((QVector<double> {pBox->minimum(), pBox->maximum(), pBox->value()}),
-                (QVector<double> {1, bState ? 200.0 : 12.0, 3}));
+                (QVector<double> {1, row.bState ? 200.0 : 12.0, 3}));
         }
     }
 
