@@ -68,14 +68,17 @@ private slots:
         }
     }
 
-    // The box reads back on OK; without the start row (strategy 1) nothing
-    // reaches the configuration.
-    void PortCounts()
+    // Enter on the port box confirms instead of opening its menu; the boxes
+    // read back, and without the start row (strategy 1) nothing is written.
+    void EnterOnThePortBoxConfirms()
     {
         ResetHost({{"detectStrategy", 1}});
         CCustomAddProcessorDlg dlg;
-        QVERIFY(dlg.findChild<CCustomComboBox*>()->ActivateIndex(8));
-        Confirm(dlg, 7);
+        dlg.show();
+        TypeInto(dlg.findChild<CCustomSpinBox*>(), "7");
+        CCustomComboBox* pPorts = dlg.findChild<CCustomComboBox*>();
+        QVERIFY(pPorts->ActivateIndex(8));
+        QVERIFY(ReturnConfirmsWithoutMenu(pPorts, pPorts->menu()));
         QCOMPARE(dlg.result(), 1);
         QCOMPARE(dlg.m_nPortCount, 80);
         QCOMPARE(dlg.m_nProcessorCount, 7);
@@ -91,31 +94,27 @@ private slots:
         QCOMPARE(CCustomAddProcessorDlg().findChild<CCustomIPEdit*>()->text(), QString());
     }
 
-    void Adds_data()
-    {
-        QTest::addColumn<QJsonArray>("stored");
-        QTest::addColumn<QString>("start"); // null: the suggestion
-        QTest::addColumn<QStringList>("added");
-        const QJsonArray arrTaken {QJsonObject {{"ip", "192.168.1.12"}, {"name", "x"}}};
-        QTest::newRow(".12 taken") << arrTaken << "192.168.1.10"
-                                   << (Range("192.168.1.", 10, 11) + Range("192.168.1.", 13, 15));
-        QTest::newRow("253 stored") << StoredEntries(253) << QString() << Range("192.168.1.", 101, 102);
-        QTest::newRow("255 stored") << StoredEntries(255) << QString() << QStringList();
-        QTest::newRow("leading zeros read as decimal")
-            << QJsonArray() << "192.168.001.050" << Range("192.168.1.", 50, 54);
-    }
+    // Stored entries and the typed start (null: the suggestion) -> the adds.
     void Adds()
     {
-        QFETCH(QJsonArray, stored);
-        QFETCH(QString, start);
-        QFETCH(QStringList, added);
-        ResetWithStartRow(stored);
-        CCustomAddProcessorDlg dlg;
-        Confirm(dlg, 5, start);
-        QVERIFY(!dlg.isVisible());
-        QCOMPARE(dlg.result(), 1);
-        QCOMPARE(HostFixture::Calls(), AddCalls(added));
-        QCOMPARE(dlg.m_nProcessorCount, 5);
+        const struct
+        {
+            QJsonArray arrStored;
+            QString strStart;
+            QStringList listAdded;
+        } aRows[] = {{QJsonArray {QJsonObject {{"ip", "192.168.1.12"}, {"name", "x"}}}, "192.168.1.10",
+                         Range("192.168.1.", 10, 11) + Range("192.168.1.", 13, 15)},
+            {StoredEntries(253), {}, Range("192.168.1.", 101, 102)}, {StoredEntries(255), {}, {}},
+            {{}, "192.168.001.050", Range("192.168.1.", 50, 54)}}; // leading zeros read as decimal
+        for (const auto& row : aRows) {
+            ResetWithStartRow(row.arrStored);
+            CCustomAddProcessorDlg dlg;
+            Confirm(dlg, 5, row.strStart);
+            QVERIFY(!dlg.isVisible());
+            QCOMPARE(dlg.result(), 1);
+            QCOMPARE(HostFixture::Calls(), AddCalls(row.listAdded));
+            QCOMPARE(dlg.m_nProcessorCount, 5);
+        }
     }
 
     // No own-address exception here; a rejection keeps the dialog and input.
@@ -146,19 +145,6 @@ private slots:
         QCOMPARE(dlg.result(), 1);
         QCOMPARE(HostFixture::Calls(), AddCalls({"192.168.1.100"}));
         QCOMPARE(CMessageBoxAnswers::ShownTexts(), (QStringList {g_strLocalPc, g_strLocalPc}));
-    }
-
-    // Enter on the port box confirms instead of opening its menu.
-    void EnterOnThePortBoxConfirms()
-    {
-        CCustomAddProcessorDlg dlg;
-        dlg.show();
-        CCustomComboBox* pPorts = dlg.findChild<CCustomComboBox*>();
-        QVERIFY(pPorts->ActivateIndex(3));
-        QVERIFY(ReturnConfirmsWithoutMenu(pPorts, pPorts->menu()));
-        QCOMPARE(dlg.result(), 1);
-        QCOMPARE(dlg.m_nPortCount, 8);
-        QCOMPARE(HostFixture::Calls(), AddCalls(Range("192.168.1.", 101, 103)));
     }
 
     void CloseOnce()
