@@ -40,7 +40,7 @@ private slots:
         QCOMPARE(pType->text(), QString("Orvik"));
     }
 
-    // Menu position (-1: untouched, confirmed by Return where focus starts) ->
+    // Menu position (-1: untouched, confirmed by Return where focus starts, on OK) ->
     // the type a confirm stores (0: none, as 46 is already stored, so the
     // selection stays).
     void Confirm_data()
@@ -63,6 +63,7 @@ private slots:
             QTest::mouseClick(Button(&dlg, "确认"), Qt::LeftButton);
         } else {
             QVERIFY(QTest::qWaitForWindowActive(&dlg));
+            QCOMPARE(QApplication::focusWidget(), Button(&dlg, "确认"));
             QVERIFY(AddressTest::ReturnConfirmsWithoutMenu(QApplication::focusWidget(), pType->menu()));
         }
         const QString strStore = QString("CProjectData::SetDemoSenderType(%1)").arg(type);
