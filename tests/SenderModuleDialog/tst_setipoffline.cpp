@@ -68,8 +68,6 @@ void TypeAndConfirm(CSetIPOfflineDlg& dlg, int nCount, const QString& strTyped, 
     QTest::keyClick(pLast ? pLast : &dlg, Qt::Key_Return);
 }
 
-const QJsonObject g_objGatewayEntry {
-    {"currentSet", QJsonArray {QJsonObject {{"ip", "192.168.1.1"}, {"name", ""}}}}};
 } // namespace
 
 class TestSetIPOffline : public QObject
@@ -161,48 +159,49 @@ private slots:
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<QString>("reset");
         QTest::addColumn<QString>("message");
-        const QJsonObject objFull {{"specified", StoredEntries(255)}};
         const struct
         {
             const char* pszRow;
             Args args;
-            QJsonObject objConfig;
-            const char *pszTyped, *pszName;
+            const char* pszTyped; // the count first in batch mode; null: nothing typed
             QStringList listCalls;
-            const char *pszReset, *pszMessage;
-        } aRows[] = {{"batch", {0, -1, 1, 1}, {}, "3 192.168.1.253", "",
-                         AddCalls({"192.168.1.253", "192.168.1.254", "192.168.2.1"}), "", ""},
+            QString strReset = {}, strMessage = {};
+            const char* pszName = "";
+            QJsonObject objConfig = {};
+        } aRows[] = {{"batch", {0, -1, 1, 1}, "3 192.168.1.253",
+                         AddCalls({"192.168.1.253", "192.168.1.254", "192.168.2.1"})},
             // The entry's own address, though in use, starts the run.
-            {"batch from the entry at 1", {1, -1, 0, 1}, {}, "2", "",
-                AddCalls({"192.168.1.11", "192.168.1.12"}), "192.168.1.11()", ""},
-            {"set", {1, 3, 1, 1}, {}, "192.168.1.101 10.0.0.5", "",
-                AddCalls({"192.168.1.101", "10.0.0.5", "192.168.1.103"}), "", ""},
-            {"set, one row named", {1, 1, 1, 1}, {}, "10.0.0.7", "hall", AddCalls({"10.0.0.7"}, "hall"), "",
-                ""},
-            {"set reads leading zeros as decimal", {1, 2, 1, 1}, {}, "10.0.0.010 010.0.0.8", "",
-                AddCalls({"10.0.0.10", "10.0.0.8"}), "", ""},
-            {"250 stored, 8 rows", {1, 8, 1, 1}, {{"specified", StoredEntries(250)}}, nullptr, "",
-                AddCalls(Range("192.168.1.", 101, 105)), "", ""},
-            {"255 stored", {1, 3, 1, 1}, objFull, nullptr, "", AddCalls({}), "", ""},
-            {"modify keeps its own address", {0, 0, 0, 1}, {}, nullptr, "two",
-                {"CConfigData::SetSpecifiedIPWithIndex(0, 192.168.1.10, two)"}, "192.168.1.10(two)", ""},
-            {"modify keeps the typed spelling", {1, 0, 0, 1}, {}, "192.168.001.030", "",
-                {"CConfigData::SetSpecifiedIPWithIndex(1, 192.168.001.030, )"}, "192.168.001.030()", ""},
-            {"modify current set", {0, 0, 0, 0}, {}, "192.168.1.30", "",
-                {"CConfigData::SetCurSetSpecifiedIPWithIndex(0, 192.168.1.30, )"}, "192.168.1.30(IP30)", ""},
-            {"modify: incomplete", {1, 0, 0, 1}, {}, "192.168.1", "", {}, "192.168.1.11()", "IP地址不合理。"},
-            {"modify: another stored", {0, 0, 0, 1}, {}, "192.168.1.11", "", {}, "192.168.1.10(one)",
-                "IP地址已被使用。"},
+            {"batch from the entry at 1", {1, -1, 0, 1}, "2", AddCalls({"192.168.1.11", "192.168.1.12"}),
+                "192.168.1.11()"},
+            {"set", {1, 3, 1, 1}, "192.168.1.101 10.0.0.5",
+                AddCalls({"192.168.1.101", "10.0.0.5", "192.168.1.103"})},
+            {"set, one row named", {1, 1, 1, 1}, "10.0.0.7", AddCalls({"10.0.0.7"}, "hall"), "", "", "hall"},
+            {"set reads leading zeros as decimal", {1, 2, 1, 1}, "10.0.0.010 010.0.0.8",
+                AddCalls({"10.0.0.10", "10.0.0.8"})},
+            {"250 stored, 8 rows", {1, 8, 1, 1}, nullptr, AddCalls(Range("192.168.1.", 101, 105)), "", "", "",
+                {{"specified", StoredEntries(250)}}},
+            {"255 stored", {1, 3, 1, 1}, nullptr, AddCalls({}), "", "", "",
+                {{"specified", StoredEntries(255)}}},
+            {"modify keeps its own address", {0, 0, 0, 1}, nullptr,
+                {"CConfigData::SetSpecifiedIPWithIndex(0, 192.168.1.10, two)"}, "192.168.1.10(two)", "",
+                "two"},
+            {"modify keeps the typed spelling", {1, 0, 0, 1}, "192.168.001.030",
+                {"CConfigData::SetSpecifiedIPWithIndex(1, 192.168.001.030, )"}, "192.168.001.030()"},
+            {"modify current set", {0, 0, 0, 0}, "192.168.1.30",
+                {"CConfigData::SetCurSetSpecifiedIPWithIndex(0, 192.168.1.30, )"}, "192.168.1.30(IP30)"},
+            {"modify: incomplete", {1, 0, 0, 1}, "192.168.1", {}, "192.168.1.11()", g_strInvalid},
+            {"modify: another stored", {0, 0, 0, 1}, "192.168.1.11", {}, "192.168.1.10(one)", g_strInUse},
             // The own-address pass is for "in use" only.
-            {"modify: own address is the gateway", {0, 0, 0, 0}, g_objGatewayEntry, nullptr, "", {},
-                "192.168.1.1(IP1)", "IP地址与默认网关相同。"},
-            {"batch: incomplete", {0, -1, 1, 1}, {}, "16 10.1", "", {}, "", "IP地址不合理。"},
-            {"set: one address spelt twice", {1, 3, 1, 1}, {}, "10.0.0.5 10.0.0.6 10.0.0.005", "", {}, "",
-                "存在重复的IP地址。"},
-            {"set: incomplete", {1, 2, 1, 1}, {}, "192.168.1 10.0.0.6", "", {}, "", "IP地址不合理。"}};
+            {"modify: own address is the gateway", {0, 0, 0, 0}, nullptr, {}, "192.168.1.1(IP1)",
+                g_strGateway, "",
+                {{"currentSet", QJsonArray {QJsonObject {{"ip", "192.168.1.1"}, {"name", ""}}}}}},
+            {"batch: incomplete", {0, -1, 1, 1}, "16 10.1", {}, "", g_strInvalid},
+            {"set: one address spelt twice", {1, 3, 1, 1}, "10.0.0.5 10.0.0.6 10.0.0.005", {}, "",
+                g_strDuplicate},
+            {"set: incomplete", {1, 2, 1, 1}, "192.168.1 10.0.0.6", {}, "", g_strInvalid}};
         for (const auto& r : aRows)
-            QTest::newRow(r.pszRow) << r.args << r.objConfig << QString(r.pszTyped) << r.pszName
-                                    << r.listCalls << r.pszReset << r.pszMessage;
+            QTest::newRow(r.pszRow) << r.args << r.objConfig << QString(r.pszTyped) << QString(r.pszName)
+                                    << r.listCalls << r.strReset << r.strMessage;
     }
     void Confirm()
     {
