@@ -1,12 +1,12 @@
 #include "CDemoProjectConfigDlg.h"
 
-#include "AddressTestSupport.h"
 #include "CCustomComboBox.h"
+#include "DialogDriving.h"
 #include "KivoData.h"
 
 #include <QtTest>
 
-using AddressTest::Button;
+using namespace DialogDriving;
 
 namespace {
 const QString g_strCleared = "CRuntimeData::SetCurSelectNode(0, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1)";
@@ -64,7 +64,7 @@ private slots:
         } else {
             QVERIFY(QTest::qWaitForWindowActive(&dlg));
             QCOMPARE(QApplication::focusWidget(), Button(&dlg, "确认"));
-            QVERIFY(AddressTest::ReturnConfirmsWithoutMenu(QApplication::focusWidget(), pType->menu()));
+            QVERIFY(ReturnConfirmsWithoutMenu(QApplication::focusWidget(), pType->menu()));
         }
         const QString strStore = QString("CProjectData::SetDemoSenderType(%1)").arg(type);
         QCOMPARE(HostFixture::Calls(),
@@ -77,7 +77,7 @@ private slots:
 
     void CloseOnce()
     {
-        AddressTest::CheckCancelAndEscape([] { return new CDemoProjectConfigDlg; },
+        CheckCancelAndEscape([] { return new CDemoProjectConfigDlg; },
             [](QDialog& dlg) {
                 CCustomComboBox* pType = dlg.findChild<CCustomComboBox*>();
                 pType->ActivateIndex(5);
@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(GetProjectData()->GetDemoSenderType(), 46);
         CDemoProjectConfigDlg dlg;
         dlg.open();
-        QCOMPARE(AddressTest::DoubleClickOk(dlg, "确认"), 1);
+        QCOMPARE(DoubleClickOk(dlg, "确认"), 1);
         QCOMPARE(HostFixture::Calls().count(g_strNotify), 1);
         QCOMPARE(HostFixture::Calls().count(g_strDemoOn), 1);
     }
