@@ -57,57 +57,34 @@ private slots:
         }
     }
 
-    void SampleRecords_data()
-    {
-        QTest::addColumn<int>("nCCT");
-        QTest::addColumn<QString>("strUrd");
-        QTest::addColumn<QString>("strX");
-        QTest::addColumn<QString>("strY");
-        QTest::addColumn<QString>("strU");
-        QTest::addColumn<QString>("strV");
-        QTest::newRow("4000 K") << 4000 << "250.00001525878906"
-                                << "0.38234362006187439"
-                                << "0.38376626372337341"
-                                << "0.22357615795710106"
-                                << "0.33661207730995352";
-        QTest::newRow("6500 K") << 6500 << "153.84614562988281"
-                                << "0.31277889013290405"
-                                << "0.32918351888656616"
-                                << "0.19781595173292271"
-                                << "0.31228650559986254";
-        QTest::newRow("23160 K") << 23160 << "43.177894592285156"
-                                 << "0.25110974907875061"
-                                 << "0.25651666522026062"
-                                 << "0.18013674888384407"
-                                 << "0.27602320266433694";
-        QTest::newRow("25000 K") << 25000 << "40"
-                                 << "0.24985367059707642"
-                                 << "0.25479945540428162"
-                                 << "0.17981920826594161"
-                                 << "0.27506802018097193";
-    }
-
     void SampleRecords()
     {
-        QFETCH(int, nCCT);
-        QFETCH(QString, strUrd);
-        QFETCH(QString, strX);
-        QFETCH(QString, strY);
-        QFETCH(QString, strU);
-        QFETCH(QString, strV);
-        const sCIE1931& sRecord = m_cct.GetColorCoordTables().at((nCCT - 4000) / 5);
-        QCOMPARE(sRecord.nCCT, nCCT);
-        QCOMPARE(Exact(sRecord.fUrd), strUrd);
-        QCOMPARE(Exact(sRecord.dX), strX);
-        QCOMPARE(Exact(sRecord.dY), strY);
-        QCOMPARE(Exact(sRecord.dU), strU);
-        QCOMPARE(Exact(sRecord.dV), strV);
-
-        // The single conversion gives the table's chromaticity.
-        QPointF xy;
-        QVERIFY(m_cct.CCTtoColorCoord(float(nCCT), &xy, true));
-        QCOMPARE(Exact(xy.x()), strX);
-        QCOMPARE(Exact(xy.y()), strY);
+        // Temperature, then u-rd, x, y, u, v as printed by Exact().
+        const QPair<int, QStringList> arrRecords[]
+            = {{4000,
+                   {"250.00001525878906", "0.38234362006187439", "0.38376626372337341", "0.22357615795710106",
+                       "0.33661207730995352"}},
+                {6500,
+                    {"153.84614562988281", "0.31277889013290405", "0.32918351888656616",
+                        "0.19781595173292271", "0.31228650559986254"}},
+                {23160,
+                    {"43.177894592285156", "0.25110974907875061", "0.25651666522026062",
+                        "0.18013674888384407", "0.27602320266433694"}},
+                {25000,
+                    {"40", "0.24985367059707642", "0.25479945540428162", "0.17981920826594161",
+                        "0.27506802018097193"}}};
+        for (const auto& record : arrRecords) {
+            const int nCCT = record.first;
+            const sCIE1931& sRecord = m_cct.GetColorCoordTables().at((nCCT - 4000) / 5);
+            QCOMPARE(sRecord.nCCT, nCCT);
+            QCOMPARE(QStringList({Exact(sRecord.fUrd), Exact(sRecord.dX), Exact(sRecord.dY),
+                         Exact(sRecord.dU), Exact(sRecord.dV)}),
+                record.second);
+            // The single conversion gives the table's chromaticity.
+            QPointF xy;
+            QVERIFY(m_cct.CCTtoColorCoord(float(nCCT), &xy, true));
+            QCOMPARE(QStringList({Exact(xy.x()), Exact(xy.y())}), record.second.mid(1, 2));
+        }
     }
 
     void TemperatureOfChromaticity_data()

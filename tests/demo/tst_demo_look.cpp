@@ -115,14 +115,7 @@ private slots:
         for (const SDemoEntry& entry : DemoEntries::All()) {
             if (entry.bEmbedded)
                 continue;
-            std::unique_ptr<QWidget> pWidget(entry.fnCreate(nullptr));
-            pWidget->show();
-            QApplication::processEvents();
-            if (entry.fnStage) {
-                entry.fnStage(pWidget.get());
-                QApplication::processEvents();
-            }
-            const QSize size = pWidget->frameGeometry().size();
+            const QSize size = DemoTestSupport::ShowStaged(entry)->frameGeometry().size();
             QVERIFY2(Fits(size, QSize(960, 540)),
                 qPrintable(QString("%1: %2x%3").arg(entry.strName).arg(size.width()).arg(size.height())));
         }

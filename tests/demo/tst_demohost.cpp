@@ -38,13 +38,17 @@ QByteArray ReadFile(const QString& strPath)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray SampleWithSenders(const QJsonValue& senders)
+// The sample project with its senders replaced, written to strPath.
+QByteArray WriteSampleWithSenders(
+    const QString& strPath, const std::function<QJsonValue(QJsonArray)>& fnSenders)
 {
     QJsonObject objRoot = QJsonDocument::fromJson(ReadFile(SAMPLE_PROJECT)).object();
     QJsonObject objProject = objRoot["project"].toObject();
-    objProject["senders"] = senders;
+    objProject["senders"] = fnSenders(objProject["senders"].toArray());
     objRoot["project"] = objProject;
-    return QJsonDocument(objRoot).toJson();
+    const QByteArray baText = QJsonDocument(objRoot).toJson();
+    QFile file(strPath);
+    return file.open(QIODevice::WriteOnly) && file.write(baText) == baText.size() ? baText : QByteArray();
 }
 } // namespace
 
@@ -65,12 +69,9 @@ private slots:
     void oneSenderProject()
     {
         const QString strProject = m_dir.filePath("one.json");
-        QJsonObject objSample = QJsonDocument::fromJson(ReadFile(SAMPLE_PROJECT)).object();
-        const QJsonValue first = objSample["project"].toObject()["senders"].toArray().first();
-        QFile file(strProject);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(SampleWithSenders(QJsonArray {first}));
-        file.close();
+        QVERIFY(!WriteSampleWithSenders(strProject, [](QJsonArray arr) {
+            return QJsonArray {arr.first()};
+        }).isEmpty());
         const SRun run = RunDemo(strProject, m_dir.filePath("gallery-one"));
         QVERIFY2(run.nExitCode == 0, run.baErr.constData());
         QVERIFY(run.baOut.count('\n') > 10);
@@ -79,11 +80,8 @@ private slots:
     void refusedProjectIsKept()
     {
         const QString strProject = m_dir.filePath("bad.json");
-        const QByteArray baBad = SampleWithSenders(QJsonObject());
-        QFile file(strProject);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(baBad);
-        file.close();
+        const QByteArray baBad = WriteSampleWithSenders(strProject, [](QJsonArray) { return QJsonObject(); });
+        QVERIFY(!baBad.isEmpty());
         const SRun run = RunDemo(strProject, m_dir.filePath("gallery-bad"));
         QCOMPARE(run.nExitCode, 1);
         QCOMPARE(run.baErr,

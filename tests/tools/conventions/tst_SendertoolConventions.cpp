@@ -1,50 +1,20 @@
 #include "../../limits/FileSizeLimit.h"
+#include "../ToolRun.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
-#include <vector>
-
 namespace {
-struct SRun
-{
-    int nExitCode = -1; // stays -1 on a crash or a hang
-    QByteArray baOut;
-    QByteArray baErr;
-};
+using SRun = SToolRun;
 
-// Runs sendertool once per argument list, a few side by side.
 QVector<SRun> RunAll(const QVector<QStringList>& vecArgs)
 {
-    static QTemporaryDir s_runtimeDir;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_RUNTIME_DIR", s_runtimeDir.path()); // keeps Qt's own notes off stderr
-    QVector<SRun> vecRuns;
-    for (int nFirst = 0; nFirst < vecArgs.size(); nFirst += 8) {
-        std::vector<std::unique_ptr<QProcess>> vecProcesses;
-        for (int i = nFirst; i < vecArgs.size() && i < nFirst + 8; ++i) {
-            vecProcesses.push_back(std::make_unique<QProcess>());
-            vecProcesses.back()->setProcessEnvironment(env);
-            vecProcesses.back()->start(qEnvironmentVariable("SENDERTOOL"), vecArgs[i]);
-        }
-        for (auto& pProcess : vecProcesses) {
-            SRun run;
-            if (pProcess->waitForFinished(30000) && pProcess->exitStatus() == QProcess::NormalExit)
-                run.nExitCode = pProcess->exitCode();
-            run.baOut = pProcess->readAllStandardOutput();
-            run.baErr = pProcess->readAllStandardError();
-            vecRuns << run;
-        }
-    }
-    return vecRuns;
-}
-
-SRun Run(const QStringList& listArgs)
-{
-    return RunAll({listArgs}).first();
+    QVector<CToolCall> vecCalls;
+    for (const QStringList& listArgs : vecArgs)
+        vecCalls << CToolCall {qEnvironmentVariable("SENDERTOOL"), listArgs};
+    return RunToolsTogether(vecCalls);
 }
 
 QByteArray ReadFile(const QString& strPath)
