@@ -112,23 +112,18 @@ private slots:
     }
 
     // Painted texts and message-box texts are only reachable through the catalogue.
-    void englishCatalogueTranslatesEverySourceText_data()
+    void englishCataloguesTranslateEverySourceText()
     {
-        QTest::addColumn<QString>("strCatalogue");
-        QTest::newRow("plug-in") << "SenderModuleDialog_en.ts";
-        QTest::newRow("simulated host") << "SenderSimulatedHost_en.ts";
-    }
-    void englishCatalogueTranslatesEverySourceText()
-    {
-        QFETCH(QString, strCatalogue);
         Install("en");
-        const QList<SMessage> listMessages
-            = CatalogueMessages(QString(TRANSLATIONS_SOURCE_DIR "/") + strCatalogue);
-        QVERIFY(listMessages.size() > 5);
-        for (const SMessage& message : listMessages) {
-            const QString strText = QCoreApplication::translate(
-                message.strContext.toUtf8().constData(), message.strSource.toUtf8().constData());
-            QVERIFY2(!ContainsCjk(strText), qPrintable(message.strContext + ": " + strText));
+        for (const char* pszCatalogue : {"SenderModuleDialog_en.ts", "SenderSimulatedHost_en.ts"}) {
+            const QList<SMessage> listMessages
+                = CatalogueMessages(QString(TRANSLATIONS_SOURCE_DIR "/") + pszCatalogue);
+            QVERIFY2(listMessages.size() > 5, pszCatalogue);
+            for (const SMessage& message : listMessages) {
+                const QString strText = QCoreApplication::translate(
+                    message.strContext.toUtf8().constData(), message.strSource.toUtf8().constData());
+                QVERIFY2(!ContainsCjk(strText), qPrintable(message.strContext + ": " + strText));
+            }
         }
     }
 

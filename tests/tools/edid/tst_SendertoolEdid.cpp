@@ -2,7 +2,6 @@
 #include "EdidBuilder.h"
 #include "EdidLimits.h"
 
-#include <QMap>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -206,7 +205,6 @@ void CTestSendertoolEdid::RandomModesAgreeWithCvt()
 
     const char* const arrNames[] = {"hblank", "hfront", "hsync", "vblank", "vfront", "vsync"};
     int nAllSix = 0;
-    QMap<QString, int> mapKinds; // disagreement pattern -> count
     for (int i = 0; i < MODE_COUNT; ++i) {
         const QVector<int> vecOurs = ParseModeline(vecRuns[2 * i].baOut);
         const QVector<int> vecCvt = ParseModeline(vecRuns[2 * i + 1].baOut);
@@ -222,12 +220,9 @@ void CTestSendertoolEdid::RandomModesAgreeWithCvt()
         QVERIFY2(qAbs(vecOurs[2] - vecCvt[2]) == 0 || qAbs(vecOurs[2] - vecCvt[2]) == 8, qPrintable(strWhat));
         if (listDiffs.isEmpty())
             ++nAllSix;
-        else if (++mapKinds[listModes[i].section(' ', 3) + ": " + listDiffs.join(", ")] == 1)
+        else if (i - nAllSix < 5)
             qInfo("example %s", qPrintable(strWhat));
     }
-    for (auto it = mapKinds.cbegin(); it != mapKinds.cend(); ++it)
-        qInfo("%3d x  %s", it.value(), qPrintable(it.key()));
-    qInfo("all six values agree in %d of %d modes", nAllSix, MODE_COUNT);
     QVERIFY2(nAllSix * 100 >= MODE_COUNT * 80,
         qPrintable(QString("only %1 of %2 agree").arg(nAllSix).arg(MODE_COUNT)));
 }
