@@ -1,35 +1,16 @@
 #include "../limits/FileSizeLimit.h"
+#include "../tools/ToolRun.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-struct SRun
-{
-    int nExitCode = -1; // stays -1 on a crash
-    QByteArray baOut;
-    QByteArray baErr;
-};
-
 // The demo host on a project, writing its gallery of every entry.
-SRun RunDemo(const QString& strProject, const QString& strGallery)
+SToolRun RunDemo(const QString& strProject, const QString& strGallery)
 {
-    static QTemporaryDir s_runtimeDir; // keeps Qt's own notes off stderr
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_RUNTIME_DIR", s_runtimeDir.path());
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(qEnvironmentVariable("DEMOHOST"), {"--project", strProject, "--gallery", strGallery});
-    SRun run;
-    if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit)
-        run.nExitCode = process.exitCode();
-    run.baOut = process.readAllStandardOutput();
-    run.baErr = process.readAllStandardError();
-    return run;
+    return Run({"--project", strProject, "--gallery", strGallery}, qEnvironmentVariable("DEMOHOST"));
 }
 
 QByteArray ReadFile(const QString& strPath)
@@ -72,7 +53,7 @@ private slots:
         QVERIFY(!WriteSampleWithSenders(strProject, [](QJsonArray arr) {
             return QJsonArray {arr.first()};
         }).isEmpty());
-        const SRun run = RunDemo(strProject, m_dir.filePath("gallery-one"));
+        const SToolRun run = RunDemo(strProject, m_dir.filePath("gallery-one"));
         QVERIFY2(run.nExitCode == 0, run.baErr.constData());
         QVERIFY(run.baOut.count('\n') > 10);
     }
@@ -82,7 +63,7 @@ private slots:
         const QString strProject = m_dir.filePath("bad.json");
         const QByteArray baBad = WriteSampleWithSenders(strProject, [](QJsonArray) { return QJsonObject(); });
         QVERIFY(!baBad.isEmpty());
-        const SRun run = RunDemo(strProject, m_dir.filePath("gallery-bad"));
+        const SToolRun run = RunDemo(strProject, m_dir.filePath("gallery-bad"));
         QCOMPARE(run.nExitCode, 1);
         QCOMPARE(run.baErr,
             "cannot start the host: " + strProject.toUtf8()
@@ -95,7 +76,7 @@ private slots:
     void firstStartOnFullDisk()
     {
         const QString strProject = m_dir.filePath("first/project.json");
-        SRun run;
+        SToolRun run;
         {
             CFileSizeLimit limit(1024);
             SKIP_UNLESS_LIMITED(limit);
