@@ -87,35 +87,24 @@ private slots:
         }
     }
 
-    void TemperatureOfChromaticity_data()
-    {
-        QTest::addColumn<QPointF>("ptXY");
-        QTest::addColumn<float>("fCCT");
-        QTest::newRow("D65") << QPointF(0.3127, 0.3290) << 6505.58594f;
-        QTest::newRow("D50") << QPointF(0.3457, 0.3585) << 5000.99658f;
-        QTest::newRow("bluish") << QPointF(0.2831, 0.2971) << 9304.8584f;
-        // Near the middle between two records: the last bits of the table pick
-        // the pair, and a neighbour one record away moves the result by 5 K.
-        QTest::newRow("8980 K") << QPointF(0.2852, 0.3003) << 8979.98145f;
-        QTest::newRow("10095 K") << QPointF(0.2781, 0.2916) << 10095.0244f;
-        QTest::newRow("10945 K") << QPointF(0.2743, 0.2856) << 10945.0029f;
-        QTest::newRow("13015 K") << QPointF(0.2668, 0.2760) << 13014.999f;
-        QTest::newRow("14425 K") << QPointF(0.2622, 0.2725) << 14424.9971f;
-        QTest::newRow("17285 K") << QPointF(0.2568, 0.2655) << 17284.998f;
-        QTest::newRow("19005 K") << QPointF(0.2556, 0.2612) << 19004.998f;
-        QTest::newRow("22040 K") << QPointF(0.2526, 0.2571) << 22039.998f;
-        QTest::newRow("23175 K") << QPointF(0.2513, 0.2563) << 23174.998f;
-        QTest::newRow("24010 K") << QPointF(0.2499, 0.2563) << 24009.998f;
-        QTest::newRow("24440 K") << QPointF(0.2496, 0.2559) << 24440.0f;
-    }
-
     void TemperatureOfChromaticity()
     {
-        QFETCH(QPointF, ptXY);
-        QFETCH(float, fCCT);
-        float fResult = 0.0f;
-        QVERIFY(m_cct.TriangAlgCalcRelativeCCT(ptXY, &fResult, true));
-        QCOMPARE(Exact(fResult), Exact(fCCT));
+        // D65, D50, a bluish white, then points near the middle between two
+        // records: the last bits of the table pick the pair, and a neighbour one
+        // record away moves the result by 5 K.
+        const QPair<QPointF, float> arrCases[]
+            = {{QPointF(0.3127, 0.3290), 6505.58594f}, {QPointF(0.3457, 0.3585), 5000.99658f},
+                {QPointF(0.2831, 0.2971), 9304.8584f}, {QPointF(0.2852, 0.3003), 8979.98145f},
+                {QPointF(0.2781, 0.2916), 10095.0244f}, {QPointF(0.2743, 0.2856), 10945.0029f},
+                {QPointF(0.2668, 0.2760), 13014.999f}, {QPointF(0.2622, 0.2725), 14424.9971f},
+                {QPointF(0.2568, 0.2655), 17284.998f}, {QPointF(0.2556, 0.2612), 19004.998f},
+                {QPointF(0.2526, 0.2571), 22039.998f}, {QPointF(0.2513, 0.2563), 23174.998f},
+                {QPointF(0.2499, 0.2563), 24009.998f}, {QPointF(0.2496, 0.2559), 24440.0f}};
+        for (const auto& c : arrCases) {
+            float fResult = 0.0f;
+            QVERIFY(m_cct.TriangAlgCalcRelativeCCT(c.first, &fResult, true));
+            QCOMPARE(Exact(fResult), Exact(c.second));
+        }
     }
 
 private:
