@@ -51,7 +51,6 @@ private slots:
         QTest::addColumn<bool>("bOk");
         QTest::addColumn<float>("fCCT"); // 0: only a lower bound above 25000 K
         QTest::newRow("D65") << QPointF(0.3127, 0.3290) << false << true << 6500.0f;
-        QTest::newRow("D65 raw") << QPointF(0.3127, 0.3290) << true << true << 6505.6f;
         QTest::newRow("D50") << QPointF(0.3457, 0.3585) << false << true << 5001.0f;
         QTest::newRow("bluish") << QPointF(0.2831, 0.2971) << false << true << 9304.9f;
         // Rejected before the table is consulted, output untouched; at y = 0.1858

@@ -57,88 +57,54 @@ private slots:
         }
     }
 
-    void SampleRecords_data()
-    {
-        QTest::addColumn<int>("nCCT");
-        QTest::addColumn<QString>("strUrd");
-        QTest::addColumn<QString>("strX");
-        QTest::addColumn<QString>("strY");
-        QTest::addColumn<QString>("strU");
-        QTest::addColumn<QString>("strV");
-        QTest::newRow("4000 K") << 4000 << "250.00001525878906"
-                                << "0.38234362006187439"
-                                << "0.38376626372337341"
-                                << "0.22357615795710106"
-                                << "0.33661207730995352";
-        QTest::newRow("6500 K") << 6500 << "153.84614562988281"
-                                << "0.31277889013290405"
-                                << "0.32918351888656616"
-                                << "0.19781595173292271"
-                                << "0.31228650559986254";
-        QTest::newRow("23160 K") << 23160 << "43.177894592285156"
-                                 << "0.25110974907875061"
-                                 << "0.25651666522026062"
-                                 << "0.18013674888384407"
-                                 << "0.27602320266433694";
-        QTest::newRow("25000 K") << 25000 << "40"
-                                 << "0.24985367059707642"
-                                 << "0.25479945540428162"
-                                 << "0.17981920826594161"
-                                 << "0.27506802018097193";
-    }
-
     void SampleRecords()
     {
-        QFETCH(int, nCCT);
-        QFETCH(QString, strUrd);
-        QFETCH(QString, strX);
-        QFETCH(QString, strY);
-        QFETCH(QString, strU);
-        QFETCH(QString, strV);
-        const sCIE1931& sRecord = m_cct.GetColorCoordTables().at((nCCT - 4000) / 5);
-        QCOMPARE(sRecord.nCCT, nCCT);
-        QCOMPARE(Exact(sRecord.fUrd), strUrd);
-        QCOMPARE(Exact(sRecord.dX), strX);
-        QCOMPARE(Exact(sRecord.dY), strY);
-        QCOMPARE(Exact(sRecord.dU), strU);
-        QCOMPARE(Exact(sRecord.dV), strV);
-
-        // The single conversion gives the table's chromaticity.
-        QPointF xy;
-        QVERIFY(m_cct.CCTtoColorCoord(float(nCCT), &xy, true));
-        QCOMPARE(Exact(xy.x()), strX);
-        QCOMPARE(Exact(xy.y()), strY);
-    }
-
-    void TemperatureOfChromaticity_data()
-    {
-        QTest::addColumn<QPointF>("ptXY");
-        QTest::addColumn<float>("fCCT");
-        QTest::newRow("D65") << QPointF(0.3127, 0.3290) << 6505.58594f;
-        QTest::newRow("D50") << QPointF(0.3457, 0.3585) << 5000.99658f;
-        QTest::newRow("bluish") << QPointF(0.2831, 0.2971) << 9304.8584f;
-        // Near the middle between two records: the last bits of the table pick
-        // the pair, and a neighbour one record away moves the result by 5 K.
-        QTest::newRow("8980 K") << QPointF(0.2852, 0.3003) << 8979.98145f;
-        QTest::newRow("10095 K") << QPointF(0.2781, 0.2916) << 10095.0244f;
-        QTest::newRow("10945 K") << QPointF(0.2743, 0.2856) << 10945.0029f;
-        QTest::newRow("13015 K") << QPointF(0.2668, 0.2760) << 13014.999f;
-        QTest::newRow("14425 K") << QPointF(0.2622, 0.2725) << 14424.9971f;
-        QTest::newRow("17285 K") << QPointF(0.2568, 0.2655) << 17284.998f;
-        QTest::newRow("19005 K") << QPointF(0.2556, 0.2612) << 19004.998f;
-        QTest::newRow("22040 K") << QPointF(0.2526, 0.2571) << 22039.998f;
-        QTest::newRow("23175 K") << QPointF(0.2513, 0.2563) << 23174.998f;
-        QTest::newRow("24010 K") << QPointF(0.2499, 0.2563) << 24009.998f;
-        QTest::newRow("24440 K") << QPointF(0.2496, 0.2559) << 24440.0f;
+        // Temperature, then u-rd, x, y, u, v as printed by Exact().
+        const QPair<int, QStringList> arrRecords[]
+            = {{4000,
+                   {"250.00001525878906", "0.38234362006187439", "0.38376626372337341", "0.22357615795710106",
+                       "0.33661207730995352"}},
+                {6500,
+                    {"153.84614562988281", "0.31277889013290405", "0.32918351888656616",
+                        "0.19781595173292271", "0.31228650559986254"}},
+                {23160,
+                    {"43.177894592285156", "0.25110974907875061", "0.25651666522026062",
+                        "0.18013674888384407", "0.27602320266433694"}},
+                {25000,
+                    {"40", "0.24985367059707642", "0.25479945540428162", "0.17981920826594161",
+                        "0.27506802018097193"}}};
+        for (const auto& record : arrRecords) {
+            const int nCCT = record.first;
+            const sCIE1931& sRecord = m_cct.GetColorCoordTables().at((nCCT - 4000) / 5);
+            QCOMPARE(sRecord.nCCT, nCCT);
+            QCOMPARE(QStringList({Exact(sRecord.fUrd), Exact(sRecord.dX), Exact(sRecord.dY),
+                         Exact(sRecord.dU), Exact(sRecord.dV)}),
+                record.second);
+            // The single conversion gives the table's chromaticity.
+            QPointF xy;
+            QVERIFY(m_cct.CCTtoColorCoord(float(nCCT), &xy, true));
+            QCOMPARE(QStringList({Exact(xy.x()), Exact(xy.y())}), record.second.mid(1, 2));
+        }
     }
 
     void TemperatureOfChromaticity()
     {
-        QFETCH(QPointF, ptXY);
-        QFETCH(float, fCCT);
-        float fResult = 0.0f;
-        QVERIFY(m_cct.TriangAlgCalcRelativeCCT(ptXY, &fResult, true));
-        QCOMPARE(Exact(fResult), Exact(fCCT));
+        // D65, D50, a bluish white, then points near the middle between two
+        // records: the last bits of the table pick the pair, and a neighbour one
+        // record away moves the result by 5 K.
+        const QPair<QPointF, float> arrCases[]
+            = {{QPointF(0.3127, 0.3290), 6505.58594f}, {QPointF(0.3457, 0.3585), 5000.99658f},
+                {QPointF(0.2831, 0.2971), 9304.8584f}, {QPointF(0.2852, 0.3003), 8979.98145f},
+                {QPointF(0.2781, 0.2916), 10095.0244f}, {QPointF(0.2743, 0.2856), 10945.0029f},
+                {QPointF(0.2668, 0.2760), 13014.999f}, {QPointF(0.2622, 0.2725), 14424.9971f},
+                {QPointF(0.2568, 0.2655), 17284.998f}, {QPointF(0.2556, 0.2612), 19004.998f},
+                {QPointF(0.2526, 0.2571), 22039.998f}, {QPointF(0.2513, 0.2563), 23174.998f},
+                {QPointF(0.2499, 0.2563), 24009.998f}, {QPointF(0.2496, 0.2559), 24440.0f}};
+        for (const auto& c : arrCases) {
+            float fResult = 0.0f;
+            QVERIFY(m_cct.TriangAlgCalcRelativeCCT(c.first, &fResult, true));
+            QCOMPARE(Exact(fResult), Exact(c.second));
+        }
     }
 
 private:

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -73,6 +74,18 @@ bool StartOnLatinSample(const QString& strProjectPath)
     file.close();
     QString strError;
     return DemoHost::Start(strProjectPath, &strError);
+}
+
+std::unique_ptr<QWidget> ShowStaged(const SDemoEntry& entry)
+{
+    std::unique_ptr<QWidget> pWidget(entry.fnCreate(nullptr));
+    pWidget->show();
+    QApplication::processEvents();
+    if (entry.fnStage) {
+        entry.fnStage(pWidget.get());
+        QApplication::processEvents();
+    }
+    return pWidget;
 }
 
 QStringList VisibleTexts(QWidget* pWidget)

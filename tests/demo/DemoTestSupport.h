@@ -1,7 +1,11 @@
 #pragma once
 
+#include "DemoEntry.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 class QWidget;
 
@@ -15,5 +19,7 @@ bool StartOnLatinSample(const QString& strProjectPath);
 // Window titles, labels, button, menu, combo-box, spin-box and line-edit texts
 // and tool tips of pWidget and its visible descendants.
 QStringList VisibleTexts(QWidget* pWidget);
+// Opens an entry as the gallery does: shown, then staged.
+std::unique_ptr<QWidget> ShowStaged(const SDemoEntry& entry);
 bool ContainsCjk(const QString& strText);
 } // namespace DemoTestSupport

@@ -29,13 +29,7 @@ struct SOpened
 SOpened Open(const SDemoEntry& entry)
 {
     CMessageBoxAnswers::ClearShown();
-    std::unique_ptr<QWidget> pWidget(entry.fnCreate(nullptr));
-    pWidget->show();
-    QApplication::processEvents();
-    if (entry.fnStage) {
-        entry.fnStage(pWidget.get());
-        QApplication::processEvents();
-    }
+    const std::unique_ptr<QWidget> pWidget = DemoTestSupport::ShowStaged(entry);
     return {pWidget->windowTitle(),
         DemoTestSupport::VisibleTexts(pWidget.get()) + CMessageBoxAnswers::ShownTexts()};
 }
@@ -99,26 +93,13 @@ private slots:
     }
     void cleanupTestCase() { CMessageBoxAnswers::Uninstall(); }
 
-    void languageFromLocale_data()
-    {
-        QTest::addColumn<QString>("strLocale");
-        QTest::addColumn<QString>("strLanguage");
-        QTest::newRow("simplified Chinese") << "zh_CN"
-                                            << "zh_CN";
-        QTest::newRow("traditional Chinese") << "zh_TW"
-                                             << "zh_CN";
-        QTest::newRow("English") << "en_GB"
-                                 << "en";
-        QTest::newRow("German") << "de_DE"
-                                << "en";
-        QTest::newRow("C locale") << "C"
-                                  << "en";
-    }
     void languageFromLocale()
     {
-        QFETCH(QString, strLocale);
-        QFETCH(QString, strLanguage);
-        QCOMPARE(DemoLanguage::FromLocale(QLocale(strLocale)), strLanguage);
+        // Any Chinese reads the simplified catalogue; everything else English.
+        const QPair<const char*, const char*> arrCases[]
+            = {{"zh_CN", "zh_CN"}, {"zh_TW", "zh_CN"}, {"en_GB", "en"}, {"de_DE", "en"}, {"C", "en"}};
+        for (const auto& c : arrCases)
+            QCOMPARE(DemoLanguage::FromLocale(QLocale(c.first)), QString(c.second));
     }
 
     void unknownLanguageOrMissingCatalogueIsRefused()
@@ -131,23 +112,18 @@ private slots:
     }
 
     // Painted texts and message-box texts are only reachable through the catalogue.
-    void englishCatalogueTranslatesEverySourceText_data()
+    void englishCataloguesTranslateEverySourceText()
     {
-        QTest::addColumn<QString>("strCatalogue");
-        QTest::newRow("plug-in") << "SenderModuleDialog_en.ts";
-        QTest::newRow("simulated host") << "SenderSimulatedHost_en.ts";
-    }
-    void englishCatalogueTranslatesEverySourceText()
-    {
-        QFETCH(QString, strCatalogue);
         Install("en");
-        const QList<SMessage> listMessages
-            = CatalogueMessages(QString(TRANSLATIONS_SOURCE_DIR "/") + strCatalogue);
-        QVERIFY(listMessages.size() > 5);
-        for (const SMessage& message : listMessages) {
-            const QString strText = QCoreApplication::translate(
-                message.strContext.toUtf8().constData(), message.strSource.toUtf8().constData());
-            QVERIFY2(!ContainsCjk(strText), qPrintable(message.strContext + ": " + strText));
+        for (const char* pszCatalogue : {"SenderModuleDialog_en.ts", "SenderSimulatedHost_en.ts"}) {
+            const QList<SMessage> listMessages
+                = CatalogueMessages(QString(TRANSLATIONS_SOURCE_DIR "/") + pszCatalogue);
+            QVERIFY2(listMessages.size() > 5, pszCatalogue);
+            for (const SMessage& message : listMessages) {
+                const QString strText = QCoreApplication::translate(
+                    message.strContext.toUtf8().constData(), message.strSource.toUtf8().constData());
+                QVERIFY2(!ContainsCjk(strText), qPrintable(message.strContext + ": " + strText));
+            }
         }
     }
 
@@ -164,56 +140,29 @@ private slots:
         }
     }
 
-    void titlesFollowTheLanguage_data()
-    {
-        QTest::addColumn<QString>("strEntry");
-        QTest::addColumn<QString>("strChinese");
-        QTest::addColumn<QString>("strEnglish");
-        QTest::newRow("canvas") << "Canvas size"
-                                << "画布大小设置"
-                                << "Canvas Size Settings";
-        QTest::newRow("depth and rate") << "Frame rate and colour depth"
-                                        << "帧率和色深设置"
-                                        << "Frame Rate and Colour Depth Settings";
-        QTest::newRow("calibration") << "Reset calibration coefficient"
-                                     << "重置校正系数"
-                                     << "Reset Calibration Coefficient";
-        QTest::newRow("seam") << "Reset seam coefficient"
-                              << "重置修缝系数"
-                              << "Reset Seam Coefficient";
-        QTest::newRow("background") << "Background image"
-                                    << "背景图片设置"
-                                    << "Background Image Settings";
-        QTest::newRow("add processor") << "Custom add processor"
-                                       << "自定义添加主控"
-                                       << "Custom Add Processor";
-        QTest::newRow("demo project") << "Demo project"
-                                      << "演示工程配置"
-                                      << "Demo Project Configuration";
-        QTest::newRow("batch") << "Offline IP - batch add"
-                               << "批量添加IP"
-                               << "Batch Add IP Addresses";
-        QTest::newRow("set") << "Offline IP - set 2 processors"
-                             << "设置IP地址"
-                             << "Set IP Address";
-        QTest::newRow("modify") << "Offline IP - modify specified"
-                                << "修改IP地址"
-                                << "Modify IP Address";
-        QTest::newRow("edid") << "EDID settings - fibre input 132"
-                              << " - EDID设置"
-                              << " - EDID Settings";
-    }
     void titlesFollowTheLanguage()
     {
-        QFETCH(QString, strEntry);
-        QFETCH(QString, strChinese);
-        QFETCH(QString, strEnglish);
-        const SDemoEntry* pEntry = FindEntry(strEntry);
-        QVERIFY(pEntry);
-        Install("zh_CN");
-        QVERIFY(Open(*pEntry).strTitle.endsWith(strChinese));
-        Install("en");
-        QVERIFY(Open(*pEntry).strTitle.endsWith(strEnglish));
+        // Entry, Chinese title, English title.
+        const char* const arrTitles[][3] = {{"Canvas size", "画布大小设置", "Canvas Size Settings"},
+            {"Frame rate and colour depth", "帧率和色深设置", "Frame Rate and Colour Depth Settings"},
+            {"Reset calibration coefficient", "重置校正系数", "Reset Calibration Coefficient"},
+            {"Reset seam coefficient", "重置修缝系数", "Reset Seam Coefficient"},
+            {"Background image", "背景图片设置", "Background Image Settings"},
+            {"Custom add processor", "自定义添加主控", "Custom Add Processor"},
+            {"Demo project", "演示工程配置", "Demo Project Configuration"},
+            {"Offline IP - batch add", "批量添加IP", "Batch Add IP Addresses"},
+            {"Offline IP - set 2 processors", "设置IP地址", "Set IP Address"},
+            {"Offline IP - modify specified", "修改IP地址", "Modify IP Address"},
+            {"EDID settings - fibre input 132", " - EDID设置", " - EDID Settings"}};
+        for (const auto& row : arrTitles) {
+            const SDemoEntry* pEntry = FindEntry(row[0]);
+            QVERIFY2(pEntry, row[0]);
+            for (int nLanguage : {1, 2}) {
+                Install(nLanguage == 1 ? "zh_CN" : "en");
+                const QString strTitle = Open(*pEntry).strTitle;
+                QVERIFY2(strTitle.endsWith(QString::fromUtf8(row[nLanguage])), qPrintable(strTitle));
+            }
+        }
     }
 
     void chineseTextsAreTheOriginalOnes()
@@ -243,10 +192,12 @@ private slots:
         QVERIFY(!ContainsCjk(StandardContextMenuTexts().join(' ')));
     }
 
-    // The demo's own texts are English in the source and translated to Chinese.
+    // The demo's own texts are English in the source and translated to Chinese;
+    // the default locale (dates and day names in Qt's widgets) goes along.
     void demoWindowFollowsTheLanguage()
     {
         Install("zh_CN");
+        QCOMPARE(QLocale().language(), QLocale::Chinese);
         {
             CDemoMainWindow window;
             const QStringList listTexts = DemoTestSupport::VisibleTexts(&window);
@@ -254,20 +205,12 @@ private slots:
                 QVERIFY2(listTexts.contains(QString::fromUtf8(pszText)), pszText);
         }
         Install("en");
+        QCOMPARE(QLocale().language(), QLocale::English);
         CDemoMainWindow window;
         const QStringList listTexts = DemoTestSupport::VisibleTexts(&window);
         QVERIFY(listTexts.contains("Canvas size"));
         for (const QString& strText : listTexts)
             QVERIFY2(!ContainsCjk(strText), qPrintable(strText));
-    }
-
-    // Locale-dependent formatting in Qt's widgets (file dialog dates, day names) goes along.
-    void defaultLocaleFollowsTheLanguage()
-    {
-        Install("zh_CN");
-        QCOMPARE(QLocale().language(), QLocale::Chinese);
-        Install("en");
-        QCOMPARE(QLocale().language(), QLocale::English);
     }
 
 private:

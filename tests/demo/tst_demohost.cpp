@@ -1,35 +1,16 @@
 #include "../limits/FileSizeLimit.h"
+#include "../tools/ToolRun.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-struct SRun
-{
-    int nExitCode = -1; // stays -1 on a crash
-    QByteArray baOut;
-    QByteArray baErr;
-};
-
 // The demo host on a project, writing its gallery of every entry.
-SRun RunDemo(const QString& strProject, const QString& strGallery)
+SToolRun RunDemo(const QString& strProject, const QString& strGallery)
 {
-    static QTemporaryDir s_runtimeDir; // keeps Qt's own notes off stderr
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_RUNTIME_DIR", s_runtimeDir.path());
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(qEnvironmentVariable("DEMOHOST"), {"--project", strProject, "--gallery", strGallery});
-    SRun run;
-    if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit)
-        run.nExitCode = process.exitCode();
-    run.baOut = process.readAllStandardOutput();
-    run.baErr = process.readAllStandardError();
-    return run;
+    return Run({"--project", strProject, "--gallery", strGallery}, qEnvironmentVariable("DEMOHOST"));
 }
 
 QByteArray ReadFile(const QString& strPath)
@@ -38,13 +19,17 @@ QByteArray ReadFile(const QString& strPath)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray SampleWithSenders(const QJsonValue& senders)
+// The sample project with its senders replaced, written to strPath.
+QByteArray WriteSampleWithSenders(
+    const QString& strPath, const std::function<QJsonValue(QJsonArray)>& fnSenders)
 {
     QJsonObject objRoot = QJsonDocument::fromJson(ReadFile(SAMPLE_PROJECT)).object();
     QJsonObject objProject = objRoot["project"].toObject();
-    objProject["senders"] = senders;
+    objProject["senders"] = fnSenders(objProject["senders"].toArray());
     objRoot["project"] = objProject;
-    return QJsonDocument(objRoot).toJson();
+    const QByteArray baText = QJsonDocument(objRoot).toJson();
+    QFile file(strPath);
+    return file.open(QIODevice::WriteOnly) && file.write(baText) == baText.size() ? baText : QByteArray();
 }
 } // namespace
 
@@ -65,13 +50,10 @@ private slots:
     void oneSenderProject()
     {
         const QString strProject = m_dir.filePath("one.json");
-        QJsonObject objSample = QJsonDocument::fromJson(ReadFile(SAMPLE_PROJECT)).object();
-        const QJsonValue first = objSample["project"].toObject()["senders"].toArray().first();
-        QFile file(strProject);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(SampleWithSenders(QJsonArray {first}));
-        file.close();
-        const SRun run = RunDemo(strProject, m_dir.filePath("gallery-one"));
+        QVERIFY(!WriteSampleWithSenders(strProject, [](QJsonArray arr) {
+            return QJsonArray {arr.first()};
+        }).isEmpty());
+        const SToolRun run = RunDemo(strProject, m_dir.filePath("gallery-one"));
         QVERIFY2(run.nExitCode == 0, run.baErr.constData());
         QVERIFY(run.baOut.count('\n') > 10);
     }
@@ -79,12 +61,9 @@ private slots:
     void refusedProjectIsKept()
     {
         const QString strProject = m_dir.filePath("bad.json");
-        const QByteArray baBad = SampleWithSenders(QJsonObject());
-        QFile file(strProject);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(baBad);
-        file.close();
-        const SRun run = RunDemo(strProject, m_dir.filePath("gallery-bad"));
+        const QByteArray baBad = WriteSampleWithSenders(strProject, [](QJsonArray) { return QJsonObject(); });
+        QVERIFY(!baBad.isEmpty());
+        const SToolRun run = RunDemo(strProject, m_dir.filePath("gallery-bad"));
         QCOMPARE(run.nExitCode, 1);
         QCOMPARE(run.baErr,
             "cannot start the host: " + strProject.toUtf8()
@@ -97,7 +76,7 @@ private slots:
     void firstStartOnFullDisk()
     {
         const QString strProject = m_dir.filePath("first/project.json");
-        SRun run;
+        SToolRun run;
         {
             CFileSizeLimit limit(1024);
             SKIP_UNLESS_LIMITED(limit);

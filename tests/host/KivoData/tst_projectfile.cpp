@@ -53,17 +53,15 @@ private slots:
         const QString strPath = dir.filePath("project.json");
         QString strError;
         QVERIFY(ProjectFile::Save(strPath, &strError));
-        QFile file(strPath);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray baOld = file.readAll();
-        file.close();
-
+        auto read = [&] {
+            QFile file(strPath);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray baOld = read();
         HostFixture::CurrentSender().SetCanvasSize(QSize(100, 100));
         const QByteArray baNew = QJsonDocument(ProjectFile::ToJson()).toJson();
         QVERIFY(!SafeFile::Write(strPath, baNew, &strError, [] { return false; }));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), baOld);
-        file.close();
+        QCOMPARE(read(), baOld);
         // No temporary file is left behind either.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"project.json"});
 
@@ -72,35 +70,6 @@ private slots:
         QVERIFY(!SafeFile::Write(strTaken, baNew, &strError, [&] { return QDir().mkdir(strTaken); }));
         QVERIFY2(strError.startsWith("cannot write " + strTaken + ": "), qPrintable(strError));
         QVERIFY(QFileInfo(strTaken).isDir());
-    }
-
-    void badFilesChangeNothing_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::newRow("not json") << QByteArray("{ nope");
-        QTest::newRow("other format") << QByteArray(R"({"format":"x","version":1})");
-        QTest::newRow("newer version")
-            << QByteArray(R"({"format":"SenderModuleDialog host project","version":9})");
-        QTest::newRow("short record")
-            << QByteArray(R"({"format":"SenderModuleDialog host project","version":1,"project":{"senders":[)"
-                          R"({"device":{"inputs":[{"id":1,"edidRecord":"0102"}]}}]}})");
-        QTest::newRow("bad current sender") << QByteArray(
-            R"({"format":"SenderModuleDialog host project","version":1,"project":{"currentSender":3,"senders":[{}]}})");
-    }
-
-    void badFilesChangeNothing()
-    {
-        QFETCH(QByteArray, content);
-        QTemporaryDir dir;
-        QFile file(dir.filePath("bad.json"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
-        const QJsonObject objBefore = ProjectFile::ToJson();
-        QString strError;
-        QVERIFY(!ProjectFile::Load(file.fileName(), &strError));
-        QVERIFY(!strError.isEmpty());
-        QCOMPARE(ProjectFile::ToJson(), objBefore);
     }
 
     void loadingIsNotAPluginWrite()
@@ -133,25 +102,11 @@ private slots:
         QVERIFY(HostFixture::Calls().isEmpty()); // queries are not writes
     }
 
-    void videoSourceSendAndCheck()
+    // The answers the EDID dialog's checks read are covered with the dialog.
+    void videoSourceSendAndReadBack()
     {
         CHwVideoSourceLogic* pLogic = GetHwVideoSourceLogic();
         SVideoInputState& input = HostFixture::Input(16);
-        input.bCheckByPixelClock = true;
-        input.nPixelClockLimitMHz = 300;
-        input.nDisplayIdAboveWidth = 3840;
-        CSenderEdidLimitData limits;
-        pLogic->GetEdidLimit(0, 16, &limits);
-        QVERIFY(limits.m_bCheckByPixelClock);
-
-        QString strMessage;
-        pLogic->CheckEdidFormat(1920, 1080, 148, strMessage);
-        QVERIFY(strMessage.isEmpty());
-        pLogic->CheckEdidFormat(3840, 2160, 533, strMessage);
-        QVERIFY(!strMessage.isEmpty());
-        pLogic->CheckEdidFormat(4096, 1080, 280, strMessage);
-        QCOMPARE(strMessage, QString("已使用DisplayID 1.3扩展块"));
-
         quint8 record[20] = {};
         record[10] = 0x80;
         QCOMPARE(pLogic->SendEdidSetting(0, 16, record), 0);

@@ -1,52 +1,12 @@
 #include "../../limits/FileSizeLimit.h"
+#include "../ToolRun.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
-#include <vector>
-
 namespace {
-struct SRun
-{
-    int nExitCode = -1; // stays -1 on a crash or a hang
-    QByteArray baOut;
-    QByteArray baErr;
-};
-
-// Runs sendertool once per argument list, a few side by side.
-QVector<SRun> RunAll(const QVector<QStringList>& vecArgs)
-{
-    static QTemporaryDir s_runtimeDir;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_RUNTIME_DIR", s_runtimeDir.path()); // keeps Qt's own notes off stderr
-    QVector<SRun> vecRuns;
-    for (int nFirst = 0; nFirst < vecArgs.size(); nFirst += 8) {
-        std::vector<std::unique_ptr<QProcess>> vecProcesses;
-        for (int i = nFirst; i < vecArgs.size() && i < nFirst + 8; ++i) {
-            vecProcesses.push_back(std::make_unique<QProcess>());
-            vecProcesses.back()->setProcessEnvironment(env);
-            vecProcesses.back()->start(qEnvironmentVariable("SENDERTOOL"), vecArgs[i]);
-        }
-        for (auto& pProcess : vecProcesses) {
-            SRun run;
-            if (pProcess->waitForFinished(30000) && pProcess->exitStatus() == QProcess::NormalExit)
-                run.nExitCode = pProcess->exitCode();
-            run.baOut = pProcess->readAllStandardOutput();
-            run.baErr = pProcess->readAllStandardError();
-            vecRuns << run;
-        }
-    }
-    return vecRuns;
-}
-
-SRun Run(const QStringList& listArgs)
-{
-    return RunAll({listArgs}).first();
-}
-
 QByteArray ReadFile(const QString& strPath)
 {
     QFile file(strPath);
@@ -97,13 +57,13 @@ private slots:
     void versionAndHelp()
     {
         QCOMPARE(Run({"--version"}).baOut, QByteArray("sendertool " SENDERTOOL_VERSION "\n"));
-        const SRun help = Run({"help", "pixelrate"});
+        const SToolRun help = Run({"help", "pixelrate"});
         QCOMPARE(help.nExitCode, 0);
         QVERIFY2(help.baOut.startsWith("pixelrate WIDTH HEIGHT RATE") && !help.baOut.contains("edid"),
             help.baOut.constData());
         QCOMPARE(Run({"pixelrate", "--help"}).baOut, help.baOut);
         QVERIFY(Run({"help"}).baOut.contains("exit codes, the same for every command"));
-        const SRun unknown = Run({"help", "nope"});
+        const SToolRun unknown = Run({"help", "nope"});
         QVERIFY(unknown.nExitCode == 2 && unknown.baErr.contains("unknown command 'nope'"));
     }
 
@@ -133,7 +93,7 @@ private slots:
     {
         QFETCH(QStringList, listArgs);
         QFETCH(QString, strRange);
-        const SRun run = Run(listArgs);
+        const SToolRun run = Run(listArgs);
         if (strRange.isEmpty()) {
             QCOMPARE(run.nExitCode, 0);
             if (listArgs[0] == "edid") // the descriptor's clock is one step, not 0
@@ -149,7 +109,7 @@ private slots:
     void outputs()
     {
         SOutputs outputs;
-        const SRun empty = Run({"edid", "1920", "1080", "60", "-o", ""});
+        const SToolRun empty = Run({"edid", "1920", "1080", "60", "-o", ""});
         QVERIFY(
             empty.nExitCode == 2 && empty.baErr.contains("-o needs a file name, or - for standard output"));
         QCOMPARE(
@@ -164,7 +124,7 @@ private slots:
             QVERIFY2(
                 ReadFile(outputs.Path(format.first)).startsWith(format.second), qPrintable(format.first));
         }
-        const SRun gif = Run(listRender + QStringList {outputs.Path("e.gif")});
+        const SToolRun gif = Run(listRender + QStringList {outputs.Path("e.gif")});
         QVERIFY(gif.nExitCode == 2 && gif.baErr.contains("names no picture format"));
         QVERIFY(!QFile::exists(outputs.Path("e.gif")));
         // Standard output on a full device is a failure too, not a silent loss.
@@ -180,7 +140,7 @@ private slots:
         for (const QStringList& listArgs :
             {QStringList {"edid", "1920", "1080", "60", "-o", "/nonexistent/x.bin"},
                 listRender + QStringList {"/nonexistent/x.png"}}) {
-            const SRun run = Run(listArgs);
+            const SToolRun run = Run(listArgs);
             QVERIFY2(run.nExitCode == 1 && run.baErr.contains("cannot write /nonexistent/x."),
                 run.baErr.constData());
         }
@@ -201,7 +161,7 @@ private slots:
         QFETCH(QString, strOutput);
         QFETCH(int, nLimit);
         SOutputs outputs;
-        SRun run;
+        SToolRun run;
         {
             CFileSizeLimit limit(nLimit);
             SKIP_UNLESS_LIMITED(limit);
@@ -233,7 +193,7 @@ private slots:
         timer.start();
         int arrCounts[3] = {};
         for (int nFirst = 0; nFirst < CASE_COUNT; nFirst += BATCH) {
-            QVector<QStringList> vecBatch;
+            QVector<CToolCall> vecBatch;
             for (int i = 0; i < BATCH; ++i) {
                 arrOutputs[i].Restore();
                 QStringList listArgs {listCommands[random.bounded(listCommands.size())]};
@@ -241,13 +201,13 @@ private slots:
                     const QString& strWord = listWords[random.bounded(listWords.size())];
                     listArgs << (strWord.startsWith('@') ? arrOutputs[i].Path(strWord.mid(1)) : strWord);
                 }
-                vecBatch << listArgs;
+                vecBatch << CToolCall {qEnvironmentVariable("SENDERTOOL"), listArgs};
             }
-            const QVector<SRun> vecRuns = RunAll(vecBatch);
+            const QVector<SToolRun> vecRuns = RunToolsTogether(vecBatch);
             for (int i = 0; i < BATCH; ++i) {
-                const SRun& run = vecRuns[i];
-                const QString strCase = vecBatch[i].join(' ') + " -> " + QString::number(run.nExitCode) + ": "
-                    + QString::fromUtf8(run.baErr);
+                const SToolRun& run = vecRuns[i];
+                const QString strCase = vecBatch[i].second.join(' ') + " -> " + QString::number(run.nExitCode)
+                    + ": " + QString::fromUtf8(run.baErr);
                 QVERIFY2(run.nExitCode >= 0 && run.nExitCode <= 2, qPrintable(strCase));
                 ++arrCounts[run.nExitCode];
                 if (run.nExitCode == 0)

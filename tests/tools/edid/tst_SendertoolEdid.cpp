@@ -1,53 +1,12 @@
+#include "../ToolRun.h"
 #include "EdidBuilder.h"
 #include "EdidLimits.h"
 
-#include <QMap>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QtTest>
 
-#include <memory>
-#include <vector>
-
 namespace {
 const char g_szOutOfRange[] = "Some timings are out of range of the Monitor Ranges";
-
-struct SToolRun
-{
-    int nExitCode = -1; // stays -1 on a crash or timeout
-    QByteArray baOut;
-    QByteArray baErr;
-};
-using CToolCall = QPair<QString, QStringList>; // program, arguments
-
-// Runs programs side by side, each with a private runtime directory so the
-// only text on standard error is the program's own.
-QVector<SToolRun> RunToolsTogether(const QVector<CToolCall>& vecCalls)
-{
-    static QTemporaryDir s_runtimeDir;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_RUNTIME_DIR", s_runtimeDir.path());
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    std::vector<std::unique_ptr<QProcess>> vecProcesses;
-    for (const CToolCall& call : vecCalls) {
-        vecProcesses.push_back(std::make_unique<QProcess>());
-        vecProcesses.back()->setProcessEnvironment(env);
-        vecProcesses.back()->start(call.first, call.second);
-    }
-    QVector<SToolRun> vecRuns(vecCalls.size());
-    for (int i = 0; i < vecCalls.size(); ++i) {
-        QProcess& process = *vecProcesses[i];
-        if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
-            vecRuns[i]
-                = {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-    }
-    return vecRuns;
-}
-
-SToolRun Run(const QStringList& listArgs, QString strProgram = qEnvironmentVariable("SENDERTOOL"))
-{
-    return RunToolsTogether({{strProgram, listArgs}}).first();
-}
 
 STimingInfo Rb(int nWidth, int nHeight, float fRate)
 {
@@ -242,13 +201,10 @@ void CTestSendertoolEdid::RandomModesAgreeWithCvt()
         vecCalls << CToolCall {qEnvironmentVariable("SENDERTOOL"), listOurs} << CToolCall {strCvt, listCvt};
         listModes << listArgs.join(' ') + (bReduced ? " RB" : " CVT");
     }
-    QVector<SToolRun> vecRuns;
-    for (int i = 0; i < vecCalls.size(); i += 8)
-        vecRuns += RunToolsTogether(vecCalls.mid(i, 8));
+    const QVector<SToolRun> vecRuns = RunToolsTogether(vecCalls);
 
     const char* const arrNames[] = {"hblank", "hfront", "hsync", "vblank", "vfront", "vsync"};
     int nAllSix = 0;
-    QMap<QString, int> mapKinds; // disagreement pattern -> count
     for (int i = 0; i < MODE_COUNT; ++i) {
         const QVector<int> vecOurs = ParseModeline(vecRuns[2 * i].baOut);
         const QVector<int> vecCvt = ParseModeline(vecRuns[2 * i + 1].baOut);
@@ -264,12 +220,9 @@ void CTestSendertoolEdid::RandomModesAgreeWithCvt()
         QVERIFY2(qAbs(vecOurs[2] - vecCvt[2]) == 0 || qAbs(vecOurs[2] - vecCvt[2]) == 8, qPrintable(strWhat));
         if (listDiffs.isEmpty())
             ++nAllSix;
-        else if (++mapKinds[listModes[i].section(' ', 3) + ": " + listDiffs.join(", ")] == 1)
+        else if (i - nAllSix < 5)
             qInfo("example %s", qPrintable(strWhat));
     }
-    for (auto it = mapKinds.cbegin(); it != mapKinds.cend(); ++it)
-        qInfo("%3d x  %s", it.value(), qPrintable(it.key()));
-    qInfo("all six values agree in %d of %d modes", nAllSix, MODE_COUNT);
     QVERIFY2(nAllSix * 100 >= MODE_COUNT * 80,
         qPrintable(QString("only %1 of %2 agree").arg(nAllSix).arg(MODE_COUNT)));
 }
