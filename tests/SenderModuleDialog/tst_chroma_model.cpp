@@ -378,6 +378,9 @@ void TestChromaModel::coverage_data()
     QTest::addColumn<int>("nRatio");
     const SChromaGroupInfo sOutput = Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.2f, 0.1f}, {0.35f, 0.33f});
     QTest::newRow("identical") << sOutput << sOutput << 100;
+    // The white points take no part in it.
+    QTest::newRow("no white") << Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.2f, 0.1f}, {NAN, NAN}) << sOutput
+                              << 100;
     QTest::newRow("disjoint") << Group({0.05f, 0.7f}, {0.1f, 0.8f}, {0.02f, 0.6f}, {0.06f, 0.7f}) << sOutput
                               << 0;
     // Half of the output, cut off by its median through red.
