@@ -1,6 +1,7 @@
 // Real events through the window system, so that a move after a press carries the held button.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "CChromaticityDlgWnd.h"
+#include "ChromaDiagram.h"
 #include "ChromaDiagramPainter.h"
 #include "ChromaFixture.h"
 
