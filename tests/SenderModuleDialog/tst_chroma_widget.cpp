@@ -120,6 +120,7 @@ private slots:
     void temperatureLabelsAreWhole();
     void extraGroupColoursAreDistinctAndStable();
     void ownGamutImageFollowsSetSize();
+    void wndDataOnlyForTypesZeroToFour();
 
 private:
     // Group nKey with green at the pixel (200, 300) of the widget's mapping at 800 × 600.
@@ -374,6 +375,17 @@ void TestChromaWidget::ownGamutImageFollowsSetSize()
     QVERIFY(pos.x() > 400);
     const QColor clr = Paint(wnd, QSize(800, 600)).pixelColor(pos);
     QVERIFY2(clr != g_clrBackground && clr.red() > 200, qPrintable(clr.name()));
+}
+
+void TestChromaWidget::wndDataOnlyForTypesZeroToFour()
+{
+    m_pWnd->SetWndData(4, 320, 240);
+    for (int nType : {-1, 0, 4, 5, 7}) {
+        int nWidth = 11, nHeight = 12;
+        m_pWnd->GetWndData(nType, nWidth, nHeight);
+        const QSize sizeSlot = nType == 4 ? QSize(320, 240) : nType == 0 ? QSize(0, 0) : QSize(11, 12);
+        QCOMPARE(QSize(nWidth, nHeight), sizeSlot);
+    }
 }
 
 int main(int argc, char** argv)
