@@ -1,18 +1,26 @@
 #pragma once
 
-#include "ChromaDiagram.h"
-#include "ChromaGamutThread.h"
+#include "ChromaGroupInfo.h"
+#include "ColorStandard.h"
+#include "PointEx.h"
 #include "SenderModuleDialogExport.h"
 
 #include <QImage>
+#include <QList>
 #include <QWidget>
 
+#include <memory>
+
+class CChromaDiagram;
+class CChromaGamutThread;
 class QPainter;
+struct SChromaWndBitmap;
 
 // CIE 1931 xy diagram on which the user drags the points of colour groups.
 // The editor itself is CChromaDiagram; the widget turns mouse events into its
 // protocol, offers every drag step to the host through OnPositionChangeSignal,
-// keeps the gamut images and paints.
+// keeps the gamut images and paints. The editor, the worker and the slots stay
+// behind pointers so that a host needs none of their headers.
 class SENDERMODULEDIALOG_EXPORT CChromaticityDlgWnd : public QWidget
 {
     Q_OBJECT
@@ -23,103 +31,58 @@ public:
     explicit CChromaticityDlgWnd(QWidget* parent = nullptr);
     ~CChromaticityDlgWnd() override;
 
-    CChromaDiagram& Diagram() { return m_diagram; }
-    const CChromaDiagram& Diagram() const { return m_diagram; }
+    CChromaDiagram& Diagram() { return *m_pDiagram; }
+    const CChromaDiagram& Diagram() const { return *m_pDiagram; }
     CChromaGamutThread* GamutThread() const { return m_pGamutThread; }
     // The slot of window type 0–4.
-    const SChromaWndBitmap& WndBitmap(int nType) const { return m_sWndBitmap[nType]; }
+    const SChromaWndBitmap& WndBitmap(int nType) const;
 
     // Sizes and settings.
     void SetSize(int nWidth, int nHeight); // both must exceed 100
-    void SetWndType(int nType) { m_diagram.SetWndType(nType); }
+    void SetWndType(int nType);
     void SetWndData(int nType, int nWidth, int nHeight);
     void GetWndData(int nType, int& nWidth, int& nHeight) const;
     void InitialWndBitMap() { }
     void SetBackgroundColor(QColor clrBackground);
-    void SetGridLineAlpha(int nAlpha) { m_diagram.SetGridLineAlpha(nAlpha); }
-    void SetNearstPoint(QPointF ptNearest) { m_diagram.SetNearstPoint(ptNearest); }
-    void ShowCIEStandard(int nGroup, enColorStandard enStandard, bool bShow)
-    {
-        m_diagram.ShowCIEStandard(nGroup, enStandard, bShow);
-    }
+    void SetGridLineAlpha(int nAlpha);
+    void SetNearstPoint(QPointF ptNearest);
+    void ShowCIEStandard(int nGroup, enColorStandard enStandard, bool bShow);
 
     // Groups. Pointers stay valid until their key is removed or released.
-    SChromaGroupInfo* GetChromaGroupByIndex(int nIndex) const
-    {
-        return m_diagram.GetChromaGroupByIndex(nIndex);
-    }
-    bool AddChromaGroupByIndex(int nIndex, SChromaGroupInfo info)
-    {
-        return m_diagram.AddChromaGroupByIndex(nIndex, info);
-    }
-    bool SetChromaGroupByIndex(int nIndex, SChromaGroupInfo info)
-    {
-        return m_diagram.SetChromaGroupByIndex(nIndex, info);
-    }
-    bool RemoveChromaGroupByIndex(int nIndex) { return m_diagram.RemoveChromaGroupByIndex(nIndex); }
-    void ReleaseChromaData() { m_diagram.ReleaseChromaData(); }
+    SChromaGroupInfo* GetChromaGroupByIndex(int nIndex) const;
+    bool AddChromaGroupByIndex(int nIndex, SChromaGroupInfo info);
+    bool SetChromaGroupByIndex(int nIndex, SChromaGroupInfo info);
+    bool RemoveChromaGroupByIndex(int nIndex);
+    void ReleaseChromaData();
 
     static CPointEx<float> QPointFToCPointF(QPointF pt) { return CPointEx<float>::FromQPointF(pt); }
     static QPointF CPointFToQPointF(CPointEx<float> pt) { return pt.ToQPointF(); }
-    QPointF ChromaToPixel(CPointEx<float> pt) const { return m_diagram.ChromaToPixel(pt); }
-    CPointEx<float> PixelToChroma(QPointF pt) const { return m_diagram.PixelToChroma(pt); }
+    QPointF ChromaToPixel(CPointEx<float> pt) const;
+    CPointEx<float> PixelToChroma(QPointF pt) const;
 
     // Recalculation after a point has changed.
-    bool CalcCurrentPoint(QPointF pos, SChromaGroupInfo* pGroup)
-    {
-        return m_diagram.CalcCurrentPoint(pos, pGroup);
-    }
-    bool ReCalRGB(SChromaGroupInfo* pGroup, int nPointIndex)
-    {
-        return m_diagram.ReCalRGB(pGroup, nPointIndex);
-    }
-    bool ReCalCMY(SChromaGroupInfo* pGroup) { return m_diagram.ReCalCMY(pGroup); }
-    bool IsPointInRegion(SChromaGroupInfo* pGroup, int nPointIndex)
-    {
-        return m_diagram.IsPointInRegion(pGroup, nPointIndex);
-    }
-    bool GetWhiteIntersection(SChromaGroupInfo* pGroup, CPointEx<float> pt)
-    {
-        return m_diagram.GetWhiteIntersection(pGroup, pt);
-    }
+    bool CalcCurrentPoint(QPointF pos, SChromaGroupInfo* pGroup);
+    bool ReCalRGB(SChromaGroupInfo* pGroup, int nPointIndex);
+    bool ReCalCMY(SChromaGroupInfo* pGroup);
+    bool IsPointInRegion(SChromaGroupInfo* pGroup, int nPointIndex);
+    bool GetWhiteIntersection(SChromaGroupInfo* pGroup, CPointEx<float> pt);
 
     // Searches; GetNearestPoint leaves its result as the nearest point.
-    static void AddFloatExcursion(QPointF& pt, QPointF ptAway)
-    {
-        CChromaDiagram::AddFloatExcursion(pt, ptAway);
-    }
+    static void AddFloatExcursion(QPointF& pt, QPointF ptAway);
     static bool GetCIEIntersection(const QList<CPointEx<float>>& listPolygon, CPointEx<float> ptA,
-        CPointEx<float> ptB, CPointEx<float>& ptOut)
-    {
-        return CChromaDiagram::GetCIEIntersection(listPolygon, ptA, ptB, ptOut);
-    }
+        CPointEx<float> ptB, CPointEx<float>& ptOut);
     bool GetNearestPoint(
-        CPointEx<float> ptWhite, CPointEx<float> pt, CPointEx<float> ptOther1, CPointEx<float> ptOther2)
-    {
-        return m_diagram.GetNearestPoint(ptWhite, pt, ptOther1, ptOther2);
-    }
+        CPointEx<float> ptWhite, CPointEx<float> pt, CPointEx<float> ptOther1, CPointEx<float> ptOther2);
     static bool GetNearestPoint2(CPointEx<float> ptWhite, CPointEx<float> pt, CPointEx<float> ptOther1,
-        CPointEx<float> ptOther2, CPointEx<float>& ptOut)
-    {
-        return CChromaDiagram::GetNearestPoint2(ptWhite, pt, ptOther1, ptOther2, ptOut);
-    }
-    void GetFeasibleRegionNearstPoint(QList<CPointEx<float>>& listRegion, CPointEx<float>& pt)
-    {
-        m_diagram.GetFeasibleRegionNearstPoint(listRegion, pt);
-    }
-    void GetFeasibleRegionNearstPoint2(QList<CPointEx<float>>& listRegion, CPointEx<float>& pt)
-    {
-        m_diagram.GetFeasibleRegionNearstPoint2(listRegion, pt);
-    }
+        CPointEx<float> ptOther2, CPointEx<float>& ptOut);
+    void GetFeasibleRegionNearstPoint(QList<CPointEx<float>>& listRegion, CPointEx<float>& pt);
+    void GetFeasibleRegionNearstPoint2(QList<CPointEx<float>>& listRegion, CPointEx<float>& pt);
 
-    void HitTest(QPoint pos, int& nGroupIndex, int& nPointIndex)
-    {
-        m_diagram.HitTest(pos, nGroupIndex, nPointIndex);
-    }
+    void HitTest(QPoint pos, int& nGroupIndex, int& nPointIndex);
 
     // Colour standards and coverage ratio.
-    void CalcCIEStandardValid() { m_diagram.CalcCIEStandardValid(); }
-    int CalcRatio() { return m_diagram.CalcRatio(); }
+    void CalcCIEStandardValid();
+    int CalcRatio();
     void DrawCIEStandardShow(QPainter& painter);
 
     // Painting and gamut images.
@@ -151,14 +114,14 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    SGamutLocus GamutLocus() const;
     const QImage* CurrentGamutImage();
 
-    CChromaDiagram m_diagram;
+    std::unique_ptr<CChromaDiagram> m_pDiagram;
+    // The worker is a child object; the widget stops it before freeing the slots.
     CChromaGamutThread* m_pGamutThread = nullptr;
     // The widget's own gamut image (window type −1), rebuilt after a size change.
     QImage m_imageOwn;
     QRect m_rcOwnImageBounds;
     bool m_bOwnImageStale = true;
-    SChromaWndBitmap m_sWndBitmap[WND_BITMAP_NUM];
+    std::unique_ptr<SChromaWndBitmap[]> m_pWndBitmap;
 };

@@ -1,4 +1,5 @@
 #include "CChromaticityDlgWnd.h"
+#include "ChromaDiagram.h"
 #include "ChromaFixture.h"
 
 #include <QApplication>

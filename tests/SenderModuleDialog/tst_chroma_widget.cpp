@@ -1,6 +1,7 @@
 // Real events through the window system, so that a move after a press carries the held button.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "CChromaticityDlgWnd.h"
+#include "ChromaDiagram.h"
 #include "ChromaDiagramPainter.h"
 #include "ChromaFixture.h"
 
@@ -114,12 +115,12 @@ private slots:
     void dragAppliesHostAnswer();
     void dragOfADegenerateGroupNeverSignalsNaN();
 
-    void gridReadOutAndCrosshair();
-    void mouseDrawingGoesWhenTheMouseLeaves();
+    void gridReadOutAndCrosshairFollowTheMouse();
     void legendFollowsTheGroupKey();
     void temperatureLabelsAreWhole();
     void extraGroupColoursAreDistinctAndStable();
     void ownGamutImageFollowsSetSize();
+    void wndDataOnlyForTypesZeroToFour();
 
 private:
     // Group nKey with green at the pixel (200, 300) of the widget's mapping at 800 × 600.
@@ -263,7 +264,7 @@ void TestChromaWidget::dragOfADegenerateGroupNeverSignalsNaN()
     QVERIFY(IsFinite(pGroup->m_ptColor[1]) && IsWhiteInside(*pGroup));
 }
 
-void TestChromaWidget::gridReadOutAndCrosshair()
+void TestChromaWidget::gridReadOutAndCrosshairFollowTheMouse()
 {
     const QColor clrGrid(255, 255, 255, 120);
     SRecording recorder = Record(*m_pWnd, &CChromaticityDlgWnd::DrawHexCoorDialog);
@@ -295,19 +296,11 @@ void TestChromaWidget::gridReadOutAndCrosshair()
     QTest::mouseMove(m_pWnd, PixelOf({0.3f, 0.3f}) + QPoint(2, 1));
     QCOMPARE(
         Record(*m_pWnd, &CChromaticityDlgWnd::DrawTipsString).m_strText, QString("x : 0.3000|y : 0.3000|"));
-}
-
-void TestChromaWidget::mouseDrawingGoesWhenTheMouseLeaves()
-{
-    AddGroup(0);
-    QTest::mouseMove(m_pWnd, QPoint(200, 300)); // over green: read-out and crosshair
-    SRecording recorder = Record(*m_pWnd);
-    QVERIFY(recorder.m_strText.contains("x : ") && !recorder.Lines(g_clrCrossLine).isEmpty());
+    // Once the mouse has left, nothing follows it.
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(m_pWnd, &leave);
     recorder = Record(*m_pWnd);
-    QVERIFY(!recorder.m_strText.contains("x : "));
-    QVERIFY(recorder.Lines(g_clrCrossLine).isEmpty());
+    QVERIFY(!recorder.m_strText.contains("x : ") && recorder.Lines(g_clrCrossLine).isEmpty());
 }
 
 void TestChromaWidget::legendFollowsTheGroupKey()
@@ -382,6 +375,17 @@ void TestChromaWidget::ownGamutImageFollowsSetSize()
     QVERIFY(pos.x() > 400);
     const QColor clr = Paint(wnd, QSize(800, 600)).pixelColor(pos);
     QVERIFY2(clr != g_clrBackground && clr.red() > 200, qPrintable(clr.name()));
+}
+
+void TestChromaWidget::wndDataOnlyForTypesZeroToFour()
+{
+    m_pWnd->SetWndData(4, 320, 240);
+    for (int nType : {-1, 0, 4, 5, 7}) {
+        int nWidth = 11, nHeight = 12;
+        m_pWnd->GetWndData(nType, nWidth, nHeight);
+        const QSize sizeSlot = nType == 4 ? QSize(320, 240) : nType == 0 ? QSize(0, 0) : QSize(11, 12);
+        QCOMPARE(QSize(nWidth, nHeight), sizeSlot);
+    }
 }
 
 int main(int argc, char** argv)

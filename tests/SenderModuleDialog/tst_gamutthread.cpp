@@ -1,4 +1,5 @@
 #include "CChromaticityDlgWnd.h"
+#include "ChromaDiagram.h"
 #include "ChromaGamutThread.h"
 
 #include <QPainter>

@@ -18,8 +18,8 @@ file(GLOB headers RELATIVE ${prefix}/include/SenderModuleDialog ${prefix}/includ
 list(SORT headers)
 list(LENGTH headers header_count)
 message(STATUS "${header_count} headers installed: ${headers}")
-foreach(internal CanvasRules.h DepthRateRules.h ChromaDiagramPainter.h ChromaGamutThread.h GamutImage.h
-    CIE1931Observer.h EdidSettingsRecord.h EdidOptions.h DialogStyle.h LineEx.h EdidBuilder.h Assert.h Maths
+foreach(internal CanvasRules.h DepthRateRules.h ChromaDiagram.h ChromaDiagramPainter.h ChromaGamutThread.h
+    GamutImage.h CIE1931Observer.h EdidSettingsRecord.h EdidOptions.h DialogStyle.h LineEx.h EdidBuilder.h Assert.h Maths
     HostCallLog.h CMessageBoxAnswers.h KivoData.h CCustomDialog.h)
   if(internal IN_LIST headers)
     message(FATAL_ERROR "internal or host header installed: ${internal}")
