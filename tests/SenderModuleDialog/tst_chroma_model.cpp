@@ -180,7 +180,8 @@ void TestChromaModel::degenerateGroupsGiveNoNaN()
 
     const QPointF ptBefore(0.25, 0.25);
     m_diagram.SetNearstPoint(ptBefore);
-    const Point* pt = WhiteOnVerticalEdge().m_ptColor;
+    const SChromaGroupInfo edgeGroup = WhiteOnVerticalEdge();
+    const Point* pt = edgeGroup.m_ptColor;
     if (m_diagram.GetNearestPoint(pt[3], {0.1f, 0.4f}, pt[0], pt[2]))
         QVERIFY(IsFinite(Point::FromQPointF(m_diagram.NearestPoint())));
     else
