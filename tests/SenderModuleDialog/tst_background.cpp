@@ -1,6 +1,6 @@
+#include "../limits/FileSizeLimit.h"
 #include "BackgroundRules.h"
 #include "CBackgroundImageDlg.h"
-#include "FileSizeLimit.h"
 #include "HostFixture.h"
 
 #include "CCustomComboBox.h"
@@ -104,14 +104,6 @@ private:
         const SSenderBackground& bg = GetProjectData()->GetSender(nSender)->GetBackground();
         return QString("%1, %2, %3").arg(bg.ucOpacity).arg(bg.ucEnabled).arg(bg.ucStretched);
     }
-    // Types into the transparency box and confirms with Return, as a person does.
-    static void TypeTransparency(CBackgroundImageDlg& dlg, const QString& strPercent)
-    {
-        QLineEdit* pEdit = Box(dlg)->findChild<QLineEdit*>();
-        pEdit->selectAll();
-        QTest::keyClicks(pEdit, strPercent);
-        QTest::keyClick(pEdit, Qt::Key_Return);
-    }
 
 private slots:
     void init()
@@ -147,8 +139,7 @@ private slots:
             const QString strSource = m_pDir->filePath("source.png");
             QVERIFY(Write(strSource, QByteArray(nSize, 'n')));
             CFileSizeLimit limit(4096);
-            if (!limit.IsSet())
-                QSKIP("the file-size limit cannot be lowered here, and a small tmpfs needs privileges");
+            SKIP_UNLESS_LIMITED(limit);
             QVERIFY(!BackgroundRules::ReplaceFile(strSource, strTarget));
             QCOMPARE(ReadAll(strTarget), QByteArray("previous picture"));
             QCOMPARE(FilesIn(m_pDir->path()), QStringList({"source.png", "target.png"}));
@@ -190,9 +181,10 @@ private slots:
         ExpectCalls("200, 1, 0", 0x24000);
     }
 
-    void notAPictureIsRefused()
+    void notAPictureIsRefusedTheTargetNotCopied()
     {
         QVERIFY(Write(m_strTarget, Picture(4)));
+        const QDateTime timeBefore = QFileInfo(m_strTarget).lastModified();
         SetFields(100, 1, 1);
         CBackgroundImageDlg dlg;
         const QString strText = m_pDir->filePath("notes.png");
@@ -207,14 +199,6 @@ private slots:
         }
         QVERIFY(Switch(dlg)->isOpen());
         QCOMPARE(Fields(0), QString("100, 1, 1"));
-    }
-
-    void choosingTheTargetDoesNotCopy()
-    {
-        QVERIFY(Write(m_strTarget, Picture(4)));
-        const QDateTime timeBefore = QFileInfo(m_strTarget).lastModified();
-        SetFields(100, 1, 1);
-        CBackgroundImageDlg dlg;
         QTest::qWait(20); // so a rewrite would show in the time stamp
         ChooseFile(dlg, m_strTarget);
         QCOMPARE(QFileInfo(m_strTarget).lastModified(), timeBefore);
@@ -230,8 +214,7 @@ private slots:
         CBackgroundImageDlg dlg;
         {
             CFileSizeLimit limit(16 * 1024);
-            if (!limit.IsSet())
-                QSKIP("the file-size limit cannot be lowered here, and a small tmpfs needs privileges");
+            SKIP_UNLESS_LIMITED(limit);
             ChooseFile(dlg, strLarge);
         }
         ExpectCalls("0, 0, 0", 0x24000);
@@ -260,7 +243,8 @@ private slots:
         QCOMPARE(Box(dlg)->value(), 50.0);
         ExpectCalls("127, 1, 1", 0x4000);
         // Return in the box writes once and chooses no picture.
-        TypeTransparency(dlg, "33");
+        DialogDriver::TypeOver(Box(dlg), "33");
+        QTest::keyClick(Box(dlg)->findChild<QLineEdit*>(), Qt::Key_Return);
         QCOMPARE(dlg.findChild<QSlider*>()->value(), 33);
         ExpectCalls("170, 1, 1", 0x4000);
         QCOMPARE(m_nChooserCalls, 0);

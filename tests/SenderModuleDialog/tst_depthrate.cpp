@@ -11,21 +11,14 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace DialogDriver;
+
 class TestDepthRate : public QObject
 {
     Q_OBJECT
 
 private:
     static SSenderDeviceState& Device() { return HostFixture::CurrentSender().Device(); }
-    // Chooses a menu entry by its text, as the user would.
-    static bool Choose(CSetDepthRateDlg& dlg, const char* pszCombo, const QString& strText)
-    {
-        auto* pCombo = dlg.findChild<CCustomComboBox*>(pszCombo);
-        for (int nIndex = 0; nIndex < pCombo->Count(); ++nIndex)
-            if (pCombo->ItemAt(nIndex)->text() == strText)
-                return pCombo->ActivateIndex(nIndex);
-        return false;
-    }
 
 private slots:
     void init() { HostFixture::Reset(); }
@@ -133,12 +126,8 @@ private slots:
             dlg.show();
             QVERIFY(Choose(dlg, "rateCombo", "120Hz") && Choose(dlg, "depthCombo", "10bit"));
             auto* pRate = dlg.findChild<CCustomComboBox*>("rateCombo");
-            QVERIFY(dlg.findChild<QPushButton*>("okButton")->isDefault());
-            QVERIFY(!pRate->autoDefault() && !pRate->isDefault());
-            if (nEnding)
-                QTest::keyClick(pRate, Qt::Key(nEnding));
-            else
-                QTest::mouseClick(dlg.findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+            QVERIFY(OkIsDefault(dlg, pRate));
+            EndWith(dlg, pRate, nEnding);
             QVERIFY(!dlg.isVisible());
             QCOMPARE(dlg.result(), nEnding == Qt::Key_Return ? 1 : 2);
             QCOMPARE(HostFixture::Calls(),
