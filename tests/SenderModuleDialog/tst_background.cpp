@@ -74,6 +74,7 @@ class TestBackground : public QObject
 private:
     QScopedPointer<QTemporaryDir> m_pDir;
     QString m_strTarget; // the current sender's picture, in a host folder the dialog has to create
+    QString m_strChosen; // a picture the user may pick
     int m_nChooserCalls = 0;
 
     void SetFields(quint8 ucOpacity, quint8 ucEnabled, quint8 ucStretched)
@@ -113,6 +114,8 @@ private slots:
         HostFixture::Reset(QJsonObject {{"constant", QJsonObject {{"backgroundFolder", strFolder}}}});
         m_strTarget = GetConstantData()->GetSenderBKImgName(0, true);
         m_nChooserCalls = 0;
+        m_strChosen = m_pDir->filePath("pick/chosen.png");
+        QVERIFY(Write(m_strChosen, Picture(8)));
     }
 
     void transparencyAndOpacity()
@@ -152,11 +155,9 @@ private slots:
         QVERIFY(Write(strOutside, "not ours"));
         QVERIFY(QDir().mkpath(QFileInfo(m_strTarget).path()));
         QVERIFY(QFile::link(strOutside, m_strTarget));
-        const QString strSource = m_pDir->filePath("chosen.png");
-        QVERIFY(Write(strSource, Picture(8)));
         SetFields(100, 1, 0);
         CBackgroundImageDlg dlg;
-        ChooseFile(dlg, strSource);
+        ChooseFile(dlg, m_strChosen);
         QCOMPARE(m_nChooserCalls, 1);
         QCOMPARE(ReadAll(strOutside), QByteArray("not ours"));
         QVERIFY(!QFileInfo(m_strTarget).isSymLink());
@@ -173,11 +174,9 @@ private slots:
         ExpectCalls(QString(), 0x24000); // no picture: the record stays, the host still hears
         ChooseFile(dlg, QString()); // cancelled
         QCOMPARE(HostFixture::Calls(), QStringList());
-        const QString strSource = m_pDir->filePath("chosen.png");
-        QVERIFY(Write(strSource, Picture(8)));
-        ChooseFile(dlg, strSource);
+        ChooseFile(dlg, m_strChosen);
         QCOMPARE(ReadAll(m_strTarget), Picture(8));
-        QCOMPARE(ReadAll(strSource), Picture(8));
+        QCOMPARE(ReadAll(m_strChosen), Picture(8));
         ExpectCalls("200, 1, 0", 0x24000);
     }
 
@@ -263,12 +262,10 @@ private slots:
     {
         GetProjectData()->SetCurSenderIndex(1);
         SetFields(90, 0, 0);
-        const QString strSource = m_pDir->filePath("chosen.png");
-        QVERIFY(Write(strSource, Picture(8)));
         {
             CBackgroundImageDlg dlg;
             QTest::keyClick(Switch(dlg), Qt::Key_Space);
-            ChooseFile(dlg, strSource);
+            ChooseFile(dlg, m_strChosen);
         }
         QCOMPARE(ReadAll(GetConstantData()->GetSenderBKImgName(1, true)), Picture(8));
         QVERIFY(!QFileInfo::exists(m_strTarget));
@@ -280,7 +277,7 @@ private slots:
         CBackgroundImageDlg dlg;
         QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList {"当前没有可设置的主控。"});
         QTest::keyClick(Switch(dlg), Qt::Key_Space);
-        ChooseFile(dlg, strSource);
+        ChooseFile(dlg, m_strChosen);
         dlg.ActionSlots(CBackgroundImageDlg::ActionSwitch);
         dlg.RefreshView(true);
         QCOMPARE(HostFixture::Calls(), QStringList());

@@ -201,9 +201,6 @@ private slots:
         selection.nRateIndex = 6;
         QVERIFY(EdidSelection::MakeRecord(selection, ctx, vecList, record));
         QCOMPARE(Hex(record.ToBytes()), QByteArray("000000003c0000000100000f7008450101000000"));
-        ctx.bExtendedEdid = false; // only rate and size
-        QVERIFY(EdidSelection::MakeRecord(selection, ctx, vecList, record));
-        QCOMPARE(Hex(record.ToBytes()), QByteArray("000000003c0000000000000f7008000000000000"));
 
         ctx.nModel = 19;
         EdidOptions::SRowFlags rows = EdidSelection::VisibleRows(selection, ctx, true);
