@@ -113,15 +113,11 @@ QStringList MenuTexts(const CCustomComboBox* pCombo)
     return list;
 }
 
-bool Choose(CCustomComboBox* pCombo, const QString& strText)
-{
-    const int nIndex = MenuTexts(pCombo).indexOf(strText);
-    return nIndex >= 0 && pCombo->ActivateIndex(nIndex);
-}
-
 bool Choose(const QObject& dlg, const char* pszCombo, const QString& strText)
 {
-    return Choose(Child<CCustomComboBox>(dlg, pszCombo), strText);
+    auto* pCombo = Child<CCustomComboBox>(dlg, pszCombo);
+    const int nIndex = MenuTexts(pCombo).indexOf(strText);
+    return nIndex >= 0 && pCombo->ActivateIndex(nIndex);
 }
 
 void Click(const QObject& dlg, const char* pszButton)

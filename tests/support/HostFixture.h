@@ -43,7 +43,6 @@ template <typename T> T* Child(const QObject& parent, const char* pszName)
 }
 QStringList MenuTexts(const CCustomComboBox* pCombo);
 // Picks the entry with this text from the menu; false when the menu lacks it.
-bool Choose(CCustomComboBox* pCombo, const QString& strText);
 bool Choose(const QObject& dlg, const char* pszCombo, const QString& strText);
 void Click(const QObject& dlg, const char* pszButton);
 // Selects the box's text and types over it.
