@@ -8,7 +8,6 @@
 #include "KivoData.h"
 
 #include <QDoubleSpinBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 

@@ -7,7 +7,6 @@
 #include "CMessageBoxAnswers.h"
 #include "KivoData.h"
 
-#include <QAction>
 #include <QPushButton>
 #include <QtTest>
 
