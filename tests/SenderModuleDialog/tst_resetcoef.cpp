@@ -38,6 +38,8 @@ private slots:
             dlg.show();
             QVERIFY(OkIsDefault(dlg, Child<QPushButton>(dlg, "cancelButton")));
             auto* pBox = Child<QDoubleSpinBox>(dlg, "valueBox");
+            QTest::keyClick(pBox, Qt::Key_Up); // from the value set, in thousandths
+            QCOMPARE(pBox->text(), QString("0.501"));
             TypeOver(pBox, "0.25");
             EndWith(dlg, pBox->findChild<QLineEdit*>(), nEnding);
             QVERIFY(!dlg.isVisible());
