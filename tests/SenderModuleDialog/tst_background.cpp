@@ -1,6 +1,6 @@
+#include "../limits/FileSizeLimit.h"
 #include "BackgroundRules.h"
 #include "CBackgroundImageDlg.h"
-#include "FileSizeLimit.h"
 #include "HostFixture.h"
 
 #include "CCustomComboBox.h"
@@ -74,6 +74,7 @@ class TestBackground : public QObject
 private:
     QScopedPointer<QTemporaryDir> m_pDir;
     QString m_strTarget; // the current sender's picture, in a host folder the dialog has to create
+    QString m_strChosen; // a picture the user may pick
     int m_nChooserCalls = 0;
 
     void SetFields(quint8 ucOpacity, quint8 ucEnabled, quint8 ucStretched)
@@ -104,14 +105,6 @@ private:
         const SSenderBackground& bg = GetProjectData()->GetSender(nSender)->GetBackground();
         return QString("%1, %2, %3").arg(bg.ucOpacity).arg(bg.ucEnabled).arg(bg.ucStretched);
     }
-    // Types into the transparency box and confirms with Return, as a person does.
-    static void TypeTransparency(CBackgroundImageDlg& dlg, const QString& strPercent)
-    {
-        QLineEdit* pEdit = Box(dlg)->findChild<QLineEdit*>();
-        pEdit->selectAll();
-        QTest::keyClicks(pEdit, strPercent);
-        QTest::keyClick(pEdit, Qt::Key_Return);
-    }
 
 private slots:
     void init()
@@ -121,6 +114,8 @@ private slots:
         HostFixture::Reset(QJsonObject {{"constant", QJsonObject {{"backgroundFolder", strFolder}}}});
         m_strTarget = GetConstantData()->GetSenderBKImgName(0, true);
         m_nChooserCalls = 0;
+        m_strChosen = m_pDir->filePath("pick/chosen.png");
+        QVERIFY(Write(m_strChosen, Picture(8)));
     }
 
     void transparencyAndOpacity()
@@ -147,8 +142,7 @@ private slots:
             const QString strSource = m_pDir->filePath("source.png");
             QVERIFY(Write(strSource, QByteArray(nSize, 'n')));
             CFileSizeLimit limit(4096);
-            if (!limit.IsSet())
-                QSKIP("the file-size limit cannot be lowered here, and a small tmpfs needs privileges");
+            SKIP_UNLESS_LIMITED(limit);
             QVERIFY(!BackgroundRules::ReplaceFile(strSource, strTarget));
             QCOMPARE(ReadAll(strTarget), QByteArray("previous picture"));
             QCOMPARE(FilesIn(m_pDir->path()), QStringList({"source.png", "target.png"}));
@@ -161,11 +155,9 @@ private slots:
         QVERIFY(Write(strOutside, "not ours"));
         QVERIFY(QDir().mkpath(QFileInfo(m_strTarget).path()));
         QVERIFY(QFile::link(strOutside, m_strTarget));
-        const QString strSource = m_pDir->filePath("chosen.png");
-        QVERIFY(Write(strSource, Picture(8)));
         SetFields(100, 1, 0);
         CBackgroundImageDlg dlg;
-        ChooseFile(dlg, strSource);
+        ChooseFile(dlg, m_strChosen);
         QCOMPARE(m_nChooserCalls, 1);
         QCOMPARE(ReadAll(strOutside), QByteArray("not ours"));
         QVERIFY(!QFileInfo(m_strTarget).isSymLink());
@@ -182,17 +174,16 @@ private slots:
         ExpectCalls(QString(), 0x24000); // no picture: the record stays, the host still hears
         ChooseFile(dlg, QString()); // cancelled
         QCOMPARE(HostFixture::Calls(), QStringList());
-        const QString strSource = m_pDir->filePath("chosen.png");
-        QVERIFY(Write(strSource, Picture(8)));
-        ChooseFile(dlg, strSource);
+        ChooseFile(dlg, m_strChosen);
         QCOMPARE(ReadAll(m_strTarget), Picture(8));
-        QCOMPARE(ReadAll(strSource), Picture(8));
+        QCOMPARE(ReadAll(m_strChosen), Picture(8));
         ExpectCalls("200, 1, 0", 0x24000);
     }
 
-    void notAPictureIsRefused()
+    void notAPictureIsRefusedTheTargetNotCopied()
     {
         QVERIFY(Write(m_strTarget, Picture(4)));
+        const QDateTime timeBefore = QFileInfo(m_strTarget).lastModified();
         SetFields(100, 1, 1);
         CBackgroundImageDlg dlg;
         const QString strText = m_pDir->filePath("notes.png");
@@ -207,14 +198,6 @@ private slots:
         }
         QVERIFY(Switch(dlg)->isOpen());
         QCOMPARE(Fields(0), QString("100, 1, 1"));
-    }
-
-    void choosingTheTargetDoesNotCopy()
-    {
-        QVERIFY(Write(m_strTarget, Picture(4)));
-        const QDateTime timeBefore = QFileInfo(m_strTarget).lastModified();
-        SetFields(100, 1, 1);
-        CBackgroundImageDlg dlg;
         QTest::qWait(20); // so a rewrite would show in the time stamp
         ChooseFile(dlg, m_strTarget);
         QCOMPARE(QFileInfo(m_strTarget).lastModified(), timeBefore);
@@ -230,8 +213,7 @@ private slots:
         CBackgroundImageDlg dlg;
         {
             CFileSizeLimit limit(16 * 1024);
-            if (!limit.IsSet())
-                QSKIP("the file-size limit cannot be lowered here, and a small tmpfs needs privileges");
+            SKIP_UNLESS_LIMITED(limit);
             ChooseFile(dlg, strLarge);
         }
         ExpectCalls("0, 0, 0", 0x24000);
@@ -260,7 +242,8 @@ private slots:
         QCOMPARE(Box(dlg)->value(), 50.0);
         ExpectCalls("127, 1, 1", 0x4000);
         // Return in the box writes once and chooses no picture.
-        TypeTransparency(dlg, "33");
+        DialogDriver::TypeOver(Box(dlg), "33");
+        QTest::keyClick(Box(dlg)->findChild<QLineEdit*>(), Qt::Key_Return);
         QCOMPARE(dlg.findChild<QSlider*>()->value(), 33);
         ExpectCalls("170, 1, 1", 0x4000);
         QCOMPARE(m_nChooserCalls, 0);
@@ -279,12 +262,10 @@ private slots:
     {
         GetProjectData()->SetCurSenderIndex(1);
         SetFields(90, 0, 0);
-        const QString strSource = m_pDir->filePath("chosen.png");
-        QVERIFY(Write(strSource, Picture(8)));
         {
             CBackgroundImageDlg dlg;
             QTest::keyClick(Switch(dlg), Qt::Key_Space);
-            ChooseFile(dlg, strSource);
+            ChooseFile(dlg, m_strChosen);
         }
         QCOMPARE(ReadAll(GetConstantData()->GetSenderBKImgName(1, true)), Picture(8));
         QVERIFY(!QFileInfo::exists(m_strTarget));
@@ -296,7 +277,7 @@ private slots:
         CBackgroundImageDlg dlg;
         QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList {"当前没有可设置的主控。"});
         QTest::keyClick(Switch(dlg), Qt::Key_Space);
-        ChooseFile(dlg, strSource);
+        ChooseFile(dlg, m_strChosen);
         dlg.ActionSlots(CBackgroundImageDlg::ActionSwitch);
         dlg.RefreshView(true);
         QCOMPARE(HostFixture::Calls(), QStringList());

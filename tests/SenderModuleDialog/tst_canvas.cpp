@@ -8,9 +8,10 @@
 #include "KivoData.h"
 
 #include <QDoubleSpinBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+
+using namespace DialogDriver;
 
 class TestCanvas : public QObject
 {
@@ -21,12 +22,6 @@ private:
     static QDoubleSpinBox* Box(CSetCanvasDlg& dlg, const char* pszName)
     {
         return dlg.findChild<QDoubleSpinBox*>(pszName);
-    }
-    static void Type(CSetCanvasDlg& dlg, const char* pszBox, const QString& strValue)
-    {
-        QLineEdit* pEdit = Box(dlg, pszBox)->findChild<QLineEdit*>();
-        pEdit->selectAll();
-        QTest::keyClicks(pEdit, strValue);
     }
     static void Enter(CSetCanvasDlg& dlg, int nWidth, int nHeight)
     {
@@ -116,16 +111,12 @@ private slots:
         for (int nEnding : {int(Qt::Key_Return), int(Qt::Key_Escape), 0}) {
             CSetCanvasDlg dlg;
             dlg.show();
-            Type(dlg, "widthBox", "2560");
-            Type(dlg, "heightBox", "1440");
-            QCOMPARE(dlg.findChild<QPushButton*>("presetButton")->text(), QString("自定义(2560×1440)"));
+            TypeOver(Box(dlg, "widthBox"), "2560");
+            TypeOver(Box(dlg, "heightBox"), "1440");
             auto* pPreset = dlg.findChild<QPushButton*>("presetButton");
-            QVERIFY(dlg.findChild<QPushButton*>("okButton")->isDefault());
-            QVERIFY(!pPreset->autoDefault() && !pPreset->isDefault());
-            if (nEnding)
-                QTest::keyClick(pPreset, Qt::Key(nEnding));
-            else
-                QTest::mouseClick(dlg.findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+            QCOMPARE(pPreset->text(), QString("自定义(2560×1440)"));
+            QVERIFY(OkIsDefault(dlg, pPreset));
+            EndWith(dlg, pPreset, nEnding);
             QVERIFY(!dlg.isVisible());
             QCOMPARE(dlg.result(), nEnding == Qt::Key_Return ? 1 : 0);
             QCOMPARE(dlg.GetCanvasSize(), nEnding == Qt::Key_Return ? QSize(2560, 1440) : QSize(1920, 1080));
@@ -149,7 +140,7 @@ private slots:
                 dlg.findChild<CCustomLabel*>("errorLabel")->text(), QString("画布的面积不能大于1000000。"));
             QTest::keyClick(Box(dlg, "widthBox"), Qt::Key_Return); // OK is off while the error stands
             QVERIFY(dlg.isVisible() && dlg.result() == 0);
-            Type(dlg, "widthBox", "1000");
+            TypeOver(Box(dlg, "widthBox"), "1000");
             QTest::keyClick(Box(dlg, "widthBox"), Qt::Key_Return);
             QVERIFY(!dlg.isVisible() && dlg.GetCanvasSize() == QSize(1000, 1000));
         }

@@ -3,7 +3,6 @@
 #include "CCustomAddProcessorDlg.h"
 #include "CDemoProjectConfigDlg.h"
 #include "CEdidSetDlg.h"
-#include "CResetCoefDlg.h"
 #include "CSetCanvasDlg.h"
 #include "CSetDepthRateDlg.h"
 #include "CSetIPOfflineDlg.h"
@@ -15,7 +14,8 @@
 #include <functional>
 #include <memory>
 
-Q_DECLARE_METATYPE(std::function<QWidget*()>)
+using Factory = std::function<QWidget*()>;
+Q_DECLARE_METATYPE(Factory)
 
 // Every exported class can be created and destroyed by the host without
 // touching the host's data: opening is reading, only confirming writes.
@@ -26,46 +26,40 @@ class TestDialogLifecycle : public QObject
 private slots:
     void createAndDestroyWritesNothing_data()
     {
-        QTest::addColumn<std::function<QWidget*()>>("create");
-        using Factory = std::function<QWidget*()>;
-        QTest::newRow("EDID") << Factory([] { return new CEdidSetDlg(nullptr, 16, false); });
-        QTest::newRow("EDID restricted") << Factory([] { return new CEdidSetDlg(nullptr, 132, true); });
+        QTest::addColumn<Factory>("create");
+        QTest::addColumn<bool>("bWithoutSender"); // the current index names no sender
+        const QVector<QPair<const char*, Factory>> vecSenderDialogs {
+            {"EDID", [] { return new CEdidSetDlg(nullptr, 16, false); }},
+            {"canvas", [] { return new CSetCanvasDlg(nullptr); }},
+            {"depth and rate", [] { return new CSetDepthRateDlg(nullptr); }},
+            {"background", [] { return new CBackgroundImageDlg(nullptr); }}};
+        for (const auto& dialog : vecSenderDialogs) {
+            QTest::addRow("%s", dialog.first) << dialog.second << false;
+            QTest::addRow("%s without sender", dialog.first) << dialog.second << true;
+        }
+        QTest::newRow("EDID restricted")
+            << Factory([] { return new CEdidSetDlg(nullptr, 132, true); }) << false;
         QTest::newRow("offline IP batch")
-            << Factory([] { return new CSetIPOfflineDlg(0, -1, true, true, nullptr); });
+            << Factory([] { return new CSetIPOfflineDlg(0, -1, true, true, nullptr); }) << false;
         QTest::newRow("offline IP set")
-            << Factory([] { return new CSetIPOfflineDlg(1, 3, true, true, nullptr); });
+            << Factory([] { return new CSetIPOfflineDlg(1, 3, true, true, nullptr); }) << false;
         QTest::newRow("offline IP modify")
-            << Factory([] { return new CSetIPOfflineDlg(0, 1, false, false, nullptr); });
-        QTest::newRow("add processor") << Factory([] { return new CCustomAddProcessorDlg(nullptr); });
-        QTest::newRow("demo project") << Factory([] { return new CDemoProjectConfigDlg(nullptr); });
-        QTest::newRow("canvas") << Factory([] { return new CSetCanvasDlg(nullptr); });
-        QTest::newRow("depth and rate") << Factory([] { return new CSetDepthRateDlg(nullptr); });
-        QTest::newRow("reset calibration") << Factory([] { return new CResetCoefDlg(true, nullptr); });
-        QTest::newRow("reset seam") << Factory([] { return new CResetCoefDlg(false, nullptr); });
-        QTest::newRow("background") << Factory([] { return new CBackgroundImageDlg(nullptr); });
-        // A project whose current index names no sender: a message, no crash, no write.
-        const auto fnWithoutSender = [](Factory fnCreate) {
-            return Factory([fnCreate] {
-                GetProjectData()->SetCurSenderIndex(7);
-                return fnCreate();
-            });
-        };
-        QTest::newRow("canvas without sender") << fnWithoutSender([] { return new CSetCanvasDlg(nullptr); });
-        QTest::newRow("depth and rate without sender")
-            << fnWithoutSender([] { return new CSetDepthRateDlg(nullptr); });
-        QTest::newRow("background without sender")
-            << fnWithoutSender([] { return new CBackgroundImageDlg(nullptr); });
-        QTest::newRow("EDID without sender")
-            << fnWithoutSender([] { return new CEdidSetDlg(nullptr, 16, false); });
-        QTest::newRow("chromaticity") << Factory([] { return new CChromaticityDlgWnd(nullptr); });
+            << Factory([] { return new CSetIPOfflineDlg(0, 1, false, false, nullptr); }) << false;
+        QTest::newRow("add processor")
+            << Factory([] { return new CCustomAddProcessorDlg(nullptr); }) << false;
+        QTest::newRow("demo project") << Factory([] { return new CDemoProjectConfigDlg(nullptr); }) << false;
+        QTest::newRow("chromaticity") << Factory([] { return new CChromaticityDlgWnd(nullptr); }) << false;
     }
 
     void createAndDestroyWritesNothing()
     {
-        QFETCH(std::function<QWidget*()>, create);
+        QFETCH(Factory, create);
+        QFETCH(bool, bWithoutSender);
         HostFixture::Reset();
         HostFixture::CurrentSender().Device().uOutputLimitFlags
             = 0x1800; // messages on opening are not writes
+        if (bWithoutSender)
+            GetProjectData()->SetCurSenderIndex(7);
         std::unique_ptr<QWidget> pWidget(create());
         QVERIFY(pWidget);
         pWidget.reset();

@@ -9,9 +9,10 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+
+using namespace DialogDriver;
 
 namespace {
 const QString g_strSend = "CHwVideoSourceLogic::SendEdidSetting";
@@ -50,27 +51,9 @@ QString SendCall(int nInput, const QByteArray& baRecord)
     return QString("%1(0, %2, %3)").arg(g_strSend).arg(nInput).arg(QString::fromLatin1(baRecord.toHex(' ')));
 }
 
-template <typename T = CCustomComboBox> T* Child(CEdidSetDlg& dlg, const char* pszName)
+CCustomComboBox* Combo(CEdidSetDlg& dlg, const char* pszCombo)
 {
-    T* pChild = dlg.findChild<T*>(pszName);
-    if (!pChild)
-        qFatal("no child %s", pszName);
-    return pChild;
-}
-
-QStringList Menu(CEdidSetDlg& dlg, const char* pszCombo)
-{
-    QStringList list;
-    for (int i = 0; i < Child(dlg, pszCombo)->Count(); ++i)
-        list << Child(dlg, pszCombo)->ItemAt(i)->text();
-    return list;
-}
-
-// Picks the entry as the user would; false when the menu lacks it.
-bool Choose(CEdidSetDlg& dlg, const char* pszCombo, const QString& strText)
-{
-    const int nIndex = Menu(dlg, pszCombo).indexOf(strText);
-    return nIndex >= 0 && Child(dlg, pszCombo)->ActivateIndex(nIndex);
+    return Child<CCustomComboBox>(dlg, pszCombo);
 }
 
 // Resolution, rate, depth, format and standard as shown.
@@ -79,13 +62,8 @@ QString Texts(CEdidSetDlg& dlg)
     QStringList list;
     for (const char* pszCombo :
         {"resolutionCombo", "rateCombo", "depthCombo", "formatCombo", "standardCombo"})
-        list << Child(dlg, pszCombo)->text();
+        list << Combo(dlg, pszCombo)->text();
     return list.join(" | ");
-}
-
-void Click(CEdidSetDlg& dlg, const char* pszButton)
-{
-    QTest::mouseClick(Child<QPushButton>(dlg, pszButton), Qt::LeftButton);
 }
 } // namespace
 
@@ -93,343 +71,306 @@ class TestEdidSetDlg : public QObject
 {
     Q_OBJECT
 
+    EdidOptions::FnSystemName m_fnPreviousSystem = nullptr;
+
 private slots:
     void initTestCase() { m_fnPreviousSystem = EdidOptions::SetSystemNameSource(FakeSystem); }
     void cleanupTestCase() { EdidOptions::SetSystemNameSource(m_fnPreviousSystem); }
-    void OpeningSelectsFromRecord();
-    void MenusAndDepthFallback();
-    void CustomSizeAndConversions();
-    void FormatCheckAnswers();
-    void WindowHeightFollowsRows();
-    void OkExtendedSendsRecord_data();
-    void OkExtendedSendsRecord();
-    void OkBasicCompletes();
-    void FailingSendStillCloses();
-    void InvalidPositionOrCancelSendsNothing();
-    void KeysConfirmAndCancel();
-    void OneOkSendsOnce();
-    void LongListIsBounded();
 
-private:
-    EdidOptions::FnSystemName m_fnPreviousSystem = nullptr;
-};
-
-void TestEdidSetDlg::OpeningSelectsFromRecord()
-{
-    SVideoInputState& input = ResetHost(61, 16);
-    input.strName = "HDMI 1";
+    void OpeningSelectsFromRecord()
     {
-        CEdidSetDlg dlg(nullptr, 16, false); // no record to read
-        QCOMPARE(dlg.windowTitle(), QString("HDMI 1 - EDID设置"));
-        QCOMPARE(Texts(dlg), QString("自定义：1920×1080 | 60 | 8 bit | RGB | CVT_RB"));
-        QVERIFY(!dlg.IsSetSuccessed() && HostFixture::Calls().isEmpty());
-    }
-    input.vecResolutions = {QSize(3840, 2160), QSize(2560, 1440), QSize(1920, 1080)};
-    input.baEdidRecord = Record(30, true, 2560, 1440, 0x48, 1, 0);
-    {
-        CEdidSetDlg dlg(nullptr, 16, false);
-        QCOMPARE(Texts(dlg), QString("2560×1440 | 29.97 | 12 bit | YCBCR 4:2:2 | CVT"));
-        QCOMPARE(Child(dlg, "resolutionCombo")->CurrentIndex(), 2); // after the custom entry
-        QVERIFY(Child<CCustomSpinBox>(dlg, "widthSpin")->isHidden());
-    }
-    // An unknown size selects custom, an unknown rate 60 Hz.
-    input.baEdidRecord = Record(75, false, 1600, 900, 0x12, 0, 0);
-    {
-        CEdidSetDlg dlg(nullptr, 16, false);
-        QCOMPARE(Texts(dlg), QString("自定义：1600×900 | 60 | 8 bit | RGB | CVT_RB"));
-        QVERIFY(!Child<CCustomSpinBox>(dlg, "widthSpin")->isHidden());
-        QCOMPARE(dlg.GetMaxAreaByRate(), 2073600u); // the rate position really is 60 Hz
-    }
-    // Input 132 has no custom entry: an unknown size selects position 4.
-    SVideoInputState& fibre = HostFixture::Input(132);
-    fibre.vecResolutions = {QSize(3840, 2160), QSize(2560, 1440), QSize(1920, 1200), QSize(1920, 1080)};
-    fibre.baEdidRecord = Record(75, false, 1600, 900, 0x12, 0, 0);
-    CEdidSetDlg dlg(nullptr, 132, false);
-    QCOMPARE(Child(dlg, "resolutionCombo")->text(), QString("1920×1080"));
-}
-
-void TestEdidSetDlg::MenusAndDepthFallback()
-{
-    ResetHost(68, 5).vecResolutions = {QSize(1920, 1080)};
-    {
-        CEdidSetDlg dlg(nullptr, 5, true);
-        QCOMPARE(Menu(dlg, "rateCombo"), QStringList({"30", "50"}));
-        QCOMPARE(dlg.GetRateIndexMax(), 2);
-    }
-    // A sender without 10 or 12 bit is set to 8 bit.
-    SSenderDeviceState& device = HostFixture::CurrentSender().Device();
-    device.bRestricted = true;
-    device.b10BitSupported = device.b12BitSupported = false;
-    HostFixture::Input(5).baEdidRecord = Record(60, false, 1920, 1080, 0x14, 0, 0);
-    CEdidSetDlg dlg(nullptr, 5, false);
-    QCOMPARE(Menu(dlg, "depthCombo"), QStringList({"8bit"}));
-    QCOMPARE(Child(dlg, "depthCombo")->text(), QString("8 bit"));
-    QCOMPARE(HostFixture::Calls(), QStringList({"CSender::SetColorDepth(8)"}));
-}
-
-void TestEdidSetDlg::CustomSizeAndConversions()
-{
-    SVideoInputState& input = ResetHost(21, 16);
-    input.nMaxWidth = 3840;
-    input.nMaxHeight = 2160;
-    input.nMaxArea60 = 100000000;
-    input.vecResolutions = {QSize(3840, 2160), QSize(1920, 1080)};
-    input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
-    CEdidSetDlg dlg(nullptr, 16, false);
-    CCustomSpinBox* pWidth = Child<CCustomSpinBox>(dlg, "widthSpin");
-    pWidth->setValue(5000);
-    QCOMPARE(pWidth->value(), 3840.0); // set back at once
-    Child<CCustomSpinBox>(dlg, "heightSpin")->setValue(3000);
-    QCOMPARE(Child<CCustomSpinBox>(dlg, "heightSpin")->value(), 2160.0);
-    pWidth->setValue(1600);
-
-    QSize size;
-    QVERIFY(dlg.GetResolutionByIndex(0, size) && size == QSize(1600, 900));
-    QVERIFY(dlg.GetResolutionByIndex(2, size) && size == QSize(1920, 1080));
-    QVERIFY(!dlg.GetResolutionByIndex(3, size) && !dlg.GetResolutionByIndex(-1, size)
-        && size == QSize(1920, 1080));
-    int nIndex = -5;
-    QVERIFY(dlg.GetIndexByResolution(QSize(3840, 2160), nIndex) && nIndex == 1);
-    QVERIFY(!dlg.GetIndexByResolution(QSize(1600, 900), nIndex) && nIndex == 0);
-    QVERIFY(Choose(dlg, "rateCombo", "30"));
-    QCOMPARE(dlg.GetMaxAreaByRate(), 200000000u); // twice the 60 Hz area
-}
-
-void TestEdidSetDlg::FormatCheckAnswers()
-{
-    // Clock limit 0: only a check value of 0 passes, so a silent 144 Hz shows
-    // that the clock was not passed for that rate.
-    SVideoInputState& input = ResetHost(68, 16);
-    input.bCheckByPixelClock = true;
-    input.nPixelClockLimitMHz = 0;
-    {
-        CEdidSetDlg dlg(nullptr, 16, false);
-        QLabel* pMessage = Child<QLabel>(dlg, "messageLabel");
-        QPushButton* pOk = Child<QPushButton>(dlg, "okButton");
-        QCOMPARE(pMessage->text(), QString("当前分辨率和帧率超出输入带宽限制。"));
-        QVERIFY(!pMessage->isHidden() && !pOk->isEnabled());
-        QVERIFY(Choose(dlg, "rateCombo", "144"));
-        QVERIFY(pMessage->text().isEmpty() && pMessage->isHidden() && pOk->isEnabled());
-    }
-    // By area: 1920 x 1080 fits at 60 Hz but not in the 120 Hz half.
-    input.bCheckByPixelClock = false;
-    input.nMaxArea60 = 2073600;
-    {
-        CEdidSetDlg dlg(nullptr, 16, false);
-        QVERIFY(Child<QLabel>(dlg, "messageLabel")->isHidden());
-        QVERIFY(Choose(dlg, "rateCombo", "120"));
-        QCOMPARE(
-            Child<QLabel>(dlg, "messageLabel")->text(), QString("当前分辨率超出该帧率下的最大带载面积。"));
-        QVERIFY(!Child<QPushButton>(dlg, "okButton")->isEnabled());
-    }
-    // The DisplayID note is shown but does not block.
-    input.nDisplayIdAboveWidth = 1000;
-    CEdidSetDlg dlg(nullptr, 16, false);
-    QCOMPARE(Child<QLabel>(dlg, "messageLabel")->text(), QString("已使用DisplayID 1.3扩展块"));
-    QVERIFY(Child<QPushButton>(dlg, "okButton")->isEnabled());
-}
-
-void TestEdidSetDlg::WindowHeightFollowsRows()
-{
-    SVideoInputState& input = ResetHost(21, 5); // no standard row
-    input.vecResolutions = {QSize(1920, 1080)};
-    input.baEdidRecord = Record(60, false, 1920, 1080, 0x12, 0, 0);
-    {
-        CEdidSetDlg dlg(nullptr, 5, false);
-        QCOMPARE(dlg.size(), QSize(300, 167));
-        g_sysName = {"kylin", "4.0.2"}; // keeps the custom row's space
-        QVERIFY(Choose(dlg, "rateCombo", "50"));
-        QCOMPARE(dlg.height(), 199);
-        g_sysName = {"debian", "12"};
-        QVERIFY(Choose(dlg, "resolutionCombo", "自定义"));
-        QCOMPARE(dlg.height(), 199);
-    }
-    // Custom, error and standard rows; then the connect row too.
-    HostFixture::CurrentSender().Device().nModelCode = 68;
-    input.nMaxArea60 = 1000;
-    input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 1);
-    {
-        CEdidSetDlg dlg(nullptr, 5, false);
-        QCOMPARE(dlg.height(), 263);
-    }
-    HostFixture::CurrentSender().Device().nModelCode = 19;
-    HostFixture::Input(16).baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 1);
-    HostFixture::Input(16).nMaxArea60 = 1000;
-    CEdidSetDlg dlg(nullptr, 16, false);
-    QVERIFY(!Child<QCheckBox>(dlg, "connectCheck")->isHidden()
-        && Child<QCheckBox>(dlg, "connectCheck")->isChecked());
-    QCOMPARE(dlg.height(), 295);
-}
-
-void TestEdidSetDlg::OkExtendedSendsRecord_data()
-{
-    QTest::addColumn<int>("nModel");
-    QTest::addColumn<QByteArray>("baExpected");
-    // 1920 x 1080 chosen from the list, 10 bit, CVT; model 61 offers 59.94 Hz.
-    QTest::newRow("model 61") << 61 << Record(60, true, 1920, 1080, 0x14, 1, 0);
-    QTest::newRow("connect box ticked") << 19 << Record(60, false, 1920, 1080, 0x14, 1, 1);
-    QTest::newRow("always connected") << 17 << Record(60, false, 1920, 1080, 0x14, 1, 1);
-}
-
-void TestEdidSetDlg::OkExtendedSendsRecord()
-{
-    QFETCH(int, nModel);
-    QFETCH(QByteArray, baExpected);
-    SVideoInputState& input = ResetHost(nModel, 16);
-    input.vecResolutions = {QSize(3840, 2160), QSize(1920, 1080)};
-    input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
-    CEdidSetDlg dlg(nullptr, 16, false);
-    dlg.show();
-    QVERIFY(Choose(dlg, "resolutionCombo", "1920 × 1080"));
-    QVERIFY(nModel != 61 || Choose(dlg, "rateCombo", "59.94"));
-    if (nModel == 19) // the tick must survive the refreshes of later choices
-        QTest::mouseClick(Child<QCheckBox>(dlg, "connectCheck"), Qt::LeftButton);
-    QVERIFY(Choose(dlg, "depthCombo", "10bit") && Choose(dlg, "standardCombo", "CVT"));
-    Click(dlg, "okButton");
-    QCOMPARE(HostFixture::Calls(),
-        QStringList({SendCall(16, baExpected), "CHwVideoSourceLogic::ApplyEdidSetting(0, 1)"}));
-    QCOMPARE(input.baEdidRecord, baExpected);
-    QVERIFY(dlg.result() == 1 && !dlg.IsSetSuccessed() && CMessageBoxAnswers::ShownTexts().isEmpty());
-}
-
-void TestEdidSetDlg::OkBasicCompletes()
-{
-    for (bool bHostSucceeds : {true, false}) {
-        SVideoInputState& input = ResetHost(61, 16, false);
-        input.bBasicSucceeded = bHostSucceeds;
-        input.baEdidRecord = Record(30, true, 1280, 720, 0x84, 1, 1);
-        CEdidSetDlg dlg(nullptr, 16, false);
-        dlg.show();
-        Click(dlg, "okButton");
-        // Only rate and size travel in the basic record.
-        QCOMPARE(HostFixture::Calls(),
-            QStringList(
-                {SendCall(16, Record(30, false, 1280, 720, 0, 0, 0)), "CHwSenderLogic::NotifyEdidSent(0)",
-                    "CHwVideoSourceLogic::CompleteBasicEdid(0, 1280, 720)"}));
-        QVERIFY(dlg.result() == 1 && dlg.IsSetSuccessed() == bHostSucceeds);
-    }
-}
-
-void TestEdidSetDlg::FailingSendStillCloses()
-{
-    for (bool bExtended : {true, false}) {
-        ResetHost(21, 16, bExtended).nSendResult = -3;
-        CEdidSetDlg dlg(nullptr, 16, false);
-        dlg.show();
-        Click(dlg, "okButton");
-        QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList({"保存失败。"}));
-        QVERIFY(HostFixture::Calls().size() == 1 && HostFixture::Calls().first().startsWith(g_strSend));
-        QVERIFY(dlg.result() == 1 && !dlg.isVisible() && !dlg.IsSetSuccessed());
-    }
-}
-
-void TestEdidSetDlg::InvalidPositionOrCancelSendsNothing()
-{
-    // Input 132 falls back to position 4, which a two-entry list does not have.
-    SVideoInputState& input = ResetHost(68, 132);
-    input.vecResolutions = {QSize(3840, 2160), QSize(1920, 1080)};
-    input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
-    {
+        SVideoInputState& input = ResetHost(61, 16);
+        input.strName = "HDMI 1";
+        {
+            CEdidSetDlg dlg(nullptr, 16, false); // no record to read
+            QCOMPARE(dlg.windowTitle(), QString("HDMI 1 - EDID设置"));
+            QCOMPARE(Texts(dlg), QString("自定义：1920×1080 | 60 | 8 bit | RGB | CVT_RB"));
+            QVERIFY(!dlg.IsSetSuccessed() && HostFixture::Calls().isEmpty());
+        }
+        input.vecResolutions = {QSize(3840, 2160), QSize(2560, 1440), QSize(1920, 1080)};
+        input.baEdidRecord = Record(30, true, 2560, 1440, 0x48, 1, 0);
+        {
+            CEdidSetDlg dlg(nullptr, 16, false);
+            QCOMPARE(Texts(dlg), QString("2560×1440 | 29.97 | 12 bit | YCBCR 4:2:2 | CVT"));
+            QCOMPARE(Combo(dlg, "resolutionCombo")->CurrentIndex(), 2); // after the custom entry
+            QVERIFY(Child<CCustomSpinBox>(dlg, "widthSpin")->isHidden());
+        }
+        // An unknown size selects custom, an unknown rate 60 Hz.
+        input.baEdidRecord = Record(75, false, 1600, 900, 0x12, 0, 0);
+        {
+            CEdidSetDlg dlg(nullptr, 16, false);
+            QCOMPARE(Texts(dlg), QString("自定义：1600×900 | 60 | 8 bit | RGB | CVT_RB"));
+            QVERIFY(!Child<CCustomSpinBox>(dlg, "widthSpin")->isHidden());
+            QCOMPARE(dlg.GetMaxAreaByRate(), 2073600u); // the rate position really is 60 Hz
+        }
+        // Input 132 has no custom entry: an unknown size selects position 4.
+        SVideoInputState& fibre = HostFixture::Input(132);
+        fibre.vecResolutions = {QSize(3840, 2160), QSize(2560, 1440), QSize(1920, 1200), QSize(1920, 1080)};
+        fibre.baEdidRecord = Record(75, false, 1600, 900, 0x12, 0, 0);
         CEdidSetDlg dlg(nullptr, 132, false);
-        dlg.show();
-        Click(dlg, "okButton");
-        QVERIFY(HostFixture::Calls().isEmpty() && dlg.isVisible() && dlg.result() == 0);
-        QVERIFY(Child<CCustomSpinBox>(dlg, "widthSpin")->isEnabled()
-            && Child<CCustomSpinBox>(dlg, "heightSpin")->isEnabled());
-        QVERIFY(Choose(dlg, "resolutionCombo", "1920 × 1080")); // a valid choice afterwards goes through
-        Click(dlg, "okButton");
-        QVERIFY(HostFixture::Calls().size() == 2 && dlg.result() == 1);
+        QCOMPARE(Combo(dlg, "resolutionCombo")->text(), QString("1920×1080"));
     }
-    ResetHost(68, 16).vecResolutions = {QSize(1920, 1080)};
-    CEdidSetDlg dlg(nullptr, 16, false);
-    dlg.show();
-    QVERIFY(Choose(dlg, "rateCombo", "144") && Choose(dlg, "depthCombo", "12bit"));
-    Child<CCustomSpinBox>(dlg, "widthSpin")->setValue(1234);
-    Click(dlg, "cancelButton");
-    QVERIFY(dlg.result() == 0 && !dlg.isVisible());
-    QVERIFY(HostFixture::Calls().isEmpty() && HostFixture::Input(16).baEdidRecord.isEmpty());
-}
 
-void TestEdidSetDlg::KeysConfirmAndCancel()
-{
-    SVideoInputState& input = ResetHost(68, 16);
-    input.nMaxWidth = 3840;
-    input.nMaxArea60 = 100000000;
-    input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
+    void MenusAndDepthFallback()
     {
+        ResetHost(68, 5).vecResolutions = {QSize(1920, 1080)};
+        {
+            CEdidSetDlg dlg(nullptr, 5, true);
+            QCOMPARE(MenuTexts(Combo(dlg, "rateCombo")), QStringList({"30", "50"}));
+            QCOMPARE(dlg.GetRateIndexMax(), 2);
+        }
+        // A sender without 10 or 12 bit is set to 8 bit.
+        SSenderDeviceState& device = HostFixture::CurrentSender().Device();
+        device.bRestricted = true;
+        device.b10BitSupported = device.b12BitSupported = false;
+        HostFixture::Input(5).baEdidRecord = Record(60, false, 1920, 1080, 0x14, 0, 0);
+        CEdidSetDlg dlg(nullptr, 5, false);
+        QCOMPARE(MenuTexts(Combo(dlg, "depthCombo")), QStringList({"8bit"}));
+        QCOMPARE(Combo(dlg, "depthCombo")->text(), QString("8 bit"));
+        QCOMPARE(HostFixture::Calls(), QStringList({"CSender::SetColorDepth(8)"}));
+    }
+
+    void CustomSizeAndConversions()
+    {
+        SVideoInputState& input = ResetHost(21, 16);
+        input.nMaxWidth = 3840;
+        input.nMaxHeight = 2160;
+        input.nMaxArea60 = 100000000;
+        input.vecResolutions = {QSize(3840, 2160), QSize(1920, 1080)};
+        input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
+        CEdidSetDlg dlg(nullptr, 16, false);
+        Child<CCustomSpinBox>(dlg, "heightSpin")->setValue(3000);
+        QCOMPARE(Child<CCustomSpinBox>(dlg, "heightSpin")->value(), 2160.0); // set back at once
+
+        QSize size;
+        QVERIFY(dlg.GetResolutionByIndex(0, size) && size == QSize(1600, 900));
+        QVERIFY(dlg.GetResolutionByIndex(2, size) && size == QSize(1920, 1080));
+        QVERIFY(!dlg.GetResolutionByIndex(3, size) && !dlg.GetResolutionByIndex(-1, size)
+            && size == QSize(1920, 1080));
+        int nIndex = -5;
+        QVERIFY(dlg.GetIndexByResolution(QSize(3840, 2160), nIndex) && nIndex == 1);
+        QVERIFY(!dlg.GetIndexByResolution(QSize(1600, 900), nIndex) && nIndex == 0);
+        QVERIFY(Choose(dlg, "rateCombo", "30"));
+        QCOMPARE(dlg.GetMaxAreaByRate(), 200000000u); // twice the 60 Hz area
+    }
+
+    void FormatCheckAnswers()
+    {
+        // Clock limit 0: only a check value of 0 passes, so a silent 144 Hz shows
+        // that the clock was not passed for that rate.
+        SVideoInputState& input = ResetHost(68, 16);
+        input.bCheckByPixelClock = true;
+        input.nPixelClockLimitMHz = 0;
+        {
+            CEdidSetDlg dlg(nullptr, 16, false);
+            QLabel* pMessage = Child<QLabel>(dlg, "messageLabel");
+            auto* pOk = Child<QPushButton>(dlg, "okButton");
+            QCOMPARE(pMessage->text(), QString("当前分辨率和帧率超出输入带宽限制。"));
+            QVERIFY(!pMessage->isHidden() && !pOk->isEnabled());
+            QVERIFY(Choose(dlg, "rateCombo", "144"));
+            QVERIFY(pMessage->text().isEmpty() && pMessage->isHidden() && pOk->isEnabled());
+        }
+        // By area: 1920 x 1080 fits at 60 Hz but not in the 120 Hz half.
+        input.bCheckByPixelClock = false;
+        input.nMaxArea60 = 2073600;
+        {
+            CEdidSetDlg dlg(nullptr, 16, false);
+            QVERIFY(Child<QLabel>(dlg, "messageLabel")->isHidden());
+            QVERIFY(Choose(dlg, "rateCombo", "120"));
+            QCOMPARE(Child<QLabel>(dlg, "messageLabel")->text(),
+                QString("当前分辨率超出该帧率下的最大带载面积。"));
+            QVERIFY(!Child<QPushButton>(dlg, "okButton")->isEnabled());
+        }
+        // The DisplayID note is shown but does not block.
+        input.nDisplayIdAboveWidth = 1000;
+        CEdidSetDlg dlg(nullptr, 16, false);
+        QCOMPARE(Child<QLabel>(dlg, "messageLabel")->text(), QString("已使用DisplayID 1.3扩展块"));
+        QVERIFY(Child<QPushButton>(dlg, "okButton")->isEnabled());
+    }
+
+    void WindowHeightFollowsRows()
+    {
+        SVideoInputState& input = ResetHost(21, 5); // no standard row
+        input.vecResolutions = {QSize(1920, 1080)};
+        input.baEdidRecord = Record(60, false, 1920, 1080, 0x12, 0, 0);
+        {
+            CEdidSetDlg dlg(nullptr, 5, false);
+            QCOMPARE(dlg.size(), QSize(300, 167));
+            g_sysName = {"kylin", "4.0.2"}; // keeps the custom row's space
+            QVERIFY(Choose(dlg, "rateCombo", "50"));
+            QCOMPARE(dlg.height(), 199);
+            g_sysName = {"debian", "12"};
+            QVERIFY(Choose(dlg, "resolutionCombo", "自定义"));
+            QCOMPARE(dlg.height(), 199);
+        }
+        // Custom, error and standard rows; then the connect row too.
+        HostFixture::CurrentSender().Device().nModelCode = 68;
+        input.nMaxArea60 = 1000;
+        input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 1);
+        {
+            CEdidSetDlg dlg(nullptr, 5, false);
+            QCOMPARE(dlg.height(), 263);
+        }
+        HostFixture::CurrentSender().Device().nModelCode = 19;
+        HostFixture::Input(16).baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 1);
+        HostFixture::Input(16).nMaxArea60 = 1000;
+        CEdidSetDlg dlg(nullptr, 16, false);
+        QVERIFY(!Child<QCheckBox>(dlg, "connectCheck")->isHidden()
+            && Child<QCheckBox>(dlg, "connectCheck")->isChecked());
+        QCOMPARE(dlg.height(), 295);
+    }
+
+    void OkExtendedSendsRecord_data()
+    {
+        QTest::addColumn<int>("nModel");
+        QTest::addColumn<QByteArray>("baExpected");
+        // 1920 x 1080 chosen from the list, 10 bit, CVT; model 61 offers 59.94 Hz.
+        QTest::newRow("model 61") << 61 << Record(60, true, 1920, 1080, 0x14, 1, 0);
+        QTest::newRow("connect box ticked") << 19 << Record(60, false, 1920, 1080, 0x14, 1, 1);
+        QTest::newRow("always connected") << 17 << Record(60, false, 1920, 1080, 0x14, 1, 1);
+    }
+
+    void OkExtendedSendsRecord()
+    {
+        QFETCH(int, nModel);
+        QFETCH(QByteArray, baExpected);
+        SVideoInputState& input = ResetHost(nModel, 16);
+        input.vecResolutions = {QSize(3840, 2160), QSize(1920, 1080)};
+        input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
         CEdidSetDlg dlg(nullptr, 16, false);
         dlg.show();
-        // Typed past the input's maximum, the width is set back at once.
-        QLineEdit* pWidth = Child<CCustomSpinBox>(dlg, "widthSpin")->findChild<QLineEdit*>();
-        pWidth->selectAll();
-        QTest::keyClicks(pWidth, "5000");
-        QCOMPARE(pWidth->text(), QString("3840"));
-        // Enter on a menu button confirms instead of opening its menu.
-        CCustomComboBox* pRate = Child(dlg, "rateCombo");
-        QVERIFY(Child<QPushButton>(dlg, "okButton")->isDefault());
-        QVERIFY(!pRate->autoDefault() && !pRate->isDefault());
-        QTest::keyClick(pRate, Qt::Key_Return);
+        QVERIFY(Choose(dlg, "resolutionCombo", "1920 × 1080"));
+        QVERIFY(nModel != 61 || Choose(dlg, "rateCombo", "59.94"));
+        if (nModel == 19) // the tick must survive the refreshes of later choices
+            QTest::mouseClick(Child<QCheckBox>(dlg, "connectCheck"), Qt::LeftButton);
+        QVERIFY(Choose(dlg, "depthCombo", "10bit") && Choose(dlg, "standardCombo", "CVT"));
+        Click(dlg, "okButton");
         QCOMPARE(HostFixture::Calls(),
-            QStringList({SendCall(16, Record(60, false, 3840, 900, 0x12, 0, 0)),
-                "CHwVideoSourceLogic::ApplyEdidSetting(0, 1)"}));
-        QCOMPARE(dlg.result(), 1);
+            QStringList({SendCall(16, baExpected), "CHwVideoSourceLogic::ApplyEdidSetting(0, 1)"}));
+        QCOMPARE(input.baEdidRecord, baExpected);
+        QVERIFY(dlg.result() == 1 && !dlg.IsSetSuccessed() && CMessageBoxAnswers::ShownTexts().isEmpty());
     }
-    for (int nKey : {int(Qt::Key_Escape), 0}) {
-        HostFixture::ClearLog();
+
+    void OkBasicCompletes()
+    {
+        for (bool bHostSucceeds : {true, false}) {
+            SVideoInputState& input = ResetHost(61, 16, false);
+            input.bBasicSucceeded = bHostSucceeds;
+            input.baEdidRecord = Record(30, true, 1280, 720, 0x84, 1, 1);
+            CEdidSetDlg dlg(nullptr, 16, false);
+            dlg.show();
+            Click(dlg, "okButton");
+            // Only rate and size travel in the basic record.
+            QCOMPARE(HostFixture::Calls(),
+                QStringList(
+                    {SendCall(16, Record(30, false, 1280, 720, 0, 0, 0)), "CHwSenderLogic::NotifyEdidSent(0)",
+                        "CHwVideoSourceLogic::CompleteBasicEdid(0, 1280, 720)"}));
+            QVERIFY(dlg.result() == 1 && dlg.IsSetSuccessed() == bHostSucceeds);
+        }
+    }
+
+    void FailingSendStillCloses()
+    {
+        for (bool bExtended : {true, false}) {
+            ResetHost(21, 16, bExtended).nSendResult = -3;
+            CEdidSetDlg dlg(nullptr, 16, false);
+            dlg.show();
+            Click(dlg, "okButton");
+            QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList({"保存失败。"}));
+            QVERIFY(HostFixture::Calls().size() == 1 && HostFixture::Calls().first().startsWith(g_strSend));
+            QVERIFY(dlg.result() == 1 && !dlg.isVisible() && !dlg.IsSetSuccessed());
+        }
+    }
+
+    void InvalidPositionSendsNothing()
+    {
+        // Input 132 falls back to position 4, which a two-entry list does not have.
+        SVideoInputState& input = ResetHost(68, 132);
+        input.vecResolutions = {QSize(3840, 2160), QSize(1920, 1080)};
+        input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
+        {
+            CEdidSetDlg dlg(nullptr, 132, false);
+            dlg.show();
+            Click(dlg, "okButton");
+            QVERIFY(HostFixture::Calls().isEmpty() && dlg.isVisible() && dlg.result() == 0);
+            QVERIFY(Child<CCustomSpinBox>(dlg, "widthSpin")->isEnabled()
+                && Child<CCustomSpinBox>(dlg, "heightSpin")->isEnabled());
+            QVERIFY(Choose(dlg, "resolutionCombo", "1920 × 1080")); // a valid choice afterwards goes through
+            Click(dlg, "okButton");
+            QVERIFY(HostFixture::Calls().size() == 2 && dlg.result() == 1);
+        }
+    }
+
+    // Return on a menu button confirms; Escape and Cancel write nothing of what was typed.
+    void KeysConfirmAndCancel()
+    {
+        SVideoInputState& input = ResetHost(68, 16);
+        input.nMaxWidth = 3840;
+        input.nMaxArea60 = 100000000;
+        input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
+        for (int nKey : {int(Qt::Key_Escape), 0, int(Qt::Key_Return)}) {
+            HostFixture::ClearLog();
+            CEdidSetDlg dlg(nullptr, 16, false);
+            dlg.show();
+            auto* pWidth = Child<CCustomSpinBox>(dlg, "widthSpin");
+            TypeOver(pWidth, "5000"); // past the input's maximum: set back at once
+            QCOMPARE(pWidth->text(), QString("3840"));
+            QVERIFY(OkIsDefault(dlg, Combo(dlg, "rateCombo")));
+            EndWith(dlg, Combo(dlg, "rateCombo"), nKey);
+            const bool bOk = nKey == Qt::Key_Return;
+            QVERIFY(!dlg.isVisible() && dlg.result() == int(bOk));
+            QCOMPARE(HostFixture::Calls(),
+                bOk ? QStringList({SendCall(16, Record(60, false, 3840, 900, 0x12, 0, 0)),
+                    "CHwVideoSourceLogic::ApplyEdidSetting(0, 1)"})
+                    : QStringList());
+            QCOMPARE(input.baEdidRecord, Record(60, false, bOk ? 3840 : 1600, 900, 0x12, 0, 0));
+        }
+    }
+
+    void OneOkSendsOnce()
+    {
+        // Sender 1, so a send for sender 0 shows.
+        HostFixture::Reset({{"project", QJsonObject {{"demoMode", true}, {"currentSender", 1}}}});
+        HostFixture::Input(16).baEdidRecord = Record(50, false, 1280, 720, 0x12, 0, 0);
+        const QStringList listOnce {
+            SendCall(16, Record(50, false, 1280, 720, 0x12, 0, 0)).replace("(0, ", "(1, "),
+            "CHwVideoSourceLogic::ApplyEdidSetting(1, 1)"};
         CEdidSetDlg dlg(nullptr, 16, false);
-        dlg.show();
-        QVERIFY(Choose(dlg, "rateCombo", "144"));
-        if (nKey)
-            QTest::keyClick(Child(dlg, "depthCombo"), Qt::Key(nKey));
-        else
-            Click(dlg, "cancelButton");
-        QVERIFY(dlg.result() == 0 && !dlg.isVisible() && HostFixture::Calls().isEmpty());
+        QSignalSpy finished(&dlg, &QDialog::finished);
+        dlg.open();
+        // While the progress bar runs: Enter, Escape and OK again.
+        QTimer::singleShot(100, &dlg, [&dlg] {
+            QTest::keyClick(&dlg, Qt::Key_Return);
+            QTest::keyClick(&dlg, Qt::Key_Escape);
+            dlg.OnOKPushButtonClicked();
+            dlg.OnCancelPushButtonClicked();
+        });
+        // A double click: press, release, then the second press as a double click, and its release.
+        auto* pOk = Child<QPushButton>(dlg, "okButton");
+        QTest::mouseClick(pOk, Qt::LeftButton);
+        QTest::mouseDClick(pOk, Qt::LeftButton);
+        QTest::mouseRelease(pOk, Qt::LeftButton);
+        QCOMPARE(HostFixture::Calls(), listOnce);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(dlg.result(), 1);
+        dlg.OnOKPushButtonClicked(); // after closing
+        QCOMPARE(HostFixture::Calls(), listOnce);
+        QCOMPARE(finished.count(), 1);
     }
-}
 
-void TestEdidSetDlg::OneOkSendsOnce()
-{
-    // Sender 1, so a send for sender 0 shows.
-    HostFixture::Reset({{"project", QJsonObject {{"demoMode", true}, {"currentSender", 1}}}});
-    HostFixture::Input(16).baEdidRecord = Record(50, false, 1280, 720, 0x12, 0, 0);
-    const QStringList listOnce {
-        SendCall(16, Record(50, false, 1280, 720, 0x12, 0, 0)).replace("(0, ", "(1, "),
-        "CHwVideoSourceLogic::ApplyEdidSetting(1, 1)"};
-    CEdidSetDlg dlg(nullptr, 16, false);
-    QSignalSpy finished(&dlg, &QDialog::finished);
-    dlg.open();
-    // While the progress bar runs: Enter, Escape and OK again.
-    QTimer::singleShot(100, &dlg, [&dlg] {
-        QTest::keyClick(&dlg, Qt::Key_Return);
-        QTest::keyClick(&dlg, Qt::Key_Escape);
-        dlg.OnOKPushButtonClicked();
-        dlg.OnCancelPushButtonClicked();
-    });
-    // A double click: press, release, then the second press as a double click, and its release.
-    QPushButton* pOk = Child<QPushButton>(dlg, "okButton");
-    QTest::mouseClick(pOk, Qt::LeftButton);
-    QTest::mouseDClick(pOk, Qt::LeftButton);
-    QTest::mouseRelease(pOk, Qt::LeftButton);
-    QCOMPARE(HostFixture::Calls(), listOnce);
-    QCOMPARE(finished.count(), 1);
-    QCOMPARE(dlg.result(), 1);
-    dlg.OnOKPushButtonClicked(); // after closing
-    QCOMPARE(HostFixture::Calls(), listOnce);
-    QCOMPARE(finished.count(), 1);
-}
-
-void TestEdidSetDlg::LongListIsBounded()
-{
-    SVideoInputState& input = ResetHost(68, 16);
-    for (int i = 0; i < 5000; ++i)
-        input.vecResolutions.append(QSize(800 + i % 2500, 600 + i / 2500));
-    input.vecResolutions.prepend(QSize(1000, 600)); // a repeat of entry 200
-    CEdidSetDlg dlg(nullptr, 16, false);
-    QCOMPARE(Child(dlg, "resolutionCombo")->Count(), 1 + EdidOptions::g_nMaxResolutions);
-    QStringList listMenu = Menu(dlg, "resolutionCombo");
-    listMenu.removeDuplicates();
-    QCOMPARE(listMenu.size(), 1 + EdidOptions::g_nMaxResolutions);
-}
+    void LongListIsBounded()
+    {
+        SVideoInputState& input = ResetHost(68, 16);
+        for (int i = 0; i < 5000; ++i)
+            input.vecResolutions.append(QSize(800 + i % 2500, 600 + i / 2500));
+        input.vecResolutions.prepend(QSize(1000, 600)); // a repeat of entry 200
+        CEdidSetDlg dlg(nullptr, 16, false);
+        QCOMPARE(Combo(dlg, "resolutionCombo")->Count(), 1 + EdidOptions::g_nMaxResolutions);
+        QStringList listMenu = MenuTexts(Combo(dlg, "resolutionCombo"));
+        listMenu.removeDuplicates();
+        QCOMPARE(listMenu.size(), 1 + EdidOptions::g_nMaxResolutions);
+    }
+};
 
 QTEST_MAIN(TestEdidSetDlg)
 #include "tst_edidsetdlg.moc"

@@ -1,12 +1,17 @@
 #include "HostFixture.h"
 
+#include "CCustomComboBox.h"
 #include "CMessageBoxAnswers.h"
 #include "KivoData.h"
 #include "ProjectFile.h"
 #include "RecordingLedLabel.h"
 #include "SenderModuleDialogInit.h"
 
+#include <QAbstractSpinBox>
+#include <QDialog>
 #include <QJsonArray>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 namespace HostFixture {
@@ -97,3 +102,47 @@ void ClearLog()
 }
 
 } // namespace HostFixture
+
+namespace DialogDriver {
+
+QStringList MenuTexts(const CCustomComboBox* pCombo)
+{
+    QStringList list;
+    for (int i = 0; i < pCombo->Count(); ++i)
+        list << pCombo->ItemAt(i)->text();
+    return list;
+}
+
+bool Choose(const QObject& dlg, const char* pszCombo, const QString& strText)
+{
+    auto* pCombo = Child<CCustomComboBox>(dlg, pszCombo);
+    const int nIndex = MenuTexts(pCombo).indexOf(strText);
+    return nIndex >= 0 && pCombo->ActivateIndex(nIndex);
+}
+
+void Click(const QObject& dlg, const char* pszButton)
+{
+    QTest::mouseClick(Child<QPushButton>(dlg, pszButton), Qt::LeftButton);
+}
+
+void TypeOver(QAbstractSpinBox* pBox, const QString& strText)
+{
+    QLineEdit* pEdit = pBox->findChild<QLineEdit*>();
+    pEdit->selectAll();
+    QTest::keyClicks(pEdit, strText);
+}
+
+void EndWith(QDialog& dlg, QWidget* pFocus, int nKey)
+{
+    if (nKey)
+        QTest::keyClick(pFocus, Qt::Key(nKey));
+    else
+        Click(dlg, "cancelButton");
+}
+
+bool OkIsDefault(const QDialog& dlg, const QPushButton* pOther)
+{
+    return Child<QPushButton>(dlg, "okButton")->isDefault() && !pOther->autoDefault() && !pOther->isDefault();
+}
+
+} // namespace DialogDriver
