@@ -11,7 +11,7 @@
 #include <QtTest>
 
 namespace AddressTest {
-using namespace DialogDriving;
+using namespace DialogDriver;
 
 // n stored entries 10.7.x.y, away from the baseline's 192.168.1.0/24.
 inline QJsonArray StoredEntries(int nCount)

@@ -11,7 +11,7 @@
 #include <functional>
 
 // Driving a dialog as a person does, and what every dialog owes its user.
-namespace DialogDriving {
+namespace DialogDriver {
 
 // Replaces an editor's or a number box's text by typing, as a person does.
 inline void TypeInto(QWidget* pEditor, const QString& strText)
@@ -78,4 +78,4 @@ inline void CheckCancelAndEscape(
     }
 }
 
-} // namespace DialogDriving
+} // namespace DialogDriver

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QProcess>
+#include "../tools/ToolRun.h"
 
 struct SToolResult
 {
@@ -14,11 +14,6 @@ inline SToolResult RunSenderTool(const QStringList& listArgs)
 {
     if (qEnvironmentVariableIsEmpty("SENDERTOOL"))
         return {};
-    QProcess process;
-    process.start(qEnvironmentVariable("SENDERTOOL"), listArgs);
-    if (!process.waitForFinished(30000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-        QString::fromLocal8Bit(process.readAllStandardOutput()),
-        QString::fromLocal8Bit(process.readAllStandardError())};
+    const SToolRun run = Run(listArgs);
+    return {run.nExitCode, QString::fromLocal8Bit(run.baOut), QString::fromLocal8Bit(run.baErr)};
 }

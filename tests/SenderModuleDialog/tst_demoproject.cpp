@@ -6,7 +6,7 @@
 
 #include <QtTest>
 
-using namespace DialogDriving;
+using namespace DialogDriver;
 
 namespace {
 const QString g_strCleared = "CRuntimeData::SetCurSelectNode(0, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1)";
