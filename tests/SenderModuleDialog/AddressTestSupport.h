@@ -1,7 +1,7 @@
 #pragma once
 
 #include "AddressRules.h"
-#include "DialogDriving.h"
+#include "DialogDriver.h"
 #include "HostFixture.h"
 #include "KivoData.h"
 

@@ -1,7 +1,7 @@
 #include "../limits/FileSizeLimit.h"
 #include "BackgroundRules.h"
 #include "CBackgroundImageDlg.h"
-#include "HostFixture.h"
+#include "DialogDriver.h"
 
 #include "CCustomComboBox.h"
 #include "CCustomSwitchButton.h"
@@ -242,7 +242,7 @@ private slots:
         QCOMPARE(Box(dlg)->value(), 50.0);
         ExpectCalls("127, 1, 1", 0x4000);
         // Return in the box writes once and chooses no picture.
-        DialogDriver::TypeOver(Box(dlg), "33");
+        DialogDriver::TypeInto(Box(dlg), "33");
         QTest::keyClick(Box(dlg)->findChild<QLineEdit*>(), Qt::Key_Return);
         QCOMPARE(dlg.findChild<QSlider*>()->value(), 33);
         ExpectCalls("170, 1, 1", 0x4000);

@@ -1,6 +1,6 @@
 #include "CSetCanvasDlg.h"
 #include "CanvasRules.h"
-#include "HostFixture.h"
+#include "DialogDriver.h"
 
 #include "CCustomComboBox.h"
 #include "CCustomLabel.h"
@@ -111,8 +111,8 @@ private slots:
         for (int nEnding : {int(Qt::Key_Return), int(Qt::Key_Escape), 0}) {
             CSetCanvasDlg dlg;
             dlg.show();
-            TypeOver(Box(dlg, "widthBox"), "2560");
-            TypeOver(Box(dlg, "heightBox"), "1440");
+            TypeInto(Box(dlg, "widthBox"), "2560");
+            TypeInto(Box(dlg, "heightBox"), "1440");
             auto* pPreset = dlg.findChild<QPushButton*>("presetButton");
             QCOMPARE(pPreset->text(), QString("自定义(2560×1440)"));
             QVERIFY(OkIsDefault(dlg, pPreset));
@@ -140,7 +140,7 @@ private slots:
                 dlg.findChild<CCustomLabel*>("errorLabel")->text(), QString("画布的面积不能大于1000000。"));
             QTest::keyClick(Box(dlg, "widthBox"), Qt::Key_Return); // OK is off while the error stands
             QVERIFY(dlg.isVisible() && dlg.result() == 0);
-            TypeOver(Box(dlg, "widthBox"), "1000");
+            TypeInto(Box(dlg, "widthBox"), "1000");
             QTest::keyClick(Box(dlg, "widthBox"), Qt::Key_Return);
             QVERIFY(!dlg.isVisible() && dlg.GetCanvasSize() == QSize(1000, 1000));
         }

@@ -1,7 +1,7 @@
 #include "CDemoProjectConfigDlg.h"
 
 #include "CCustomComboBox.h"
-#include "DialogDriving.h"
+#include "DialogDriver.h"
 #include "KivoData.h"
 
 #include <QtTest>

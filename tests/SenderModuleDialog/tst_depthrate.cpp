@@ -1,6 +1,6 @@
 #include "CSetDepthRateDlg.h"
 #include "DepthRateRules.h"
-#include "HostFixture.h"
+#include "DialogDriver.h"
 
 #include "CCustomComboBox.h"
 #include "CCustomLabel.h"

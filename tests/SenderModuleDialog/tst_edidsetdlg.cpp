@@ -4,7 +4,7 @@
 #include "CCustomComboBox.h"
 #include "CCustomSpinBox.h"
 #include "CMessageBoxAnswers.h"
-#include "HostFixture.h"
+#include "DialogDriver.h"
 #include "KivoData.h"
 
 #include <QCheckBox>
@@ -313,7 +313,7 @@ private slots:
             CEdidSetDlg dlg(nullptr, 16, false);
             dlg.show();
             auto* pWidth = Child<CCustomSpinBox>(dlg, "widthSpin");
-            TypeOver(pWidth, "5000"); // past the input's maximum: set back at once
+            TypeInto(pWidth, "5000"); // past the input's maximum: set back at once
             QCOMPARE(pWidth->text(), QString("3840"));
             QVERIFY(OkIsDefault(dlg, Combo(dlg, "rateCombo")));
             EndWith(dlg, Combo(dlg, "rateCombo"), nKey);

@@ -1,5 +1,5 @@
 #include "CResetCoefDlg.h"
-#include "HostFixture.h"
+#include "DialogDriver.h"
 
 #include <QDoubleSpinBox>
 #include <QLineEdit>
@@ -40,7 +40,7 @@ private slots:
             auto* pBox = Child<QDoubleSpinBox>(dlg, "valueBox");
             QTest::keyClick(pBox, Qt::Key_Up); // from the value set, in thousandths
             QCOMPARE(pBox->text(), QString("0.501"));
-            TypeOver(pBox, "0.25");
+            TypeInto(pBox, "0.25");
             EndWith(dlg, pBox->findChild<QLineEdit*>(), nEnding);
             QVERIFY(!dlg.isVisible());
             QCOMPARE(dlg.result(), nEnding == Qt::Key_Return ? 1 : 0);

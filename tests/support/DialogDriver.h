@@ -10,8 +10,26 @@
 
 #include <functional>
 
+class CCustomComboBox;
+
 // Driving a dialog as a person does, and what every dialog owes its user.
 namespace DialogDriver {
+// A renamed or missing widget stops the run instead of crashing it.
+template <typename T> T* Child(const QObject& parent, const char* pszName)
+{
+    T* pChild = parent.findChild<T*>(pszName);
+    if (!pChild)
+        qFatal("no child %s", pszName);
+    return pChild;
+}
+QStringList MenuTexts(const CCustomComboBox* pCombo);
+// Picks the entry with this text from the menu; false when the menu lacks it.
+bool Choose(const QObject& dlg, const char* pszCombo, const QString& strText);
+void Click(const QObject& dlg, const char* pszButton);
+// Return or Escape on pFocus, or 0: a click on the dialog's "cancelButton".
+void EndWith(QDialog& dlg, QWidget* pFocus, int nKey);
+// OK is the dialog's default button and pOther never becomes one.
+bool OkIsDefault(const QDialog& dlg, const QPushButton* pOther);
 
 // Replaces an editor's or a number box's text by typing, as a person does.
 inline void TypeInto(QWidget* pEditor, const QString& strText)
