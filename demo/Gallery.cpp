@@ -4,8 +4,10 @@
 #include "DemoEntry.h"
 #include "HostCallLog.h"
 #include "MainWindow.h"
+#include "SafeFile.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPixmap>
@@ -36,10 +38,14 @@ int Write(const QString& strFolder)
     int nFailures = 0;
     auto save = [&](QWidget* pWidget, const QString& strName) {
         const QString strPath = QDir(strFolder).filePath(FileStem(nPosition++, strName) + ".png");
-        if (pWidget->grab().save(strPath)) {
+        // Encoded in memory first, so a full disk leaves no half-written picture.
+        QByteArray baPng;
+        QBuffer buffer(&baPng);
+        QString strError = "cannot encode " + strPath;
+        if (pWidget->grab().save(&buffer, "PNG") && SafeFile::Write(strPath, baPng, &strError)) {
             std::printf("%s\n", qPrintable(QFileInfo(strPath).absoluteFilePath()));
         } else {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(strPath));
+            std::fprintf(stderr, "%s\n", qPrintable(strError));
             ++nFailures;
         }
     };

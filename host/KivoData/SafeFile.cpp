@@ -2,6 +2,8 @@
 
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace {
 bool Fail(QString* pError, const QString& strPath, const QString& strReason)
 {
@@ -19,9 +21,11 @@ bool Write(const QString& strPath, const QByteArray& baData, QString* pError,
     QSaveFile file(strPath);
     // Qt 5's commit() does not report an error of its own final buffer flush
     // (a full disk), so the flush is done and checked here first.
+    errno = 0;
     const bool bWritten
         = file.open(QIODevice::WriteOnly) && file.write(baData) == baData.size() && file.flush();
-    const QString strReason = file.errorString();
+    // A failed flush leaves Qt's text at "Unknown error"; the system's says "File too large".
+    const QString strReason = errno ? qt_error_string(errno) : file.errorString();
     // Not committed, the temporary file is removed with the QSaveFile.
     if (!bWritten || (fnBeforeRename && !fnBeforeRename()))
         return Fail(pError, strPath, strReason);
