@@ -1,5 +1,14 @@
 #include "AddressTestSupport.h"
+#include "CCustomAddProcessorDlg.h"
+#include "CCustomComboBox.h"
+#include "CCustomIPEdit.h"
+#include "CCustomLabel.h"
+#include "CCustomSpinBox.h"
+#include "CSetIPOfflineDlg.h"
 
+#include <QAbstractSpinBox>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace AddressTest;
@@ -19,7 +28,56 @@ public:
 };
 
 const auto V = [](const QString& strText) { return CAddressRules::TextToValue(strText); };
+using Args = QVector<int>; // the offline dialog's index, count (-1: batch), set, specified
+
+// Creation order is the order a person reads the rows in.
+template <class T> QString Texts(QWidget* pDialog, const QString& strSeparator = " ")
+{
+    QStringList listTexts;
+    for (const T* p : pDialog->findChildren<T*>())
+        listTexts << p->text();
+    return listTexts.join(strSeparator);
+}
+
+// The plain name editor, not an address editor or a number box's own editor.
+QLineEdit* NameEdit(QWidget* pDialog)
+{
+    for (QLineEdit* pEdit : pDialog->findChildren<QLineEdit*>()) {
+        if (!qobject_cast<CCustomIPEdit*>(pEdit) && !qobject_cast<QAbstractSpinBox*>(pEdit->parent()))
+            return pEdit;
+    }
+    return nullptr;
+}
+
+// Types a space-separated input (null: none), the count first in batch mode,
+// then the address rows top down, then the name; Return in the last field typed.
+void TypeAndConfirm(CSetIPOfflineDlg& dlg, int nCount, const QString& strTyped, const QString& strName)
+{
+    dlg.open();
+    QStringList listTyped = strTyped.isNull() ? QStringList() : strTyped.split(' ');
+    QWidget* pLast = dlg.focusWidget();
+    if (nCount == -1 && !listTyped.isEmpty())
+        TypeInto(pLast = dlg.findChild<CCustomSpinBox*>(), listTyped.takeFirst());
+    for (int i = 0; i < listTyped.size(); ++i)
+        TypeInto(pLast = dlg.findChildren<CCustomIPEdit*>()[i], listTyped[i]);
+    if (!strName.isEmpty())
+        TypeInto(pLast = NameEdit(&dlg), strName);
+    QTest::keyClick(pLast ? pLast : &dlg, Qt::Key_Return);
+}
+
+// One confirm of the offline dialog: an accepted input closes it after exactly
+// the expected calls; a rejected one shows one message and keeps the dialog.
+struct SConfirm
+{
+    Args args;
+    const char* pszTyped; // the count first in batch mode; null: nothing typed
+    QStringList listCalls;
+    QString strReset = {}, strMessage = {};
+    const char* pszName = "";
+    QJsonObject objConfig = {}; // over the baseline
+};
 } // namespace
+Q_DECLARE_METATYPE(SConfirm)
 
 class TestAddressRules : public QObject
 {
@@ -27,59 +85,61 @@ class TestAddressRules : public QObject
 
     CRecordingMessages m_messages;
 
-    // This computer's addresses come from the host fixture (ResetHost).
     CAddressRules Rules() { return CAddressRules(&m_messages); }
+
+    // Types the processor count and, unless null, the start address; clicks OK.
+    static void AddProcessors(CCustomAddProcessorDlg& dlg, int nCount, const QString& strStart = {})
+    {
+        dlg.show();
+        TypeInto(dlg.findChild<CCustomSpinBox*>(), QString::number(nCount));
+        if (!strStart.isNull())
+            TypeInto(dlg.findChild<CCustomIPEdit*>(), strStart);
+        QTest::mouseClick(Button(&dlg, "确定"), Qt::LeftButton);
+    }
+
+    // The add-processor dialog shows its start row with strategy 2 and the address state set.
+    static void ResetWithStartRow(
+        const QJsonArray& arrStored = {}, const QStringList& listLocal = {"192.168.1.100"})
+    {
+        ResetHost(arrStored.isEmpty() ? QJsonObject() : QJsonObject {{"specified", arrStored}},
+            {{"addressState", true}}, listLocal);
+    }
 
 private slots:
     void init()
     {
-        ResetHost();
+        ResetWithStartRow();
         m_messages = CRecordingMessages();
     }
 
-    // "own" is the loaded entry's address (modify mode); no message: it passes.
-    void ScreenAddress()
+    // Texts and "own" (the entry being modified; null: several rows checked
+    // together) -> the one message (none: passes). Incomplete rows and
+    // duplicates, by address however spelt, are refused before the host is asked.
+    void Screen()
     {
         const struct
         {
-            const char *pszText, *pszOwn;
+            const char *pszTexts, *pszOwn;
             QString strMessage;
-        } aRows[] = {{"192.168.1.10", "192.168.1.10", ""}, {"192.168.1.11", "192.168.1.10", g_strInUse},
-            {"0.1.2.3", "", QStringLiteral("IP地址不能以0开头。")},
-            {"192.168.1.255", "", QStringLiteral("IP地址是广播地址。")}, {"127.0.0.5", "", g_strInvalid},
-            {"192.168.1", "", g_strInvalid},
-            // Decimal: as octal, 011 would be the free .9.
-            {"192.168.1.011", "", g_strInUse}, {"192.168.1.010", "192.168.1.10", g_strInUse}};
+            bool bHostAsked = true;
+        } aRows[]
+            = {{"192.168.1.10", "192.168.1.10", ""}, {"0.1.2.3", "", QStringLiteral("IP地址不能以0开头。")},
+                {"192.168.1.255", "", QStringLiteral("IP地址是广播地址。")}, {"127.0.0.5", "", g_strInvalid},
+                {"192.168.1", "", g_strInvalid, false},
+                // Decimal: as octal, 011 would be the free .9; own is matched as typed.
+                {"192.168.1.011", "", g_strInUse}, {"192.168.1.010", "192.168.1.10", g_strInUse},
+                {"10.0.0.5 10.0.0.6 10.0.0.005", nullptr, g_strDuplicate, false},
+                {"10.0.0.5 192.168.1", nullptr, g_strInvalid, false},
+                {"192.168.1.10 192.168.1.255", nullptr, g_strInUse},
+                {"192.168.1.255 192.168.1.10", nullptr, g_strInUse}};
         for (const auto& row : aRows) {
             m_messages = CRecordingMessages();
             const int nChecks = GetConfigData()->GetCheckCount();
-            QCOMPARE(Rules().ScreenAddress(row.pszText, row.pszOwn), row.strMessage.isEmpty());
+            const bool bPassed = row.pszOwn ? Rules().ScreenAddress(row.pszTexts, row.pszOwn)
+                                            : Rules().ScreenRows(QString(row.pszTexts).split(' '));
+            QCOMPARE(bPassed, row.strMessage.isEmpty());
             QCOMPARE(m_messages.m_listInformed,
                 row.strMessage.isEmpty() ? QStringList() : QStringList {row.strMessage});
-            QVERIFY(m_messages.m_listAsked.isEmpty());
-            if (!CAddressRules::IsAddressText(row.pszText))
-                QCOMPARE(GetConfigData()->GetCheckCount(), nChecks); // rejected before the host is asked
-        }
-        QCOMPARE(Writes(), 0);
-    }
-
-    // One message for the whole set: incomplete rows and duplicates (by
-    // address, however spelt) before the host, in use over broadcast.
-    void ScreenRows()
-    {
-        const struct
-        {
-            const char* pszRows;
-            QString strMessage;
-            bool bHostAsked;
-        } aRows[] = {{"10.0.0.5 10.0.0.6 10.0.0.005", g_strDuplicate, false},
-            {"10.0.0.5 192.168.1", g_strInvalid, false}, {"192.168.1.10 192.168.1.255", g_strInUse, true},
-            {"192.168.1.255 192.168.1.10", g_strInUse, true}};
-        for (const auto& row : aRows) {
-            m_messages = CRecordingMessages();
-            const int nChecks = GetConfigData()->GetCheckCount();
-            QVERIFY(!Rules().ScreenRows(QString(row.pszRows).split(' ')));
-            QCOMPARE(m_messages.m_listInformed, QStringList {row.strMessage});
             QCOMPARE(GetConfigData()->GetCheckCount() != nChecks, row.bHostAsked);
         }
         QCOMPARE(Writes(), 0);
@@ -88,14 +148,15 @@ private slots:
     // One reading of dotted text: four decimal groups, nothing shorter, no octal or hex.
     void TextToValue()
     {
-        QCOMPARE(V("010.001.002.003"), V("10.1.2.3"));
-        QCOMPARE(V("10.1.2.3"), 0x0A010203u);
+        QCOMPARE(V("010.001.002.003"), 0x0A010203u);
         for (const char* pszText :
             {"192.168.1", "10.1", "0x10.1.1.1", "1.2.3.4.5", "256.1.1.1", "1.2.3.", ""})
             QCOMPARE(V(pszText), 0u);
     }
 
-    // One question per check, however many rows are this computer's; only 2 passes.
+    // One question per check, however many rows are this computer's; only 2
+    // passes, and consent does not override the other rows' reasons. Every row
+    // keeps its code, also beyond five rows.
     void ScreenRowsLocalComputer()
     {
         const QStringList listRows {"192.168.1.100", "10.0.0.5", "10.0.0.100"};
@@ -105,20 +166,11 @@ private slots:
         for (bool bPasses : {false, false, false, true})
             QCOMPARE(rules.ScreenRows(listRows), bPasses);
         QCOMPARE(m_messages.m_listAsked, QStringList(QVector<QString>(4, g_strLocalPc).toList()));
-        // Consent does not override the other rows' reasons.
-        QVERIFY(!rules.ScreenRows({"192.168.1.100", "192.168.1.1"}));
+        QVERIFY(!rules.ScreenRows(Range("10.0.0.", 1, 6) << "192.168.1.100"
+                                                         << "192.168.1.1"));
         QCOMPARE(m_messages.m_listInformed, QStringList {g_strGateway});
+        QCOMPARE(rules.RowCodes().mid(5), (QVector<unsigned long> {0, IP_ERROR_LOCAL_PC, IP_ERROR_GATEWAY}));
         QCOMPARE(Writes(), 0);
-    }
-
-    // More than five rows: every row keeps its own result.
-    void ScreenRowsKeepsEveryRowsCode()
-    {
-        CAddressRules rules = Rules();
-        QVERIFY(!rules.ScreenRows(Range("10.0.0.", 1, 6) << "192.168.1.1"));
-        QCOMPARE(rules.RowCodes().size(), 7);
-        QCOMPARE(rules.RowCodes()[0], 0ul);
-        QCOMPARE(rules.RowCodes()[6], static_cast<unsigned long>(IP_ERROR_GATEWAY));
     }
 
     void SuggestAddresses()
@@ -134,16 +186,13 @@ private slots:
             {"255.5.7.9", 1, "192.5.7.10"}, {"0.5.7.9", 1, "192.5.7.10"}}; // a first of 255 or 0 -> 192
         for (const auto& row : aRows)
             QCOMPARE(Rules().SuggestAddresses(V(row.pszBase), row.nRows).join(' '), QString(row.pszExpected));
-        QCOMPARE(Writes(), 0);
-    }
-
-    // 257 rejections give a row up; the counter is not reset between rows.
-    void SuggestAddressesFailureCounterSpansRows()
-    {
-        const QStringList listTaken
-            = Range("10.0.0.", 1, 254) + QStringList {"10.0.1.2", "10.0.1.3", "10.0.1.5"};
-        ResetHost({{"detectedDevices", QJsonArray::fromStringList(listTaken)}});
+        // 257 rejections give a row up; the counter is not reset between rows.
+        ResetHost({{"detectedDevices",
+            QJsonArray::fromStringList(Range("10.0.0.", 1, 254) << "10.0.1.2"
+                                                                << "10.0.1.3"
+                                                                << "10.0.1.5")}});
         QCOMPARE(Rules().SuggestAddresses(V("10.0.0.0"), 3), (QStringList {"", "10.0.1.4", ""}));
+        QCOMPARE(Writes(), 0);
     }
 
     void AddAddressRun()
@@ -162,6 +211,257 @@ private slots:
             QCOMPARE(Rules().AddAddressRun(V(row.pszStart), row.nCount), row.listAdded.size());
             QCOMPARE(HostFixture::Calls(), AddCalls(row.listAdded));
         }
+    }
+
+    // Labels / addresses / name ("-": none) each offline mode shows; a third
+    // row grows the window by one row pitch.
+    void OfflineModes()
+    {
+        const struct
+        {
+            Args args;
+            const char* pszShown;
+            int nHeight;
+        } aRows[] = {{{0, -1, 1, 1}, "添加数量|起始IP地址 / 192.168.1.101 / -", 125},
+            {{4, 3, 1, 1}, "主控 4|主控 5|主控 6 / 192.168.1.101 192.168.1.102 192.168.1.103 / -", 200},
+            {{0, 0, 0, 1}, "IP地址|IP名称 / 192.168.1.10 / one", 125}};
+        for (const auto& row : aRows) {
+            CSetIPOfflineDlg dlg(row.args[0], row.args[1], row.args[2], row.args[3]);
+            const QLineEdit* pName = NameEdit(&dlg);
+            QCOMPARE(QString("%1 / %2 / %3")
+                         .arg(Texts<CCustomLabel>(&dlg, "|"), Texts<CCustomIPEdit>(&dlg),
+                             pName ? pName->text() : "-"),
+                QString(row.pszShown));
+            QCOMPARE(dlg.height(), row.nHeight);
+        }
+        QCOMPARE(Writes(), 0);
+    }
+
+    // Beyond eight rows the window stops growing and the rows scroll; typing
+    // starts in the first row and Tab walks the rows, never the scroll area.
+    void OfflineManyRowsScroll()
+    {
+        CSetIPOfflineDlg dlg(1, 12, true, true);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QCOMPARE(dlg.height(), 400);
+        QVERIFY(dlg.findChild<QScrollArea*>()->verticalScrollBar()->isVisible());
+        for (CCustomIPEdit* pEdit : dlg.findChildren<CCustomIPEdit*>()) {
+            QCOMPARE(QApplication::focusWidget(), pEdit);
+            QTest::keyClick(pEdit, Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), Button(&dlg, "确定"));
+    }
+
+    // The last of this computer's addresses in a sender's subnet is the base (a
+    // swapped byte order would match none); devices detected since the reset are skipped.
+    void OfflineSuggestionsFollowTheSender()
+    {
+        ResetHost(
+            {}, {{"senderAddresses", QJsonArray {"10.1.2.3"}}}, {"10.1.2.77", "192.168.1.100", "10.1.2.90"});
+        GetConfigData()->SetDetectedDevices({"10.1.2.91"});
+        CSetIPOfflineDlg dlg(0, 2, true, true);
+        QCOMPARE(Texts<CCustomIPEdit>(&dlg), QString("10.1.2.92 10.1.2.93"));
+    }
+
+    // Stored count -> the batch count box's minimum, maximum and initial value.
+    void OfflineCountBox()
+    {
+        for (const Args& row : {Args {0, 1, 255, 16}, {15, 1, 240, 1}, {16, 1, 239, 20}, {35, 1, 220, 1},
+                 {36, 1, 219, 10}, {250, 1, 5, 5}, {255, 0, 0, 0}}) {
+            ResetHost({{"specified", StoredEntries(row[0])}});
+            CSetIPOfflineDlg dlg(0, -1, true, true);
+            const CCustomSpinBox* pBox = dlg.findChild<CCustomSpinBox*>();
+            QCOMPARE((Args {row[0], int(pBox->minimum()), int(pBox->maximum()), int(pBox->value())}), row);
+            QCOMPARE(pBox->isEnabled(), row[2] > 0);
+        }
+    }
+
+    void OfflineConfirm_data()
+    {
+        QTest::addColumn<SConfirm>("row");
+        const QJsonObject objGatewaySet {
+            {"currentSet", QJsonArray {QJsonObject {{"ip", "192.168.1.1"}, {"name", ""}}}}};
+        QTest::newRow("batch") << SConfirm {
+            {0, -1, 1, 1}, "3 192.168.1.253", AddCalls({"192.168.1.253", "192.168.1.254", "192.168.2.1"})};
+        // The entry's own address, though in use, starts the run.
+        QTest::newRow("batch from the entry at 1")
+            << SConfirm {{1, -1, 0, 1}, "2", AddCalls({"192.168.1.11", "192.168.1.12"}), "192.168.1.11()"};
+        QTest::newRow("set") << SConfirm {
+            {1, 3, 1, 1}, "192.168.1.101 10.0.0.5", AddCalls({"192.168.1.101", "10.0.0.5", "192.168.1.103"})};
+        QTest::newRow("set, one row named")
+            << SConfirm {{1, 1, 1, 1}, "10.0.0.7", AddCalls({"10.0.0.7"}, "hall"), "", "", "hall"};
+        QTest::newRow("set reads leading zeros as decimal")
+            << SConfirm {{1, 2, 1, 1}, "10.0.0.010 010.0.0.8", AddCalls({"10.0.0.10", "10.0.0.8"})};
+        QTest::newRow("250 stored, 8 rows") << SConfirm {{1, 8, 1, 1}, nullptr,
+            AddCalls(Range("192.168.1.", 101, 105)), "", "", "", {{"specified", StoredEntries(250)}}};
+        QTest::newRow("255 stored") << SConfirm {
+            {1, 3, 1, 1}, nullptr, AddCalls({}), "", "", "", {{"specified", StoredEntries(255)}}};
+        QTest::newRow("modify keeps its own address") << SConfirm {{0, 0, 0, 1}, nullptr,
+            {"CConfigData::SetSpecifiedIPWithIndex(0, 192.168.1.10, two)"}, "192.168.1.10(two)", "", "two"};
+        QTest::newRow("modify keeps the typed spelling") << SConfirm {{1, 0, 0, 1}, "192.168.001.030",
+            {"CConfigData::SetSpecifiedIPWithIndex(1, 192.168.001.030, )"}, "192.168.001.030()"};
+        QTest::newRow("modify current set") << SConfirm {{0, 0, 0, 0}, "192.168.1.30",
+            {"CConfigData::SetCurSetSpecifiedIPWithIndex(0, 192.168.1.30, )"}, "192.168.1.30(IP30)"};
+        QTest::newRow("modify: incomplete")
+            << SConfirm {{1, 0, 0, 1}, "192.168.1", {}, "192.168.1.11()", g_strInvalid};
+        QTest::newRow("modify: another stored")
+            << SConfirm {{0, 0, 0, 1}, "192.168.1.11", {}, "192.168.1.10(one)", g_strInUse};
+        // The own-address pass is for "in use" only.
+        QTest::newRow("modify: own address is the gateway")
+            << SConfirm {{0, 0, 0, 0}, nullptr, {}, "192.168.1.1(IP1)", g_strGateway, "", objGatewaySet};
+        QTest::newRow("batch: incomplete") << SConfirm {{0, -1, 1, 1}, "16 10.1", {}, "", g_strInvalid};
+        QTest::newRow("set: one address spelt twice")
+            << SConfirm {{1, 3, 1, 1}, "10.0.0.5 10.0.0.6 10.0.0.005", {}, "", g_strDuplicate};
+        QTest::newRow("set: incomplete")
+            << SConfirm {{1, 2, 1, 1}, "192.168.1 10.0.0.6", {}, "", g_strInvalid};
+    }
+    void OfflineConfirm()
+    {
+        QFETCH(SConfirm, row);
+        ResetHost(row.objConfig);
+        CSetIPOfflineDlg dlg(row.args[0], row.args[1], row.args[2], row.args[3]);
+        TypeAndConfirm(dlg, row.args[1], row.pszTyped, row.pszName);
+        const bool bRejected = !row.strMessage.isEmpty();
+        QCOMPARE((QVector<int> {dlg.isVisible(), dlg.result()}), (QVector<int> {bRejected, !bRejected}));
+        QCOMPARE(CMessageBoxAnswers::ShownTexts(), bRejected ? QStringList {row.strMessage} : QStringList());
+        QCOMPARE(HostFixture::Calls(), row.listCalls);
+        QCOMPARE(dlg.GetResetStr(), row.strReset);
+        const QString strTyped(row.pszTyped);
+        if (bRejected && !strTyped.isNull())
+            QCOMPARE(Texts<CCustomIPEdit>(&dlg), row.args[1] == -1 ? strTyped.section(' ', 1) : strTyped);
+    }
+
+    // In every offline mode Cancel and Escape write nothing, and a double click
+    // on OK (set mode with rows from 3 on) writes once.
+    void OfflineCloseOnce()
+    {
+        for (const Args& args : {Args {3, 2, 1, 1}, Args {0, -1, 1, 1}, Args {0, 0, 0, 0}}) {
+            ResetHost();
+            CheckCancelAndEscape([&args] { return new CSetIPOfflineDlg(args[0], args[1], args[2], args[3]); },
+                [](QDialog& dlg) {
+                    QWidget* pEdit = dlg.findChild<CCustomIPEdit*>();
+                    TypeInto(pEdit, "10.0.0.9");
+                    return pEdit;
+                });
+            CSetIPOfflineDlg dlg(args[0], args[1], args[2], args[3]);
+            dlg.open();
+            if (args[1] == -1)
+                TypeInto(dlg.findChild<CCustomSpinBox*>(), "2");
+            QCOMPARE(DoubleClickOk(dlg), 1);
+            QCOMPARE(dlg.result(), 1);
+            QCOMPARE(Writes(), args[2] ? 3 : 1); // two adds and a save, or one change
+        }
+    }
+
+    // Port row value, address state and strategy -> the rows shown; the count
+    // box's range follows the address state.
+    void AddProcessorRowsAndCountRange()
+    {
+        const struct
+        {
+            int nPortRow;
+            bool bState;
+            int nStrategy;
+            const char* pszLabels;
+        } aRows[] = {{0, true, 2, "主控数量|输出口数量|起始IP地址"}, {1, true, 2, "主控数量|起始IP地址"},
+            {0, false, 2, "主控数量|输出口数量"}, {5, false, 2, "主控数量"},
+            {0, true, 1, "主控数量|输出口数量"}};
+        for (const auto& row : aRows) {
+            HostFixture::Reset({{"config", QJsonObject {{"detectStrategy", row.nStrategy}}},
+                {"runtime", QJsonObject {{"senderCountLimit", QJsonArray {12, 200}}}},
+                {"hardware", QJsonObject {{"portRowValue", row.nPortRow}, {"addressState", row.bState}}}});
+            CCustomAddProcessorDlg dlg;
+            QCOMPARE(Texts<CCustomLabel>(&dlg, "|"), QString(row.pszLabels));
+            const CCustomSpinBox* pBox = dlg.findChild<CCustomSpinBox*>();
+            QCOMPARE((QVector<double> {pBox->minimum(), pBox->maximum(), pBox->value()}),
+                (QVector<double> {1, row.bState ? 200.0 : 12.0, 3}));
+        }
+    }
+
+    // Enter on the port box confirms instead of opening its menu; the boxes
+    // read back, and without the start row (strategy 1) nothing is written.
+    void AddProcessorEnterOnThePortBox()
+    {
+        ResetHost({{"detectStrategy", 1}});
+        CCustomAddProcessorDlg dlg;
+        dlg.show();
+        TypeInto(dlg.findChild<CCustomSpinBox*>(), "7");
+        CCustomComboBox* pPorts = dlg.findChild<CCustomComboBox*>();
+        QVERIFY(pPorts->ActivateIndex(8));
+        QVERIFY(ReturnConfirmsWithoutMenu(pPorts, pPorts->menu()));
+        QCOMPARE((QVector<int> {dlg.result(), dlg.m_nPortCount, dlg.m_nProcessorCount, Writes()}),
+            (QVector<int> {1, 80, 7, 0}));
+    }
+
+    // Above the computer's last address, searching only its own block.
+    void AddProcessorStartSuggestion()
+    {
+        ResetWithStartRow({}, {"192.168.1.100", "10.9.9.9", "fe80::2"});
+        QCOMPARE(CCustomAddProcessorDlg().findChild<CCustomIPEdit*>()->text(), QString("10.9.9.10"));
+        ResetWithStartRow({}, {"192.168.1.254"}); // nothing free in its block
+        QCOMPARE(CCustomAddProcessorDlg().findChild<CCustomIPEdit*>()->text(), QString());
+    }
+
+    // Stored entries and the typed start (null: the suggestion) -> the adds.
+    void AddProcessorAdds()
+    {
+        const struct
+        {
+            QJsonArray arrStored;
+            QString strStart;
+            QStringList listAdded;
+        } aRows[] = {{QJsonArray {QJsonObject {{"ip", "192.168.1.12"}, {"name", "x"}}}, "192.168.1.10",
+                         Range("192.168.1.", 10, 11) + Range("192.168.1.", 13, 15)},
+            {StoredEntries(253), {}, Range("192.168.1.", 101, 102)}, {StoredEntries(255), {}, {}},
+            {{}, "192.168.001.050", Range("192.168.1.", 50, 54)}}; // leading zeros read as decimal
+        for (const auto& row : aRows) {
+            ResetWithStartRow(row.arrStored);
+            CCustomAddProcessorDlg dlg;
+            AddProcessors(dlg, 5, row.strStart);
+            QVERIFY(!dlg.isVisible());
+            QCOMPARE(HostFixture::Calls(), AddCalls(row.listAdded));
+            QCOMPARE(dlg.m_nProcessorCount, 5);
+        }
+    }
+
+    // No own-address exception here; a rejection keeps the dialog and input.
+    // This computer's address needs consent: only yes goes on.
+    void AddProcessorRejections()
+    {
+        for (const QString& strTyped : QStringList {"", "192.168.1.10", "192.168.1"}) {
+            CMessageBoxAnswers::ClearShown();
+            CCustomAddProcessorDlg dlg;
+            AddProcessors(dlg, 3, strTyped);
+            QCOMPARE(CMessageBoxAnswers::ShownTexts(),
+                QStringList {strTyped.size() == 12 ? g_strInUse : g_strInvalid});
+            QVERIFY(dlg.isVisible());
+            QCOMPARE(dlg.findChild<CCustomIPEdit*>()->text(), strTyped);
+        }
+        CCustomAddProcessorDlg dlg;
+        CMessageBoxAnswers::Enqueue(4);
+        AddProcessors(dlg, 1, "192.168.1.100");
+        QVERIFY(dlg.isVisible());
+        QCOMPARE(Writes(), 0);
+        CMessageBoxAnswers::Enqueue(2);
+        QTest::keyClick(dlg.findChild<CCustomIPEdit*>(), Qt::Key_Return);
+        QCOMPARE(dlg.result(), 1);
+        QCOMPARE(HostFixture::Calls(), AddCalls({"192.168.1.100"}));
+    }
+
+    void AddProcessorCloseOnce()
+    {
+        CheckCancelAndEscape([] { return new CCustomAddProcessorDlg; },
+            [](QDialog& dlg) {
+                QWidget* pBox = dlg.findChild<CCustomSpinBox*>();
+                TypeInto(pBox, "9");
+                return pBox;
+            });
+        CCustomAddProcessorDlg dlg;
+        dlg.open();
+        TypeInto(dlg.findChild<CCustomSpinBox*>(), "2");
+        QCOMPARE(DoubleClickOk(dlg), 1);
+        QCOMPARE(HostFixture::Calls(), AddCalls(Range("192.168.1.", 101, 102)));
     }
 };
 

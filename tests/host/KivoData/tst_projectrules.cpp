@@ -1,11 +1,15 @@
 #include "../../limits/FileSizeLimit.h"
+#include "HardwareSupport.h"
+#include "HostFixture.h"
 #include "KivoData.h"
 #include "ProjectFile.h"
+#include "SafeFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 namespace {
@@ -61,25 +65,31 @@ QJsonValue Json(const char* pszText)
 }
 } // namespace
 
-// The project file's rules: what is refused, with which words, and that a
-// refusal or a failed save loses nothing.
+// The simulated host: its address rule book, its project file (what is
+// refused, with which words, and that a refusal or a failed save loses
+// nothing) and the answers its logic objects give.
 class TestProjectRules : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // The sample holds every kind of state, so loading it must give it back whole.
     void init()
     {
         QString strError;
         QVERIFY2(ProjectFile::FromJson(Sample(), &strError), qPrintable(strError));
+        const QString strRate = "project.senders[1].device.maxInputRate"; // held as a float
+        QCOMPARE(SetAt(ProjectFile::ToJson(), strRate, 59.94), Sample());
         QVERIFY(m_dir.isValid());
     }
 
+    void addressCodes();
     void badFilesAreNamed_data();
     void badFilesAreNamed();
     void unknownFieldsSurvive();
-    void fullDiskKeepsTheOldFile();
+    void failedSavesKeepTheOldFile();
     void fuzzedFilesLoadWholeOrNotAtAll();
+    void senderAndVideoSourceAnswers();
 
 private:
     // Loads strText from a file; on a refusal checks that nothing changed.
@@ -101,12 +111,52 @@ private:
     QTemporaryDir m_dir;
 };
 
+// A fixed computer address, so the answers do not depend on the machine; "wide"
+// rows widen the subnet to 255.255.0.0 (gateway 10.1.0.1).
+void TestProjectRules::addressCodes()
+{
+    const struct
+    {
+        bool bWide;
+        const char* pszAddress;
+        unsigned long ulCode; // 0: accepted
+    } aRows[] = {{false, "10.1.2.50", 0}, {false, "172.16.5.5", 0}, {false, "10.1.2.100", IP_ERROR_LOCAL_PC},
+        {false, "10.1.2.10", IP_ERROR_IN_USE}, {false, "10.1.2.8", 0}, // stored as "010": decimal, not octal
+        {false, "10.1.2.30", IP_ERROR_IN_USE}, {false, "10.1.2.12", IP_ERROR_IN_USE}, // detected, added
+        {false, "0.1.2.3", IP_ERROR_ZERO_START}, {false, "10.1.2.1", IP_ERROR_GATEWAY},
+        {false, "255.255.255.255", IP_ERROR_BROADCAST}, {false, "10.1.2.255", IP_ERROR_BROADCAST},
+        {false, "10.1.2.0", IP_ERROR_INVALID}, {false, "0.0.0.0", IP_ERROR_INVALID},
+        {false, "127.0.0.1", IP_ERROR_INVALID}, {false, "224.0.0.1", IP_ERROR_INVALID},
+        {false, "240.0.0.1", IP_ERROR_INVALID}, {true, "10.1.2.255", 0}, {true, "10.1.2.0", 0},
+        {true, "10.1.255.255", IP_ERROR_BROADCAST}, {true, "10.1.0.0", IP_ERROR_INVALID}};
+    for (const auto& row : aRows) {
+        CConfigData config;
+        config.SetNetwork(row.bWide ? "10.1.0.1" : "10.1.2.1", row.bWide ? "255.255.0.0" : "255.255.255.0");
+        config.SetFixedLocalAddresses({"10.1.2.100"});
+        config.LoadLists({{"10.1.2.010", ""}}, {});
+        config.SetDetectedDevices({"10.1.2.30"});
+        config.UpdateErrorIPList();
+        config.AddSpecifiedIP("10.1.2.12", "");
+        const quint32 uAddress = QHostAddress(row.pszAddress).toIPv4Address();
+        unsigned long ulCode = 0;
+        const bool bError = config.IsIPHasError(uAddress, &ulCode, false);
+        QCOMPARE(QString("%1 %2 %3").arg(row.pszAddress).arg(bError).arg(ulCode),
+            QString("%1 %2 %3").arg(row.pszAddress).arg(row.ulCode != 0).arg(row.ulCode));
+        QCOMPARE(config.IsIPHasError(uAddress, nullptr, false), bError);
+        // Entries keep their typed text; an addition is saved only on request.
+        QCOMPARE(config.GetSpecifiedIPOriginal(0), QString("10.1.2.010()"));
+        QCOMPARE(config.SavedSpecifiedList().size(), 1);
+        config.SpecifiedIPsSave();
+        QCOMPARE(config.SavedSpecifiedList().size(), 2);
+    }
+}
+
 void TestProjectRules::badFilesAreNamed_data()
 {
     QTest::addColumn<QByteArray>("baText");
     QTest::addColumn<QString>("strExpected");
     const QString strInput = "project.senders[1].device.inputs[0].";
-    const QString strCount = ": expected an integer from 0 to 2147483647, got ";
+    const QString strCount = "expected an integer from 0 to 2147483647, got ";
     struct SRow
     {
         const char* pszName;
@@ -125,12 +175,12 @@ void TestProjectRules::badFilesAreNamed_data()
         {"current sender text", "project.currentSender", "1", "expected an integer, got a string"},
         {"current sender beyond", "project.currentSender", 2,
             "expected an integer from 0 to 1 (the project has 2 senders), got 2"},
-        {"current sender negative", "project.currentSender", -1, strCount.mid(2) + "-1"},
+        {"current sender negative", "project.currentSender", -1, strCount + "-1"},
         {"demo mode number", "project.demoMode", 1, "expected true or false, got 1"},
         {"frame rate text", "project.senders[0].frameRate", "abc", "expected an integer, got a string"},
-        {"frame rate negative", "project.senders[0].frameRate", -60, strCount.mid(2) + "-60"},
-        {"ports negative", "project.senders[0].outputPorts", -1, strCount.mid(2) + "-1"},
-        {"canvas negative", "project.senders[0].canvas[1]", -1080, strCount.mid(2) + "-1080"},
+        {"frame rate negative", "project.senders[0].frameRate", -60, strCount + "-60"},
+        {"ports negative", "project.senders[0].outputPorts", -1, strCount + "-1"},
+        {"canvas negative", "project.senders[0].canvas[1]", -1080, strCount + "-1080"},
         {"canvas short", "project.senders[0].canvas", QJsonArray {1920}, "expected 2 numbers, got 1"},
         {"opacity 256", "project.senders[1].background.opacity", 256,
             "expected an integer from 0 to 255, got 256"},
@@ -139,24 +189,24 @@ void TestProjectRules::badFilesAreNamed_data()
         {"stretched 2", "project.senders[1].background.stretched", 2,
             "expected an integer from 0 to 1, got 2"},
         {"depth code 3", "project.senders[1].device.depthCode", 3, "expected an integer from 0 to 2, got 3"},
-        {"limits negative", "project.senders[1].device.canvasLimits[2]", -3, strCount.mid(2) + "-3"},
+        {"limits negative", "project.senders[1].device.canvasLimits[2]", -3, strCount + "-3"},
         {"flags beyond 32 bits", "project.senders[1].device.outputLimitFlags", 4294967296.0,
             "expected an integer from 0 to 4294967295, got 4294967296"},
         {"input rate text", "project.senders[1].device.maxInputRate", "60",
             "expected a number, got a string"},
         {"max width text", strInput + "maxWidth", "4096", "expected an integer, got a string"},
         {"max width fraction", strInput + "maxWidth", 4096.5, "expected an integer, got 4096.5"},
-        {"max width beyond int", strInput + "maxWidth", 1e10, strCount.mid(2) + "10000000000"},
+        {"max width beyond int", strInput + "maxWidth", 1e10, strCount + "10000000000"},
         {"record a number", strInput + "edidRecord", 7, "expected 40 hex digits (20 bytes), or \"\", got 7"},
         {"record short", strInput + "edidRecord", "0102",
             "expected 40 hex digits (20 bytes), or \"\", got a string"},
-        {"resolution negative", strInput + "resolutions[2][0]", -1, strCount.mid(2) + "-1"},
+        {"resolution negative", strInput + "resolutions[2][0]", -1, strCount + "-1"},
         {"netmask short", "config.netmask", "255.255.255",
             "expected an IPv4 address such as \"192.168.1.1\", or \"\", got \"255.255.255\""},
         {"gateway 300", "config.defaultGateway", "192.168.1.300",
             "expected an IPv4 address such as \"192.168.1.1\", or \"\", got \"192.168.1.300\""},
         {"entry without ip", "config.specified[1]", QJsonObject {{"name", "x"}}, "missing"},
-        {"limit negative", "runtime.senderCountLimit[0]", -1, strCount.mid(2) + "-1"},
+        {"limit negative", "runtime.senderCountLimit[0]", -1, strCount + "-1"},
         {"selection short", "runtime.selection", QJsonArray {0, -1}, "expected 11 numbers, got 2"},
         {"version text", "version", "1", "expected an integer, got a string"},
         {"version 2", "version", 2, "unsupported project file version 2 (this host reads version 1)"},
@@ -173,13 +223,11 @@ void TestProjectRules::badFilesAreNamed_data()
     QByteArray baTab = QJsonDocument(Sample()).toJson();
     baTab.replace("\"HDMI 1\"", "\"HDMI\t1\"");
     const int nTab = baTab.indexOf('\t');
-    const int nLine = baTab.left(nTab).count('\n') + 1;
-    const int nColumn = nTab - baTab.lastIndexOf('\n', nTab);
     QTest::newRow("raw tab") << baTab
                              << QString("line %1, column %2: raw control character 0x09 inside a string "
                                         "(write it escaped, as \\u0009)")
-                                    .arg(nLine)
-                                    .arg(nColumn);
+                                    .arg(baTab.left(nTab).count('\n') + 1)
+                                    .arg(nTab - baTab.lastIndexOf('\n', nTab));
     QTest::newRow("root array") << QByteArray("[1, 2]")
                                 << QString("the document must be a JSON object {...}, not an array");
     QTest::newRow("not json") << QByteArray("{\n  \"format\": nope\n}")
@@ -194,6 +242,8 @@ void TestProjectRules::badFilesAreNamed()
     QCOMPARE(LoadRefused(baText), m_dir.filePath("bad.json") + ": " + strExpected);
 }
 
+// Loading writes nothing through the plug-in's calls; a known field the host
+// dropped stays dropped, an unknown one is kept.
 void TestProjectRules::unknownFieldsSurvive()
 {
     const QStringList listPaths {"note", "config.note", "project.senders[1].note",
@@ -204,7 +254,6 @@ void TestProjectRules::unknownFieldsSurvive()
             objRoot = SetAt(objRoot, strPath, objNote);
         return objRoot;
     };
-    // A known field the host dropped stays dropped; an unknown one is kept.
     auto changeHost = [] {
         GetConfigData()->UseSystemLocalAddresses();
         GetProjectData()->GetSender(1)->SetFrameRate(30);
@@ -216,13 +265,16 @@ void TestProjectRules::unknownFieldsSurvive()
     const QString strPath = m_dir.filePath("project.json");
     WriteFile(strPath, QJsonDocument(addNotes(Sample())).toJson());
     QString strError;
+    HostFixture::ClearLog();
     QVERIFY2(ProjectFile::Load(strPath, &strError), qPrintable(strError));
     changeHost();
+    QCOMPARE(HostFixture::Calls(), QStringList {"CSender::SetFrameRate(30)"});
     QVERIFY2(ProjectFile::Save(strPath, &strError), qPrintable(strError));
     QCOMPARE(QJsonDocument::fromJson(ReadFile(strPath)).object(), objExpected);
 }
 
-void TestProjectRules::fullDiskKeepsTheOldFile()
+// A full disk, or a rename that fails, leaves the old file and no temporary one.
+void TestProjectRules::failedSavesKeepTheOldFile()
 {
     QTemporaryDir dir;
     const QString strPath = dir.filePath("project.json");
@@ -230,9 +282,11 @@ void TestProjectRules::fullDiskKeepsTheOldFile()
     QVERIFY(ProjectFile::Save(strPath, &strError));
     const QByteArray baOld = ReadFile(strPath);
     GetProjectData()->GetSender(0)->SetName(QString(200, 'n')); // the new file is longer
+    const QString strTaken = dir.filePath("taken.json"); // a folder takes its place before the rename
+    QVERIFY(!SafeFile::Write(strTaken, "new", &strError, [&] { return QDir().mkdir(strTaken); }));
+    QVERIFY2(strError.startsWith("cannot write " + strTaken + ": "), qPrintable(strError));
     {
-        // Far less than the file, and far less than the write buffer, so only
-        // the final flush can see the failure.
+        // Far less than the file and the write buffer: only the final flush fails.
         CFileSizeLimit limit(1024);
         SKIP_UNLESS_LIMITED(limit);
         QVERIFY(!ProjectFile::Save(strPath, &strError));
@@ -292,5 +346,29 @@ void TestProjectRules::fuzzedFilesLoadWholeOrNotAtAll()
     QVERIFY(nLoaded > CASE_COUNT / 20 && nLoaded < CASE_COUNT / 2); // both outcomes are exercised
 }
 
-QTEST_GUILESS_MAIN(TestProjectRules)
+// Queries are not writes; a device that refuses an EDID keeps the one it had.
+void TestProjectRules::senderAndVideoSourceAnswers()
+{
+    HostFixture::Reset();
+    GetDeviceAnswers()->listSenderAddresses = QStringList {"192.168.1.10", "bogus", "10.0.0.7"};
+    quint32 uAddresses[255] = {};
+    QCOMPARE(GetHwSenderLogic()->GetAddressList(uAddresses), 2);
+    QCOMPARE(uAddresses[1], qToBigEndian(QHostAddress("10.0.0.7").toIPv4Address())); // first octet lowest
+    qint32 nWidth = 32768, nHeight = 16384, nArea = 536870912;
+    GetHwSenderLogic()->GetCanvasLimits(7, nWidth, nHeight, nArea); // no such sender
+    QCOMPARE(nWidth, 32768);
+
+    quint8 record[20] = {}, descriptor[20] = {}, readBack[20] = {};
+    descriptor[12] = 16;
+    for (int nResult : {0, -5}) {
+        HostFixture::Input(16).nSendResult = nResult;
+        record[10] = quint8(0x80 - nResult);
+        QCOMPARE(GetHwVideoSourceLogic()->SendEdidSetting(0, 16, record), nResult);
+        QVERIFY(GetHwVideoSourceLogic()->ReadEdidSetting(0, descriptor, readBack));
+        QCOMPARE(readBack[10], quint8(0x80));
+    }
+    QCOMPARE(HostFixture::Calls().size(), 2);
+}
+
+QTEST_MAIN(TestProjectRules)
 #include "tst_projectrules.moc"
