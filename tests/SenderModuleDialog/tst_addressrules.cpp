@@ -4,6 +4,7 @@
 #include "CCustomIPEdit.h"
 #include "CCustomLabel.h"
 #include "CCustomSpinBox.h"
+#include "CDemoProjectConfigDlg.h"
 #include "CSetIPOfflineDlg.h"
 
 #include <QAbstractSpinBox>
@@ -14,20 +15,10 @@
 using namespace AddressTest;
 
 namespace {
-class CRecordingMessages : public IAddressMessages
-{
-public:
-    void Inform(const QString& strText) override { m_listInformed << strText; }
-    int Ask(const QString& strText) override
-    {
-        m_listAsked << strText;
-        return m_listAnswers.isEmpty() ? 3 : m_listAnswers.takeFirst();
-    }
-    QStringList m_listInformed, m_listAsked;
-    QList<int> m_listAnswers;
-};
-
 const auto V = [](const QString& strText) { return CAddressRules::TextToValue(strText); };
+const QString g_strCleared = "CRuntimeData::SetCurSelectNode(0, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1)";
+const QString g_strDemoOn = "CProjectData::SetDemoModeEnable(true)";
+const QString g_strNotify = "CHwSenderLogic::NotifyDemoChanged()";
 using Args = QVector<int>; // the offline dialog's index, count (-1: batch), set, specified
 
 // Creation order is the order a person reads the rows in.
@@ -83,7 +74,7 @@ class TestAddressRules : public QObject
 {
     Q_OBJECT
 
-    CRecordingMessages m_messages;
+    CMessageBoxMessages m_messages {nullptr}; // answered from the fixture's queue
 
     CAddressRules Rules() { return CAddressRules(&m_messages); }
 
@@ -105,12 +96,17 @@ class TestAddressRules : public QObject
             {{"addressState", true}}, listLocal);
     }
 
-private slots:
-    void init()
+    // Demo off, stored type 46, and a selection the demo dialog may clear.
+    static void ResetDemo()
     {
-        ResetWithStartRow();
-        m_messages = CRecordingMessages();
+        HostFixture::Reset({{"project", QJsonObject {{"demoMode", false}, {"demoSenderType", 46}}}});
+        SNodeSelect sSelect;
+        std::fill(std::begin(sSelect.nValues), std::end(sSelect.nValues), 7);
+        GetRuntimeData()->LoadCurSelectNode(sSelect);
     }
+
+private slots:
+    void init() { ResetWithStartRow(); }
 
     // Texts and "own" (the entry being modified; null: several rows checked
     // together) -> the one message (none: passes). Incomplete rows and
@@ -129,20 +125,19 @@ private slots:
                 // Decimal: as octal, 011 would be the free .9; own is matched as typed.
                 {"192.168.1.011", "", g_strInUse}, {"192.168.1.010", "192.168.1.10", g_strInUse},
                 {"10.0.0.5 10.0.0.6 10.0.0.005", nullptr, g_strDuplicate, false},
-                {"10.0.0.5 192.168.1", nullptr, g_strInvalid, false},
                 {"192.168.1.10 192.168.1.255", nullptr, g_strInUse},
                 {"192.168.1.255 192.168.1.10", nullptr, g_strInUse}};
         for (const auto& row : aRows) {
-            m_messages = CRecordingMessages();
+            CMessageBoxAnswers::ClearShown();
             const int nChecks = GetConfigData()->GetCheckCount();
             const bool bPassed = row.pszOwn ? Rules().ScreenAddress(row.pszTexts, row.pszOwn)
                                             : Rules().ScreenRows(QString(row.pszTexts).split(' '));
             QCOMPARE(bPassed, row.strMessage.isEmpty());
-            QCOMPARE(m_messages.m_listInformed,
+            QCOMPARE(CMessageBoxAnswers::ShownTexts(),
                 row.strMessage.isEmpty() ? QStringList() : QStringList {row.strMessage});
             QCOMPARE(GetConfigData()->GetCheckCount() != nChecks, row.bHostAsked);
         }
-        QCOMPARE(Writes(), 0);
+        QCOMPARE(HostFixture::Calls().size(), 0);
     }
 
     // One reading of dotted text: four decimal groups, nothing shorter, no octal or hex.
@@ -162,15 +157,16 @@ private slots:
         const QStringList listRows {"192.168.1.100", "10.0.0.5", "10.0.0.100"};
         ResetHost({}, {}, {"192.168.1.100", "10.0.0.100"});
         CAddressRules rules = Rules();
-        m_messages.m_listAnswers = {3, 1, 4, 2, 2};
+        for (int nAnswer : {3, 1, 4, 2, 2})
+            CMessageBoxAnswers::Enqueue(nAnswer);
         for (bool bPasses : {false, false, false, true})
             QCOMPARE(rules.ScreenRows(listRows), bPasses);
-        QCOMPARE(m_messages.m_listAsked, QStringList(QVector<QString>(4, g_strLocalPc).toList()));
         QVERIFY(!rules.ScreenRows(Range("10.0.0.", 1, 6) << "192.168.1.100"
                                                          << "192.168.1.1"));
-        QCOMPARE(m_messages.m_listInformed, QStringList {g_strGateway});
+        QCOMPARE(
+            CMessageBoxAnswers::ShownTexts(), QVector<QString>(5, g_strLocalPc).toList() << g_strGateway);
         QCOMPARE(rules.RowCodes().mid(5), (QVector<unsigned long> {0, IP_ERROR_LOCAL_PC, IP_ERROR_GATEWAY}));
-        QCOMPARE(Writes(), 0);
+        QCOMPARE(HostFixture::Calls().size(), 0);
     }
 
     void SuggestAddresses()
@@ -192,7 +188,7 @@ private slots:
                                                                 << "10.0.1.3"
                                                                 << "10.0.1.5")}});
         QCOMPARE(Rules().SuggestAddresses(V("10.0.0.0"), 3), (QStringList {"", "10.0.1.4", ""}));
-        QCOMPARE(Writes(), 0);
+        QCOMPARE(HostFixture::Calls().size(), 0);
     }
 
     void AddAddressRun()
@@ -234,7 +230,7 @@ private slots:
                 QString(row.pszShown));
             QCOMPARE(dlg.height(), row.nHeight);
         }
-        QCOMPARE(Writes(), 0);
+        QCOMPARE(HostFixture::Calls().size(), 0);
     }
 
     // Beyond eight rows the window stops growing and the rows scroll; typing
@@ -295,8 +291,6 @@ private slots:
             << SConfirm {{1, 2, 1, 1}, "10.0.0.010 010.0.0.8", AddCalls({"10.0.0.10", "10.0.0.8"})};
         QTest::newRow("250 stored, 8 rows") << SConfirm {{1, 8, 1, 1}, nullptr,
             AddCalls(Range("192.168.1.", 101, 105)), "", "", "", {{"specified", StoredEntries(250)}}};
-        QTest::newRow("255 stored") << SConfirm {
-            {1, 3, 1, 1}, nullptr, AddCalls({}), "", "", "", {{"specified", StoredEntries(255)}}};
         QTest::newRow("modify keeps its own address") << SConfirm {{0, 0, 0, 1}, nullptr,
             {"CConfigData::SetSpecifiedIPWithIndex(0, 192.168.1.10, two)"}, "192.168.1.10(two)", "", "two"};
         QTest::newRow("modify keeps the typed spelling") << SConfirm {{1, 0, 0, 1}, "192.168.001.030",
@@ -311,8 +305,6 @@ private slots:
         QTest::newRow("modify: own address is the gateway")
             << SConfirm {{0, 0, 0, 0}, nullptr, {}, "192.168.1.1(IP1)", g_strGateway, "", objGatewaySet};
         QTest::newRow("batch: incomplete") << SConfirm {{0, -1, 1, 1}, "16 10.1", {}, "", g_strInvalid};
-        QTest::newRow("set: one address spelt twice")
-            << SConfirm {{1, 3, 1, 1}, "10.0.0.5 10.0.0.6 10.0.0.005", {}, "", g_strDuplicate};
         QTest::newRow("set: incomplete")
             << SConfirm {{1, 2, 1, 1}, "192.168.1 10.0.0.6", {}, "", g_strInvalid};
     }
@@ -350,8 +342,49 @@ private slots:
                 TypeInto(dlg.findChild<CCustomSpinBox*>(), "2");
             QCOMPARE(DoubleClickOk(dlg), 1);
             QCOMPARE(dlg.result(), 1);
-            QCOMPARE(Writes(), args[2] ? 3 : 1); // two adds and a save, or one change
+            QCOMPARE(HostFixture::Calls().size(), args[2] ? 3 : 1); // two adds and a save, or one change
         }
+    }
+
+    // Menu position (-1: untouched, Return where focus starts) -> the type a
+    // confirm stores (0: none, as 46 is stored already, so the selection stays).
+    void DemoConfirm()
+    {
+        for (const Args& row : {Args {-1, 21}, {5, 131074}, {1, 0}}) {
+            ResetDemo();
+            CDemoProjectConfigDlg dlg;
+            dlg.show();
+            CCustomComboBox* pType = dlg.findChild<CCustomComboBox*>();
+            if (row[0] >= 0) {
+                QVERIFY(pType->ActivateIndex(2) && pType->ActivateIndex(row[0]));
+                QTest::mouseClick(Button(&dlg, "确认"), Qt::LeftButton);
+            } else {
+                QVERIFY(QTest::qWaitForWindowActive(&dlg));
+                QCOMPARE(QApplication::focusWidget(), Button(&dlg, "确认"));
+                QVERIFY(ReturnConfirmsWithoutMenu(QApplication::focusWidget(), pType->menu()));
+            }
+            const QString strStore = QString("CProjectData::SetDemoSenderType(%1)").arg(row[1]);
+            QCOMPARE(HostFixture::Calls(),
+                (row[1] ? QStringList {g_strDemoOn, g_strCleared, strStore, g_strNotify}
+                        : QStringList {g_strDemoOn, g_strNotify}));
+            QCOMPARE(GetRuntimeData()->GetCurSelectNode().nValues[1], row[1] ? -1 : 7);
+            QCOMPARE(dlg.result(), 1);
+        }
+    }
+
+    void DemoCloseOnce()
+    {
+        ResetDemo();
+        CheckCancelAndEscape([] { return new CDemoProjectConfigDlg; },
+            [](QDialog& dlg) {
+                CCustomComboBox* pType = dlg.findChild<CCustomComboBox*>();
+                pType->ActivateIndex(5);
+                return pType;
+            });
+        CDemoProjectConfigDlg dlg;
+        dlg.open();
+        QCOMPARE(DoubleClickOk(dlg, "确认"), 1);
+        QCOMPARE(HostFixture::Calls().count(g_strNotify), 1);
     }
 
     // Port row value, address state and strategy -> the rows shown; the count
@@ -390,7 +423,8 @@ private slots:
         CCustomComboBox* pPorts = dlg.findChild<CCustomComboBox*>();
         QVERIFY(pPorts->ActivateIndex(8));
         QVERIFY(ReturnConfirmsWithoutMenu(pPorts, pPorts->menu()));
-        QCOMPARE((QVector<int> {dlg.result(), dlg.m_nPortCount, dlg.m_nProcessorCount, Writes()}),
+        QCOMPARE((QVector<int> {
+                     dlg.result(), dlg.m_nPortCount, dlg.m_nProcessorCount, HostFixture::Calls().size()}),
             (QVector<int> {1, 80, 7, 0}));
     }
 
@@ -442,7 +476,7 @@ private slots:
         CMessageBoxAnswers::Enqueue(4);
         AddProcessors(dlg, 1, "192.168.1.100");
         QVERIFY(dlg.isVisible());
-        QCOMPARE(Writes(), 0);
+        QCOMPARE(HostFixture::Calls().size(), 0);
         CMessageBoxAnswers::Enqueue(2);
         QTest::keyClick(dlg.findChild<CCustomIPEdit*>(), Qt::Key_Return);
         QCOMPARE(dlg.result(), 1);
