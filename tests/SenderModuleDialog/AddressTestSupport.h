@@ -31,9 +31,10 @@ inline QStringList Range(const QString& strPrefix, int nFirst, int nLast, int nS
 }
 
 // Baseline: gateway 192.168.1.1, /24, stored .10 ("one") and .11, current-set
-// .20. Host and rules share the computer's addresses, so no test depends on
-// this machine's network.
-inline void ResetHost(const QJsonObject& objConfig = {}, const QJsonObject& objHardware = {},
+// .20, the address state set. Host and rules share the computer's addresses,
+// so no test depends on this machine's network.
+inline void ResetHost(const QJsonObject& objConfig = {},
+    const QJsonObject& objHardware = {{"addressState", true}},
     const QStringList& listLocal = {"192.168.1.100"})
 {
     QJsonObject objConfigAll = objConfig;
@@ -49,11 +50,6 @@ inline QStringList AddCalls(const QStringList& listAddresses, const QString& str
     for (const QString& str : listAddresses)
         list << QString("CConfigData::AddSpecifiedIP(%1, %2)").arg(str, strName);
     return list << "CConfigData::SpecifiedIPsSave()";
-}
-
-inline int Writes()
-{
-    return HostFixture::Calls().size();
 }
 
 const QString g_strInvalid = QStringLiteral("IP地址不合理。");

@@ -157,67 +157,55 @@ void TestProjectRules::badFilesAreNamed_data()
     QTest::addColumn<QString>("strExpected");
     const QString strInput = "project.senders[1].device.inputs[0].";
     const QString strCount = "expected an integer from 0 to 2147483647, got ";
-    struct SRow
+    const QString strText = "expected an integer, got a string";
+    const QString strRecord = "expected 40 hex digits (20 bytes), or \"\", got ";
+    const QString strAddress = "expected an IPv4 address such as \"192.168.1.1\", or \"\", got ";
+    const struct
     {
-        const char* pszName;
         QString strPath;
         QJsonValue value; // undefined: the field is left out
-        QString strExpected;
-    };
-    const SRow arrRows[] = {
-        {"senders object", "project.senders", QJsonObject(), "expected an array, got an object"},
-        {"no sender", "project.senders", QJsonArray(), "expected at least 1 sender, got 0"},
-        {"no senders field", "project.senders", QJsonValue::Undefined, "missing"},
-        {"no project", "project", QJsonValue::Undefined, "missing"},
-        {"project null", "project", QJsonValue::Null, "expected an object, got null"},
-        {"project array", "project", QJsonArray(), "expected an object, got an array"},
-        {"sender a number", "project.senders[1]", 5, "expected an object, got 5"},
-        {"current sender text", "project.currentSender", "1", "expected an integer, got a string"},
-        {"current sender beyond", "project.currentSender", 2,
-            "expected an integer from 0 to 1 (the project has 2 senders), got 2"},
-        {"current sender negative", "project.currentSender", -1, strCount + "-1"},
-        {"demo mode number", "project.demoMode", 1, "expected true or false, got 1"},
-        {"frame rate text", "project.senders[0].frameRate", "abc", "expected an integer, got a string"},
-        {"frame rate negative", "project.senders[0].frameRate", -60, strCount + "-60"},
-        {"ports negative", "project.senders[0].outputPorts", -1, strCount + "-1"},
-        {"canvas negative", "project.senders[0].canvas[1]", -1080, strCount + "-1080"},
-        {"canvas short", "project.senders[0].canvas", QJsonArray {1920}, "expected 2 numbers, got 1"},
-        {"opacity 256", "project.senders[1].background.opacity", 256,
-            "expected an integer from 0 to 255, got 256"},
-        {"opacity -1", "project.senders[1].background.opacity", -1,
-            "expected an integer from 0 to 255, got -1"},
-        {"stretched 2", "project.senders[1].background.stretched", 2,
-            "expected an integer from 0 to 1, got 2"},
-        {"depth code 3", "project.senders[1].device.depthCode", 3, "expected an integer from 0 to 2, got 3"},
-        {"limits negative", "project.senders[1].device.canvasLimits[2]", -3, strCount + "-3"},
-        {"flags beyond 32 bits", "project.senders[1].device.outputLimitFlags", 4294967296.0,
+        QString strExpected; // after "PATH: ", or after PATH when it starts with "."
+    } arrRows[] = {{"project.senders", QJsonObject(), "expected an array, got an object"},
+        {"project.senders", QJsonArray(), "expected at least 1 sender, got 0"},
+        {"project.senders", QJsonValue::Undefined, "missing"}, {"project", QJsonValue::Undefined, "missing"},
+        {"project", QJsonValue::Null, "expected an object, got null"},
+        {"project", QJsonArray(), "expected an object, got an array"},
+        {"project.senders[1]", 5, "expected an object, got 5"}, {"project.currentSender", "1", strText},
+        {"project.currentSender", 2, "expected an integer from 0 to 1 (the project has 2 senders), got 2"},
+        {"project.currentSender", -1, strCount + "-1"},
+        {"project.demoMode", 1, "expected true or false, got 1"},
+        {"project.senders[0].frameRate", "abc", strText},
+        {"project.senders[0].frameRate", -60, strCount + "-60"},
+        {"project.senders[0].outputPorts", -1, strCount + "-1"},
+        {"project.senders[0].canvas[1]", -1080, strCount + "-1080"},
+        {"project.senders[0].canvas", QJsonArray {1920}, "expected 2 numbers, got 1"},
+        {"project.senders[1].background.opacity", 256, "expected an integer from 0 to 255, got 256"},
+        {"project.senders[1].background.opacity", -1, "expected an integer from 0 to 255, got -1"},
+        {"project.senders[1].background.stretched", 2, "expected an integer from 0 to 1, got 2"},
+        {"project.senders[1].device.depthCode", 3, "expected an integer from 0 to 2, got 3"},
+        {"project.senders[1].device.canvasLimits[2]", -3, strCount + "-3"},
+        {"project.senders[1].device.outputLimitFlags", 4294967296.0,
             "expected an integer from 0 to 4294967295, got 4294967296"},
-        {"input rate text", "project.senders[1].device.maxInputRate", "60",
-            "expected a number, got a string"},
-        {"max width text", strInput + "maxWidth", "4096", "expected an integer, got a string"},
-        {"max width fraction", strInput + "maxWidth", 4096.5, "expected an integer, got 4096.5"},
-        {"max width beyond int", strInput + "maxWidth", 1e10, strCount + "10000000000"},
-        {"record a number", strInput + "edidRecord", 7, "expected 40 hex digits (20 bytes), or \"\", got 7"},
-        {"record short", strInput + "edidRecord", "0102",
-            "expected 40 hex digits (20 bytes), or \"\", got a string"},
-        {"resolution negative", strInput + "resolutions[2][0]", -1, strCount + "-1"},
-        {"netmask short", "config.netmask", "255.255.255",
-            "expected an IPv4 address such as \"192.168.1.1\", or \"\", got \"255.255.255\""},
-        {"gateway 300", "config.defaultGateway", "192.168.1.300",
-            "expected an IPv4 address such as \"192.168.1.1\", or \"\", got \"192.168.1.300\""},
-        {"entry without ip", "config.specified[1]", QJsonObject {{"name", "x"}}, "missing"},
-        {"limit negative", "runtime.senderCountLimit[0]", -1, strCount + "-1"},
-        {"selection short", "runtime.selection", QJsonArray {0, -1}, "expected 11 numbers, got 2"},
-        {"version text", "version", "1", "expected an integer, got a string"},
-        {"version 2", "version", 2, "unsupported project file version 2 (this host reads version 1)"},
-        {"other format", "format", "x",
-            "expected \"SenderModuleDialog host project\", got \"x\"; this is not a host project file"},
-    };
-    for (const SRow& row : arrRows) {
-        // "entry without ip" names the missing field inside the entry.
-        const QString strWhere = row.strPath + (QString(row.pszName) == "entry without ip" ? ".ip" : "");
-        QTest::newRow(row.pszName) << QJsonDocument(SetAt(Sample(), row.strPath, row.value)).toJson()
-                                   << strWhere + ": " + row.strExpected;
+        {"project.senders[1].device.maxInputRate", "60", "expected a number, got a string"},
+        {strInput + "maxWidth", "4096", strText},
+        {strInput + "maxWidth", 4096.5, "expected an integer, got 4096.5"},
+        {strInput + "maxWidth", 1e10, strCount + "10000000000"},
+        {strInput + "edidRecord", 7, strRecord + "7"},
+        {strInput + "edidRecord", "0102", strRecord + "a string"},
+        {strInput + "resolutions[2][0]", -1, strCount + "-1"},
+        {"config.netmask", "255.255.255", strAddress + "\"255.255.255\""},
+        {"config.defaultGateway", "192.168.1.300", strAddress + "\"192.168.1.300\""},
+        {"config.specified[1]", QJsonObject {{"name", "x"}}, ".ip: missing"},
+        {"runtime.senderCountLimit[0]", -1, strCount + "-1"},
+        {"runtime.selection", QJsonArray {0, -1}, "expected 11 numbers, got 2"}, {"version", "1", strText},
+        {"version", 2, "unsupported project file version 2 (this host reads version 1)"},
+        {"format", "x",
+            "expected \"SenderModuleDialog host project\", got \"x\"; this is not a host project file"}};
+    for (const auto& row : arrRows) {
+        const QByteArray baValue = QJsonDocument(QJsonArray {row.value}).toJson(QJsonDocument::Compact);
+        QTest::addRow("%s=%s", qPrintable(row.strPath), baValue.constData())
+            << QJsonDocument(SetAt(Sample(), row.strPath, row.value)).toJson()
+            << row.strPath + (row.strExpected.startsWith('.') ? "" : ": ") + row.strExpected;
     }
     // Texts that are not a project object at all.
     QByteArray baTab = QJsonDocument(Sample()).toJson();
