@@ -88,15 +88,6 @@ class TestAddressRules : public QObject
         QTest::mouseClick(Button(&dlg, "确定"), Qt::LeftButton);
     }
 
-    // Demo off, stored type 46, and a selection the demo dialog may clear.
-    static void ResetDemo()
-    {
-        HostFixture::Reset({{"project", QJsonObject {{"demoMode", false}, {"demoSenderType", 46}}}});
-        SNodeSelect sSelect;
-        std::fill(std::begin(sSelect.nValues), std::end(sSelect.nValues), 7);
-        GetRuntimeData()->LoadCurSelectNode(sSelect);
-    }
-
 private slots:
     void init() { ResetHost(); }
 
@@ -104,15 +95,12 @@ private slots:
     // click on OK writes once: two adds and a save, one change, or the demo's calls.
     void CloseOnce()
     {
-        const struct
-        {
-            std::function<QDialog*()> fnCreate;
-            int nWrites;
-        } aRows[] = {{[] { return new CSetIPOfflineDlg(3, 2, true, true); }, 3}, // rows from 3 on
+        const std::pair<std::function<QDialog*()>, int> aRows[] = {
+            {[] { return new CSetIPOfflineDlg(3, 2, true, true); }, 3}, // rows from 3 on
             {[] { return new CSetIPOfflineDlg(0, -1, true, true); }, 3},
             {[] { return new CSetIPOfflineDlg(0, 0, false, false); }, 1},
             {[] { return new CCustomAddProcessorDlg; }, 3}, {[] { return new CDemoProjectConfigDlg; }, 4}};
-        for (const auto& row : aRows) {
+        for (const auto& [fnCreate, nWrites] : aRows) {
             ResetHost();
             const auto fnEdit = [](QDialog& dlg) -> QWidget* {
                 if (QWidget* pBox = dlg.findChild<CCustomSpinBox*>();
@@ -123,14 +111,14 @@ private slots:
                 dlg.findChild<CCustomComboBox*>()->ActivateIndex(5);
                 return dlg.findChild<CCustomComboBox*>();
             };
-            CheckCancelAndEscape(row.fnCreate, fnEdit);
-            QScopedPointer<QDialog> pDlg(row.fnCreate());
+            CheckCancelAndEscape(fnCreate, fnEdit);
+            QScopedPointer<QDialog> pDlg(fnCreate());
             pDlg->open();
             fnEdit(*pDlg);
             QCOMPARE(
                 DoubleClickOk(*pDlg, qobject_cast<CDemoProjectConfigDlg*>(pDlg.data()) ? "确认" : "确定"), 1);
             QCOMPARE(pDlg->result(), 1);
-            QCOMPARE(HostFixture::Calls().size(), row.nWrites);
+            QCOMPARE(HostFixture::Calls().size(), nWrites);
         }
     }
 
@@ -139,29 +127,25 @@ private slots:
     // duplicates, by address however spelt, are refused before the host is asked.
     void Screen()
     {
-        const struct
-        {
-            const char *pszTexts, *pszOwn;
-            QString strMessage;
-            bool bHostAsked = true;
-        } aRows[]
-            = {{"192.168.1.10", "192.168.1.10", ""}, {"0.1.2.3", "", QStringLiteral("IP地址不能以0开头。")},
-                {"192.168.1.255", "", QStringLiteral("IP地址是广播地址。")}, {"127.0.0.5", "", g_strInvalid},
-                {"192.168.1", "", g_strInvalid, false},
+        const std::tuple<const char*, const char*, QString, bool> aRows[]
+            = {{"192.168.1.10", "192.168.1.10", "", true},
+                {"0.1.2.3", "", QStringLiteral("IP地址不能以0开头。"), true},
+                {"192.168.1.255", "", QStringLiteral("IP地址是广播地址。"), true},
+                {"127.0.0.5", "", g_strInvalid, true}, {"192.168.1", "", g_strInvalid, false},
                 // Decimal: as octal, 011 would be the free .9; own is matched as typed.
-                {"192.168.1.011", "", g_strInUse}, {"192.168.1.010", "192.168.1.10", g_strInUse},
+                {"192.168.1.011", "", g_strInUse, true}, {"192.168.1.010", "192.168.1.10", g_strInUse, true},
                 {"10.0.0.5 10.0.0.6 10.0.0.005", nullptr, g_strDuplicate, false},
-                {"192.168.1.10 192.168.1.255", nullptr, g_strInUse},
-                {"192.168.1.255 192.168.1.10", nullptr, g_strInUse}};
-        for (const auto& row : aRows) {
+                {"192.168.1.10 192.168.1.255", nullptr, g_strInUse, true},
+                {"192.168.1.255 192.168.1.10", nullptr, g_strInUse, true}};
+        for (const auto& [pszTexts, pszOwn, strMessage, bHostAsked] : aRows) {
             CMessageBoxAnswers::ClearShown();
             const int nChecks = GetConfigData()->GetCheckCount();
-            const bool bPassed = row.pszOwn ? Rules().ScreenAddress(row.pszTexts, row.pszOwn)
-                                            : Rules().ScreenRows(QString(row.pszTexts).split(' '));
-            QCOMPARE(bPassed, row.strMessage.isEmpty());
+            const bool bPassed = pszOwn ? Rules().ScreenAddress(pszTexts, pszOwn)
+                                        : Rules().ScreenRows(QString(pszTexts).split(' '));
+            QCOMPARE(bPassed, strMessage.isEmpty());
             QCOMPARE(CMessageBoxAnswers::ShownTexts(),
-                row.strMessage.isEmpty() ? QStringList() : QStringList {row.strMessage});
-            QCOMPARE(GetConfigData()->GetCheckCount() != nChecks, row.bHostAsked);
+                strMessage.isEmpty() ? QStringList() : QStringList {strMessage});
+            QCOMPARE(GetConfigData()->GetCheckCount() != nChecks, bHostAsked);
         }
     }
 
@@ -185,17 +169,13 @@ private slots:
 
     void SuggestAddresses()
     {
-        const struct
-        {
-            const char* pszBase;
-            int nRows;
-            const char* pszExpected;
-        } aRows[] = {{"192.168.1.9", 2, "192.168.1.12 192.168.1.13"}, // steps over stored
-            {"192.168.1.253", 2, "192.168.1.254 192.168.2.2"}, // the next block ends in .2
-            {"10.0.255.254", 1, "10.0.1.2"}, {"10.255.7.9", 1, "10.1.7.10"}, // an octet of 255 -> 1
-            {"255.5.7.9", 1, "192.5.7.10"}, {"0.5.7.9", 1, "192.5.7.10"}}; // a first of 255 or 0 -> 192
-        for (const auto& row : aRows)
-            QCOMPARE(Rules().SuggestAddresses(V(row.pszBase), row.nRows).join(' '), QString(row.pszExpected));
+        const std::tuple<const char*, int, const char*> aRows[]
+            = {{"192.168.1.9", 2, "192.168.1.12 192.168.1.13"}, // steps over stored
+                {"192.168.1.253", 2, "192.168.1.254 192.168.2.2"}, // the next block ends in .2
+                {"10.0.255.254", 1, "10.0.1.2"}, {"10.255.7.9", 1, "10.1.7.10"}, // an octet of 255 -> 1
+                {"255.5.7.9", 1, "192.5.7.10"}, {"0.5.7.9", 1, "192.5.7.10"}}; // a first of 255 or 0 -> 192
+        for (const auto& [pszBase, nRows, pszExpected] : aRows)
+            QCOMPARE(Rules().SuggestAddresses(V(pszBase), nRows).join(' '), QString(pszExpected));
         // 257 rejections give a row up; the counter is not reset between rows.
         const QStringList listTaken
             = Range("10.0.0.", 1, 254) + QStringList {"10.0.1.2", "10.0.1.3", "10.0.1.5"};
@@ -205,19 +185,15 @@ private slots:
 
     void AddAddressRun()
     {
-        const struct
-        {
-            const char* pszStart;
-            int nCount;
-            QStringList listAdded;
-        } aRows[] = {{"192.168.1.250", 10, Range("192.168.1.", 250, 254) + Range("192.168.2.", 1, 5)},
-            // The caller screened the start, so a stored one is added; .11 is skipped.
-            {"192.168.1.10", 3, {"192.168.1.10", "192.168.1.12", "192.168.1.13"}},
-            {"10.0.255.253", 5, {"10.0.255.253", "10.0.255.254"}}}; // stops before x.y.255.255
-        for (const auto& row : aRows) {
+        const std::tuple<const char*, int, QStringList> aRows[]
+            = {{"192.168.1.250", 10, Range("192.168.1.", 250, 254) + Range("192.168.2.", 1, 5)},
+                // The caller screened the start, so a stored one is added; .11 is skipped.
+                {"192.168.1.10", 3, {"192.168.1.10", "192.168.1.12", "192.168.1.13"}},
+                {"10.0.255.253", 5, {"10.0.255.253", "10.0.255.254"}}}; // stops before x.y.255.255
+        for (const auto& [pszStart, nCount, listAdded] : aRows) {
             HostFixture::ClearLog();
-            QCOMPARE(Rules().AddAddressRun(V(row.pszStart), row.nCount), row.listAdded.size());
-            QCOMPARE(HostFixture::Calls(), AddCalls(row.listAdded));
+            QCOMPARE(Rules().AddAddressRun(V(pszStart), nCount), listAdded.size());
+            QCOMPARE(HostFixture::Calls(), AddCalls(listAdded));
         }
     }
 
@@ -225,22 +201,18 @@ private slots:
     // row grows the window by one row pitch.
     void OfflineModes()
     {
-        const struct
-        {
-            Args args;
-            const char* pszShown;
-            int nHeight;
-        } aRows[] = {{{0, -1, 1, 1}, "添加数量|起始IP地址 / 192.168.1.101 / -", 125},
-            {{4, 3, 1, 1}, "主控 4|主控 5|主控 6 / 192.168.1.101 192.168.1.102 192.168.1.103 / -", 200},
-            {{0, 0, 0, 1}, "IP地址|IP名称 / 192.168.1.10 / one", 125}};
-        for (const auto& row : aRows) {
-            CSetIPOfflineDlg dlg(row.args[0], row.args[1], row.args[2], row.args[3]);
+        const std::tuple<Args, const char*, int> aRows[]
+            = {{{0, -1, 1, 1}, "添加数量|起始IP地址 / 192.168.1.101 / -", 125},
+                {{4, 3, 1, 1}, "主控 4|主控 5|主控 6 / 192.168.1.101 192.168.1.102 192.168.1.103 / -", 200},
+                {{0, 0, 0, 1}, "IP地址|IP名称 / 192.168.1.10 / one", 125}};
+        for (const auto& [args, pszShown, nHeight] : aRows) {
+            CSetIPOfflineDlg dlg(args[0], args[1], args[2], args[3]);
             const QLineEdit* pName = NameEdit(&dlg);
             QCOMPARE(QString("%1 / %2 / %3")
                          .arg(Texts<CCustomLabel>(&dlg, "|"), Texts<CCustomIPEdit>(&dlg),
                              pName ? pName->text() : "-"),
-                QString(row.pszShown));
-            QCOMPARE(dlg.height(), row.nHeight);
+                QString(pszShown));
+            QCOMPARE(dlg.height(), nHeight);
         }
     }
 
@@ -335,23 +307,21 @@ private slots:
             QCOMPARE(Texts<CCustomIPEdit>(&dlg), row.args[1] == -1 ? strTyped.section(' ', 1) : strTyped);
     }
 
-    // Menu position (-1: untouched, Return where focus starts) -> the type a
-    // confirm stores (0: none, as 46 is stored already, so the selection stays).
+    // Menu position (-1: untouched) -> the type Return where focus starts
+    // stores (0: none, as 46 is stored already, so the selection stays).
     void DemoConfirm()
     {
         for (const Args& row : {Args {-1, 21}, {5, 131074}, {1, 0}}) {
-            ResetDemo();
+            // Demo off, stored type 46, and a selection the dialog may clear.
+            HostFixture::Reset({{"project", QJsonObject {{"demoMode", false}, {"demoSenderType", 46}}},
+                {"runtime", QJsonObject {{"selection", QJsonArray {7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7}}}}});
             CDemoProjectConfigDlg dlg;
             dlg.show();
+            QVERIFY(QTest::qWaitForWindowActive(&dlg));
+            QCOMPARE(QApplication::focusWidget(), Button(&dlg, "确认"));
             CCustomComboBox* pType = dlg.findChild<CCustomComboBox*>();
-            if (row[0] >= 0) {
-                QVERIFY(pType->ActivateIndex(2) && pType->ActivateIndex(row[0]));
-                QTest::mouseClick(Button(&dlg, "确认"), Qt::LeftButton);
-            } else {
-                QVERIFY(QTest::qWaitForWindowActive(&dlg));
-                QCOMPARE(QApplication::focusWidget(), Button(&dlg, "确认"));
-                QVERIFY(ReturnConfirmsWithoutMenu(QApplication::focusWidget(), pType->menu()));
-            }
+            QVERIFY(row[0] < 0 || (pType->ActivateIndex(2) && pType->ActivateIndex(row[0])));
+            QVERIFY(ReturnConfirmsWithoutMenu(QApplication::focusWidget(), pType->menu()));
             const QString strStore = QString("CProjectData::SetDemoSenderType(%1)").arg(row[1]);
             QCOMPARE(HostFixture::Calls(),
                 (row[1] ? QStringList {g_strDemoOn, g_strCleared, strStore, g_strNotify}
@@ -365,24 +335,19 @@ private slots:
     // box's range follows the address state.
     void AddProcessorRowsAndCountRange()
     {
-        const struct
-        {
-            int nPortRow;
-            bool bState;
-            int nStrategy;
-            const char* pszLabels;
-        } aRows[] = {{0, true, 2, "主控数量|输出口数量|起始IP地址"}, {1, true, 2, "主控数量|起始IP地址"},
-            {0, false, 2, "主控数量|输出口数量"}, {5, false, 2, "主控数量"},
-            {0, true, 1, "主控数量|输出口数量"}};
-        for (const auto& row : aRows) {
-            HostFixture::Reset({{"config", QJsonObject {{"detectStrategy", row.nStrategy}}},
+        const std::tuple<int, bool, int, const char*> aRows[]
+            = {{0, true, 2, "主控数量|输出口数量|起始IP地址"}, {1, true, 2, "主控数量|起始IP地址"},
+                {0, false, 2, "主控数量|输出口数量"}, {5, false, 2, "主控数量"},
+                {0, true, 1, "主控数量|输出口数量"}};
+        for (const auto& [nPortRow, bState, nStrategy, pszLabels] : aRows) {
+            HostFixture::Reset({{"config", QJsonObject {{"detectStrategy", nStrategy}}},
                 {"runtime", QJsonObject {{"senderCountLimit", QJsonArray {12, 200}}}},
-                {"hardware", QJsonObject {{"portRowValue", row.nPortRow}, {"addressState", row.bState}}}});
+                {"hardware", QJsonObject {{"portRowValue", nPortRow}, {"addressState", bState}}}});
             CCustomAddProcessorDlg dlg;
-            QCOMPARE(Texts<CCustomLabel>(&dlg, "|"), QString(row.pszLabels));
+            QCOMPARE(Texts<CCustomLabel>(&dlg, "|"), QString(pszLabels));
             const CCustomSpinBox* pBox = dlg.findChild<CCustomSpinBox*>();
             QCOMPARE((QVector<double> {pBox->minimum(), pBox->maximum(), pBox->value()}),
-                (QVector<double> {1, row.bState ? 200.0 : 12.0, 3}));
+                (QVector<double> {1, bState ? 200.0 : 12.0, 3}));
         }
     }
 
@@ -402,50 +367,38 @@ private slots:
             (QVector<int> {1, 80, 7, 0}));
     }
 
-    // Above the computer's last address, searching only its own block.
-    void AddProcessorStartSuggestion()
+    // Stored count (-1: the baseline's), this computer's addresses and the typed
+    // start (null: the suggestion, above the computer's last address in its own
+    // block) -> the adds, or one message with the input kept. No own-address
+    // exception here.
+    void AddProcessorConfirm()
     {
-        ResetHost({}, {{"addressState", true}}, {"192.168.1.100", "10.9.9.9", "fe80::2"});
-        QCOMPARE(CCustomAddProcessorDlg().findChild<CCustomIPEdit*>()->text(), QString("10.9.9.10"));
-        ResetHost({}, {{"addressState", true}}, {"192.168.1.254"}); // nothing free in its block
-        QCOMPARE(CCustomAddProcessorDlg().findChild<CCustomIPEdit*>()->text(), QString());
-    }
-
-    // Stored entries and the typed start (null: the suggestion) -> the adds.
-    void AddProcessorAdds()
-    {
-        const struct
-        {
-            QJsonArray arrStored;
-            QString strStart;
-            QStringList listAdded;
-        } aRows[] = {{QJsonArray {QJsonObject {{"ip", "192.168.1.12"}, {"name", "x"}}}, "192.168.1.10",
-                         Range("192.168.1.", 10, 11) + Range("192.168.1.", 13, 15)},
-            {StoredEntries(253), {}, Range("192.168.1.", 101, 102)}, {StoredEntries(255), {}, {}},
-            {{}, "192.168.001.050", Range("192.168.1.", 50, 54)}}; // leading zeros read as decimal
-        for (const auto& row : aRows) {
-            ResetHost({{"specified", row.arrStored}});
+        const QStringList listPc {"192.168.1.100"};
+        const std::tuple<int, QStringList, const char*, QStringList, QString> aRows[]
+            = {{-1, listPc, "192.168.1.9", QStringList {"192.168.1.9"} + Range("192.168.1.", 12, 15), ""},
+                {253, listPc, nullptr, Range("192.168.1.", 101, 102), ""}, {255, listPc, nullptr, {}, ""},
+                {-1, listPc, "192.168.001.050", Range("192.168.1.", 50, 54), ""}, // leading zeros: decimal
+                {-1, {"192.168.1.100", "10.9.9.9", "fe80::2"}, nullptr, Range("10.9.9.", 10, 14), ""},
+                {-1, {"192.168.1.254"}, nullptr, {}, g_strInvalid}, // nothing free in its block
+                {-1, listPc, "192.168.1.10", {}, g_strInUse}, {-1, listPc, "192.168.1", {}, g_strInvalid}};
+        for (const auto& [nStored, listLocal, pszStart, listAdded, strMessage] : aRows) {
+            ResetHost(nStored < 0 ? QJsonObject() : QJsonObject {{"specified", StoredEntries(nStored)}},
+                {{"addressState", true}}, listLocal);
             CCustomAddProcessorDlg dlg;
-            AddProcessors(dlg, 5, row.strStart);
-            QVERIFY(!dlg.isVisible());
-            QCOMPARE(HostFixture::Calls(), AddCalls(row.listAdded));
+            AddProcessors(dlg, 5, pszStart);
+            const bool bRejected = !strMessage.isEmpty();
+            QCOMPARE(dlg.isVisible(), bRejected);
+            QCOMPARE(CMessageBoxAnswers::ShownTexts(), bRejected ? QStringList {strMessage} : QStringList());
+            QCOMPARE(HostFixture::Calls(), bRejected ? QStringList() : AddCalls(listAdded));
+            if (bRejected)
+                QCOMPARE(dlg.findChild<CCustomIPEdit*>()->text(), QString(pszStart));
             QCOMPARE(dlg.m_nProcessorCount, 5);
         }
     }
 
-    // No own-address exception here; a rejection keeps the dialog and input.
     // This computer's address needs consent: only yes goes on.
-    void AddProcessorRejections()
+    void AddProcessorLocalConsent()
     {
-        for (const QString& strTyped : QStringList {"", "192.168.1.10", "192.168.1"}) {
-            CMessageBoxAnswers::ClearShown();
-            CCustomAddProcessorDlg dlg;
-            AddProcessors(dlg, 3, strTyped);
-            QCOMPARE(CMessageBoxAnswers::ShownTexts(),
-                QStringList {strTyped.size() == 12 ? g_strInUse : g_strInvalid});
-            QVERIFY(dlg.isVisible());
-            QCOMPARE(dlg.findChild<CCustomIPEdit*>()->text(), strTyped);
-        }
         CCustomAddProcessorDlg dlg;
         CMessageBoxAnswers::Enqueue(4);
         AddProcessors(dlg, 1, "192.168.1.100");

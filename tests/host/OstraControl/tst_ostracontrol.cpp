@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
-#include <QVBoxLayout>
 #include <QtTest>
 
 #include <functional>
@@ -20,9 +19,6 @@ public:
         auto* pMenu = new QMenu(this);
         pMenu->addAction(QStringLiteral("50Hz"));
         m_pCombo->SetMenu(pMenu, true, true, true);
-        auto* pLayout = new QVBoxLayout(this);
-        for (QWidget* pWidget : std::initializer_list<QWidget*> {m_pCombo, m_pEdit, m_pOk, m_pCancel})
-            pLayout->addWidget(pWidget);
         SetDialogButtons(m_pOk, m_pCancel);
         connect(m_pOk, &QPushButton::clicked, this, [this] {
             RunConfirm([this] {
@@ -61,21 +57,17 @@ private slots:
     // mask: its dots would make an untouched editor read as filled.
     void ipEditTyping()
     {
-        const struct
-        {
-            const char *pszKeys, *pszText;
-            bool bComplete;
-        } aRows[]
+        const std::tuple<const char*, const char*, bool> aRows[]
             = {{"", "", false}, {"192.168.1.10", "192.168.1.10", true}, {"19a2.x16b8", "192.168", false},
                 {"1.2.3.4.5", "1.2.3.45", true}, {"1.2.3.255.9", "1.2.3.255", true}, {"10..0", "10.0", false},
                 {"256", "25", false}, {"10.0.0.256", "10.0.0.25", true}, {"10.0.0.0", "10.0.0.0", true},
                 {"192.168.001.010", "192.168.001.010", true}, // leading zeros stay as typed
                 {"1921681", "192.168.1", false}}; // a fourth digit opens the next group
-        for (const auto& row : aRows) {
+        for (const auto& [pszKeys, pszText, bComplete] : aRows) {
             CCustomIPEdit edit;
-            QTest::keyClicks(&edit, row.pszKeys);
-            QCOMPARE(edit.text(), QString(row.pszText));
-            QCOMPARE(edit.IsComplete(), row.bComplete);
+            QTest::keyClicks(&edit, pszKeys);
+            QCOMPARE(edit.text(), QString(pszText));
+            QCOMPARE(edit.IsComplete(), bComplete);
         }
     }
 
