@@ -9,7 +9,6 @@
 #include <QJsonDocument>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 
 namespace {
@@ -72,13 +71,166 @@ private slots:
         QVERIFY(m_dir.isValid());
     }
 
-    void addressCodes();
+    // A fixed computer address, so the answers do not depend on the machine; "wide"
+    // rows widen the subnet to 255.255.0.0 (gateway 10.1.0.1).
+    void addressCodes()
+    {
+        const std::tuple<bool, const char*, unsigned long> aRows[] = {{false, "10.1.2.50", 0},
+            {false, "172.16.5.5", 0}, {false, "10.1.2.100", IP_ERROR_LOCAL_PC},
+            {false, "10.1.2.10", IP_ERROR_IN_USE},
+            {false, "10.1.2.8", 0}, // stored as "010": decimal, not octal
+            {false, "10.1.2.30", IP_ERROR_IN_USE}, {false, "10.1.2.12", IP_ERROR_IN_USE}, // detected, added
+            {false, "0.1.2.3", IP_ERROR_ZERO_START}, {false, "10.1.2.1", IP_ERROR_GATEWAY},
+            {false, "255.255.255.255", IP_ERROR_BROADCAST}, {false, "10.1.2.255", IP_ERROR_BROADCAST},
+            {false, "10.1.2.0", IP_ERROR_INVALID}, {false, "0.0.0.0", IP_ERROR_INVALID},
+            {false, "127.0.0.1", IP_ERROR_INVALID}, {false, "224.0.0.1", IP_ERROR_INVALID},
+            {false, "240.0.0.1", IP_ERROR_INVALID}, {true, "10.1.2.255", 0}, {true, "10.1.2.0", 0},
+            {true, "10.1.255.255", IP_ERROR_BROADCAST}, {true, "10.1.0.0", IP_ERROR_INVALID}};
+        for (const auto& [bWide, pszAddress, ulExpected] : aRows) {
+            CConfigData config;
+            config.SetNetwork(bWide ? "10.1.0.1" : "10.1.2.1", bWide ? "255.255.0.0" : "255.255.255.0");
+            config.SetFixedLocalAddresses({"10.1.2.100"});
+            config.LoadLists({{"10.1.2.010", ""}}, {});
+            config.SetDetectedDevices({"10.1.2.30"});
+            config.UpdateErrorIPList();
+            config.AddSpecifiedIP("10.1.2.12", "");
+            const quint32 uAddress = QHostAddress(pszAddress).toIPv4Address();
+            unsigned long ulCode = 0;
+            const bool bError = config.IsIPHasError(uAddress, &ulCode, false);
+            QCOMPARE(QString("%1 %2 %3").arg(pszAddress).arg(bError).arg(ulCode),
+                QString("%1 %2 %3").arg(pszAddress).arg(ulExpected != 0).arg(ulExpected));
+            QCOMPARE(config.IsIPHasError(uAddress, nullptr, false), bError);
+            // Entries keep their typed text; an addition is saved only on request.
+            QCOMPARE(config.GetSpecifiedIPOriginal(0), QString("10.1.2.010()"));
+            QCOMPARE(config.SavedSpecifiedList().size(), 1);
+            config.SpecifiedIPsSave();
+            QCOMPARE(config.SavedSpecifiedList().size(), 2);
+        }
+    }
+
+    // Loading writes nothing through the plug-in's calls; a known field the host
+    // dropped stays dropped, an unknown one is kept.
+    void unknownFieldsSurvive()
+    {
+        const QStringList listPaths {"note", "config.note", "project.senders[1].note",
+            "project.senders[1].device.inputs[0].note", "project.senders[0].background.note"};
+        const QJsonObject objNote {{"by", "a newer host"}, {"n", 3}};
+        auto addNotes = [&](QJsonObject objRoot) {
+            for (const QString& strPath : listPaths)
+                objRoot = SetAt(objRoot, strPath, objNote);
+            return objRoot;
+        };
+        auto changeHost = [] {
+            GetConfigData()->UseSystemLocalAddresses();
+            GetProjectData()->GetSender(1)->SetFrameRate(30);
+        };
+        changeHost();
+        const QJsonObject objExpected = addNotes(ProjectFile::ToJson());
+        QVERIFY(!objExpected.contains("localAddresses"));
+
+        const QString strPath = m_dir.filePath("project.json");
+        SafeFile::Write(strPath, QJsonDocument(addNotes(Sample())).toJson(), nullptr);
+        QString strError;
+        HostFixture::ClearLog();
+        QVERIFY2(ProjectFile::Load(strPath, &strError), qPrintable(strError));
+        changeHost();
+        QCOMPARE(HostFixture::Calls(), QStringList {"CSender::SetFrameRate(30)"});
+        QVERIFY2(ProjectFile::Save(strPath, &strError), qPrintable(strError));
+        QCOMPARE(QJsonDocument::fromJson(ReadFile(strPath)).object(), objExpected);
+    }
+
+    // A full disk, or a rename that fails, leaves the old file and no temporary one.
+    void failedSavesKeepTheOldFile()
+    {
+        QTemporaryDir dir;
+        const QString strPath = dir.filePath("project.json");
+        QString strError;
+        QVERIFY(ProjectFile::Save(strPath, &strError));
+        const QByteArray baOld = ReadFile(strPath);
+        GetProjectData()->GetSender(0)->SetName(QString(200, 'n')); // the new file is longer
+        const QString strTaken = dir.filePath("taken.json"); // a folder takes its place before the rename
+        QVERIFY(!SafeFile::Write(strTaken, "new", &strError, [&] { return QDir().mkdir(strTaken); }));
+        QVERIFY2(strError.startsWith("cannot write " + strTaken + ": "), qPrintable(strError));
+        {
+            // Far less than the file and the write buffer: only the final flush fails.
+            CFileSizeLimit limit(1024);
+            SKIP_UNLESS_LIMITED(limit);
+            QVERIFY(!ProjectFile::Save(strPath, &strError));
+        }
+        QVERIFY2(strError.startsWith("cannot write " + strPath + ": "), qPrintable(strError));
+        QCOMPARE(ReadFile(strPath), baOld);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"project.json"});
+    }
+
+    // Random damage to every kind of field: a file either loads whole, and then
+    // saves and loads back the same, or is refused with one line naming where.
+    void fuzzedFilesLoadWholeOrNotAtAll()
+    {
+        constexpr int CASE_COUNT = 400;
+        QRandomGenerator random(0x5EED);
+        const QJsonObject objSample = Sample();
+        QStringList listPaths; // every field and item of the sample
+        std::function<void(const QJsonValue&, const QString&)> collect
+            = [&](const QJsonValue& node, const QString& strPath) {
+                  if (!strPath.isEmpty())
+                      listPaths << strPath;
+                  const QJsonObject obj = node.toObject();
+                  for (auto it = obj.begin(); it != obj.end(); ++it)
+                      collect(it.value(), strPath.isEmpty() ? it.key() : strPath + "." + it.key());
+                  const QJsonArray arr = node.toArray();
+                  for (int i = 0; i < arr.size(); ++i)
+                      collect(arr[i], QString("%1[%2]").arg(strPath).arg(i));
+              };
+        collect(objSample, QString());
+        const QJsonValue arrValues[]
+            = {"text", -1, 0, 1, 256, 2.5, 1e300, -2147483649.0, 4294967295.0, QJsonValue::Null, true,
+                QJsonArray(), QJsonObject(), QJsonArray {1, 2}, "10.0.0.1", "", QJsonValue::Undefined};
+        int nLoaded = 0;
+        for (int i = 0; i < CASE_COUNT; ++i) {
+            QJsonObject objCase = objSample;
+            for (int n = 1 + random.bounded(2); n > 0; --n)
+                objCase = SetAt(objCase, listPaths[random.bounded(listPaths.size())],
+                    arrValues[random.bounded(int(std::size(arrValues)))]);
+            QByteArray baText = QJsonDocument(objCase).toJson(QJsonDocument::Compact);
+            if (i % 8 == 0) // damage the text itself
+                baText[random.bounded(baText.size())] = char(random.bounded(256));
+            const QString strResult = LoadRefused(baText);
+            QVERIFY2(!strResult.contains("changed") && !strResult.contains('\n'),
+                qPrintable(strResult + "\n" + baText));
+            if (strResult != "loaded") {
+                QVERIFY2(strResult.startsWith(m_dir.filePath("bad.json") + ": "), qPrintable(strResult));
+                continue;
+            }
+            ++nLoaded;
+            const QJsonObject objLoaded = ProjectFile::ToJson();
+            QString strError;
+            QVERIFY2(ProjectFile::Save(m_dir.filePath("again.json"), &strError), qPrintable(strError));
+            QVERIFY2(ProjectFile::Load(m_dir.filePath("again.json"), &strError), qPrintable(strError));
+            QCOMPARE(ProjectFile::ToJson(), objLoaded);
+        }
+        qInfo("%d fuzzed project files, %d loaded", CASE_COUNT, nLoaded);
+        QVERIFY(nLoaded > CASE_COUNT / 20 && nLoaded < CASE_COUNT / 2); // both outcomes are exercised
+    }
+
+    // A device that refuses an EDID keeps the one it had; reading it back is no write.
+    void refusedEdidIsNotKept()
+    {
+        HostFixture::Reset();
+
+        quint8 record[20] = {}, descriptor[20] = {}, readBack[20] = {};
+        descriptor[12] = 16;
+        for (int nResult : {0, -5}) {
+            HostFixture::Input(16).nSendResult = nResult;
+            record[10] = quint8(0x80 - nResult);
+            QCOMPARE(GetHwVideoSourceLogic()->SendEdidSetting(0, 16, record), nResult);
+            QVERIFY(GetHwVideoSourceLogic()->ReadEdidSetting(0, descriptor, readBack));
+            QCOMPARE(readBack[10], quint8(0x80));
+        }
+        QCOMPARE(HostFixture::Calls().size(), 2);
+    }
+
     void badFilesAreNamed_data();
     void badFilesAreNamed();
-    void unknownFieldsSurvive();
-    void failedSavesKeepTheOldFile();
-    void fuzzedFilesLoadWholeOrNotAtAll();
-    void senderAndVideoSourceAnswers();
 
 private:
     // Loads strText from a file; on a refusal checks that nothing changed.
@@ -99,42 +251,6 @@ private:
 
     QTemporaryDir m_dir;
 };
-
-// A fixed computer address, so the answers do not depend on the machine; "wide"
-// rows widen the subnet to 255.255.0.0 (gateway 10.1.0.1).
-void TestProjectRules::addressCodes()
-{
-    const std::tuple<bool, const char*, unsigned long> aRows[] = {{false, "10.1.2.50", 0},
-        {false, "172.16.5.5", 0}, {false, "10.1.2.100", IP_ERROR_LOCAL_PC},
-        {false, "10.1.2.10", IP_ERROR_IN_USE}, {false, "10.1.2.8", 0}, // stored as "010": decimal, not octal
-        {false, "10.1.2.30", IP_ERROR_IN_USE}, {false, "10.1.2.12", IP_ERROR_IN_USE}, // detected, added
-        {false, "0.1.2.3", IP_ERROR_ZERO_START}, {false, "10.1.2.1", IP_ERROR_GATEWAY},
-        {false, "255.255.255.255", IP_ERROR_BROADCAST}, {false, "10.1.2.255", IP_ERROR_BROADCAST},
-        {false, "10.1.2.0", IP_ERROR_INVALID}, {false, "0.0.0.0", IP_ERROR_INVALID},
-        {false, "127.0.0.1", IP_ERROR_INVALID}, {false, "224.0.0.1", IP_ERROR_INVALID},
-        {false, "240.0.0.1", IP_ERROR_INVALID}, {true, "10.1.2.255", 0}, {true, "10.1.2.0", 0},
-        {true, "10.1.255.255", IP_ERROR_BROADCAST}, {true, "10.1.0.0", IP_ERROR_INVALID}};
-    for (const auto& [bWide, pszAddress, ulExpected] : aRows) {
-        CConfigData config;
-        config.SetNetwork(bWide ? "10.1.0.1" : "10.1.2.1", bWide ? "255.255.0.0" : "255.255.255.0");
-        config.SetFixedLocalAddresses({"10.1.2.100"});
-        config.LoadLists({{"10.1.2.010", ""}}, {});
-        config.SetDetectedDevices({"10.1.2.30"});
-        config.UpdateErrorIPList();
-        config.AddSpecifiedIP("10.1.2.12", "");
-        const quint32 uAddress = QHostAddress(pszAddress).toIPv4Address();
-        unsigned long ulCode = 0;
-        const bool bError = config.IsIPHasError(uAddress, &ulCode, false);
-        QCOMPARE(QString("%1 %2 %3").arg(pszAddress).arg(bError).arg(ulCode),
-            QString("%1 %2 %3").arg(pszAddress).arg(ulExpected != 0).arg(ulExpected));
-        QCOMPARE(config.IsIPHasError(uAddress, nullptr, false), bError);
-        // Entries keep their typed text; an addition is saved only on request.
-        QCOMPARE(config.GetSpecifiedIPOriginal(0), QString("10.1.2.010()"));
-        QCOMPARE(config.SavedSpecifiedList().size(), 1);
-        config.SpecifiedIPsSave();
-        QCOMPARE(config.SavedSpecifiedList().size(), 2);
-    }
-}
 
 void TestProjectRules::badFilesAreNamed_data()
 {
@@ -213,131 +329,6 @@ void TestProjectRules::badFilesAreNamed()
     QFETCH(QByteArray, baText);
     QFETCH(QString, strExpected);
     QCOMPARE(LoadRefused(baText), m_dir.filePath("bad.json") + ": " + strExpected);
-}
-
-// Loading writes nothing through the plug-in's calls; a known field the host
-// dropped stays dropped, an unknown one is kept.
-void TestProjectRules::unknownFieldsSurvive()
-{
-    const QStringList listPaths {"note", "config.note", "project.senders[1].note",
-        "project.senders[1].device.inputs[0].note", "project.senders[0].background.note"};
-    const QJsonObject objNote {{"by", "a newer host"}, {"n", 3}};
-    auto addNotes = [&](QJsonObject objRoot) {
-        for (const QString& strPath : listPaths)
-            objRoot = SetAt(objRoot, strPath, objNote);
-        return objRoot;
-    };
-    auto changeHost = [] {
-        GetConfigData()->UseSystemLocalAddresses();
-        GetProjectData()->GetSender(1)->SetFrameRate(30);
-    };
-    changeHost();
-    const QJsonObject objExpected = addNotes(ProjectFile::ToJson());
-    QVERIFY(!objExpected.contains("localAddresses"));
-
-    const QString strPath = m_dir.filePath("project.json");
-    SafeFile::Write(strPath, QJsonDocument(addNotes(Sample())).toJson(), nullptr);
-    QString strError;
-    HostFixture::ClearLog();
-    QVERIFY2(ProjectFile::Load(strPath, &strError), qPrintable(strError));
-    changeHost();
-    QCOMPARE(HostFixture::Calls(), QStringList {"CSender::SetFrameRate(30)"});
-    QVERIFY2(ProjectFile::Save(strPath, &strError), qPrintable(strError));
-    QCOMPARE(QJsonDocument::fromJson(ReadFile(strPath)).object(), objExpected);
-}
-
-// A full disk, or a rename that fails, leaves the old file and no temporary one.
-void TestProjectRules::failedSavesKeepTheOldFile()
-{
-    QTemporaryDir dir;
-    const QString strPath = dir.filePath("project.json");
-    QString strError;
-    QVERIFY(ProjectFile::Save(strPath, &strError));
-    const QByteArray baOld = ReadFile(strPath);
-    GetProjectData()->GetSender(0)->SetName(QString(200, 'n')); // the new file is longer
-    const QString strTaken = dir.filePath("taken.json"); // a folder takes its place before the rename
-    QVERIFY(!SafeFile::Write(strTaken, "new", &strError, [&] { return QDir().mkdir(strTaken); }));
-    QVERIFY2(strError.startsWith("cannot write " + strTaken + ": "), qPrintable(strError));
-    {
-        // Far less than the file and the write buffer: only the final flush fails.
-        CFileSizeLimit limit(1024);
-        SKIP_UNLESS_LIMITED(limit);
-        QVERIFY(!ProjectFile::Save(strPath, &strError));
-    }
-    QVERIFY2(strError.startsWith("cannot write " + strPath + ": "), qPrintable(strError));
-    QCOMPARE(ReadFile(strPath), baOld);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"project.json"});
-}
-
-// Random damage to every kind of field: a file either loads whole, and then
-// saves and loads back the same, or is refused with one line naming where.
-void TestProjectRules::fuzzedFilesLoadWholeOrNotAtAll()
-{
-    constexpr int CASE_COUNT = 400;
-    QRandomGenerator random(0x5EED);
-    const QJsonObject objSample = Sample();
-    QStringList listPaths; // every field and item of the sample
-    std::function<void(const QJsonValue&, const QString&)> collect
-        = [&](const QJsonValue& node, const QString& strPath) {
-              if (!strPath.isEmpty())
-                  listPaths << strPath;
-              const QJsonObject obj = node.toObject();
-              for (auto it = obj.begin(); it != obj.end(); ++it)
-                  collect(it.value(), strPath.isEmpty() ? it.key() : strPath + "." + it.key());
-              const QJsonArray arr = node.toArray();
-              for (int i = 0; i < arr.size(); ++i)
-                  collect(arr[i], QString("%1[%2]").arg(strPath).arg(i));
-          };
-    collect(objSample, QString());
-    const QJsonValue arrValues[]
-        = {"text", -1, 0, 1, 256, 2.5, 1e300, -2147483649.0, 4294967295.0, QJsonValue::Null, true,
-            QJsonArray(), QJsonObject(), QJsonArray {1, 2}, "10.0.0.1", "", QJsonValue::Undefined};
-    int nLoaded = 0;
-    for (int i = 0; i < CASE_COUNT; ++i) {
-        QJsonObject objCase = objSample;
-        for (int n = 1 + random.bounded(2); n > 0; --n)
-            objCase = SetAt(objCase, listPaths[random.bounded(listPaths.size())],
-                arrValues[random.bounded(int(std::size(arrValues)))]);
-        QByteArray baText = QJsonDocument(objCase).toJson(QJsonDocument::Compact);
-        if (i % 8 == 0) // damage the text itself
-            baText[random.bounded(baText.size())] = char(random.bounded(256));
-        const QString strResult = LoadRefused(baText);
-        QVERIFY2(!strResult.contains("changed") && !strResult.contains('\n'),
-            qPrintable(strResult + "\n" + baText));
-        if (strResult != "loaded") {
-            QVERIFY2(strResult.startsWith(m_dir.filePath("bad.json") + ": "), qPrintable(strResult));
-            continue;
-        }
-        ++nLoaded;
-        const QJsonObject objLoaded = ProjectFile::ToJson();
-        QString strError;
-        QVERIFY2(ProjectFile::Save(m_dir.filePath("again.json"), &strError), qPrintable(strError));
-        QVERIFY2(ProjectFile::Load(m_dir.filePath("again.json"), &strError), qPrintable(strError));
-        QCOMPARE(ProjectFile::ToJson(), objLoaded);
-    }
-    qInfo("%d fuzzed project files, %d loaded", CASE_COUNT, nLoaded);
-    QVERIFY(nLoaded > CASE_COUNT / 20 && nLoaded < CASE_COUNT / 2); // both outcomes are exercised
-}
-
-// Queries are not writes; a device that refuses an EDID keeps the one it had.
-void TestProjectRules::senderAndVideoSourceAnswers()
-{
-    HostFixture::Reset();
-    GetDeviceAnswers()->listSenderAddresses = QStringList {"192.168.1.10", "bogus", "10.0.0.7"};
-    quint32 uAddresses[255] = {};
-    QCOMPARE(GetHwSenderLogic()->GetAddressList(uAddresses), 2);
-    QCOMPARE(uAddresses[1], qToBigEndian(QHostAddress("10.0.0.7").toIPv4Address())); // first octet lowest
-
-    quint8 record[20] = {}, descriptor[20] = {}, readBack[20] = {};
-    descriptor[12] = 16;
-    for (int nResult : {0, -5}) {
-        HostFixture::Input(16).nSendResult = nResult;
-        record[10] = quint8(0x80 - nResult);
-        QCOMPARE(GetHwVideoSourceLogic()->SendEdidSetting(0, 16, record), nResult);
-        QVERIFY(GetHwVideoSourceLogic()->ReadEdidSetting(0, descriptor, readBack));
-        QCOMPARE(readBack[10], quint8(0x80));
-    }
-    QCOMPARE(HostFixture::Calls().size(), 2);
 }
 
 QTEST_MAIN(TestProjectRules)
