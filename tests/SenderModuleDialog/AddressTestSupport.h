@@ -6,8 +6,6 @@
 #include "KivoData.h"
 
 #include <QJsonArray>
-#include <QJsonObject>
-#include <QStringList>
 #include <QtTest>
 
 namespace AddressTest {
@@ -55,7 +53,6 @@ inline QStringList AddCalls(const QStringList& listAddresses, const QString& str
 const QString g_strInvalid = QStringLiteral("IP地址不合理。");
 const QString g_strInUse = QStringLiteral("IP地址已被使用。");
 const QString g_strGateway = QStringLiteral("IP地址与默认网关相同。");
-const QString g_strDuplicate = QStringLiteral("存在重复的IP地址。");
 const QString g_strLocalPc
     = QStringLiteral("输入的IP地址和本机电脑的IP地址相同，会导致网络连接探测失败，是否继续？");
 
