@@ -28,9 +28,8 @@ inline QStringList Range(const QString& strPrefix, int nFirst, int nLast, int nS
     return list;
 }
 
-// Baseline: gateway 192.168.1.1, /24, stored .10 ("one") and .11, current-set
-// .20, the address state set. Host and rules share the computer's addresses,
-// so no test depends on this machine's network.
+// Baseline: gateway 192.168.1.1, /24, stored .10 ("one") and .11, current-set .20, the address
+// state set. Host and rules share the computer's addresses: no test depends on this machine's network.
 inline void ResetHost(const QJsonObject& objConfig = {},
     const QJsonObject& objHardware = {{"addressState", true}},
     const QStringList& listLocal = {"192.168.1.100"})

@@ -50,7 +50,6 @@ QJsonObject SetAt(const QJsonObject& objRoot, QString strPath, const QJsonValue&
 {
     return SetAt(objRoot, strPath.replace('[', ".[").split('.', Qt::SkipEmptyParts), value).toObject();
 }
-
 } // namespace
 
 // The simulated host: its address rule book, its project file (what is

@@ -100,7 +100,6 @@ private slots:
             QVERIFY(!dlg.close());
         };
         dlg.open();
-        // A person's double click: press, release, then a double-click press and its release.
         QTest::mouseClick(dlg.m_pOk, Qt::LeftButton);
         QTest::mouseDClick(dlg.m_pOk, Qt::LeftButton);
         QTest::mouseRelease(dlg.m_pOk, Qt::LeftButton);
@@ -159,7 +158,6 @@ private slots:
     void switchClickSignalsSetOpenDoesNot()
     {
         CCustomSwitchButton button;
-        button.resize(button.sizeHint());
         QSignalSpy spyChecked(&button, &CCustomSwitchButton::checked);
         QTest::mouseClick(&button, Qt::LeftButton);
         QTest::mouseClick(&button, Qt::LeftButton);
