@@ -218,11 +218,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
         QCOMPARE(dlg.height(), 400);
         QVERIFY(dlg.findChild<QScrollArea*>()->verticalScrollBar()->isVisible());
-        for (CCustomIPEdit* pEdit : dlg.findChildren<CCustomIPEdit*>()) {
-            QCOMPARE(QApplication::focusWidget(), pEdit);
-            QTest::keyClick(pEdit, Qt::Key_Tab);
+        QList<QWidget*> listStops;
+        for (CCustomIPEdit* pEdit : dlg.findChildren<CCustomIPEdit*>())
+            listStops << pEdit;
+        for (QWidget* pStop : listStops << Button(&dlg, "确定") << Button(&dlg, "取消") << listStops[0]) {
+            QCOMPARE(QApplication::focusWidget(), pStop);
+            QTest::keyClick(pStop, Qt::Key_Tab);
         }
-        QCOMPARE(QApplication::focusWidget(), Button(&dlg, "确定"));
     }
 
     // The last of this computer's addresses in a sender's subnet is the base (a

@@ -5,8 +5,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <functional>
-
 namespace {
 // An editor, OK and Cancel, as the plug-in builds its dialogs. Cancel finishes
 // with 2, as one of the plug-in's dialogs does, so Escape must give 2 as well.
