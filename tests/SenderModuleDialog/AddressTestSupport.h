@@ -6,8 +6,6 @@
 #include "KivoData.h"
 
 #include <QJsonArray>
-#include <QJsonObject>
-#include <QStringList>
 #include <QtTest>
 
 namespace AddressTest {
@@ -30,10 +28,10 @@ inline QStringList Range(const QString& strPrefix, int nFirst, int nLast, int nS
     return list;
 }
 
-// Baseline: gateway 192.168.1.1, /24, stored .10 ("one") and .11, current-set
-// .20. Host and rules share the computer's addresses, so no test depends on
-// this machine's network.
-inline void ResetHost(const QJsonObject& objConfig = {}, const QJsonObject& objHardware = {},
+// Baseline: gateway 192.168.1.1, /24, stored .10 ("one") and .11, current-set .20, the address
+// state set. Host and rules share the computer's addresses: no test depends on this machine's network.
+inline void ResetHost(const QJsonObject& objConfig = {},
+    const QJsonObject& objHardware = {{"addressState", true}},
     const QStringList& listLocal = {"192.168.1.100"})
 {
     QJsonObject objConfigAll = objConfig;
@@ -51,15 +49,9 @@ inline QStringList AddCalls(const QStringList& listAddresses, const QString& str
     return list << "CConfigData::SpecifiedIPsSave()";
 }
 
-inline int Writes()
-{
-    return HostFixture::Calls().size();
-}
-
 const QString g_strInvalid = QStringLiteral("IP地址不合理。");
 const QString g_strInUse = QStringLiteral("IP地址已被使用。");
 const QString g_strGateway = QStringLiteral("IP地址与默认网关相同。");
-const QString g_strDuplicate = QStringLiteral("存在重复的IP地址。");
 const QString g_strLocalPc
     = QStringLiteral("输入的IP地址和本机电脑的IP地址相同，会导致网络连接探测失败，是否继续？");
 
