@@ -1,0 +1,323 @@
+#include "DemoEntry.h"
+#include "DemoHost.h"
+#include "DemoLanguage.h"
+#include "DemoTheme.h"
+#include "MainWindow.h"
+
+#include "CMessageBoxAnswers.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+// CJK ideographs, CJK punctuation and the full-width forms.
+const QRegularExpression g_reCjk("[\\x{2e80}-\\x{9fff}\\x{f900}-\\x{faff}\\x{ff00}-\\x{ffef}]");
+// Title bar and task bar take this much of a screen at the least.
+const QSize g_sizeFrame(16, 80);
+
+bool ContainsCjk(const QString& strText)
+{
+    return strText.contains(g_reCjk);
+}
+
+bool Fits(const QSize& size, const QSize& sizeScreen)
+{
+    return size.width() <= sizeScreen.width() - g_sizeFrame.width()
+        && size.height() <= sizeScreen.height() - g_sizeFrame.height();
+}
+
+// Starts the host on the sample project with its Chinese names made Latin:
+// names are the user's data, not the interface's texts.
+bool StartOnLatinSample(const QString& strPath)
+{
+    QFile sample(":/demo/SampleProject.json");
+    QFile file(strPath);
+    QString strJson = sample.open(QIODevice::ReadOnly) ? QString::fromUtf8(sample.readAll()) : QString();
+    const QRegularExpression reName("\"[^\"]*" + g_reCjk.pattern() + "[^\"]*\"");
+    int nNames = 0;
+    for (QRegularExpressionMatch match; (match = reName.match(strJson)).hasMatch();)
+        strJson.replace(match.capturedStart(), match.capturedLength(), QString("\"Name %1\"").arg(++nNames));
+    QString strError;
+    return nNames > 0 && QDir().mkpath(QFileInfo(strPath).path()) && file.open(QIODevice::WriteOnly)
+        && file.write(strJson.toUtf8()) > 0 && file.flush() && DemoHost::Start(strPath, &strError);
+}
+
+// What a person can read in pWidget and its visible descendants; menus count,
+// though hidden until opened.
+QStringList VisibleTexts(QWidget* pWidget)
+{
+    QStringList listTexts;
+    const QList<QWidget*> listWidgets = pWidget->findChildren<QWidget*>() << pWidget;
+    for (QWidget* pChild : listWidgets) {
+        if (!pChild->isVisibleTo(pWidget) && pChild != pWidget && !qobject_cast<QMenu*>(pChild))
+            continue;
+        for (const char* pszProperty : {"windowTitle", "toolTip", "text", "title", "placeholderText"})
+            listTexts << pChild->property(pszProperty).toString();
+        for (int i = 0; qobject_cast<QComboBox*>(pChild) && i < static_cast<QComboBox*>(pChild)->count(); ++i)
+            listTexts << static_cast<QComboBox*>(pChild)->itemText(i);
+        for (int i = 0; qobject_cast<QTabBar*>(pChild) && i < static_cast<QTabBar*>(pChild)->count(); ++i)
+            listTexts << static_cast<QTabBar*>(pChild)->tabText(i);
+        for (const QAction* pAction : pChild->actions())
+            listTexts << pAction->text();
+    }
+    listTexts.removeAll(QString());
+    return listTexts;
+}
+
+// Opens an entry as the gallery does: shown, then staged.
+std::unique_ptr<QWidget> ShowStaged(const SDemoEntry& entry)
+{
+    std::unique_ptr<QWidget> pWidget(entry.fnCreate(nullptr));
+    pWidget->show();
+    QApplication::processEvents();
+    if (entry.fnStage) {
+        entry.fnStage(pWidget.get());
+        QApplication::processEvents();
+    }
+    return pWidget;
+}
+
+// The window title first, then all a person reads, message boxes included.
+QStringList Open(const QString& strEntry)
+{
+    for (const SDemoEntry& entry : DemoEntries::All()) {
+        if (entry.strName != strEntry)
+            continue;
+        CMessageBoxAnswers::ClearShown();
+        const std::unique_ptr<QWidget> pWidget = ShowStaged(entry);
+        return QStringList {pWidget->windowTitle()} + VisibleTexts(pWidget.get())
+            + CMessageBoxAnswers::ShownTexts();
+    }
+    return {};
+}
+
+// Context and source text of every message in a translation source.
+QList<QPair<QString, QString>> CatalogueMessages(const QString& strPath)
+{
+    QList<QPair<QString, QString>> listMessages;
+    QFile file(strPath);
+    file.open(QIODevice::ReadOnly);
+    QXmlStreamReader reader(&file);
+    QString strContext;
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("name"))
+            strContext = reader.readElementText();
+        else if (reader.isStartElement() && reader.name() == QLatin1String("source"))
+            listMessages.append({strContext, reader.readElementText()});
+    }
+    return listMessages;
+}
+
+int MeanLightness(QWidget* pWidget)
+{
+    const QImage image = pWidget->grab().toImage();
+    qint64 nSum = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            nSum += QColor(image.pixel(x, y)).lightness();
+    }
+    return image.isNull() ? 255 : int(nSum / (qint64(image.width()) * image.height()));
+}
+
+QStringList StandardContextMenuTexts()
+{
+    QLineEdit edit;
+    std::unique_ptr<QMenu> pMenu(edit.createStandardContextMenu());
+    return VisibleTexts(pMenu.get());
+}
+} // namespace
+
+// The demo host's languages, look and size, on the entries the gallery shows.
+class TestDemoUi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        // The window shows the project's path; a long one must not widen it.
+        const QString strFolder = "projects-of-the-display-wall-in-the-main-hall/second-floor-left-wing/"
+                                  "calibration-of-march-with-the-new-processors";
+        QVERIFY(StartOnLatinSample(m_dir.filePath(strFolder + "/project.json")));
+        DemoTheme::Apply(*qApp);
+        CMessageBoxAnswers::Install();
+    }
+    void cleanupTestCase() { CMessageBoxAnswers::Uninstall(); }
+
+    void languageChoice()
+    {
+        // Any Chinese reads the simplified catalogue; everything else English.
+        const QPair<const char*, const char*> arrCases[]
+            = {{"zh_CN", "zh_CN"}, {"zh_TW", "zh_CN"}, {"en_GB", "en"}, {"de_DE", "en"}, {"C", "en"}};
+        for (const auto& c : arrCases)
+            QCOMPARE(DemoLanguage::FromLocale(QLocale(c.first)), QString(c.second));
+        QString strError;
+        QVERIFY(!DemoLanguage::Install("fr", TRANSLATIONS_BUILD_DIR, &strError) && strError.contains("fr"));
+        QVERIFY(!DemoLanguage::Install("en", m_dir.path(), &strError));
+        QVERIFY(strError.contains("SenderModuleDialog_en"));
+    }
+
+    // Painted texts and message-box texts are only reachable through the catalogue.
+    void englishCataloguesTranslateEverySourceText()
+    {
+        Install("en");
+        for (const char* pszCatalogue : {"SenderModuleDialog_en.ts", "SenderSimulatedHost_en.ts"}) {
+            const auto listMessages = CatalogueMessages(QString(TRANSLATIONS_SOURCE_DIR "/") + pszCatalogue);
+            QVERIFY2(listMessages.size() > 5, pszCatalogue);
+            for (const auto& message : listMessages) {
+                const QString strText = QCoreApplication::translate(
+                    message.first.toUtf8().constData(), message.second.toUtf8().constData());
+                QVERIFY2(!ContainsCjk(strText), qPrintable(message.first + ": " + strText));
+            }
+        }
+    }
+
+    // In English no state of any entry, nor the window, shows a Chinese character.
+    void englishShowsNoChinese()
+    {
+        Install("en");
+        QCOMPARE(QLocale().language(), QLocale::English);
+        CDemoMainWindow window;
+        QVERIFY(VisibleTexts(&window).contains("Canvas size"));
+        for (const QString& strText : VisibleTexts(&window))
+            QVERIFY2(!ContainsCjk(strText), qPrintable(strText));
+        for (const SDemoEntry& entry : DemoEntries::All()) {
+            for (const QString& strText : Open(entry.strName))
+                QVERIFY2(!ContainsCjk(strText), qPrintable(entry.strName + ": " + strText));
+        }
+        QVERIFY(Open("EDID settings - custom size over the limit")
+                    .contains("The current resolution and frame rate exceed the input bandwidth limit."));
+    }
+
+    void chineseTextsAreTheOriginalOnes()
+    {
+        Install("zh_CN");
+        QCOMPARE(QLocale().language(), QLocale::Chinese);
+        CDemoMainWindow window;
+        for (const char* pszText : {"对话框", "画布大小", "恢复示例工程", "色度编辑器"})
+            QVERIFY2(VisibleTexts(&window).contains(pszText), pszText);
+        for (const char* pszText : {"宽", "高", "确定", "取消"})
+            QVERIFY2(Open("Canvas size").contains(pszText), pszText);
+        QVERIFY(Open("Canvas size over the area limit").join('\n').contains("画布的面积不能大于"));
+        QVERIFY(Open("EDID settings - custom size over the limit")
+                    .contains("当前分辨率和帧率超出输入带宽限制。"));
+    }
+
+    void titlesFollowTheLanguage()
+    {
+        // Entry, Chinese title, English title.
+        const char* const arrTitles[][3] = {{"Canvas size", "画布大小设置", "Canvas Size Settings"},
+            {"Frame rate and colour depth", "帧率和色深设置", "Frame Rate and Colour Depth Settings"},
+            {"Reset calibration coefficient", "重置校正系数", "Reset Calibration Coefficient"},
+            {"Reset seam coefficient", "重置修缝系数", "Reset Seam Coefficient"},
+            {"Background image", "背景图片设置", "Background Image Settings"},
+            {"Custom add processor", "自定义添加主控", "Custom Add Processor"},
+            {"Demo project", "演示工程配置", "Demo Project Configuration"},
+            {"Offline IP - batch add", "批量添加IP", "Batch Add IP Addresses"},
+            {"Offline IP - set 2 processors", "设置IP地址", "Set IP Address"},
+            {"Offline IP - modify specified", "修改IP地址", "Modify IP Address"},
+            {"EDID settings - fibre input 132", " - EDID设置", " - EDID Settings"}};
+        for (const auto& row : arrTitles) {
+            for (int nLanguage : {1, 2}) {
+                Install(nLanguage == 1 ? "zh_CN" : "en");
+                const QString strTitle = Open(row[0]).value(0, "missing entry");
+                QVERIFY2(strTitle.endsWith(row[nLanguage]), qPrintable(strTitle));
+            }
+        }
+    }
+
+    // Qt's own texts (line-edit menus, file and input dialogs) switch with the rest.
+    void qtOwnTextsFollowTheLanguage()
+    {
+        if (!QFile::exists(QLibraryInfo::location(QLibraryInfo::TranslationsPath) + "/qtbase_zh_CN.qm"))
+            QSKIP("Qt's Chinese catalogue (qttranslations5-l10n) is not installed");
+        Install("zh_CN");
+        QVERIFY(ContainsCjk(StandardContextMenuTexts().join(' ')));
+        Install("en");
+        QVERIFY(!ContainsCjk(StandardContextMenuTexts().join(' ')));
+    }
+
+    // Qt's own dialogs and menus are dark too, drawn that way, not only coloured.
+    void qtDialogsAndMenusAreDark()
+    {
+        QInputDialog input;
+        input.setLabelText("Sender input:");
+        input.setComboBoxItems({"one", "two"});
+        QFileDialog files(nullptr, "Choose", m_dir.path());
+        files.setOption(QFileDialog::DontUseNativeDialog);
+        QLineEdit edit;
+        std::unique_ptr<QMenu> pMenu(edit.createStandardContextMenu());
+        for (QWidget* pWidget : std::initializer_list<QWidget*> {&input, &files, pMenu.get()}) {
+            pWidget->show();
+            QApplication::processEvents();
+            QVERIFY2(MeanLightness(pWidget) < 100, pWidget->metaObject()->className());
+            QVERIFY(pWidget->palette().color(QPalette::WindowText).lightness() > 180);
+            pWidget->hide();
+        }
+        // A disabled button (the input dialog's OK without a choice) must look disabled.
+        const QPalette palette = QApplication::palette();
+        for (QPalette::ColorRole nRole : {QPalette::ButtonText, QPalette::WindowText, QPalette::Text}) {
+            const int nDisabled = palette.color(QPalette::Disabled, nRole).lightness();
+            QVERIFY(nDisabled < palette.color(QPalette::Active, nRole).lightness() - 60);
+            QVERIFY(nDisabled > palette.color(QPalette::Active, QPalette::Window).lightness() + 40);
+        }
+    }
+
+    void mainWindowFitsALaptop()
+    {
+        CDemoMainWindow window;
+        window.show();
+        QApplication::processEvents();
+        const QSize sizeMinimum = window.minimumSizeHint().expandedTo(window.minimumSize());
+        qInfo("main window: at least %dx%d", sizeMinimum.width(), sizeMinimum.height());
+        // The second: 1920x1080 at scale 2.
+        QVERIFY(Fits(sizeMinimum, QSize(1366, 768)) && Fits(sizeMinimum, QSize(960, 540)));
+        // The host's report is read, not typed into.
+        auto* pReport = window.findChild<QPlainTextEdit*>();
+        QVERIFY(pReport);
+        QTest::keyClicks(pReport, "typed");
+        QVERIFY(!pReport->toPlainText().contains("typed"));
+        // It opens no larger than the screen it is on.
+        QVERIFY(Fits(window.size(), QApplication::primaryScreen()->availableGeometry().size() + g_sizeFrame));
+    }
+
+    // Every dialog, in every state the gallery shows and in both languages, fits
+    // half of a 1920x1080 screen.
+    void dialogsFitAtScaleTwo()
+    {
+        for (const char* pszLanguage : {"zh_CN", "en"}) {
+            Install(pszLanguage);
+            for (const SDemoEntry& entry : DemoEntries::All()) {
+                const QSize size = ShowStaged(entry)->frameGeometry().size();
+                QVERIFY2(entry.bEmbedded || Fits(size, QSize(960, 540)),
+                    qPrintable(QString("%1: %2x%3").arg(entry.strName).arg(size.width()).arg(size.height())));
+            }
+        }
+    }
+
+private:
+    static void Install(const QString& strLanguage)
+    {
+        QString strError;
+        QVERIFY2(DemoLanguage::Install(strLanguage, TRANSLATIONS_BUILD_DIR, &strError), qPrintable(strError));
+    }
+
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(TestDemoUi)
+#include "tst_demo_ui.moc"
