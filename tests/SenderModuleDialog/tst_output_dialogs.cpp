@@ -1,0 +1,322 @@
+#include "CResetCoefDlg.h"
+#include "CSetCanvasDlg.h"
+#include "CSetDepthRateDlg.h"
+#include "CanvasRules.h"
+#include "DepthRateRules.h"
+#include "DialogDriver.h"
+
+#include "CCustomComboBox.h"
+#include "CCustomLabel.h"
+#include "CMessageBoxAnswers.h"
+#include "KivoData.h"
+
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace DialogDriver;
+
+// The canvas, frame rate and colour depth, and coefficient dialogs.
+class TestOutputDialogs : public QObject
+{
+    Q_OBJECT
+
+private:
+    static SSenderDeviceState& Device() { return HostFixture::CurrentSender().Device(); }
+    static QDoubleSpinBox* Box(QWidget& dlg, const char* pszName)
+    {
+        return Child<QDoubleSpinBox>(dlg, pszName);
+    }
+    static void Enter(CSetCanvasDlg& dlg, int nWidth, int nHeight)
+    {
+        Box(dlg, "widthBox")->setValue(nWidth);
+        Box(dlg, "heightBox")->setValue(nHeight);
+    }
+
+private slots:
+    void init() { HostFixture::Reset(); }
+
+    void limitMessages()
+    {
+        const SCanvasLimits limits {8192, 4096, 16777216};
+        const auto error
+            = [&](int nWidth, int nHeight) { return CanvasRules::Check(nWidth, nHeight, &limits).strError; };
+        QCOMPARE(error(8193, 1000), QString("画布的宽不能大于8192。"));
+        QCOMPARE(error(1000, 4097), QString("画布的高不能大于4096。"));
+        QCOMPARE(error(4096, 4096), QString());
+        QCOMPARE(error(10000, 5000), QString("画布的面积不能大于16777216。")); // not the width one
+        QCOMPARE(error(50, 1080), QString("画布的宽或高不能小于64。")); // the boxes cannot go that low
+    }
+
+    void editing()
+    {
+        // Entered, preset button, error shown (empty: none), area limit (0: unrestricted).
+        const struct
+        {
+            QSize entered;
+            const char* pszButton;
+            QString strError;
+            int nMaxArea;
+        } arrCases[] = {{{40000, 1080}, "自定义(32768×1080)", "", 0},
+            {{1920, 20000}, "自定义(1920×16384)", "", 0}, {{1920, 1080}, "1920×1080", "", 0},
+            {{10000, 5000}, "自定义(10000×5000)", "画布的面积不能大于16777216。", 16777216}};
+        for (const auto& c : arrCases) {
+            const QSize shown = c.entered.boundedTo(QSize(32768, 16384));
+            Device().bRestricted = c.nMaxArea > 0;
+            Device().nCanvasMaxArea = c.nMaxArea;
+            CMessageBoxAnswers::ClearShown();
+            CSetCanvasDlg dlg;
+            Enter(dlg, 2000, 1000); // custom first, so a preset has to be recognised anew
+            Enter(dlg, c.entered.width(), c.entered.height());
+            QCOMPARE(QSize(int(Box(dlg, "widthBox")->value()), int(Box(dlg, "heightBox")->value())), shown);
+            QCOMPARE(Child<QPushButton>(dlg, "presetButton")->text(), QString(c.pszButton));
+            auto* pError = Child<CCustomLabel>(dlg, "errorLabel");
+            QCOMPARE(pError->isHidden() ? QString() : pError->text(), c.strError);
+            QCOMPARE(Child<QPushButton>(dlg, "okButton")->isEnabled(), c.strError.isEmpty());
+            dlg.ButtonClicked(CSetCanvasDlg::ActionOk); // with an error: told why, and the dialog stays open
+            QCOMPARE(CMessageBoxAnswers::ShownTexts(),
+                c.strError.isEmpty() ? QStringList() : QStringList {c.strError});
+            QCOMPARE(dlg.GetCanvasSize(), c.strError.isEmpty() ? shown : QSize(1920, 1080));
+        }
+    }
+
+    void presets()
+    {
+        Device().nCanvasMaxWidth = 8192; // the boxes follow the limits even when unenforced
+        Device().nSenderType = 17;
+        CSetCanvasDlg dlg;
+        QCOMPARE(Box(dlg, "widthBox")->maximum(), 8192.0);
+        auto* pButton = Child<CCustomComboBox>(dlg, "presetButton");
+        QCOMPARE(pButton->Count(), 2);
+        QVERIFY(pButton->ActivateIndex(1));
+        QCOMPARE(Box(dlg, "widthBox")->value(), 3840.0);
+        Device().nSenderType = 0;
+        Device().bRestricted = true;
+        HostFixture::CurrentSender().SetCanvasSize(QSize(0, 0)); // never set
+        CSetCanvasDlg unset;
+        QCOMPARE(unset.GetCanvasSize(), QSize(1920, 1080));
+        QCOMPARE(Child<CCustomComboBox>(unset, "presetButton")->Count(), 3);
+    }
+
+    // Typed sizes: Return or OK (once, though double clicked) takes them, Escape
+    // and Cancel keep the sender's size.
+    void keysConfirmAndCancel()
+    {
+        HostFixture::CurrentSender().SetCanvasSize(QSize(2000, 1000));
+        HostFixture::ClearLog();
+        for (int nEnding : {int(Qt::Key_Return), int(Qt::Key_Escape), 0, -1}) {
+            CSetCanvasDlg dlg;
+            dlg.show();
+            TypeInto(Box(dlg, "widthBox"), "2560");
+            TypeInto(Box(dlg, "heightBox"), "1440");
+            auto* pPreset = Child<QPushButton>(dlg, "presetButton");
+            QVERIFY(OkIsDefault(dlg, pPreset));
+            if (nEnding < 0) {
+                QEXPECT_FAIL("", "OK has no guard: a double click finishes the dialog twice", Continue);
+                QCOMPARE(DoubleClickOk(dlg), 1);
+            } else {
+                EndWith(dlg, pPreset, nEnding);
+            }
+            const bool bTaken = nEnding < 0 || nEnding == Qt::Key_Return;
+            QVERIFY(!dlg.isVisible());
+            QCOMPARE(dlg.result(), bTaken ? 1 : 0);
+            QCOMPARE(dlg.GetCanvasSize(), bTaken ? QSize(2560, 1440) : QSize(2000, 1000));
+        }
+        QCOMPARE(HostFixture::Calls(), QStringList());
+    }
+
+    // The limits and the stored size are the current sender's, here sender 1.
+    void otherSenderOrNone()
+    {
+        GetProjectData()->SetCurSenderIndex(1);
+        Device().bRestricted = Device().bCanvasReadable = true;
+        Device().nCanvasMaxArea = 1000000;
+        HostFixture::CurrentSender().SetCanvasSize(QSize(2000, 1000));
+        HostFixture::ClearLog();
+        {
+            CSetCanvasDlg dlg;
+            dlg.show();
+            QCOMPARE(Child<CCustomLabel>(dlg, "errorLabel")->text(), QString("画布的面积不能大于1000000。"));
+            QTest::keyClick(Box(dlg, "widthBox"), Qt::Key_Return); // OK is off while the error stands
+            QVERIFY(dlg.isVisible() && dlg.result() == 0);
+            TypeInto(Box(dlg, "widthBox"), "1000");
+            QTest::keyClick(Box(dlg, "widthBox"), Qt::Key_Return);
+            QVERIFY(!dlg.isVisible() && dlg.GetCanvasSize() == QSize(1000, 1000));
+        }
+        QCOMPARE(HostFixture::Calls(), QStringList());
+    }
+
+    void menus()
+    {
+        const QStringList listRates {"50Hz", "60Hz", "120Hz", "240Hz"}, listDepths {"8bit", "10bit", "12bit"};
+        QCOMPARE(DepthRateRules::RateMenu(false, 38), listRates);
+        QCOMPARE(DepthRateRules::RateMenu(true, 38), listRates.mid(1));
+        QCOMPARE(DepthRateRules::DepthMenu(false, false, false, 131095), listDepths);
+        QCOMPARE(DepthRateRules::DepthMenu(true, false, true, 21), listDepths); // 12 bit implies 10 bit
+        QCOMPARE(DepthRateRules::DepthMenu(true, true, false, 21), listDepths.mid(0, 2));
+        QCOMPARE(DepthRateRules::DepthMenu(true, true, true, 131100), listDepths.mid(0, 2));
+        QCOMPARE(DepthRateRules::DepthMenu(true, false, false, 21), listDepths.mid(0, 1));
+    }
+
+    void limitMessage()
+    {
+        const auto message = [](quint32 uFlags, int nModel) {
+            return DepthRateRules::OutputLimitMessage(uFlags, nModel, "previous");
+        };
+        QCOMPARE(message(1u << 11, 24), QString("输出视频区域不能超过260万像素。"));
+        QCOMPARE(message(1u << 11, 25), QString("输出视频区域不能超过888万像素。"));
+        QCOMPARE(message((1u << 11) | (1u << 12), 24), QString("输出视频区域不能超过260万像素。"));
+        QCOMPARE(message((1u << 13) | (1u << 27), 24), QString("DVI5~8的点数和不能超过888万。"));
+        QCOMPARE(message(1u << 27, 24), QString("输出口带载面积不能超过655360。"));
+        QCOMPARE(message(1u << 28, 63), QString("EDID的输出面积不能超过260W。"));
+        QCOMPARE(message(1u << 28, 64), QString("EDID的输出面积不能超过888W。"));
+        QCOMPARE(message((1u << 10) | (1u << 31), 24), QString("previous"));
+    }
+
+    void senderWithoutDeepOutputGoesTo8Bit()
+    {
+        Device().bRestricted = true;
+        Device().b10BitSupported = false;
+        HostFixture::CurrentSender().SetColorDepth(10);
+        CSetDepthRateDlg dlg;
+        dlg.show();
+        QTest::keyClick(&dlg, Qt::Key_Return);
+        QCOMPARE(HostFixture::CurrentSender().GetColorDepth(), 8);
+    }
+
+    // Return on the rate box confirms, not its menu; only a restricted sender whose
+    // input is faster is asked about the rate. Escape is Cancel: 2, nothing written.
+    void depthRateEndings()
+    {
+        const QStringList listSave {"CSender::SetColorDepth(12)", "CSender::SetFrameRate(50)",
+            "ILedTesselLabel::Notify(3072, 0, 1, 0)"};
+        const QStringList listRestricted = QStringList {"CHwSenderLogic::NotifyFrameRate(0, true, 0)",
+                                               "CHwSenderLogic::WriteColorDepth(0, 2, 1)"}
+            + listSave;
+        const struct
+        {
+            bool bRestricted;
+            float fInputRate;
+            int nAnswer; // 0: must not be asked
+            int nKey;
+            int nResult;
+            QStringList listCalls;
+        } arrCases[] = {{false, 120.0f, 0, Qt::Key_Return, 1, listSave},
+            {true, 59.94f, 3, Qt::Key_Return, 0, {}}, {true, 59.94f, 2, Qt::Key_Return, 1, listRestricted},
+            {true, 50.0f, 0, Qt::Key_Return, 1, listRestricted}, {true, 59.94f, 0, Qt::Key_Escape, 2, {}},
+            {true, 59.94f, 0, 0, 2, {}}};
+        for (const auto& c : arrCases) {
+            HostFixture::Reset();
+            Device().bRestricted = c.bRestricted;
+            Device().b12BitSupported = true;
+            Device().fMaxInputRate = c.fInputRate;
+            CSetDepthRateDlg dlg;
+            dlg.show();
+            QVERIFY(Choose(dlg, "rateCombo", "50Hz") && Choose(dlg, "depthCombo", "12bit"));
+            auto* pRate = Child<CCustomComboBox>(dlg, "rateCombo");
+            QVERIFY(OkIsDefault(dlg, pRate));
+            CMessageBoxAnswers::Enqueue(c.nAnswer);
+            EndWith(dlg, pRate, c.nKey);
+            QCOMPARE(CMessageBoxAnswers::ShownTexts(),
+                c.nAnswer
+                    ? QStringList {"工程设置支持的最大帧率(50Hz)小于实际输入的最大帧率(59.94Hz)，是否继续？"}
+                    : QStringList());
+            QCOMPARE(dlg.result(), c.nResult);
+            QCOMPARE(HostFixture::Calls(), c.listCalls);
+        }
+    }
+
+    // Sender 1's hardware depth is written once, and not again when it already holds the choice.
+    void oneOkForTheCurrentSender()
+    {
+        GetProjectData()->SetCurSenderIndex(1);
+        Device().bRestricted = Device().b12BitSupported = true;
+        Device().nDepthCode = 1;
+        for (bool bHeld : {false, true}) {
+            HostFixture::ClearLog();
+            CSetDepthRateDlg dlg;
+            dlg.open();
+            QVERIFY(Choose(dlg, "depthCombo", "12bit"));
+            QCOMPARE(DoubleClickOk(dlg), 1);
+            dlg.ButtonClicked(CSetDepthRateDlg::ActionOk);
+            dlg.ButtonClicked(CSetDepthRateDlg::ActionCancel);
+            QStringList listCalls {"CHwSenderLogic::NotifyFrameRate(1, false, 0)"};
+            if (!bHeld)
+                listCalls << "CHwSenderLogic::WriteColorDepth(1, 2, 1)";
+            QCOMPARE(HostFixture::Calls(),
+                listCalls
+                    + QStringList({"CSender::SetColorDepth(12)", "CSender::SetFrameRate(60)",
+                        "ILedTesselLabel::Notify(3072, 0, 1, 0)"}));
+            QCOMPARE(dlg.result(), 1);
+        }
+        QCOMPARE(GetProjectData()->GetSender(0)->GetColorDepth(), 8); // sender 0 untouched
+    }
+
+    // OK is off while the message stands; 50Hz is never checked against the limits.
+    void passingChoiceLiftsTheLimitMessage()
+    {
+        Device().nModelCode = 24;
+        Device().uOutputLimitFlags = (1u << 11) | (1u << 12);
+        CSetDepthRateDlg dlg;
+        dlg.show();
+        auto* pMessage = dlg.findChild<CCustomLabel*>("messageLabel");
+        QVERIFY(Choose(dlg, "rateCombo", "120Hz"));
+        QVERIFY(!pMessage->isHidden() && pMessage->text() == "输出视频区域不能超过260万像素。");
+        QTest::keyClick(&dlg, Qt::Key_Return);
+        QVERIFY(dlg.isVisible() && HostFixture::Calls().isEmpty());
+        QVERIFY(Choose(dlg, "rateCombo", "50Hz") && Choose(dlg, "depthCombo", "10bit"));
+        QVERIFY(pMessage->isHidden());
+        QTest::keyClick(&dlg, Qt::Key_Return);
+        QCOMPARE(dlg.result(), 1);
+    }
+
+    // Without a current sender: told so, neither Return nor OK writes, Escape closes.
+    void noCurrentSender()
+    {
+        GetProjectData()->SetCurSenderIndex(7);
+        CSetCanvasDlg canvas;
+        CSetDepthRateDlg depthRate;
+        const QString strNone = "当前没有可设置的主控。";
+        QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList({strNone, strNone}));
+        canvas.ButtonClicked(CSetCanvasDlg::ActionOk);
+        depthRate.ButtonClicked(CSetDepthRateDlg::ActionOk);
+        QVERIFY(canvas.result() == 0 && depthRate.result() == 0);
+        for (QDialog* pDlg : {static_cast<QDialog*>(&canvas), static_cast<QDialog*>(&depthRate)}) {
+            pDlg->show();
+            QTest::keyClick(pDlg, Qt::Key_Return);
+            QVERIFY(pDlg->isVisible());
+            QTest::keyClick(pDlg, Qt::Key_Escape);
+            QVERIFY(!pDlg->isVisible());
+        }
+        QCOMPARE(HostFixture::Calls(), QStringList());
+    }
+
+    // Typed and confirmed with Return or OK; Escape, like Cancel, keeps the value set.
+    void resetCoefEndings()
+    {
+        for (int nEnding : {int(Qt::Key_Return), int(Qt::Key_Escape), 0, -1}) {
+            CResetCoefDlg dlg(false);
+            dlg.SetValue(0.5f);
+            dlg.show();
+            QVERIFY(OkIsDefault(dlg, Child<QPushButton>(dlg, "cancelButton")));
+            auto* pBox = Box(dlg, "valueBox");
+            QTest::keyClick(pBox, Qt::Key_Up); // from the value set, in thousandths
+            QCOMPARE(pBox->text(), QString("0.501"));
+            TypeInto(pBox, "0.25");
+            if (nEnding < 0) {
+                QEXPECT_FAIL("", "OK has no guard: a double click finishes the dialog twice", Continue);
+                QCOMPARE(DoubleClickOk(dlg), 1);
+            } else {
+                EndWith(dlg, pBox->findChild<QLineEdit*>(), nEnding);
+            }
+            const bool bTaken = nEnding < 0 || nEnding == Qt::Key_Return;
+            QVERIFY(!dlg.isVisible());
+            QCOMPARE(dlg.result(), bTaken ? 1 : 0);
+            QCOMPARE(dlg.GetValue(), bTaken ? 0.25f : 0.5f);
+        }
+    }
+};
+
+QTEST_MAIN(TestOutputDialogs)
+#include "tst_output_dialogs.moc"
