@@ -62,15 +62,6 @@ QStringList FilesIn(const QString& strFolder)
     return QDir(strFolder).entryList(QDir::Files | QDir::Hidden | QDir::System);
 }
 
-CCustomSwitchButton* Switch(QWidget& dlg)
-{
-    return dlg.findChild<CCustomSwitchButton*>();
-}
-QDoubleSpinBox* Box(QWidget& dlg)
-{
-    return dlg.findChild<QDoubleSpinBox*>();
-}
-
 // One background write (none when empty), then the label's event.
 void ExpectCalls(const QString& strBackground, int nEvent)
 {
@@ -80,7 +71,6 @@ void ExpectCalls(const QString& strBackground, int nEvent)
     QCOMPARE(HostFixture::Calls(), listCalls);
     HostFixture::ClearLog();
 }
-
 } // namespace
 
 class TestBackground : public QObject
@@ -92,6 +82,9 @@ private:
     QString m_strTarget; // the current sender's picture, in a host folder the dialog has to create
     QString m_strChosen; // a picture the user may pick
     int m_nChooserCalls = 0;
+
+    static CCustomSwitchButton* Switch(QWidget& dlg) { return dlg.findChild<CCustomSwitchButton*>(); }
+    static QDoubleSpinBox* Box(QWidget& dlg) { return dlg.findChild<QDoubleSpinBox*>(); }
 
     void SetFields(quint8 ucOpacity, quint8 ucEnabled, quint8 ucStretched)
     {

@@ -161,17 +161,6 @@ private slots:
         QCOMPARE(message((1u << 10) | (1u << 31), 24), QString("previous"));
     }
 
-    void senderWithoutDeepOutputGoesTo8Bit()
-    {
-        Device().bRestricted = true;
-        Device().b10BitSupported = false;
-        HostFixture::CurrentSender().SetColorDepth(10);
-        CSetDepthRateDlg dlg;
-        dlg.show();
-        QTest::keyClick(&dlg, Qt::Key_Return);
-        QCOMPARE(HostFixture::CurrentSender().GetColorDepth(), 8);
-    }
-
     // Return on the rate box confirms, not its menu; only a restricted sender whose
     // input is faster is asked about the rate. Escape is Cancel: 2, nothing written.
     void depthRateEndings()
@@ -232,21 +221,26 @@ private slots:
     }
 
     // OK is off while the message stands; 50Hz is never checked against the limits.
+    // A restricted sender without deep output is saved at 8 bits.
     void passingChoiceLiftsTheLimitMessage()
     {
         Device().nModelCode = 24;
         Device().uOutputLimitFlags = (1u << 11) | (1u << 12);
+        Device().bRestricted = true;
+        Device().b10BitSupported = false;
+        HostFixture::CurrentSender().SetColorDepth(10);
+        HostFixture::ClearLog();
         CSetDepthRateDlg dlg;
         dlg.show();
-        auto* pMessage = dlg.findChild<CCustomLabel*>("messageLabel");
+        auto* pMessage = Child<CCustomLabel>(dlg, "messageLabel");
         QVERIFY(Choose(dlg, "rateCombo", "120Hz"));
         QVERIFY(!pMessage->isHidden() && pMessage->text() == "输出视频区域不能超过260万像素。");
         QTest::keyClick(&dlg, Qt::Key_Return);
         QVERIFY(dlg.isVisible() && HostFixture::Calls().isEmpty());
-        QVERIFY(Choose(dlg, "rateCombo", "50Hz") && Choose(dlg, "depthCombo", "10bit"));
+        QVERIFY(Choose(dlg, "rateCombo", "50Hz") && !Choose(dlg, "depthCombo", "10bit"));
         QVERIFY(pMessage->isHidden());
         QTest::keyClick(&dlg, Qt::Key_Return);
-        QCOMPARE(dlg.result(), 1);
+        QVERIFY(dlg.result() == 1 && HostFixture::CurrentSender().GetColorDepth() == 8);
     }
 
     // Without a current sender: told so, neither Return nor OK writes, Escape closes.

@@ -1,3 +1,5 @@
+#include "../limits/FileSizeLimit.h"
+#include "../tools/ToolRun.h"
 #include "DemoEntry.h"
 #include "DemoHost.h"
 #include "DemoLanguage.h"
@@ -7,9 +9,11 @@
 #include "CMessageBoxAnswers.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -66,8 +70,6 @@ QStringList VisibleTexts(QWidget* pWidget)
             continue;
         for (const char* pszProperty : {"windowTitle", "toolTip", "text", "title", "placeholderText"})
             listTexts << pChild->property(pszProperty).toString();
-        for (int i = 0; qobject_cast<QComboBox*>(pChild) && i < static_cast<QComboBox*>(pChild)->count(); ++i)
-            listTexts << static_cast<QComboBox*>(pChild)->itemText(i);
         for (int i = 0; qobject_cast<QTabBar*>(pChild) && i < static_cast<QTabBar*>(pChild)->count(); ++i)
             listTexts << static_cast<QTabBar*>(pChild)->tabText(i);
         for (const QAction* pAction : pChild->actions())
@@ -102,6 +104,32 @@ QStringList Open(const QString& strEntry)
             return Open(entry);
     }
     return {};
+}
+
+QByteArray ReadFile(const QString& strPath)
+{
+    QFile file(strPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The demo host as a program, writing its gallery of every entry.
+SToolRun RunDemo(const QString& strProject)
+{
+    return Run(
+        {"--project", strProject, "--gallery", strProject + ".gallery"}, qEnvironmentVariable("DEMOHOST"));
+}
+
+// The sample project with only its first sender, or with senders that are no array.
+QByteArray WriteSample(const QString& strPath, bool bOneSender)
+{
+    QJsonObject objRoot = QJsonDocument::fromJson(ReadFile(":/demo/SampleProject.json")).object();
+    QJsonObject objProject = objRoot["project"].toObject();
+    const QJsonArray arrSenders {objProject["senders"].toArray().first()};
+    objProject["senders"] = bOneSender ? QJsonValue(arrSenders) : QJsonValue(QJsonObject());
+    objRoot["project"] = objProject;
+    const QByteArray baText = QJsonDocument(objRoot).toJson();
+    QFile file(strPath);
+    return file.open(QIODevice::WriteOnly) && file.write(baText) == baText.size() ? baText : QByteArray();
 }
 
 QStringList StandardContextMenuTexts()
@@ -262,6 +290,43 @@ private slots:
         QVERIFY(!pReport->toPlainText().contains("typed"));
         // It opens no larger than the screen it is on.
         QVERIFY(Fits(window.size(), QApplication::primaryScreen()->availableGeometry().size() + g_sizeFrame));
+    }
+
+    // The program starts on a single, unrestricted sender and opens every entry;
+    // it refuses senders that are no array, saying why and keeping the file.
+    void demoHostStartsOrSaysWhy()
+    {
+        const QString strOne = m_dir.filePath("one.json");
+        const QString strBad = m_dir.filePath("bad.json");
+        const QByteArray baBad = WriteSample(strBad, false);
+        QVERIFY(!WriteSample(strOne, true).isEmpty() && !baBad.isEmpty());
+        const SToolRun runOne = RunDemo(strOne);
+        QVERIFY2(runOne.nExitCode == 0 && runOne.baOut.count('\n') > 10, runOne.baErr.constData());
+        const SToolRun runBad = RunDemo(strBad);
+        QCOMPARE(runBad.nExitCode, 1);
+        QCOMPARE(runBad.baErr,
+            "cannot start the host: " + strBad.toUtf8()
+                + ": project.senders: expected an array, got an object\n");
+        QCOMPARE(ReadFile(strBad), baBad);
+    }
+
+    // The first start makes the user's project from the sample; on a full disk
+    // it says so and leaves nothing half-written for the next start to trip on.
+    void demoHostFirstStartOnFullDisk()
+    {
+        const QString strProject = m_dir.filePath("first/project.json");
+        SToolRun run;
+        {
+            CFileSizeLimit limit(1024);
+            SKIP_UNLESS_LIMITED(limit);
+            run = RunDemo(strProject);
+        }
+        QCOMPARE(run.nExitCode, 1);
+        QVERIFY2(run.baErr.startsWith("cannot start the host: cannot write " + strProject.toUtf8() + ": "),
+            run.baErr.constData());
+        QCOMPARE(QDir(m_dir.filePath("first")).entryList(QDir::Files), QStringList());
+        QCOMPARE(RunDemo(strProject).nExitCode, 0);
+        QVERIFY(ReadFile(strProject).contains("\"senders\""));
     }
 
 private:
