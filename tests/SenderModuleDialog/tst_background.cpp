@@ -86,11 +86,6 @@ private:
     static CCustomSwitchButton* Switch(QWidget& dlg) { return dlg.findChild<CCustomSwitchButton*>(); }
     static QDoubleSpinBox* Box(QWidget& dlg) { return dlg.findChild<QDoubleSpinBox*>(); }
 
-    void SetFields(quint8 ucOpacity, quint8 ucEnabled, quint8 ucStretched)
-    {
-        HostFixture::CurrentSender().SetBackground(ucOpacity, ucEnabled, ucStretched);
-        HostFixture::ClearLog();
-    }
     void ChooseFile(CBackgroundImageDlg& dlg, const QString& strPath)
     {
         dlg.SetFileChooser([this, strPath](QWidget*, const QString&, const QString&) {
@@ -140,7 +135,8 @@ private slots:
     {
         QVERIFY(Write(m_strTarget, Picture(4)));
         const QDateTime timeBefore = QFileInfo(m_strTarget).lastModified();
-        SetFields(170, 1, 1);
+        HostFixture::CurrentSender().SetBackground(170, 1, 1);
+        HostFixture::ClearLog();
         const QString strText = m_pDir->filePath("notes.png");
         const QString strEmpty = m_pDir->filePath("empty.png");
         const QString strLarge = m_pDir->filePath("large.png");
@@ -200,7 +196,8 @@ private slots:
     void otherSenderOrNone()
     {
         GetProjectData()->SetCurSenderIndex(1);
-        SetFields(90, 1, 0);
+        HostFixture::CurrentSender().SetBackground(90, 1, 0);
+        HostFixture::ClearLog();
         const QString strTarget1 = GetConstantData()->GetSenderBKImgName(1, true);
         const QString strOutside = m_pDir->filePath("outside.png");
         QVERIFY(QDir().mkpath(QFileInfo(strTarget1).path()) && QFile::link(strOutside, strTarget1));
@@ -216,8 +213,8 @@ private slots:
             ExpectCalls("90, 1, 0", 0x24000);
         }
         QVERIFY(!QFileInfo(strTarget1).isSymLink() && !QFileInfo::exists(strOutside));
-        QVERIFY(ReadAll(strTarget1) == Picture(8) && ReadAll(m_strChosen) == Picture(8));
-        QVERIFY(!QFileInfo::exists(m_strTarget));
+        QVERIFY(ReadAll(strTarget1) == Picture(8) && ReadAll(m_strChosen) == Picture(8)
+            && !QFileInfo::exists(m_strTarget));
         const SSenderBackground& background0 = GetProjectData()->GetSender(0)->GetBackground();
         QVERIFY(background0.ucOpacity == 255 && background0.ucEnabled == 0); // untouched
 

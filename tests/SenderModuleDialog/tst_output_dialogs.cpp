@@ -1,9 +1,18 @@
+#include "CBackgroundImageDlg.h"
+#include "CChromaticityDlgWnd.h"
+#include "CCustomAddProcessorDlg.h"
+#include "CDemoProjectConfigDlg.h"
+#include "CEdidSetDlg.h"
 #include "CResetCoefDlg.h"
 #include "CSetCanvasDlg.h"
 #include "CSetDepthRateDlg.h"
+#include "CSetIPOfflineDlg.h"
 #include "CanvasRules.h"
 #include "DepthRateRules.h"
 #include "DialogDriver.h"
+#include "HardwareSupport.h"
+#include "RecordingLedLabel.h"
+#include "SenderModuleDialogInit.h"
 
 #include "CCustomComboBox.h"
 #include "CCustomLabel.h"
@@ -17,22 +26,15 @@
 
 using namespace DialogDriver;
 
-// The canvas, frame rate and colour depth, and coefficient dialogs.
+// The canvas, frame rate and colour depth, and coefficient dialogs; how every
+// dialog and the plug-in's entry treat the host.
 class TestOutputDialogs : public QObject
 {
     Q_OBJECT
 
 private:
     static SSenderDeviceState& Device() { return HostFixture::CurrentSender().Device(); }
-    static QDoubleSpinBox* Box(QWidget& dlg, const char* pszName)
-    {
-        return Child<QDoubleSpinBox>(dlg, pszName);
-    }
-    static void Enter(CSetCanvasDlg& dlg, int nWidth, int nHeight)
-    {
-        Box(dlg, "widthBox")->setValue(nWidth);
-        Box(dlg, "heightBox")->setValue(nHeight);
-    }
+    static QDoubleSpinBox* Box(QWidget& dlg, const char* psz) { return Child<QDoubleSpinBox>(dlg, psz); }
 
 private slots:
     void init() { HostFixture::Reset(); }
@@ -57,8 +59,11 @@ private slots:
         for (const auto& c : arrCases) {
             const QSize shown = c.first.boundedTo(QSize(32768, 16384));
             CSetCanvasDlg dlg;
-            Enter(dlg, 2000, 1000);
-            Enter(dlg, c.first.width(), c.first.height());
+            // Custom first, so a preset has to be recognised anew.
+            for (const QSize& size : {QSize(2000, 1000), c.first}) {
+                Box(dlg, "widthBox")->setValue(size.width());
+                Box(dlg, "heightBox")->setValue(size.height());
+            }
             QCOMPARE(QSize(int(Box(dlg, "widthBox")->value()), int(Box(dlg, "heightBox")->value())), shown);
             QCOMPARE(Child<QPushButton>(dlg, "presetButton")->text(), QString(c.second));
             dlg.ButtonClicked(CSetCanvasDlg::ActionOk);
@@ -215,7 +220,6 @@ private slots:
             if (bHeld)
                 listCalls.removeAt(1);
             QCOMPARE(HostFixture::Calls(), listCalls);
-            QCOMPARE(dlg.result(), 1);
         }
         QCOMPARE(GetProjectData()->GetSender(0)->GetColorDepth(), 8); // sender 0 untouched
     }
@@ -285,6 +289,58 @@ private slots:
             QCOMPARE(dlg.result(), bTaken ? 1 : 0);
             QCOMPARE(dlg.GetValue(), bTaken ? 0.501f : 0.5f);
         }
+    }
+
+    // Every exported class can be created and destroyed by the host without
+    // touching the host's data, with or without a current sender: opening is
+    // reading, only confirming writes.
+    void createAndDestroyWritesNothing()
+    {
+        const std::pair<const char*, std::function<QWidget*()>> arrDialogs[]
+            = {{"EDID", [] { return new CEdidSetDlg(nullptr, 16, false); }},
+                {"EDID restricted", [] { return new CEdidSetDlg(nullptr, 132, true); }},
+                {"canvas", [] { return new CSetCanvasDlg(nullptr); }},
+                {"depth and rate", [] { return new CSetDepthRateDlg(nullptr); }},
+                {"background", [] { return new CBackgroundImageDlg(nullptr); }},
+                {"offline IP batch", [] { return new CSetIPOfflineDlg(0, -1, true, true, nullptr); }},
+                {"offline IP set", [] { return new CSetIPOfflineDlg(1, 3, true, true, nullptr); }},
+                {"offline IP modify", [] { return new CSetIPOfflineDlg(0, 1, false, false, nullptr); }},
+                {"add processor", [] { return new CCustomAddProcessorDlg(nullptr); }},
+                {"demo project", [] { return new CDemoProjectConfigDlg(nullptr); }},
+                {"chromaticity", [] { return new CChromaticityDlgWnd(nullptr); }}};
+        for (int nSender : {0, 7}) { // 7 names no sender
+            for (const auto& dialog : arrDialogs) {
+                HostFixture::Reset();
+                HostFixture::CurrentSender().Device().uOutputLimitFlags = 0x1800; // messages are not writes
+                GetProjectData()->SetCurSenderIndex(nSender);
+                delete dialog.second();
+                QVERIFY2(HostFixture::Calls().isEmpty(), dialog.first);
+            }
+        }
+    }
+
+    // A second call of the plug-in's entry replaces every entry and writes nothing.
+    void pluginEntryReplacesEveryEntry()
+    {
+        HostFixture::Reset();
+        CRecordingLedLabel first;
+        SenderModuleDialogInit(&first);
+#define ENTRY(Name)                                                                                          \
+    {                                                                                                        \
+        reinterpret_cast<void**>(&g_p##Name), Get##Name()                                                    \
+    }
+        const std::pair<void**, void*> arrEntries[] = {ENTRY(ProjectData), ENTRY(ConstantData),
+            ENTRY(ConfigData), ENTRY(RuntimeData), ENTRY(MonitorData), ENTRY(HwSenderLogic),
+            ENTRY(HwReceiverLogic), ENTRY(HwVideoSourceLogic), ENTRY(HwCaliSoftEdgeLogic),
+            ENTRY(HwAdvancedSoftEdgeLogic), ENTRY(HwColorBrightLogic), ENTRY(HwMonitorLogic)};
+#undef ENTRY
+        for (const auto& entry : arrEntries)
+            *entry.first = &first; // spoilt, so the second call has to write each again
+        SenderModuleDialogInit(&HostFixture::Label());
+        QCOMPARE(g_pLedLabel, static_cast<ILedTesselLabel*>(&HostFixture::Label()));
+        for (const auto& entry : arrEntries)
+            QCOMPARE(*entry.first, entry.second);
+        QCOMPARE(HostFixture::Calls(), QStringList());
     }
 };
 
