@@ -80,7 +80,7 @@ void CResetCoefDlg::ActionSlots(int nAction)
     case ActionOk:
         // The box has already rounded to the three decimals it shows.
         m_fValue = static_cast<float>(m_pValueBox->value());
-        QDialog::done(1);
+        done(1);
         close();
         break;
     case ActionCancel:

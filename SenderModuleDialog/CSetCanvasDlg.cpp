@@ -251,10 +251,10 @@ void CSetCanvasDlg::ButtonClicked(int nAction)
             return;
         }
         m_sizeCanvas = QSize(static_cast<int>(m_pWidthBox->value()), static_cast<int>(m_pHeightBox->value()));
-        QDialog::done(1);
+        done(1);
         break;
     case ActionCancel:
-        QDialog::done(0);
+        done(0);
         break;
     default:
         break;

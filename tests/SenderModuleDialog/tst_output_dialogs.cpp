@@ -103,7 +103,6 @@ private slots:
             auto* pPreset = Child<QPushButton>(dlg, "presetButton");
             QVERIFY(OkIsDefault(dlg, pPreset));
             if (nEnding < 0) {
-                QEXPECT_FAIL("", "OK has no guard: a double click finishes the dialog twice", Continue);
                 QCOMPARE(DoubleClickOk(dlg), 1);
             } else {
                 EndWith(dlg, pPreset, nEnding);
@@ -279,7 +278,6 @@ private slots:
             auto* pBox = Box(dlg, "valueBox");
             QTest::keyClick(pBox, Qt::Key_Up); // from the value set, in thousandths
             if (nEnding < 0) {
-                QEXPECT_FAIL("", "OK has no guard: a double click finishes the dialog twice", Continue);
                 QCOMPARE(DoubleClickOk(dlg), 1);
             } else {
                 EndWith(dlg, pBox->findChild<QLineEdit*>(), nEnding);
