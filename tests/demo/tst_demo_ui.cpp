@@ -309,7 +309,8 @@ private slots:
 
     // The first start makes the user's project from the sample; on a full disk
     // it says so and leaves nothing half-written for the next start to trip on.
-    void demoHostFirstStartOnFullDisk()
+    // The same holds for the gallery's pictures.
+    void demoHostOnFullDisk()
     {
         const QString strProject = m_dir.filePath("first/project.json");
         SToolRun run;
@@ -324,6 +325,20 @@ private slots:
         QCOMPARE(QDir(m_dir.filePath("first")).entryList(QDir::Files), QStringList());
         QCOMPARE(RunDemo(strProject).nExitCode, 0);
         QVERIFY(ReadFile(strProject).contains("\"senders\""));
+
+        // Pictures too large for the disk are named and leave no part-written file.
+        QDir gallery(strProject + ".gallery");
+        QVERIFY(gallery.removeRecursively());
+        {
+            CFileSizeLimit limit(7000);
+            run = RunDemo(strProject);
+        }
+        QCOMPARE(run.nExitCode, 1);
+        QVERIFY2(run.baErr.contains(".png: File too large\n"), run.baErr.constData());
+        const QStringList listWritten = gallery.entryList(QDir::Files);
+        QVERIFY(!listWritten.isEmpty());
+        for (const QString& strFile : listWritten)
+            QVERIFY2(!QImage(gallery.filePath(strFile)).isNull(), qPrintable(strFile));
     }
 
 private:
