@@ -16,11 +16,17 @@ using Point = CPointEx<float>;
 
 namespace {
 
-// The lines and texts a paint asked for, with their pen colours.
-struct SRecording
+// Records the lines (with their pen colours) and the texts (each followed by '|') a paint asks for.
+class CRecorder : public QPaintDevice, public QPaintEngine
 {
+public:
+    CRecorder()
+        : QPaintEngine(AllFeatures)
+    {
+    }
     QVector<QPair<QColor, QLineF>> m_vecLine;
-    QString m_strText; // each text followed by '|'
+    QString m_strText;
+    QColor m_clrPen;
 
     QVector<QLineF> Lines(const QColor& clrPen) const
     {
@@ -30,17 +36,10 @@ struct SRecording
                 vecLine.append(pair.second);
         return vecLine;
     }
-};
-
-class CRecorder : public QPaintDevice, public QPaintEngine
-{
-public:
-    CRecorder()
-        : QPaintEngine(AllFeatures)
+    bool HasReadOut() const
     {
+        return m_strText.contains("x : ") || !Lines(QColor(255, 240, 240, 240)).isEmpty();
     }
-    SRecording m_sRecording;
-    QColor m_clrPen;
 
     QPaintEngine* paintEngine() const override { return const_cast<CRecorder*>(this); }
     bool begin(QPaintDevice*) override { return true; }
@@ -54,12 +53,9 @@ public:
     void drawLines(const QLineF* pLines, int nCount) override
     {
         for (int i = 0; i < nCount; ++i)
-            m_sRecording.m_vecLine.append({m_clrPen, pLines[i]});
+            m_vecLine.append({m_clrPen, pLines[i]});
     }
-    void drawTextItem(const QPointF&, const QTextItem& item) override
-    {
-        m_sRecording.m_strText += item.text() + '|';
-    }
+    void drawTextItem(const QPointF&, const QTextItem& item) override { m_strText += item.text() + '|'; }
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override { }
     void drawPath(const QPainterPath&) override { }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { }
@@ -75,18 +71,20 @@ protected:
     }
 };
 
-const QColor g_clrCrossLine(255, 240, 240, 240);
-const QColor g_clrBackground(50, 50, 50);
+// Records one drawing step (by default the whole paint).
+void Record(CRecorder& recorder, CChromaticityDlgWnd& wnd,
+    void (CChromaticityDlgWnd::*pfnStep)(QPainter&) = &CChromaticityDlgWnd::Draw)
+{
+    QPainter painter(&recorder);
+    (wnd.*pfnStep)(painter);
+}
 
-// Records one drawing step (by default the whole paint) on a fresh painter.
-SRecording Record(
+QString TextOf(
     CChromaticityDlgWnd& wnd, void (CChromaticityDlgWnd::*pfnStep)(QPainter&) = &CChromaticityDlgWnd::Draw)
 {
     CRecorder recorder;
-    QPainter painter(&recorder);
-    (wnd.*pfnStep)(painter);
-    painter.end();
-    return recorder.m_sRecording;
+    Record(recorder, wnd, pfnStep);
+    return recorder.m_strText;
 }
 
 QImage Paint(CChromaticityDlgWnd& wnd, QSize size)
@@ -107,25 +105,21 @@ private slots:
     void init();
     void cleanup() { delete m_pWnd; }
 
-    void hitSquare_data();
-    void hitSquare();
-    void overlappingPointsPickHigherMovableKey();
+    void hitSquareAndOverlap();
     void noDragWithoutMovableLeftPress_data();
     void noDragWithoutMovableLeftPress();
     void dragAppliesHostAnswer();
-    void dragOfADegenerateGroupNeverSignalsNaN();
-
     void gridReadOutAndCrosshairFollowTheMouse();
     void legendFollowsTheGroupKey();
     void temperatureLabelsAreWhole();
     void extraGroupColoursAreDistinctAndStable();
     void ownGamutImageFollowsSetSize();
-    void wndDataOnlyForTypesZeroToFour();
 
 private:
     // Group nKey with green at the pixel (200, 300) of the widget's mapping at 800 × 600.
-    SChromaGroupInfo* AddGroup(int nKey, bool bMovable = true, SChromaGroupInfo info = SRGB())
+    SChromaGroupInfo* AddGroup(int nKey, bool bMovable = true)
     {
+        SChromaGroupInfo info = SRGB();
         info.m_ptColor[1] = m_pWnd->PixelToChroma(QPointF(200, 300));
         info.m_bMovable[1] = bMovable;
         m_pWnd->AddChromaGroupByIndex(nKey, info);
@@ -133,6 +127,7 @@ private:
     }
     void Drag(QPoint posFrom, QPoint posTo, Qt::MouseButton button = Qt::LeftButton)
     {
+        QTest::mouseRelease(m_pWnd, Qt::LeftButton, Qt::NoModifier, posFrom);
         QTest::mousePress(m_pWnd, button, Qt::NoModifier, posFrom);
         QTest::mouseMove(m_pWnd, posTo);
     }
@@ -164,35 +159,25 @@ void TestChromaWidget::init()
         });
 }
 
-void TestChromaWidget::hitSquare_data()
+void TestChromaWidget::hitSquareAndOverlap()
 {
-    QTest::addColumn<QPoint>("pos");
-    QTest::addColumn<bool>("bHit");
-    // Scale 600: the square reaches 6 pixels to each side, edges included.
-    QTest::newRow("left edge") << QPoint(194, 300) << true;
-    QTest::newRow("left of it") << QPoint(193, 300) << false;
-    QTest::newRow("bottom-right corner") << QPoint(206, 306) << true;
-    QTest::newRow("right of it") << QPoint(207, 300) << false;
-    QTest::newRow("above it") << QPoint(200, 293) << false;
-}
-
-void TestChromaWidget::hitSquare()
-{
-    QFETCH(QPoint, pos);
-    QFETCH(bool, bHit);
     AddGroup(3);
-    QTest::mousePress(m_pWnd, Qt::LeftButton, Qt::NoModifier, pos);
-    QCOMPARE(m_pWnd->Diagram().CurGroup(), bHit ? 3 : -1);
-    QCOMPARE(m_pWnd->Diagram().CurPoint(), bHit ? 1 : -1);
-    QCOMPARE(m_pWnd->Diagram().IsDragging(), bHit);
-    QCOMPARE(m_pWnd->cursor().shape(), bHit ? Qt::SizeAllCursor : Qt::ArrowCursor);
-}
-
-void TestChromaWidget::overlappingPointsPickHigherMovableKey()
-{
+    // Scale 600: the square reaches 6 pixels to each side, edges included.
+    const QPair<QPoint, bool> arrPress[] = {{{194, 300}, true}, {{193, 300}, false}, {{206, 306}, true},
+        {{207, 300}, false}, {{200, 293}, false}};
+    for (const auto& press : arrPress) {
+        QTest::mousePress(m_pWnd, Qt::LeftButton, Qt::NoModifier, press.first);
+        QCOMPARE(m_pWnd->cursor().shape(), press.second ? Qt::SizeAllCursor : Qt::ArrowCursor);
+        QCOMPARE(m_pWnd->Diagram().CurGroup(), press.second ? 3 : -1);
+        QCOMPARE(m_pWnd->Diagram().CurPoint(), press.second ? 1 : -1);
+        QCOMPARE(m_pWnd->Diagram().IsDragging(), press.second);
+        QTest::mouseRelease(m_pWnd, Qt::LeftButton, Qt::NoModifier, press.first);
+    }
+    // Overlapping points: the higher movable key wins, an immovable marker on top gives way.
+    m_pWnd->RemoveChromaGroupByIndex(3);
     AddGroup(1);
     AddGroup(2);
-    AddGroup(3, false); // an immovable marker on top gives way
+    AddGroup(3, false);
     QTest::mousePress(m_pWnd, Qt::LeftButton, Qt::NoModifier, QPoint(201, 299));
     QCOMPARE(m_pWnd->Diagram().CurGroup(), 2);
     QCOMPARE(m_pWnd->Diagram().CurPoint(), 1);
@@ -219,9 +204,7 @@ void TestChromaWidget::noDragWithoutMovableLeftPress()
     QCOMPARE(m_pWnd->Diagram().CurGroup(), 0);
     Drag(posPress, QPoint(230, 280), Qt::MouseButton(nButton));
     QTest::mouseMove(m_pWnd, QPoint(260, 260));
-    QVERIFY(!m_pWnd->Diagram().IsDragging());
-    QCOMPARE(pGroup->m_ptColor[1], ptGreen);
-    QCOMPARE(m_nSignals, 0);
+    QVERIFY(!m_pWnd->Diagram().IsDragging() && pGroup->m_ptColor[1] == ptGreen && m_nSignals == 0);
 }
 
 void TestChromaWidget::dragAppliesHostAnswer()
@@ -234,98 +217,76 @@ void TestChromaWidget::dragAppliesHostAnswer()
     QCOMPARE(pGroup->m_ptColor[1], m_ptSeen);
     QVERIFY(m_pWnd->Diagram().IsInLocus(m_ptSeen) && IsWhiteInside(*pGroup));
 
-    QTest::mouseRelease(m_pWnd, Qt::LeftButton, Qt::NoModifier, QPoint(40, 20));
     m_bReject = true;
     Drag(PixelOf(m_ptSeen), PixelOf({0.25f, 0.5f}));
     QCOMPARE(m_nSignals, 2);
     QCOMPARE(pGroup->m_ptColor[1], Point(0.3f, 0.6f));
     // The supplied point is for colour points: the white point keeps its own.
-    QTest::mouseRelease(m_pWnd, Qt::LeftButton, Qt::NoModifier, PixelOf({0.25f, 0.5f}));
     Drag(PixelOf(pGroup->m_ptColor[3]), PixelOf({0.35f, 0.35f}));
     QCOMPARE(m_nSignals, 3);
     QCOMPARE(pGroup->m_ptColor[3], m_ptSeen);
 }
 
-void TestChromaWidget::dragOfADegenerateGroupNeverSignalsNaN()
-{
-    m_pWnd->AddChromaGroupByIndex(0, WhiteOnVerticalEdge());
-    const SChromaGroupInfo* pGroup = m_pWnd->GetChromaGroupByIndex(0);
-    QVector<Point> vecSeen;
-    connect(m_pWnd, &CChromaticityDlgWnd::OnPositionChangeSignal, this,
-        [&](int, int nPoint, bool&) { vecSeen.append(pGroup->m_ptColor[nPoint]); });
-    QTest::mousePress(m_pWnd, Qt::LeftButton, Qt::NoModifier, PixelOf(pGroup->m_ptColor[1]));
-    for (int nX = 60; nX < 500; nX += 40) { // across the red–blue edge and back
-        for (int nY : {80, 330, 560})
-            QTest::mouseMove(m_pWnd, QPoint(nX, nY));
-    }
-    QCOMPARE(vecSeen.size(), 33);
-    for (const Point& pt : qAsConst(vecSeen))
-        QVERIFY2(IsFinite(pt), qPrintable(QString("%1, %2").arg(pt.x).arg(pt.y)));
-    QVERIFY(IsFinite(pGroup->m_ptColor[1]) && IsWhiteInside(*pGroup));
-}
-
 void TestChromaWidget::gridReadOutAndCrosshairFollowTheMouse()
 {
-    const QColor clrGrid(255, 255, 255, 120);
-    SRecording recorder = Record(*m_pWnd, &CChromaticityDlgWnd::DrawHexCoorDialog);
-    const QVector<QLineF> vecGrid = recorder.Lines(clrGrid);
+    m_pWnd->SetGridLineAlpha(200);
+    CRecorder recorder;
+    Record(recorder, *m_pWnd, &CChromaticityDlgWnd::DrawHexCoorDialog);
+    const QVector<QLineF> vecGrid = recorder.Lines(QColor(255, 255, 255, 200));
     QCOMPARE(vecGrid.size(), 19);
     // Bottom line at y = 0, 0.8 wide, at 600 pixels per unit.
     const float fMarginX = m_pWnd->Diagram().MarginX();
     QCOMPARE(vecGrid.first().toLine(), QLineF(fMarginX, 570.0, fMarginX + 480.0, 570.0).toLine());
     QCOMPARE(recorder.m_strText, QString(".0|.1|.2|.3|.4|.5|.6|.7|.8|.9|.0|.1|.2|.3|.4|.5|.6|.7|.8|"));
-    m_pWnd->SetGridLineAlpha(200);
-    QCOMPARE(
-        Record(*m_pWnd, &CChromaticityDlgWnd::DrawHexCoorDialog).Lines(QColor(255, 255, 255, 200)).size(),
-        19);
 
     // Outside the locus neither read-out nor crosshair.
     for (const QPoint& pos : {QPoint(5, 5), PixelOf({0.7f, 0.1f}), PixelOf({0.05f, 0.1f})}) {
         QTest::mouseMove(m_pWnd, pos);
-        recorder = Record(*m_pWnd);
-        QVERIFY(!recorder.m_strText.contains("x : ") && recorder.Lines(g_clrCrossLine).isEmpty());
+        CRecorder outside;
+        Record(outside, *m_pWnd);
+        QVERIFY(!outside.HasReadOut());
     }
     // Inside both, the crosshair through the mouse; over a point it reads that point, to four decimals.
     const QPoint pos = PixelOf({0.3f, 0.4f});
     QTest::mouseMove(m_pWnd, pos);
-    recorder = Record(*m_pWnd);
-    QVERIFY(recorder.m_strText.contains("x : 0.3"));
-    QCOMPARE(recorder.Lines(g_clrCrossLine),
+    CRecorder inside;
+    Record(inside, *m_pWnd);
+    QVERIFY(inside.m_strText.contains("x : 0.3"));
+    QCOMPARE(inside.Lines(QColor(255, 240, 240, 240)),
         QVector<QLineF>({QLineF(0, pos.y(), 800, pos.y()), QLineF(pos.x(), 0, pos.x(), 600)}));
     m_pWnd->AddChromaGroupByIndex(4, Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.15f, 0.06f}, {0.3f, 0.3f}));
     QTest::mouseMove(m_pWnd, PixelOf({0.3f, 0.3f}) + QPoint(2, 1));
-    QCOMPARE(
-        Record(*m_pWnd, &CChromaticityDlgWnd::DrawTipsString).m_strText, QString("x : 0.3000|y : 0.3000|"));
+    QCOMPARE(TextOf(*m_pWnd, &CChromaticityDlgWnd::DrawTipsString), QString("x : 0.3000|y : 0.3000|"));
     // Once the mouse has left, nothing follows it.
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(m_pWnd, &leave);
-    recorder = Record(*m_pWnd);
-    QVERIFY(!recorder.m_strText.contains("x : ") && recorder.Lines(g_clrCrossLine).isEmpty());
+    CRecorder left;
+    Record(left, *m_pWnd);
+    QVERIFY(!left.HasReadOut());
 }
 
 void TestChromaWidget::legendFollowsTheGroupKey()
 {
     const QString strTitle = QString::fromUtf8("输出颜色空间");
     m_pWnd->AddChromaGroupByIndex(g_nOutputColorSpaceKey, SRGB());
-    QString strText = Record(*m_pWnd).m_strText;
+    QString strText = TextOf(*m_pWnd);
     QVERIFY2(strText.contains(strTitle + "|") && !strText.contains("%"), qPrintable(strText));
 
     // Set with the struct's default m_nIndex of 0 on both keys: the key still decides.
     const SChromaGroupInfo sScreen = Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.225f, 0.33f}, {0.35f, 0.4f});
     QVERIFY(m_pWnd->SetChromaGroupByIndex(g_nScreenColorSpaceKey, sScreen));
     QVERIFY(m_pWnd->SetChromaGroupByIndex(g_nScreenColorSpaceKey, sScreen));
-    QVERIFY(m_pWnd->SetChromaGroupByIndex(g_nOutputColorSpaceKey, SRGB()));
     const int nRatio = m_pWnd->CalcRatio();
     QVERIFY(nRatio > 0 && nRatio < 100);
-    strText = Record(*m_pWnd).m_strText.remove(QChar('|'));
-    QVERIFY2(
-        strText.contains(QString::fromUtf8("%1, %2% 被覆盖").arg(strTitle).arg(nRatio)), qPrintable(strText));
-    QVERIFY2(strText.contains(QString::fromUtf8("屏幕颜色空间（校正后）")), qPrintable(strText));
+    strText = TextOf(*m_pWnd).remove(QChar('|'));
+    QVERIFY2(strText.contains(QString::fromUtf8("%1, %2% 被覆盖").arg(strTitle).arg(nRatio))
+            && strText.contains(QString::fromUtf8("屏幕颜色空间（校正后）")),
+        qPrintable(strText));
 
     // An output space without area has no share to show.
     m_pWnd->SetChromaGroupByIndex(
         g_nOutputColorSpaceKey, Group({0.2f, 0.2f}, {0.3f, 0.3f}, {0.4f, 0.4f}, {0.3f, 0.3f}));
-    strText = Record(*m_pWnd).m_strText;
+    strText = TextOf(*m_pWnd);
     QVERIFY2(strText.contains(strTitle + "|") && !strText.contains("%"), qPrintable(strText));
 }
 
@@ -334,6 +295,8 @@ void TestChromaWidget::temperatureLabelsAreWhole()
 {
     const QPointF pt(300, 300);
     const int nFontSize = int(m_pWnd->Diagram().Scale() / 50.0f);
+    QFont font(GetFontFamily());
+    font.setPointSize(nFontSize);
     for (int nCCT : {4000, 12000}) {
         QImage imageLabel(800, 600, QImage::Format_ARGB32_Premultiplied);
         imageLabel.fill(Qt::white);
@@ -342,12 +305,9 @@ void TestChromaWidget::temperatureLabelsAreWhole()
         m_pWnd->DrawCCTLineString(painter, 0.0f, pt, nCCT);
         painter.end();
         painter.begin(&imageWhole);
-        QFont font(GetFontFamily());
-        font.setPointSize(nFontSize);
         painter.setFont(font);
         painter.drawText(QRectF(pt.x() + nFontSize / 2.0, pt.y(), 400, 200), QString::number(nCCT));
         painter.end();
-        QVERIFY(imageLabel != QImage(800, 600, QImage::Format_ARGB32_Premultiplied)); // drawn at all
         QVERIFY2(imageLabel == imageWhole, qPrintable(QString::number(nCCT)));
     }
 }
@@ -358,8 +318,7 @@ void TestChromaWidget::extraGroupColoursAreDistinctAndStable()
     QSet<QRgb> setSeen;
     for (int i = 0; i < 40; ++i) {
         const QColor clr = CChromaDiagramPainter::DefaultLineColor(i);
-        QCOMPARE(CChromaDiagramPainter::DefaultLineColor(i), clr);
-        QVERIFY2(!setSeen.contains(clr.rgb()), qPrintable(QString("colour %1 repeats").arg(i)));
+        QVERIFY(clr == CChromaDiagramPainter::DefaultLineColor(i) && !setSeen.contains(clr.rgb()));
         setSeen.insert(clr.rgb());
     }
 }
@@ -374,18 +333,7 @@ void TestChromaWidget::ownGamutImageFollowsSetSize()
     const QPoint pos = wnd.ChromaToPixel({0.66f, 0.32f}).toPoint();
     QVERIFY(pos.x() > 400);
     const QColor clr = Paint(wnd, QSize(800, 600)).pixelColor(pos);
-    QVERIFY2(clr != g_clrBackground && clr.red() > 200, qPrintable(clr.name()));
-}
-
-void TestChromaWidget::wndDataOnlyForTypesZeroToFour()
-{
-    m_pWnd->SetWndData(4, 320, 240);
-    for (int nType : {-1, 0, 4, 5, 7}) {
-        int nWidth = 11, nHeight = 12;
-        m_pWnd->GetWndData(nType, nWidth, nHeight);
-        const QSize sizeSlot = nType == 4 ? QSize(320, 240) : nType == 0 ? QSize(0, 0) : QSize(11, 12);
-        QCOMPARE(QSize(nWidth, nHeight), sizeSlot);
-    }
+    QVERIFY2(clr != QColor(50, 50, 50) && clr.red() > 200, qPrintable(clr.name()));
 }
 
 int main(int argc, char** argv)
