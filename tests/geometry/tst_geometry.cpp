@@ -1,0 +1,155 @@
+#include "LineEx.h"
+#include "TriangleOverlap.h"
+
+#include <QPolygonF>
+#include <QtTest>
+
+#include <cmath>
+#include <random>
+
+using PointF = CPointEx<float>;
+using Triangle = std::array<PointF, 3>;
+Q_DECLARE_METATYPE(Triangle)
+
+static double ShoelaceArea(const QPolygonF& polygon)
+{
+    double dTwiceArea = 0.0;
+    for (int i = 0; i < polygon.size(); ++i) {
+        const QPointF &pt1 = polygon[i], &pt2 = polygon[(i + 1) % polygon.size()];
+        dTwiceArea += pt1.x() * pt2.y() - pt2.x() * pt1.y();
+    }
+    return std::fabs(dTwiceArea) / 2.0;
+}
+
+class TestGeometry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void LinesAndSlopes()
+    {
+        const CLineEx diagonal = LineThroughPoints(PointF(0, 0), PointF(1, 1));
+        QCOMPARE(IntersectLines(diagonal, CLineEx {1.0f, 1.0f, -2.0f}), PointF(1, 1));
+        // Parallel lines meet at the sentinel, not at infinity.
+        QCOMPARE(IntersectLines(diagonal, LineThroughPoints(PointF(0, 1), PointF(2, 3))),
+            PointF(6553600000.0f, 6553600000.0f));
+        QVERIFY(LineSlope(CLineEx {1.0f, 0.0f, -3.0f}) == FLT_MAX
+            && SegmentSlope(PointF(2, 0), PointF(2, 7)) == FLT_MAX);
+        const CLineEx vertical = LineFromSlopeOrVertical(FLT_MAX, PointF(2, 5));
+        QVERIFY(vertical.a == 1.0f && vertical.b == 0.0f && vertical.c == -2.0f);
+        QCOMPARE(LineYAtX(LineFromSlopeOrVertical(2.0f, PointF(1, 1)), 3.0f), 5.0f);
+
+        // Segments: crossing, T junction, one side, collinear overlap (crossing but
+        // no single point), stopping short.
+        const struct
+        {
+            PointF arrEnds[4];
+            bool bCross, bPoint;
+        } arrSegments[] = {{{{0, 0}, {1, 1}, {0, 1}, {1, 0}}, true, true},
+            {{{0, 0}, {2, 0}, {1, 0}, {1, 1}}, false, false},
+            {{{0, 0}, {2, 0}, {0, 1}, {2, 1}}, false, false}, {{{0, 0}, {2, 0}, {1, 0}, {3, 0}}, true, false},
+            {{{0, 0}, {2, 0}, {1, 0.5f}, {1, 2}}, false, false}};
+        for (const auto& s : arrSegments) {
+            const PointF* pt = s.arrEnds;
+            QCOMPARE(SegmentsCross(pt[0], pt[1], pt[2], pt[3]), s.bCross);
+            float fX = -1.0f, fY = -1.0f;
+            QCOMPARE(SegmentIntersection(pt[0], pt[1], pt[2], pt[3], fX, fY), s.bPoint);
+            QVERIFY(s.bPoint ? fX == 0.5f && fY == 0.5f : fX == -1.0f && fY == -1.0f);
+        }
+    }
+
+    void PointInPolygon()
+    {
+        const PointF arrSquare[] = {PointF(0, 0), PointF(1, 0), PointF(1, 1), PointF(0, 1)};
+        QVERIFY(!IsPointInPolygon(PointF(0.5f, 0.5f), arrSquare, 0));
+        // Just outside a corner, within the tolerance in both x and y, then in x only.
+        QVERIFY(!IsPointInPolygonEvenOdd(PointF(-0.00005f, 1.00005f), arrSquare, 4));
+        QVERIFY(IsPointInPolygon(PointF(-0.00005f, 1.00005f), arrSquare, 4));
+        QVERIFY(!IsPointInPolygon(PointF(-0.00005f, 1.0002f), arrSquare, 4));
+
+        // Random polygons, often self-intersecting, against Qt's even-odd fill.
+        std::mt19937 rng(20261205);
+        std::uniform_real_distribution<float> coord(0.0f, 1.0f);
+        std::uniform_int_distribution<int> count(3, 9);
+        int nCompared = 0;
+        for (int nPolygon = 0; nPolygon < 500; ++nPolygon) {
+            QVector<PointF> vecVertices(count(rng));
+            QPolygonF polygon;
+            for (PointF& pt : vecVertices)
+                polygon << (pt = PointF(coord(rng), coord(rng))).ToQPointF();
+            for (int nPoint = 0; nPoint < 20; ++nPoint) {
+                const PointF pt(coord(rng), coord(rng));
+                // Compare only away from edges: nudges of 1e-3 must not change the answer.
+                const QPointF ptQ = pt.ToQPointF();
+                const bool bInside = polygon.containsPoint(ptQ, Qt::OddEvenFill);
+                bool bClear = true;
+                for (const QPointF& ptNudge :
+                    {QPointF(1e-3, 0), QPointF(-1e-3, 0), QPointF(0, 1e-3), QPointF(0, -1e-3)})
+                    bClear = bClear && polygon.containsPoint(ptQ + ptNudge, Qt::OddEvenFill) == bInside;
+                if (!bClear)
+                    continue;
+                ++nCompared;
+                QCOMPARE(IsPointInPolygon(pt, vecVertices.constData(), vecVertices.size()), bInside);
+            }
+        }
+        QVERIFY(nCompared > 9000);
+    }
+
+    void OverlapOfKnownShapes_data()
+    {
+        QTest::addColumn<Triangle>("a");
+        QTest::addColumn<Triangle>("b");
+        QTest::addColumn<float>("fRatio");
+        const Triangle unit {PointF(0, 0), PointF(1, 0), PointF(0, 1)};
+        const Triangle inner {PointF(0.1f, 0.1f), PointF(0.4f, 0.1f), PointF(0.1f, 0.4f)};
+        QTest::newRow("identical") << unit << unit << 1.0f;
+        QTest::newRow("disjoint") << unit << Triangle {PointF(2, 2), PointF(3, 2), PointF(2, 3)} << 0.0f;
+        QTest::newRow("nested in") << unit << inner << 1.0f;
+        QTest::newRow("nested around") << inner << unit << 0.09f;
+        QTest::newRow("half") << Triangle {PointF(0, 0), PointF(0.5f, 0.5f), PointF(0, 1)} << unit << 0.5f;
+        // A flat reference has no area: the previous ratio stays.
+        QTest::newRow("flat") << unit << Triangle {PointF(0, 0), PointF(0.5f, 0), PointF(1, 0)} << 0.25f;
+    }
+
+    void OverlapOfKnownShapes()
+    {
+        QFETCH(Triangle, a);
+        QFETCH(Triangle, b);
+        QFETCH(float, fRatio);
+        float fResult = 0.25f;
+        QVERIFY(CTriangleOverlap().CalcOverlapRatio(a.data(), b.data(), fResult));
+        QVERIFY2(std::fabs(fResult - fRatio) < 1e-5f, qPrintable(QString::number(fResult)));
+    }
+
+    void RandomTrianglesMatchPolygonClipping()
+    {
+        std::mt19937 rng(4711);
+        std::uniform_real_distribution<float> coord(0.0f, 1.0f);
+        CTriangleOverlap overlap;
+        int nChecked = 0;
+        for (int nCase = 0; nCase < 3000; ++nCase) {
+            PointF arrA[3], arrB[3];
+            QPolygonF polygonA, polygonB;
+            for (int i = 0; i < 3; ++i) {
+                polygonA << (arrA[i] = PointF(coord(rng), coord(rng))).ToQPointF();
+                polygonB << (arrB[i] = PointF(coord(rng), coord(rng))).ToQPointF();
+            }
+            const double dAreaA = ShoelaceArea(polygonA), dAreaB = ShoelaceArea(polygonB);
+            if (dAreaA < 0.01 || dAreaB < 0.01)
+                continue; // slivers are dominated by float rounding
+            ++nChecked;
+            float fRatioAB = -1.0f, fRatioBA = -1.0f;
+            overlap.CalcOverlapRatio(arrA, arrB, fRatioAB);
+            overlap.CalcOverlapRatio(arrB, arrA, fRatioBA);
+            // Both products are the area of the intersection.
+            const double dCommon = ShoelaceArea(polygonA.intersected(polygonB));
+            QVERIFY2(std::fabs(fRatioAB * dAreaB - dCommon) < 1e-4
+                    && std::fabs(fRatioBA * dAreaA - dCommon) < 1e-4,
+                qPrintable(QString::number(nCase)));
+        }
+        QVERIFY(nChecked > 1000);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestGeometry)
+#include "tst_geometry.moc"
