@@ -61,27 +61,13 @@ private slots:
 
     void temperatureToChromaticity()
     {
-        // Temperature, then u-rd, x, y, u, v as printed by Exact(); the ends are in range.
-        const QPair<int, QStringList> arrRecords[]
-            = {{4000,
-                   {"250.00001525878906", "0.38234362006187439", "0.38376626372337341", "0.22357615795710106",
-                       "0.33661207730995352"}},
-                {6500,
-                    {"153.84614562988281", "0.31277889013290405", "0.32918351888656616",
-                        "0.19781595173292271", "0.31228650559986254"}},
-                {25000,
-                    {"40", "0.24985367059707642", "0.25479945540428162", "0.17981920826594161",
-                        "0.27506802018097193"}}};
-        for (const auto& record : arrRecords) {
-            const sCIE1931& sRecord = m_cct.GetColorCoordTables().at((record.first - 4000) / 5);
-            QCOMPARE(QStringList({Exact(sRecord.fUrd), Exact(sRecord.dX), Exact(sRecord.dY),
-                         Exact(sRecord.dU), Exact(sRecord.dV)}),
-                record.second);
-            QPointF xy; // the single conversion gives the table's chromaticity
-            QVERIFY(m_cct.CCTtoColorCoord(float(record.first), &xy, true));
-            QCOMPARE(QStringList({Exact(xy.x()), Exact(xy.y())}), record.second.mid(1, 2));
+        // With the formula the single conversion gives the table's chromaticity; the ends are in range.
+        for (int nCCT : {4000, 6500, 25000}) {
+            const sCIE1931& sRecord = m_cct.GetColorCoordTables().at((nCCT - 4000) / 5);
+            QPointF xy;
+            QVERIFY(m_cct.CCTtoColorCoord(float(nCCT), &xy, true) && xy == QPointF(sRecord.dX, sRecord.dY));
         }
-        // Without the formula 6500 K is D65 itself, and only 6500 K. A negative x: refused.
+        // Without it 6500 K is D65 itself, and only 6500 K. A negative x: refused.
         const struct
         {
             float fKelvin;

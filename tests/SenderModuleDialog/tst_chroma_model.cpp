@@ -43,16 +43,286 @@ class TestChromaModel : public QObject
 private slots:
     void initTestCase() { m_diagram.SetSize(800, 600); }
 
-    void groupOperations();
-    void setSizeAndMapping();
-    void dragCorrections();
-    void degenerateGroups();
-    void reCalculations();
-    void searches();
-    void mouseProtocol();
-    void standardRecognition();
-    void coverage_data();
-    void coverage();
+    void groupOperations()
+    {
+        CChromaDiagram diagram;
+        SChromaGroupInfo info = SRGB();
+        info.m_nIndex = 9; // the key wins over the copy's own index
+        QVERIFY(diagram.AddChromaGroupByIndex(5, info) && !diagram.AddChromaGroupByIndex(-1, info));
+        SChromaGroupInfo* pStored = diagram.GetChromaGroupByIndex(5);
+        QVERIFY(pStored && pStored->m_nIndex == 5 && !diagram.GetChromaGroupByIndex(9));
+        info.m_strName = QStringLiteral("second");
+        QVERIFY(!diagram.AddChromaGroupByIndex(5, info) && pStored->m_strName.isEmpty());
+        // Set replaces in place, so pointers handed out stay valid; on an absent key it adds.
+        QVERIFY(diagram.SetChromaGroupByIndex(5, info) && diagram.SetChromaGroupByIndex(7, info));
+        QVERIFY(diagram.GetChromaGroupByIndex(5) == pStored && pStored->m_strName == info.m_strName);
+        QVERIFY(!diagram.SetChromaGroupByIndex(-2, info) && !diagram.GetChromaGroupByIndex(-1));
+        QVERIFY(!diagram.RemoveChromaGroupByIndex(-1) && !diagram.RemoveChromaGroupByIndex(4));
+        QVERIFY(diagram.RemoveChromaGroupByIndex(7));
+        QCOMPARE(diagram.Groups().keys(), QList<int>({5}));
+    }
+
+    void setSizeAndMapping()
+    {
+        CChromaDiagram diagram;
+        diagram.SetSize(800, 600);
+        QVERIFY(diagram.MarginX() == 36.666664f && diagram.MarginY() == 30.0f && diagram.Scale() == 600.0f);
+        diagram.SetSize(1024, 700);
+        QVERIFY(Near(diagram.PixelToChroma(diagram.ChromaToPixel({0.31f, 0.59f})), 0.31f, 0.59f));
+        QCOMPARE(diagram.ChromaToPixel({0.0f, 0.0f}), QPointF(diagram.MarginX(), 700 - diagram.MarginY()));
+
+        const QString strMessage = AbortMessageOf([] { CChromaDiagram().SetSize(100, 500); });
+        QVERIFY2(strMessage.contains("ASSERT: \"nWidth > 100 && nHeight > 100\""), qPrintable(strMessage));
+        QVERIFY(AbortMessageOf([] { CChromaDiagram().SetSize(101, 101); }).isEmpty());
+    }
+
+    void dragCorrections()
+    {
+        // Left of the diagram is the same drag as onto its left edge.
+        const double dY = m_diagram.ChromaToPixel({0.0f, 0.2f}).y();
+        SChromaGroupInfo* pGroup = Drag(SRGB(), 2, {0.15f, 0.06f});
+        QVERIFY(m_diagram.CalcCurrentPoint(QPointF(-40.0, dY), pGroup));
+        const Point ptLeft = pGroup->m_ptColor[2];
+        *pGroup = SRGB();
+        QVERIFY(m_diagram.CalcCurrentPoint(QPointF(m_diagram.MarginX(), dY), pGroup));
+        QCOMPARE(pGroup->m_ptColor[2], ptLeft);
+
+        // Beyond the locus: onto the ray from the white point, just inside.
+        const Point ptTarget = m_diagram.PixelToChroma(m_diagram.ChromaToPixel({0.05f, 0.88f}));
+        const Point ptGreen = Drag(SRGB(), 1, ptTarget)->m_ptColor[1];
+        const Point ptWhite = SRGB().m_ptColor[3];
+        QVERIFY(std::abs(Cross(ptWhite, ptTarget, ptGreen)) < 1e-6);
+        QVERIFY(m_diagram.IsInLocus(ptGreen) && !m_diagram.IsInLocus(Along(ptWhite, ptGreen, 0.0002f)));
+
+        // White above the red–green edge: onto that edge, not onto a vertex.
+        pGroup = Drag(SRGB(), 3, {0.5f, 0.47f});
+        const Point* pt = pGroup->m_ptColor;
+        QVERIFY(
+            IsWhiteInside(*pGroup) && PointLineDistance(LineThroughPoints(pt[0], pt[1]), pt[3]) < 0.0002f);
+        QVERIFY(pt[3] != pt[0] && pt[3] != pt[1]);
+        // Inside the triangle it just follows.
+        QVERIFY(m_diagram.CalcCurrentPoint(m_diagram.ChromaToPixel({0.3f, 0.3f}), pGroup));
+        QVERIFY(Near(pt[3], 0.3, 0.3, 1e-5));
+        // Within 0.0001 of a vertex: exactly onto it.
+        pGroup
+            = Drag(Group({0.6f, 0.35f}, {0.25f, 0.65f}, {0.16f, 0.08f}, {0.33f, 0.35f}), 3, {0.603f, 0.353f});
+        QCOMPARE(pGroup->m_ptColor[3], pGroup->m_ptColor[0]);
+
+        // White outside the locus: the way to a point below the line of purples
+        // crosses nothing, so the raw point goes on, and ends inside.
+        const SChromaGroupInfo info = Group({0.8f, 0.0f}, {0.3f, 0.6f}, {0.15f, 0.06f}, {0.7f, 0.1f});
+        QVERIFY(!m_diagram.IsInLocus(info.m_ptColor[3]) && IsWhiteInside(info));
+        const Point ptBlue = Drag(info, 2, {0.6f, 0.02f})->m_ptColor[2];
+        QVERIFY(m_diagram.IsInLocus(ptBlue) && ptBlue.x > info.m_ptColor[2].x);
+        QVERIFY(std::abs(Cross(info.m_ptColor[2], {0.6f, 0.02f}, ptBlue)) < 1e-5);
+    }
+
+    void degenerateGroups()
+    {
+        // The vertex opposite a white point on an edge: the bisector has no length.
+        int nMoved = 0;
+        for (float fX = 0.0f; fX <= 0.8f; fX += 0.05f) {
+            for (float fY = 0.0f; fY <= 0.9f; fY += 0.05f) {
+                const SChromaGroupInfo* pGroup = Drag(WhiteOnVerticalEdge(), 1, {fX, fY});
+                const bool bMoved = !SamePoints(*pGroup, WhiteOnVerticalEdge());
+                nMoved += bMoved;
+                QCOMPARE(m_bLastDrag, bMoved); // a refusal says so
+                QVERIFY2(!bMoved || (m_diagram.IsInLocus(pGroup->m_ptColor[1]) && IsWhiteInside(*pGroup)),
+                    qPrintable(QString("%1, %2").arg(fX).arg(fY)));
+            }
+        }
+        QVERIFY(nMoved > 100); // not by refusing everything
+
+        Point ptOut(7, 7); // the white point on a vertex spans no angle
+        QVERIFY(
+            !CChromaDiagram::GetNearestPoint2({0.3f, 0.4f}, {0.1f, 0.4f}, {0.3f, 0.4f}, {0.3f, 0.6f}, ptOut));
+        QCOMPARE(ptOut, Point(7, 7));
+
+        // Collinear: a colour point pulled off the line encloses the white point;
+        // the white point has nothing to be pulled into. Indices out of range change nothing.
+        SChromaGroupInfo sLine = g_sCollinear;
+        sLine.m_ptColor[0] = {-0.1f, -0.1f}; // a correction clamps it, a refusal must not
+        for (int nPoint : {-100000000, -1, 0, 1, 2, 3, 4}) {
+            SChromaGroupInfo work = sLine;
+            const bool bCorrected = m_diagram.ReCalRGB(&work, nPoint);
+            QCOMPARE(bCorrected, nPoint >= 0 && nPoint < 3);
+            QCOMPARE(m_diagram.IsPointInRegion(&work, nPoint), bCorrected);
+            QVERIFY(bCorrected || SamePoints(work, sLine));
+        }
+    }
+
+    void reCalculations()
+    {
+        // The edge midpoints of sRGB, with the white point outside the locus: group untouched.
+        SChromaGroupInfo info = Group({0.225f, 0.33f}, {0.395f, 0.195f}, {0.47f, 0.465f}, {0.1f, 0.1f});
+        const SChromaGroupInfo before = info;
+        QVERIFY(!m_diagram.ReCalCMY(&info) && SamePoints(before, info));
+        // With the sRGB white point these secondaries of sRGB come back unchanged.
+        info.m_ptColor[3] = {0.3127f, 0.329f};
+        QVERIFY(m_diagram.ReCalCMY(&info));
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(Near(info.m_ptColor[i], before.m_ptColor[i].x, before.m_ptColor[i].y));
+
+        info = SRGB(); // ReCalRGB clamps negatives
+        info.m_ptColor[1] = {-0.05f, 0.6f};
+        info.m_ptColor[2] = {0.15f, -0.01f};
+        QVERIFY(m_diagram.ReCalRGB(&info, 0));
+        QVERIFY(info.m_ptColor[1] == Point(0.0f, 0.6f) && info.m_ptColor[2] == Point(0.15f, 0.0f));
+
+        // Green far beyond the locus: pulled onto it, inside, the white point still enclosed.
+        info = SRGB();
+        info.m_ptColor[1] = {0.05f, 0.95f};
+        QVERIFY(m_diagram.ReCalRGB(&info, 1) && m_diagram.IsPointInRegion(&info, 1));
+    }
+
+    void searches()
+    {
+        // The 0.0001 step away from the other point; a vertical pair is left alone.
+        const auto fnStep = [](QPointF pt, QPointF ptTowards) {
+            CChromaDiagram::AddFloatExcursion(pt, ptTowards);
+            return Point::FromQPointF(pt);
+        };
+        const double dStep = 0.0001 / std::sqrt(2.0);
+        QVERIFY(Near(fnStep({0.3, 0.3}, {0.4, 0.3}), 0.2999, 0.3, 1e-7));
+        QVERIFY(Near(fnStep({0.5, 0.5}, {0.4, 0.4}), 0.5 + dStep, 0.5 + dStep, 1e-7));
+        QVERIFY(Near(fnStep({0.3, 0.3}, {0.3, 0.7}), 0.3, 0.3, 1e-7));
+
+        // A U shape. Left arm to right arm crosses x = 1 and x = 2: the highest edge index (x = 1) wins.
+        const QList<Point> listU = {{0, 0}, {3, 0}, {3, 3}, {2, 3}, {2, 1}, {1, 1}, {1, 3}, {0, 3}};
+        Point ptOut(7, 7);
+        QVERIFY(!CChromaDiagram::GetCIEIntersection(listU, {0.5f, 0.5f}, {2.5f, 0.5f}, ptOut));
+        QCOMPARE(ptOut, Point(7, 7));
+        QVERIFY(CChromaDiagram::GetCIEIntersection(listU, {0.5f, 2}, {2.5f, 2}, ptOut));
+        QVERIFY(Near(ptOut, 0.9999, 2.0));
+
+        // Each side of the bisector lands on its own edge line, 0.0001 past it.
+        const Point ptWhite(0.33f, 0.33f), ptRight(0.5f, 0.33f), ptUp(0.33f, 0.5f);
+        QVERIFY(m_diagram.GetNearestPoint(ptWhite, {0.2f, 0.4f}, ptRight, ptUp));
+        QVERIFY(Near(Point::FromQPointF(m_diagram.NearestPoint()), 0.13 - dStep, 0.33 - dStep));
+        QVERIFY(m_diagram.GetNearestPoint(ptWhite, {0.4f, 0.25f}, ptRight, ptUp));
+        QVERIFY(Near(Point::FromQPointF(m_diagram.NearestPoint()), 0.33 - dStep, 0.18 - dStep));
+        QVERIFY(CChromaDiagram::GetNearestPoint2(ptWhite, {0.2f, 0.4f}, ptRight, ptUp, ptOut));
+        QVERIFY(Near(ptOut, 0.13 - dStep, 0.33 - dStep));
+
+        // A triangle around the white point that stops short of green.
+        const Point arrRegion[3] = {{0.2f, 0.2f}, {0.5f, 0.2f}, {0.3f, 0.5f}};
+        const QList<Point> listRegion = {arrRegion[0], arrRegion[1], arrRegion[2]};
+        const Point ptStart(0.9f, 0.9f);
+        Drag(SRGB(), 3, {0.3127f, 0.329f}); // the white point has no feasible region
+        Point pt = ptStart;
+        m_diagram.GetFeasibleRegionNearstPoint(listRegion, pt);
+        Drag(SRGB(), 1, {0.3f, 0.6f});
+        m_diagram.GetFeasibleRegionNearstPoint(listRegion.mid(0, 2), pt); // two points make no region
+        QCOMPARE(pt, ptStart);
+        m_diagram.GetFeasibleRegionNearstPoint(listRegion, pt);
+        QVERIFY(std::abs(Cross({0.3127f, 0.329f}, {0.3f, 0.6f}, pt)) < 1e-6);
+        QVERIFY(IsPointInPolygon(pt, arrRegion, 3) && pt.y > 0.45f);
+        // The second variant aims from the region's centroid instead.
+        pt = ptStart;
+        m_diagram.GetFeasibleRegionNearstPoint2(listRegion, pt);
+        QVERIFY(std::abs(Cross({1.0f / 3.0f, 0.3f}, {0.3f, 0.6f}, pt)) < 1e-5
+            && IsPointInPolygon(pt, arrRegion, 3));
+    }
+
+    void mouseProtocol()
+    {
+        CChromaDiagram diagram;
+        diagram.SetSize(800, 600);
+        diagram.AddChromaGroupByIndex(0, SRGB());
+        SChromaGroupInfo* pGroup = diagram.GetChromaGroupByIndex(0);
+        const QPoint posGreen = diagram.ChromaToPixel(SRGB().m_ptColor[1]).toPoint();
+
+        pGroup->m_bMovable[1] = false; // hovering an immovable point says so
+        diagram.Hover(posGreen);
+        QVERIFY(!diagram.CanMove());
+        pGroup->m_bMovable[1] = true;
+
+        // A rejected step whose nearest point is no number keeps the corrected point.
+        QVERIFY(
+            diagram.Press(posGreen) && diagram.IsDragging() && diagram.DragTo(posGreen + QPoint(-20, 10)));
+        const Point ptCorrected = pGroup->m_ptColor[1];
+        diagram.SetNearstPoint(QPointF(qQNaN(), 0.5));
+        diagram.FinishDrag(false);
+        QCOMPARE(pGroup->m_ptColor[1], ptCorrected);
+
+        // The mouse leaving forgets it, and the hover with it.
+        diagram.Release();
+        diagram.Hover(posGreen);
+        QVERIFY(diagram.Mouse() && *diagram.Mouse() == posGreen);
+        diagram.Leave();
+        QVERIFY(!diagram.Mouse() && diagram.CurGroup() == -1);
+    }
+
+    void standardRecognition()
+    {
+        // Rec2020 as given, then each coordinate off by 0.001; a stale answer must be replaced.
+        for (int nCoord = -1; nCoord < 8; ++nCoord) {
+            SChromaGroupInfo sGroup = g_sRec2020;
+            if (nCoord >= 0)
+                (nCoord % 2 == 0 ? sGroup.m_ptColor[nCoord / 2].x : sGroup.m_ptColor[nCoord / 2].y) += 0.001f;
+            CChromaDiagram diagram;
+            diagram.AddChromaGroupByIndex(0, sGroup);
+            diagram.ShowCIEStandard(0, enStandardPAL, true);
+            diagram.CalcCIEStandardValid();
+            QCOMPARE(diagram.ShownStandard(), nCoord < 0 ? enStandardRec2020 : enStandardNone);
+        }
+        // sRGB and Rec709 share coordinates: the preference picks the name, paint after paint.
+        // Only the lowest key is settled, and only when group 0 is asked for.
+        const struct
+        {
+            int nGroup;
+            enColorStandard enPreferred, enShown;
+        } arrCases[] = {{0, enStandardNone, enStandardSRGB}, {0, enStandardPAL, enStandardSRGB},
+            {0, enStandardRec709, enStandardRec709}, {20, enStandardAdobeRGB, enStandardAdobeRGB}};
+        for (const auto& c : arrCases) {
+            CChromaDiagram diagram;
+            diagram.AddChromaGroupByIndex(10, SRGB());
+            diagram.ShowCIEStandard(c.nGroup, c.enPreferred, true);
+            diagram.CalcCIEStandardValid();
+            diagram.CalcCIEStandardValid();
+            QCOMPARE(diagram.ShownStandard(), c.enShown);
+        }
+    }
+
+    void coverage_data()
+    {
+        QTest::addColumn<SChromaGroupInfo>("sScreen");
+        QTest::addColumn<SChromaGroupInfo>("sOutput");
+        QTest::addColumn<int>("nRatio");
+        const SChromaGroupInfo sOutput = Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.2f, 0.1f}, {0.35f, 0.33f});
+        QTest::newRow("identical") << sOutput << sOutput << 100;
+        QTest::newRow("white takes no part")
+            << Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.2f, 0.1f}, {NAN, NAN}) << sOutput << 100;
+        QTest::newRow("disjoint") << Group({0.05f, 0.7f}, {0.1f, 0.8f}, {0.02f, 0.6f}, {0.06f, 0.7f})
+                                  << sOutput << 0;
+        // Half of the output, cut off by its median through red.
+        QTest::newRow("half") << Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.25f, 0.35f}, {0.4f, 0.4f}) << sOutput
+                              << 50;
+        QTest::newRow("share of the output") << SRGB() << g_sRec2020 << 53;
+        QTest::newRow("collinear output") << SRGB() << g_sCollinear << -1;
+        QTest::newRow("NaN output") << SRGB() << Group({0.6f, 0.3f}, {NAN, 0.6f}, {0.2f, 0.1f}, {0.3f, 0.3f})
+                                    << -1;
+        QTest::newRow("infinite screen")
+            << Group({0.6f, 0.3f}, {0.3f, INFINITY}, {0.2f, 0.1f}, {0.3f, 0.3f}) << sOutput << -1;
+    }
+
+    void coverage()
+    {
+        QFETCH(SChromaGroupInfo, sScreen);
+        QFETCH(SChromaGroupInfo, sOutput);
+        CChromaDiagram diagram;
+        diagram.AddChromaGroupByIndex(g_nOutputColorSpaceKey, sOutput);
+        QCOMPARE(diagram.CalcRatio(), -1);
+        QCOMPARE(diagram.Groups().size(), 1); // looking the screen up adds no entry
+        diagram.AddChromaGroupByIndex(g_nScreenColorSpaceKey, sScreen);
+        QTEST(diagram.CalcRatio(), "nRatio");
+        // Either group hidden: no share.
+        for (int nKey : {g_nOutputColorSpaceKey, g_nScreenColorSpaceKey}) {
+            diagram.GetChromaGroupByIndex(nKey)->m_bVisible = false;
+            QCOMPARE(diagram.CalcRatio(), -1);
+            diagram.GetChromaGroupByIndex(nKey)->m_bVisible = true;
+        }
+    }
 
 private:
     // Adds info as group 0, presses on its point nPoint and drags that to ptTarget.
@@ -70,282 +340,6 @@ private:
     CChromaDiagram m_diagram;
     bool m_bLastDrag = false;
 };
-
-void TestChromaModel::groupOperations()
-{
-    CChromaDiagram diagram;
-    SChromaGroupInfo info = SRGB();
-    info.m_nIndex = 9; // the key wins over the copy's own index
-    QVERIFY(diagram.AddChromaGroupByIndex(5, info) && !diagram.AddChromaGroupByIndex(-1, info));
-    SChromaGroupInfo* pStored = diagram.GetChromaGroupByIndex(5);
-    QVERIFY(pStored && pStored->m_nIndex == 5 && !diagram.GetChromaGroupByIndex(9));
-    info.m_strName = QStringLiteral("second");
-    QVERIFY(!diagram.AddChromaGroupByIndex(5, info) && pStored->m_strName.isEmpty());
-    // Set replaces in place, so pointers handed out stay valid; on an absent key it adds.
-    QVERIFY(diagram.SetChromaGroupByIndex(5, info) && diagram.SetChromaGroupByIndex(7, info));
-    QVERIFY(diagram.GetChromaGroupByIndex(5) == pStored && pStored->m_strName == info.m_strName);
-    QVERIFY(!diagram.SetChromaGroupByIndex(-2, info) && !diagram.GetChromaGroupByIndex(-1));
-    QVERIFY(!diagram.RemoveChromaGroupByIndex(-1) && !diagram.RemoveChromaGroupByIndex(4));
-    QVERIFY(diagram.RemoveChromaGroupByIndex(7));
-    QCOMPARE(diagram.Groups().keys(), QList<int>({5}));
-}
-
-void TestChromaModel::setSizeAndMapping()
-{
-    CChromaDiagram diagram;
-    diagram.SetSize(800, 600);
-    QVERIFY(diagram.MarginX() == 36.666664f && diagram.MarginY() == 30.0f && diagram.Scale() == 600.0f);
-    diagram.SetSize(1024, 700);
-    QVERIFY(Near(diagram.PixelToChroma(diagram.ChromaToPixel({0.31f, 0.59f})), 0.31f, 0.59f));
-    QCOMPARE(diagram.ChromaToPixel({0.0f, 0.0f}), QPointF(diagram.MarginX(), 700 - diagram.MarginY()));
-
-    const QString strMessage = AbortMessageOf([] { CChromaDiagram().SetSize(100, 500); });
-    QVERIFY2(strMessage.contains("ASSERT: \"nWidth > 100 && nHeight > 100\""), qPrintable(strMessage));
-    QVERIFY(AbortMessageOf([] { CChromaDiagram().SetSize(101, 101); }).isEmpty());
-}
-
-void TestChromaModel::dragCorrections()
-{
-    // Left of the diagram is the same drag as onto its left edge.
-    const double dY = m_diagram.ChromaToPixel({0.0f, 0.2f}).y();
-    SChromaGroupInfo* pGroup = Drag(SRGB(), 2, {0.15f, 0.06f});
-    QVERIFY(m_diagram.CalcCurrentPoint(QPointF(-40.0, dY), pGroup));
-    const Point ptLeft = pGroup->m_ptColor[2];
-    *pGroup = SRGB();
-    QVERIFY(m_diagram.CalcCurrentPoint(QPointF(m_diagram.MarginX(), dY), pGroup));
-    QCOMPARE(pGroup->m_ptColor[2], ptLeft);
-
-    // Beyond the locus: onto the ray from the white point, just inside.
-    const Point ptTarget = m_diagram.PixelToChroma(m_diagram.ChromaToPixel({0.05f, 0.88f}));
-    const Point ptGreen = Drag(SRGB(), 1, ptTarget)->m_ptColor[1];
-    const Point ptWhite = SRGB().m_ptColor[3];
-    QVERIFY(std::abs(Cross(ptWhite, ptTarget, ptGreen)) < 1e-6);
-    QVERIFY(m_diagram.IsInLocus(ptGreen) && !m_diagram.IsInLocus(Along(ptWhite, ptGreen, 0.0002f)));
-
-    // White above the red–green edge: onto that edge, not onto a vertex.
-    pGroup = Drag(SRGB(), 3, {0.5f, 0.47f});
-    const Point* pt = pGroup->m_ptColor;
-    QVERIFY(IsWhiteInside(*pGroup) && PointLineDistance(LineThroughPoints(pt[0], pt[1]), pt[3]) < 0.0002f);
-    QVERIFY(pt[3] != pt[0] && pt[3] != pt[1]);
-    // Inside the triangle it just follows.
-    QVERIFY(m_diagram.CalcCurrentPoint(m_diagram.ChromaToPixel({0.3f, 0.3f}), pGroup));
-    QVERIFY(Near(pt[3], 0.3, 0.3, 1e-5));
-    // Within 0.0001 of a vertex: exactly onto it.
-    pGroup = Drag(Group({0.6f, 0.35f}, {0.25f, 0.65f}, {0.16f, 0.08f}, {0.33f, 0.35f}), 3, {0.603f, 0.353f});
-    QCOMPARE(pGroup->m_ptColor[3], pGroup->m_ptColor[0]);
-
-    // White outside the locus: the way to a point below the line of purples
-    // crosses nothing, so the raw point goes on, and ends inside.
-    const SChromaGroupInfo info = Group({0.8f, 0.0f}, {0.3f, 0.6f}, {0.15f, 0.06f}, {0.7f, 0.1f});
-    QVERIFY(!m_diagram.IsInLocus(info.m_ptColor[3]) && IsWhiteInside(info));
-    const Point ptBlue = Drag(info, 2, {0.6f, 0.02f})->m_ptColor[2];
-    QVERIFY(m_diagram.IsInLocus(ptBlue) && ptBlue.x > info.m_ptColor[2].x);
-    QVERIFY(std::abs(Cross(info.m_ptColor[2], {0.6f, 0.02f}, ptBlue)) < 1e-5);
-}
-
-void TestChromaModel::degenerateGroups()
-{
-    // The vertex opposite a white point on an edge: the bisector has no length.
-    int nMoved = 0;
-    for (float fX = 0.0f; fX <= 0.8f; fX += 0.05f) {
-        for (float fY = 0.0f; fY <= 0.9f; fY += 0.05f) {
-            const SChromaGroupInfo* pGroup = Drag(WhiteOnVerticalEdge(), 1, {fX, fY});
-            const bool bMoved = !SamePoints(*pGroup, WhiteOnVerticalEdge());
-            nMoved += bMoved;
-            QCOMPARE(m_bLastDrag, bMoved); // a refusal says so
-            QVERIFY2(!bMoved || (m_diagram.IsInLocus(pGroup->m_ptColor[1]) && IsWhiteInside(*pGroup)),
-                qPrintable(QString("%1, %2").arg(fX).arg(fY)));
-        }
-    }
-    QVERIFY(nMoved > 100); // not by refusing everything
-
-    Point ptOut(7, 7); // the white point on a vertex spans no angle
-    QVERIFY(!CChromaDiagram::GetNearestPoint2({0.3f, 0.4f}, {0.1f, 0.4f}, {0.3f, 0.4f}, {0.3f, 0.6f}, ptOut));
-    QCOMPARE(ptOut, Point(7, 7));
-
-    // Collinear: a colour point pulled off the line encloses the white point;
-    // the white point has nothing to be pulled into. Indices out of range change nothing.
-    SChromaGroupInfo sLine = g_sCollinear;
-    sLine.m_ptColor[0] = {-0.1f, -0.1f}; // a correction clamps it, a refusal must not
-    for (int nPoint : {-100000000, -1, 0, 1, 2, 3, 4}) {
-        SChromaGroupInfo work = sLine;
-        const bool bCorrected = m_diagram.ReCalRGB(&work, nPoint);
-        QCOMPARE(bCorrected, nPoint >= 0 && nPoint < 3);
-        QCOMPARE(m_diagram.IsPointInRegion(&work, nPoint), bCorrected);
-        QVERIFY(bCorrected || SamePoints(work, sLine));
-    }
-}
-
-void TestChromaModel::reCalculations()
-{
-    // The edge midpoints of sRGB, with the white point outside the locus: group untouched.
-    SChromaGroupInfo info = Group({0.225f, 0.33f}, {0.395f, 0.195f}, {0.47f, 0.465f}, {0.1f, 0.1f});
-    const SChromaGroupInfo before = info;
-    QVERIFY(!m_diagram.ReCalCMY(&info) && SamePoints(before, info));
-    // With the sRGB white point these secondaries of sRGB come back unchanged.
-    info.m_ptColor[3] = {0.3127f, 0.329f};
-    QVERIFY(m_diagram.ReCalCMY(&info));
-    for (int i = 0; i < 3; ++i)
-        QVERIFY(Near(info.m_ptColor[i], before.m_ptColor[i].x, before.m_ptColor[i].y));
-
-    info = SRGB(); // ReCalRGB clamps negatives
-    info.m_ptColor[1] = {-0.05f, 0.6f};
-    info.m_ptColor[2] = {0.15f, -0.01f};
-    QVERIFY(m_diagram.ReCalRGB(&info, 0));
-    QVERIFY(info.m_ptColor[1] == Point(0.0f, 0.6f) && info.m_ptColor[2] == Point(0.15f, 0.0f));
-
-    // Green far beyond the locus: pulled onto it, inside, the white point still enclosed.
-    info = SRGB();
-    info.m_ptColor[1] = {0.05f, 0.95f};
-    QVERIFY(m_diagram.ReCalRGB(&info, 1) && m_diagram.IsPointInRegion(&info, 1));
-}
-
-void TestChromaModel::searches()
-{
-    // The 0.0001 step away from the other point; a vertical pair is left alone.
-    const auto fnStep = [](QPointF pt, QPointF ptTowards) {
-        CChromaDiagram::AddFloatExcursion(pt, ptTowards);
-        return Point::FromQPointF(pt);
-    };
-    const double dStep = 0.0001 / std::sqrt(2.0);
-    QVERIFY(Near(fnStep({0.3, 0.3}, {0.4, 0.3}), 0.2999, 0.3, 1e-7));
-    QVERIFY(Near(fnStep({0.5, 0.5}, {0.4, 0.4}), 0.5 + dStep, 0.5 + dStep, 1e-7));
-    QVERIFY(Near(fnStep({0.3, 0.3}, {0.3, 0.7}), 0.3, 0.3, 1e-7));
-
-    // A U shape. Left arm to right arm crosses x = 1 and x = 2: the highest edge index (x = 1) wins.
-    const QList<Point> listU = {{0, 0}, {3, 0}, {3, 3}, {2, 3}, {2, 1}, {1, 1}, {1, 3}, {0, 3}};
-    Point ptOut(7, 7);
-    QVERIFY(!CChromaDiagram::GetCIEIntersection(listU, {0.5f, 0.5f}, {2.5f, 0.5f}, ptOut));
-    QCOMPARE(ptOut, Point(7, 7));
-    QVERIFY(CChromaDiagram::GetCIEIntersection(listU, {0.5f, 2}, {2.5f, 2}, ptOut));
-    QVERIFY(Near(ptOut, 0.9999, 2.0));
-
-    // Each side of the bisector lands on its own edge line, 0.0001 past it.
-    const Point ptWhite(0.33f, 0.33f), ptRight(0.5f, 0.33f), ptUp(0.33f, 0.5f);
-    QVERIFY(m_diagram.GetNearestPoint(ptWhite, {0.2f, 0.4f}, ptRight, ptUp));
-    QVERIFY(Near(Point::FromQPointF(m_diagram.NearestPoint()), 0.13 - dStep, 0.33 - dStep));
-    QVERIFY(m_diagram.GetNearestPoint(ptWhite, {0.4f, 0.25f}, ptRight, ptUp));
-    QVERIFY(Near(Point::FromQPointF(m_diagram.NearestPoint()), 0.33 - dStep, 0.18 - dStep));
-    QVERIFY(CChromaDiagram::GetNearestPoint2(ptWhite, {0.2f, 0.4f}, ptRight, ptUp, ptOut));
-    QVERIFY(Near(ptOut, 0.13 - dStep, 0.33 - dStep));
-
-    // A triangle around the white point that stops short of green.
-    const Point arrRegion[3] = {{0.2f, 0.2f}, {0.5f, 0.2f}, {0.3f, 0.5f}};
-    const QList<Point> listRegion = {arrRegion[0], arrRegion[1], arrRegion[2]};
-    const Point ptStart(0.9f, 0.9f);
-    Drag(SRGB(), 3, {0.3127f, 0.329f}); // the white point has no feasible region
-    Point pt = ptStart;
-    m_diagram.GetFeasibleRegionNearstPoint(listRegion, pt);
-    Drag(SRGB(), 1, {0.3f, 0.6f});
-    m_diagram.GetFeasibleRegionNearstPoint(listRegion.mid(0, 2), pt); // two points make no region
-    QCOMPARE(pt, ptStart);
-    m_diagram.GetFeasibleRegionNearstPoint(listRegion, pt);
-    QVERIFY(std::abs(Cross({0.3127f, 0.329f}, {0.3f, 0.6f}, pt)) < 1e-6);
-    QVERIFY(IsPointInPolygon(pt, arrRegion, 3) && pt.y > 0.45f);
-    // The second variant aims from the region's centroid instead.
-    pt = ptStart;
-    m_diagram.GetFeasibleRegionNearstPoint2(listRegion, pt);
-    QVERIFY(
-        std::abs(Cross({1.0f / 3.0f, 0.3f}, {0.3f, 0.6f}, pt)) < 1e-5 && IsPointInPolygon(pt, arrRegion, 3));
-}
-
-void TestChromaModel::mouseProtocol()
-{
-    CChromaDiagram diagram;
-    diagram.SetSize(800, 600);
-    diagram.AddChromaGroupByIndex(0, SRGB());
-    SChromaGroupInfo* pGroup = diagram.GetChromaGroupByIndex(0);
-    const QPoint posGreen = diagram.ChromaToPixel(SRGB().m_ptColor[1]).toPoint();
-
-    pGroup->m_bMovable[1] = false; // hovering an immovable point says so
-    diagram.Hover(posGreen);
-    QVERIFY(!diagram.CanMove());
-    pGroup->m_bMovable[1] = true;
-
-    // A rejected step whose nearest point is no number keeps the corrected point.
-    QVERIFY(diagram.Press(posGreen) && diagram.IsDragging() && diagram.DragTo(posGreen + QPoint(-20, 10)));
-    const Point ptCorrected = pGroup->m_ptColor[1];
-    diagram.SetNearstPoint(QPointF(qQNaN(), 0.5));
-    diagram.FinishDrag(false);
-    QCOMPARE(pGroup->m_ptColor[1], ptCorrected);
-
-    // The mouse leaving forgets it, and the hover with it.
-    diagram.Release();
-    diagram.Hover(posGreen);
-    QVERIFY(diagram.Mouse() && *diagram.Mouse() == posGreen);
-    diagram.Leave();
-    QVERIFY(!diagram.Mouse() && diagram.CurGroup() == -1);
-}
-
-void TestChromaModel::standardRecognition()
-{
-    // Rec2020 as given, then each coordinate off by 0.001; a stale answer must be replaced.
-    for (int nCoord = -1; nCoord < 8; ++nCoord) {
-        SChromaGroupInfo sGroup = g_sRec2020;
-        if (nCoord >= 0)
-            (nCoord % 2 == 0 ? sGroup.m_ptColor[nCoord / 2].x : sGroup.m_ptColor[nCoord / 2].y) += 0.001f;
-        CChromaDiagram diagram;
-        diagram.AddChromaGroupByIndex(0, sGroup);
-        diagram.ShowCIEStandard(0, enStandardPAL, true);
-        diagram.CalcCIEStandardValid();
-        QCOMPARE(diagram.ShownStandard(), nCoord < 0 ? enStandardRec2020 : enStandardNone);
-    }
-    // sRGB and Rec709 share coordinates: the preference picks the name, paint after paint.
-    // Only the lowest key is settled, and only when group 0 is asked for.
-    const struct
-    {
-        int nGroup;
-        enColorStandard enPreferred, enShown;
-    } arrCases[] = {{0, enStandardNone, enStandardSRGB}, {0, enStandardPAL, enStandardSRGB},
-        {0, enStandardRec709, enStandardRec709}, {20, enStandardAdobeRGB, enStandardAdobeRGB}};
-    for (const auto& c : arrCases) {
-        CChromaDiagram diagram;
-        diagram.AddChromaGroupByIndex(10, SRGB());
-        diagram.ShowCIEStandard(c.nGroup, c.enPreferred, true);
-        diagram.CalcCIEStandardValid();
-        diagram.CalcCIEStandardValid();
-        QCOMPARE(diagram.ShownStandard(), c.enShown);
-    }
-}
-
-void TestChromaModel::coverage_data()
-{
-    QTest::addColumn<SChromaGroupInfo>("sScreen");
-    QTest::addColumn<SChromaGroupInfo>("sOutput");
-    QTest::addColumn<int>("nRatio");
-    const SChromaGroupInfo sOutput = Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.2f, 0.1f}, {0.35f, 0.33f});
-    QTest::newRow("identical") << sOutput << sOutput << 100;
-    QTest::newRow("white takes no part")
-        << Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.2f, 0.1f}, {NAN, NAN}) << sOutput << 100;
-    QTest::newRow("disjoint") << Group({0.05f, 0.7f}, {0.1f, 0.8f}, {0.02f, 0.6f}, {0.06f, 0.7f}) << sOutput
-                              << 0;
-    // Half of the output, cut off by its median through red.
-    QTest::newRow("half") << Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.25f, 0.35f}, {0.4f, 0.4f}) << sOutput << 50;
-    QTest::newRow("share of the output") << SRGB() << g_sRec2020 << 53;
-    QTest::newRow("collinear output") << SRGB() << g_sCollinear << -1;
-    QTest::newRow("NaN output") << SRGB() << Group({0.6f, 0.3f}, {NAN, 0.6f}, {0.2f, 0.1f}, {0.3f, 0.3f})
-                                << -1;
-    QTest::newRow("infinite screen") << Group({0.6f, 0.3f}, {0.3f, INFINITY}, {0.2f, 0.1f}, {0.3f, 0.3f})
-                                     << sOutput << -1;
-}
-
-void TestChromaModel::coverage()
-{
-    QFETCH(SChromaGroupInfo, sScreen);
-    QFETCH(SChromaGroupInfo, sOutput);
-    CChromaDiagram diagram;
-    diagram.AddChromaGroupByIndex(g_nOutputColorSpaceKey, sOutput);
-    QCOMPARE(diagram.CalcRatio(), -1);
-    QCOMPARE(diagram.Groups().size(), 1); // looking the screen up adds no entry
-    diagram.AddChromaGroupByIndex(g_nScreenColorSpaceKey, sScreen);
-    QTEST(diagram.CalcRatio(), "nRatio");
-    // Either group hidden: no share.
-    for (int nKey : {g_nOutputColorSpaceKey, g_nScreenColorSpaceKey}) {
-        diagram.GetChromaGroupByIndex(nKey)->m_bVisible = false;
-        QCOMPARE(diagram.CalcRatio(), -1);
-        diagram.GetChromaGroupByIndex(nKey)->m_bVisible = true;
-    }
-}
 
 QTEST_GUILESS_MAIN(TestChromaModel)
 #include "tst_chroma_model.moc"

@@ -98,18 +98,196 @@ class TestChromaWidget : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
+    void init()
+    {
+        m_pWnd = new CChromaticityDlgWnd;
+        m_pWnd->resize(800, 600);
+        m_pWnd->SetSize(800, 600);
+        m_pWnd->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_pWnd));
+        m_nSignals = 0;
+        m_bReject = false;
+        connect(m_pWnd, &CChromaticityDlgWnd::OnPositionChangeSignal, this,
+            [this](int nGroup, int nPoint, bool& bOk) {
+                ++m_nSignals;
+                m_ptSeen = m_pWnd->GetChromaGroupByIndex(nGroup)->m_ptColor[nPoint];
+                if (m_bReject)
+                    m_pWnd->SetNearstPoint(QPointF(0.3, 0.6));
+                else
+                    bOk = true;
+            });
+    }
+
     void cleanup() { delete m_pWnd; }
 
-    void hitSquareAndOverlap();
-    void noDragWithoutMovableLeftPress_data();
-    void noDragWithoutMovableLeftPress();
-    void dragAppliesHostAnswer();
-    void readOutAndCrosshairFollowTheMouse();
-    void legendFollowsTheGroupKey();
-    void temperatureLabelsAreWhole();
-    void extraGroupColoursAreDistinctAndStable();
-    void ownGamutImageFollowsSetSize();
+    void hitSquareAndOverlap()
+    {
+        AddGroup(3);
+        // Scale 600: the square reaches 6 pixels to each side, edges included.
+        const QPair<QPoint, bool> arrPress[] = {{{194, 300}, true}, {{193, 300}, false}, {{206, 306}, true},
+            {{207, 300}, false}, {{200, 293}, false}};
+        for (const auto& press : arrPress) {
+            QTest::mousePress(m_pWnd, Qt::LeftButton, Qt::NoModifier, press.first);
+            QCOMPARE(m_pWnd->cursor().shape(), press.second ? Qt::SizeAllCursor : Qt::ArrowCursor);
+            QCOMPARE(m_pWnd->Diagram().CurGroup(), press.second ? 3 : -1);
+            QCOMPARE(m_pWnd->Diagram().CurPoint(), press.second ? 1 : -1);
+            QCOMPARE(m_pWnd->Diagram().IsDragging(), press.second);
+            QTest::mouseRelease(m_pWnd, Qt::LeftButton, Qt::NoModifier, press.first);
+        }
+        // Overlapping points: the higher movable key wins, an immovable marker on top gives way.
+        m_pWnd->RemoveChromaGroupByIndex(3);
+        AddGroup(1);
+        AddGroup(2);
+        AddGroup(3, false);
+        QTest::mousePress(m_pWnd, Qt::LeftButton, Qt::NoModifier, QPoint(201, 299));
+        QCOMPARE(m_pWnd->Diagram().CurGroup(), 2);
+        QCOMPARE(m_pWnd->Diagram().CurPoint(), 1);
+    }
+
+    void noDragWithoutMovableLeftPress_data()
+    {
+        QTest::addColumn<int>("nButton");
+        QTest::addColumn<bool>("bMovable");
+        QTest::addColumn<QPoint>("posPress");
+        QTest::newRow("right press") << int(Qt::RightButton) << true << QPoint(200, 300);
+        QTest::newRow("immovable point") << int(Qt::LeftButton) << false << QPoint(200, 300);
+        QTest::newRow("beside the hovered point") << int(Qt::LeftButton) << true << QPoint(300, 300);
+    }
+
+    void noDragWithoutMovableLeftPress()
+    {
+        QFETCH(int, nButton);
+        QFETCH(bool, bMovable);
+        QFETCH(QPoint, posPress);
+        const SChromaGroupInfo* pGroup = AddGroup(0, bMovable);
+        const Point ptGreen = pGroup->m_ptColor[1];
+        QTest::mouseMove(m_pWnd, QPoint(200, 300)); // hover over green
+        QCOMPARE(m_pWnd->Diagram().CurGroup(), 0);
+        Drag(posPress, QPoint(230, 280), Qt::MouseButton(nButton));
+        QTest::mouseMove(m_pWnd, QPoint(260, 260));
+        QVERIFY(!m_pWnd->Diagram().IsDragging() && pGroup->m_ptColor[1] == ptGreen && m_nSignals == 0);
+    }
+
+    void dragAppliesHostAnswer()
+    {
+        const SChromaGroupInfo* pGroup = AddGroup(0);
+        m_pWnd->ShowCIEStandard(0, enStandardRec709, true);
+        Drag(QPoint(200, 300), QPoint(40, 20)); // far outside the locus; the host accepts
+        QVERIFY(!m_pWnd->Diagram().IsStandardShown()); // a drag hides the standard gamut
+        QCOMPARE(m_nSignals, 1);
+        QCOMPARE(pGroup->m_ptColor[1], m_ptSeen);
+        QVERIFY(m_pWnd->Diagram().IsInLocus(m_ptSeen) && IsWhiteInside(*pGroup));
+
+        m_bReject = true;
+        Drag(PixelOf(m_ptSeen), PixelOf({0.25f, 0.5f}));
+        QCOMPARE(m_nSignals, 2);
+        QCOMPARE(pGroup->m_ptColor[1], Point(0.3f, 0.6f));
+        // The supplied point is for colour points: the white point keeps its own.
+        Drag(PixelOf(pGroup->m_ptColor[3]), PixelOf({0.35f, 0.35f}));
+        QCOMPARE(m_nSignals, 3);
+        QCOMPARE(pGroup->m_ptColor[3], m_ptSeen);
+    }
+
+    void readOutAndCrosshairFollowTheMouse()
+    {
+        const auto fnReadOut = [this](QVector<QLineF>* pvecCross = nullptr) {
+            CRecorder recorder;
+            Record(recorder, *m_pWnd);
+            if (pvecCross)
+                *pvecCross = recorder.Lines(QColor(255, 240, 240, 240));
+            return recorder.m_strText.contains("x : ");
+        };
+        // Outside the locus neither read-out nor crosshair.
+        QVector<QLineF> vecCross;
+        for (const QPoint& pos : {QPoint(5, 5), PixelOf({0.7f, 0.1f}), PixelOf({0.05f, 0.1f})}) {
+            QTest::mouseMove(m_pWnd, pos);
+            QVERIFY(!fnReadOut(&vecCross) && vecCross.isEmpty());
+        }
+        // Inside both, the crosshair through the mouse; over a point it reads that point, to four decimals.
+        const QPoint pos = PixelOf({0.3f, 0.4f});
+        QTest::mouseMove(m_pWnd, pos);
+        QVERIFY(fnReadOut(&vecCross));
+        QCOMPARE(
+            vecCross, QVector<QLineF>({QLineF(0, pos.y(), 800, pos.y()), QLineF(pos.x(), 0, pos.x(), 600)}));
+        m_pWnd->AddChromaGroupByIndex(4, Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.15f, 0.06f}, {0.3f, 0.3f}));
+        QTest::mouseMove(m_pWnd, PixelOf({0.3f, 0.3f}) + QPoint(2, 1));
+        QCOMPARE(TextOf(*m_pWnd, &CChromaticityDlgWnd::DrawTipsString), QString("x : 0.3000|y : 0.3000|"));
+        // Once the mouse has left, nothing follows it.
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(m_pWnd, &leave);
+        QVERIFY(!fnReadOut(&vecCross) && vecCross.isEmpty());
+    }
+
+    void legendFollowsTheGroupKey()
+    {
+        const QString strTitle = QString::fromUtf8("输出颜色空间");
+        m_pWnd->AddChromaGroupByIndex(g_nOutputColorSpaceKey, SRGB());
+        QString strText = TextOf(*m_pWnd);
+        QVERIFY2(strText.contains(strTitle + "|") && !strText.contains("%"), qPrintable(strText));
+
+        // Set with the struct's default m_nIndex of 0 on both keys: the key still decides.
+        const SChromaGroupInfo sScreen = Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.225f, 0.33f}, {0.35f, 0.4f});
+        QVERIFY(m_pWnd->SetChromaGroupByIndex(g_nScreenColorSpaceKey, sScreen));
+        QVERIFY(m_pWnd->SetChromaGroupByIndex(g_nScreenColorSpaceKey, sScreen));
+        const int nRatio = m_pWnd->CalcRatio();
+        QVERIFY(nRatio > 0 && nRatio < 100);
+        strText = TextOf(*m_pWnd).remove(QChar('|'));
+        QVERIFY2(strText.contains(QString::fromUtf8("%1, %2% 被覆盖").arg(strTitle).arg(nRatio))
+                && strText.contains(QString::fromUtf8("屏幕颜色空间（校正后）")),
+            qPrintable(strText));
+
+        // An output space without area has no share to show.
+        m_pWnd->SetChromaGroupByIndex(
+            g_nOutputColorSpaceKey, Group({0.2f, 0.2f}, {0.3f, 0.3f}, {0.4f, 0.4f}, {0.3f, 0.3f}));
+        strText = TextOf(*m_pWnd);
+        QVERIFY2(strText.contains(strTitle + "|") && !strText.contains("%"), qPrintable(strText));
+    }
+
+    // This test runs with fonts at 144 dpi (see main): a label must still show whole.
+    void temperatureLabelsAreWhole()
+    {
+        const QPointF pt(300, 300);
+        const int nFontSize = int(m_pWnd->Diagram().Scale() / 50.0f);
+        QFont font(GetFontFamily());
+        font.setPointSize(nFontSize);
+        for (int nCCT : {4000, 12000}) {
+            QImage imageLabel(800, 600, QImage::Format_ARGB32_Premultiplied);
+            imageLabel.fill(Qt::white);
+            QImage imageWhole = imageLabel;
+            QPainter painter(&imageLabel);
+            m_pWnd->DrawCCTLineString(painter, 0.0f, pt, nCCT);
+            painter.end();
+            painter.begin(&imageWhole);
+            painter.setFont(font);
+            painter.drawText(QRectF(pt.x() + nFontSize / 2.0, pt.y(), 400, 200), QString::number(nCCT));
+            painter.end();
+            QVERIFY2(imageLabel == imageWhole, qPrintable(QString::number(nCCT)));
+        }
+    }
+
+    // Groups past the ninth still get a colour of their own, the same on every paint.
+    void extraGroupColoursAreDistinctAndStable()
+    {
+        QSet<QRgb> setSeen;
+        for (int i = 0; i < 40; ++i) {
+            const QColor clr = CChromaDiagramPainter::DefaultLineColor(i);
+            QVERIFY(clr == CChromaDiagramPainter::DefaultLineColor(i) && !setSeen.contains(clr.rgb()));
+            setSeen.insert(clr.rgb());
+        }
+    }
+
+    void ownGamutImageFollowsSetSize()
+    {
+        CChromaticityDlgWnd wnd;
+        wnd.SetSize(400, 300);
+        Paint(wnd, QSize(400, 300)); // builds the widget's own image at this size
+        wnd.SetSize(800, 600);
+        // Red end of the locus: beyond the old image to the right.
+        const QPoint pos = wnd.ChromaToPixel({0.66f, 0.32f}).toPoint();
+        QVERIFY(pos.x() > 400);
+        const QColor clr = Paint(wnd, QSize(800, 600)).pixelColor(pos);
+        QVERIFY2(clr != QColor(50, 50, 50) && clr.red() > 200, qPrintable(clr.name()));
+    }
 
 private:
     // Group nKey with green at the pixel (200, 300) of the widget's mapping at 800 × 600.
@@ -134,194 +312,6 @@ private:
     bool m_bReject = false; // then the host supplies (0.3, 0.6) instead
     Point m_ptSeen; // the moved point as the host saw it
 };
-
-void TestChromaWidget::init()
-{
-    m_pWnd = new CChromaticityDlgWnd;
-    m_pWnd->resize(800, 600);
-    m_pWnd->SetSize(800, 600);
-    m_pWnd->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_pWnd));
-    m_nSignals = 0;
-    m_bReject = false;
-    connect(m_pWnd, &CChromaticityDlgWnd::OnPositionChangeSignal, this,
-        [this](int nGroup, int nPoint, bool& bOk) {
-            ++m_nSignals;
-            m_ptSeen = m_pWnd->GetChromaGroupByIndex(nGroup)->m_ptColor[nPoint];
-            if (m_bReject)
-                m_pWnd->SetNearstPoint(QPointF(0.3, 0.6));
-            else
-                bOk = true;
-        });
-}
-
-void TestChromaWidget::hitSquareAndOverlap()
-{
-    AddGroup(3);
-    // Scale 600: the square reaches 6 pixels to each side, edges included.
-    const QPair<QPoint, bool> arrPress[] = {{{194, 300}, true}, {{193, 300}, false}, {{206, 306}, true},
-        {{207, 300}, false}, {{200, 293}, false}};
-    for (const auto& press : arrPress) {
-        QTest::mousePress(m_pWnd, Qt::LeftButton, Qt::NoModifier, press.first);
-        QCOMPARE(m_pWnd->cursor().shape(), press.second ? Qt::SizeAllCursor : Qt::ArrowCursor);
-        QCOMPARE(m_pWnd->Diagram().CurGroup(), press.second ? 3 : -1);
-        QCOMPARE(m_pWnd->Diagram().CurPoint(), press.second ? 1 : -1);
-        QCOMPARE(m_pWnd->Diagram().IsDragging(), press.second);
-        QTest::mouseRelease(m_pWnd, Qt::LeftButton, Qt::NoModifier, press.first);
-    }
-    // Overlapping points: the higher movable key wins, an immovable marker on top gives way.
-    m_pWnd->RemoveChromaGroupByIndex(3);
-    AddGroup(1);
-    AddGroup(2);
-    AddGroup(3, false);
-    QTest::mousePress(m_pWnd, Qt::LeftButton, Qt::NoModifier, QPoint(201, 299));
-    QCOMPARE(m_pWnd->Diagram().CurGroup(), 2);
-    QCOMPARE(m_pWnd->Diagram().CurPoint(), 1);
-}
-
-void TestChromaWidget::noDragWithoutMovableLeftPress_data()
-{
-    QTest::addColumn<int>("nButton");
-    QTest::addColumn<bool>("bMovable");
-    QTest::addColumn<QPoint>("posPress");
-    QTest::newRow("right press") << int(Qt::RightButton) << true << QPoint(200, 300);
-    QTest::newRow("immovable point") << int(Qt::LeftButton) << false << QPoint(200, 300);
-    QTest::newRow("beside the hovered point") << int(Qt::LeftButton) << true << QPoint(300, 300);
-}
-
-void TestChromaWidget::noDragWithoutMovableLeftPress()
-{
-    QFETCH(int, nButton);
-    QFETCH(bool, bMovable);
-    QFETCH(QPoint, posPress);
-    const SChromaGroupInfo* pGroup = AddGroup(0, bMovable);
-    const Point ptGreen = pGroup->m_ptColor[1];
-    QTest::mouseMove(m_pWnd, QPoint(200, 300)); // hover over green
-    QCOMPARE(m_pWnd->Diagram().CurGroup(), 0);
-    Drag(posPress, QPoint(230, 280), Qt::MouseButton(nButton));
-    QTest::mouseMove(m_pWnd, QPoint(260, 260));
-    QVERIFY(!m_pWnd->Diagram().IsDragging() && pGroup->m_ptColor[1] == ptGreen && m_nSignals == 0);
-}
-
-void TestChromaWidget::dragAppliesHostAnswer()
-{
-    const SChromaGroupInfo* pGroup = AddGroup(0);
-    m_pWnd->ShowCIEStandard(0, enStandardRec709, true);
-    Drag(QPoint(200, 300), QPoint(40, 20)); // far outside the locus; the host accepts
-    QVERIFY(!m_pWnd->Diagram().IsStandardShown()); // a drag hides the standard gamut
-    QCOMPARE(m_nSignals, 1);
-    QCOMPARE(pGroup->m_ptColor[1], m_ptSeen);
-    QVERIFY(m_pWnd->Diagram().IsInLocus(m_ptSeen) && IsWhiteInside(*pGroup));
-
-    m_bReject = true;
-    Drag(PixelOf(m_ptSeen), PixelOf({0.25f, 0.5f}));
-    QCOMPARE(m_nSignals, 2);
-    QCOMPARE(pGroup->m_ptColor[1], Point(0.3f, 0.6f));
-    // The supplied point is for colour points: the white point keeps its own.
-    Drag(PixelOf(pGroup->m_ptColor[3]), PixelOf({0.35f, 0.35f}));
-    QCOMPARE(m_nSignals, 3);
-    QCOMPARE(pGroup->m_ptColor[3], m_ptSeen);
-}
-
-void TestChromaWidget::readOutAndCrosshairFollowTheMouse()
-{
-    const auto fnReadOut = [this](QVector<QLineF>* pvecCross = nullptr) {
-        CRecorder recorder;
-        Record(recorder, *m_pWnd);
-        if (pvecCross)
-            *pvecCross = recorder.Lines(QColor(255, 240, 240, 240));
-        return recorder.m_strText.contains("x : ");
-    };
-    // Outside the locus neither read-out nor crosshair.
-    QVector<QLineF> vecCross;
-    for (const QPoint& pos : {QPoint(5, 5), PixelOf({0.7f, 0.1f}), PixelOf({0.05f, 0.1f})}) {
-        QTest::mouseMove(m_pWnd, pos);
-        QVERIFY(!fnReadOut(&vecCross) && vecCross.isEmpty());
-    }
-    // Inside both, the crosshair through the mouse; over a point it reads that point, to four decimals.
-    const QPoint pos = PixelOf({0.3f, 0.4f});
-    QTest::mouseMove(m_pWnd, pos);
-    QVERIFY(fnReadOut(&vecCross));
-    QCOMPARE(vecCross, QVector<QLineF>({QLineF(0, pos.y(), 800, pos.y()), QLineF(pos.x(), 0, pos.x(), 600)}));
-    m_pWnd->AddChromaGroupByIndex(4, Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.15f, 0.06f}, {0.3f, 0.3f}));
-    QTest::mouseMove(m_pWnd, PixelOf({0.3f, 0.3f}) + QPoint(2, 1));
-    QCOMPARE(TextOf(*m_pWnd, &CChromaticityDlgWnd::DrawTipsString), QString("x : 0.3000|y : 0.3000|"));
-    // Once the mouse has left, nothing follows it.
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(m_pWnd, &leave);
-    QVERIFY(!fnReadOut(&vecCross) && vecCross.isEmpty());
-}
-
-void TestChromaWidget::legendFollowsTheGroupKey()
-{
-    const QString strTitle = QString::fromUtf8("输出颜色空间");
-    m_pWnd->AddChromaGroupByIndex(g_nOutputColorSpaceKey, SRGB());
-    QString strText = TextOf(*m_pWnd);
-    QVERIFY2(strText.contains(strTitle + "|") && !strText.contains("%"), qPrintable(strText));
-
-    // Set with the struct's default m_nIndex of 0 on both keys: the key still decides.
-    const SChromaGroupInfo sScreen = Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.225f, 0.33f}, {0.35f, 0.4f});
-    QVERIFY(m_pWnd->SetChromaGroupByIndex(g_nScreenColorSpaceKey, sScreen));
-    QVERIFY(m_pWnd->SetChromaGroupByIndex(g_nScreenColorSpaceKey, sScreen));
-    const int nRatio = m_pWnd->CalcRatio();
-    QVERIFY(nRatio > 0 && nRatio < 100);
-    strText = TextOf(*m_pWnd).remove(QChar('|'));
-    QVERIFY2(strText.contains(QString::fromUtf8("%1, %2% 被覆盖").arg(strTitle).arg(nRatio))
-            && strText.contains(QString::fromUtf8("屏幕颜色空间（校正后）")),
-        qPrintable(strText));
-
-    // An output space without area has no share to show.
-    m_pWnd->SetChromaGroupByIndex(
-        g_nOutputColorSpaceKey, Group({0.2f, 0.2f}, {0.3f, 0.3f}, {0.4f, 0.4f}, {0.3f, 0.3f}));
-    strText = TextOf(*m_pWnd);
-    QVERIFY2(strText.contains(strTitle + "|") && !strText.contains("%"), qPrintable(strText));
-}
-
-// This test runs with fonts at 144 dpi (see main): a label must still show whole.
-void TestChromaWidget::temperatureLabelsAreWhole()
-{
-    const QPointF pt(300, 300);
-    const int nFontSize = int(m_pWnd->Diagram().Scale() / 50.0f);
-    QFont font(GetFontFamily());
-    font.setPointSize(nFontSize);
-    for (int nCCT : {4000, 12000}) {
-        QImage imageLabel(800, 600, QImage::Format_ARGB32_Premultiplied);
-        imageLabel.fill(Qt::white);
-        QImage imageWhole = imageLabel;
-        QPainter painter(&imageLabel);
-        m_pWnd->DrawCCTLineString(painter, 0.0f, pt, nCCT);
-        painter.end();
-        painter.begin(&imageWhole);
-        painter.setFont(font);
-        painter.drawText(QRectF(pt.x() + nFontSize / 2.0, pt.y(), 400, 200), QString::number(nCCT));
-        painter.end();
-        QVERIFY2(imageLabel == imageWhole, qPrintable(QString::number(nCCT)));
-    }
-}
-
-// Groups past the ninth still get a colour of their own, the same on every paint.
-void TestChromaWidget::extraGroupColoursAreDistinctAndStable()
-{
-    QSet<QRgb> setSeen;
-    for (int i = 0; i < 40; ++i) {
-        const QColor clr = CChromaDiagramPainter::DefaultLineColor(i);
-        QVERIFY(clr == CChromaDiagramPainter::DefaultLineColor(i) && !setSeen.contains(clr.rgb()));
-        setSeen.insert(clr.rgb());
-    }
-}
-
-void TestChromaWidget::ownGamutImageFollowsSetSize()
-{
-    CChromaticityDlgWnd wnd;
-    wnd.SetSize(400, 300);
-    Paint(wnd, QSize(400, 300)); // builds the widget's own image at this size
-    wnd.SetSize(800, 600);
-    // Red end of the locus: beyond the old image to the right.
-    const QPoint pos = wnd.ChromaToPixel({0.66f, 0.32f}).toPoint();
-    QVERIFY(pos.x() > 400);
-    const QColor clr = Paint(wnd, QSize(800, 600)).pixelColor(pos);
-    QVERIFY2(clr != QColor(50, 50, 50) && clr.red() > 200, qPrintable(clr.name()));
-}
 
 int main(int argc, char** argv)
 {
