@@ -60,13 +60,10 @@ private slots:
         const auto Pixel = [&](float fX, float fY) {
             return image.pixel(diagram.ChromaToPixel({fX, fY}).toPoint());
         };
-        // Near-white around the equal-energy point.
-        const QPoint ptWhite = diagram.ChromaToPixel({1.0f / 3.0f, 1.0f / 3.0f}).toPoint();
-        for (int d = 0; d < 9; ++d) {
-            const QRgb rgb = image.pixel(ptWhite + QPoint(d % 3 - 1, d / 3 - 1));
-            QVERIFY2(qMin(qMin(qRed(rgb), qGreen(rgb)), qBlue(rgb)) >= 245 && qAlpha(rgb) == 255,
-                qPrintable(QString::number(rgb, 16)));
-        }
+        // Near-white at the equal-energy point.
+        const QRgb rgbWhite = Pixel(1.0f / 3.0f, 1.0f / 3.0f);
+        QVERIFY(
+            qMin(qMin(qRed(rgbWhite), qGreen(rgbWhite)), qBlue(rgbWhite)) >= 245 && qAlpha(rgbWhite) == 255);
         // Beyond the line through G and B: no red.
         const QRgb rgbCyan = Pixel(0.06f, 0.3f);
         QVERIFY(qAlpha(rgbCyan) == 255 && qRed(rgbCyan) == 0 && qGreen(rgbCyan) > 200);

@@ -22,26 +22,16 @@ private slots:
         QVERIFY(g_triangle.GetPointCloser(&pt) && QLineF(pt, QPointF(dExpected, dExpected)).length() < 1e-7);
         pt = QPointF(0.2, 0.2); // inside points stay where they are
         QVERIFY(g_triangle.GetPointCloser(&pt) && pt == QPointF(0.2, 0.2));
-        QCOMPARE(g_triangle.MakePointCloser(QPointF(0.5, 2), QPointF(0.5, 0)), QPointF(0.5, 2)); // vertical
         // The foot (1, 0) lies straight below the centroid (1, 1): it is kept as it is.
         pt = QPointF(1, -1);
         QVERIFY(g_square.GetPointCloser2Convex(&pt) && pt == QPointF(1, 0));
-        // From the centroid to (3, 3) the way passes exactly through the corner (2, 2),
-        // touching both neighbouring edges without crossing them.
-        pt = QPointF(3, 3);
-        QVERIFY(!g_square.GetPointCloser2Convex(&pt) && pt == QPointF(3, 3));
-        // The nearest-foot search compares only x: the foot (2, 3) wins over the corner.
-        QVERIFY(g_square.GetPointCloser2Concave(&pt));
-        QVERIFY(QLineF(pt, QPointF(2, 3)).length() < 1e-4 && pt.x() < 2.0 && pt.y() < 3.0);
         // A non-convex arrow takes the nearest-point route, into its notch.
         const CPolygon arrow(QVector<QPointF> {{0, 0}, {2, 1}, {4, 0}, {2, 3}});
         QVERIFY(!arrow.IsConvex() && g_square.IsConvex());
         pt = QPointF(2, 0.5);
         QVERIFY(arrow.GetPointCloser(&pt) && QLineF(pt, QPointF(1.8, 0.9)).length() < 1e-4);
-    }
 
-    void RandomPullInLandsInside()
-    {
+        // Random outside points and triangles: pulled in, they land inside.
         std::mt19937 rng(31337);
         std::uniform_real_distribution<double> coord(0.0, 0.8), outer(-0.5, 1.3);
         int nMoved = 0;
@@ -69,7 +59,6 @@ private slots:
         };
         const QPolygonF square({{0, 0}, {1, 0}, {1, 1}, {0, 1}});
         QCOMPARE(fnScan({{0, 1}, {1, 1}, {0.5, 0.5}, {1, 0}, {0, 0}}), square);
-        QCOMPARE(fnScan({{0, 0}, {1, 0}, {1, 1}, {0, 1}, {1, 0.5}}), square);
         QCOMPARE(fnScan({{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0.5, 0}}),
             QPolygonF({{0, 0}, {0.5, 0}, {1, 0}, {1, 1}, {0, 1}}));
         // Several points on the ray of smallest angle: the stack must not underflow.
