@@ -59,19 +59,6 @@ private slots:
         QVERIFY(!QFile::exists(m_dir.filePath("bad.png")));
     }
 
-    void locusListing()
-    {
-        const QStringList listLines = RunSenderTool({"locus"}).strOut.split('\n', Qt::SkipEmptyParts);
-        const CChromaDiagram diagram;
-        const QVector<QPointF>& vecHull = diagram.LocusHull();
-        QCOMPARE(listLines.size(), vecHull.size());
-        for (int i = 0; i < vecHull.size(); ++i) { // nine significant digits bring back the float exactly
-            const QStringList listXY = listLines[i].split(' ');
-            QVERIFY(listXY.size() == 2 && listXY[0].toFloat() == float(vecHull[i].x())
-                && listXY[1].toFloat() == float(vecHull[i].y()));
-        }
-    }
-
     void renderedChartHasItsColoursInPlace()
     {
         const QString strFile = m_dir.filePath("chart.png");

@@ -143,13 +143,12 @@ private slots:
         QCOMPARE(PaintedInside(), QColor(50, 50, 50));
         wnd.SetWndData(3, 400, 300);
         QVERIFY(PaintedInside() != QColor(50, 50, 50));
-        // Only types 0 to 4 have a slot.
+        int nWidth = 11, nHeight = 12; // only types 0 to 4 have a slot
         for (int nType : {-1, 5}) {
-            int nWidth = 11, nHeight = 12;
             wnd.SetWndData(nType, 320, 240);
             wnd.GetWndData(nType, nWidth, nHeight);
-            QVERIFY(nWidth == 11 && nHeight == 12);
         }
+        QVERIFY(nWidth == 11 && nHeight == 12);
 
         // Ready, but the worker may be rewriting it: not used, and no waiting beyond the bound.
         const SChromaWndBitmap& sBitmap = wnd.WndBitmap(3);
