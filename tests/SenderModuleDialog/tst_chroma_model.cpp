@@ -1,10 +1,14 @@
 #include "AssertDeath.h"
+#include "CIE1931Observer.h"
 #include "ChromaDiagram.h"
 #include "ChromaFixture.h"
+#include "ChromaGamutInterpolation.h"
+#include "Polygon.h"
 
 #include <QtTest>
 
 #include <cstring>
+#include <random>
 
 using namespace ChromaFixture;
 using Point = CPointEx<float>;
@@ -255,6 +259,110 @@ private slots:
         }
     }
 
+    // Random drags through the mouse protocol, the host accepting every step:
+    // after each step every coordinate is a number in [0, 1], every colour point
+    // lies in the locus and the white point in its triangle. A group that starts
+    // with its white point on an edge may instead stay exactly as it was.
+    void randomDragsStayMeaningful()
+    {
+        for (int g = 0; g < 1000; ++g) {
+            // Every fourth group has its white point on a vertical edge.
+            const SChromaGroupInfo info = g % 4 == 3 ? WhiteOnVerticalEdge() : RandomValidGroup();
+            QVERIFY(IsMeaningful(info) || g % 4 == 3);
+            m_diagram.ReleaseChromaData();
+            m_diagram.AddChromaGroupByIndex(0, info);
+            const SChromaGroupInfo* pGroup = m_diagram.GetChromaGroupByIndex(0);
+            for (int d = 0; d < 4; ++d) {
+                const int nPoint = Below(4);
+                QVERIFY(m_diagram.Press(m_diagram.ChromaToPixel(pGroup->m_ptColor[nPoint]).toPoint()));
+                for (int m = 0; m < 4; ++m) {
+                    // Margins included, so that drags leave the diagram too. y is drawn
+                    // first, in its own step: argument order is up to the compiler.
+                    const int nY = Below(600);
+                    if (m_diagram.DragTo(QPoint(Below(800), nY)))
+                        m_diagram.FinishDrag(true);
+                    QVERIFY2(IsMeaningful(*pGroup) || SamePoints(*pGroup, info),
+                        qPrintable(QString("group %1, drag %2").arg(g).arg(d)));
+                }
+                m_diagram.Release();
+            }
+        }
+    }
+
+    void polygonPullIn()
+    {
+        const CPolygon triangle(QVector<QPointF> {{0, 0}, {1, 0}, {0, 1}});
+        const CPolygon square(QVector<QPointF> {{0, 0}, {2, 0}, {2, 2}, {0, 2}});
+        const double dExpected = 0.5 - 0.00001 / std::sqrt(2.0);
+        QPointF pt(1, 1);
+        QVERIFY(triangle.GetPointCloser(&pt) && QLineF(pt, QPointF(dExpected, dExpected)).length() < 1e-7);
+        pt = QPointF(0.2, 0.2); // inside points stay where they are
+        QVERIFY(triangle.GetPointCloser(&pt) && pt == QPointF(0.2, 0.2));
+        // The foot (1, 0) lies straight below the centroid (1, 1): it is kept as it is.
+        pt = QPointF(1, -1);
+        QVERIFY(square.GetPointCloser2Convex(&pt) && pt == QPointF(1, 0));
+        // A non-convex arrow takes the nearest-point route, into its notch.
+        const CPolygon arrow(QVector<QPointF> {{0, 0}, {2, 1}, {4, 0}, {2, 3}});
+        QVERIFY(!arrow.IsConvex() && square.IsConvex());
+        pt = QPointF(2, 0.5);
+        QVERIFY(arrow.GetPointCloser(&pt) && QLineF(pt, QPointF(1.8, 0.9)).length() < 1e-4);
+
+        // Random outside points and triangles: pulled in, they land inside.
+        std::mt19937 rng(31337);
+        std::uniform_real_distribution<double> coord(0.0, 0.8), outer(-0.5, 1.3);
+        int nMoved = 0;
+        for (int nCase = 0; nCase < 4000; ++nCase) {
+            QPolygonF polygon({{coord(rng), coord(rng)}, {coord(rng), coord(rng)}, {coord(rng), coord(rng)}});
+            const QPointF ptAB = polygon[1] - polygon[0], ptAC = polygon[2] - polygon[0];
+            QPointF ptOutside(outer(rng), outer(rng));
+            // Slivers thinner than the inward step are skipped.
+            if (std::fabs(ptAB.x() * ptAC.y() - ptAB.y() * ptAC.x()) < 0.02
+                || polygon.containsPoint(ptOutside, Qt::WindingFill)
+                || !CPolygon(polygon).GetPointCloser(&ptOutside))
+                continue;
+            ++nMoved;
+            QVERIFY2(polygon.containsPoint(ptOutside, Qt::WindingFill), qPrintable(QString::number(nCase)));
+        }
+        QVERIFY(nMoved > 2000);
+    }
+
+    void grahamScanAndTheLocusHull()
+    {
+        const auto fnScan = [](const QVector<QPointF>& vecPoints) {
+            CPolygon polygon(vecPoints);
+            polygon.GrahamScan();
+            return polygon.GetPolygon();
+        };
+        // An inner point goes; a point on the edge from the pivot stays.
+        QCOMPARE(fnScan({{0, 1}, {1, 1}, {0.5, 0.5}, {1, 0}, {0, 0}}),
+            QPolygonF({{0, 0}, {1, 0}, {1, 1}, {0, 1}}));
+        QCOMPARE(fnScan({{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0.5, 0}}),
+            QPolygonF({{0, 0}, {0.5, 0}, {1, 0}, {1, 1}, {0, 1}}));
+        // Several points on the ray of smallest angle: the stack must not underflow.
+        QCOMPARE(fnScan({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {1, 1}}), QPolygonF({{0, 0}, {3, 0}, {1, 1}}));
+
+        // The spectral locus: its hull from the lowest point round, every locus point on or inside it.
+        CMatrix<double> matrix(g_nCIE1931ObserverRows, g_nCIE1931ObserverCols);
+        FillCIE1931Observer(matrix);
+        QMap<int, QPointF> mapLocus; // wavelength -> chromaticity, in float like the hull
+        for (int nRow = 0; nRow < g_nCIE1931ObserverRows; ++nRow) {
+            const float fX = float(matrix[nRow][1]), fY = float(matrix[nRow][2]), fZ = float(matrix[nRow][3]);
+            mapLocus.insert(int(matrix[nRow][0]), QPointF(fX / (fX + fY + fZ), fY / (fX + fY + fZ)));
+        }
+        CChromaGamutInterpolation locus;
+        const QVector<QPointF>& vecHull = locus.GetQPointFData();
+        QCOMPARE(vecHull.size(), 160);
+        const int arrStart[] = {404, 403, 402, 401, 380, 360, 800, 817};
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(vecHull[i], mapLocus.value(arrStart[i]));
+        QCOMPARE(vecHull.last(), mapLocus.value(405));
+        QCOMPARE(locus.GetData().last(), CPointEx<float>::FromQPointF(vecHull.last()));
+        for (auto it = mapLocus.cbegin(); it != mapLocus.cend(); ++it)
+            QVERIFY2(locus.IsPointInCIEPolygon(it.value()), qPrintable(QString::number(it.key())));
+        QVERIFY(
+            !locus.IsPointInCIEPolygon(QPointF(0.1, 0.1)) && !locus.IsPointInCIEPolygon(QPointF(0.7, 0.2)));
+    }
+
 private:
     // Adds info as group 0, presses on its point nPoint and drags that to ptTarget.
     SChromaGroupInfo* Drag(const SChromaGroupInfo& info, int nPoint, Point ptTarget)
@@ -268,6 +376,45 @@ private:
         return pGroup;
     }
 
+    // Uniform in [fLow, fHigh), the same on every standard library.
+    float Uniform(float fLow, float fHigh)
+    {
+        return fLow + (fHigh - fLow) * float(m_engine() / 4294967296.0);
+    }
+    int Below(int nCount) { return int(m_engine() % unsigned(nCount)); }
+
+    // Three primaries in the locus spanning a real triangle, white at random weights inside.
+    SChromaGroupInfo RandomValidGroup()
+    {
+        SChromaGroupInfo info;
+        Point* pt = info.m_ptColor;
+        do {
+            for (int i = 0; i < 3; ++i) {
+                do
+                    pt[i] = {Uniform(0.0f, 0.75f), Uniform(0.0f, 0.85f)};
+                while (!m_diagram.IsInLocus(pt[i]));
+            }
+        } while (
+            std::abs((pt[1].x - pt[0].x) * (pt[2].y - pt[0].y) - (pt[2].x - pt[0].x) * (pt[1].y - pt[0].y))
+            <= 0.01f);
+        const float fW[3] = {Uniform(0.1f, 1.0f), Uniform(0.1f, 1.0f), Uniform(0.1f, 1.0f)};
+        const float fSum = fW[0] + fW[1] + fW[2];
+        pt[3] = {(fW[0] * pt[0].x + fW[1] * pt[1].x + fW[2] * pt[2].x) / fSum,
+            (fW[0] * pt[0].y + fW[1] * pt[1].y + fW[2] * pt[2].y) / fSum};
+        return info;
+    }
+
+    bool IsMeaningful(const SChromaGroupInfo& info) const
+    {
+        for (int i = 0; i < 4; ++i) {
+            const Point& pt = info.m_ptColor[i];
+            if (!(pt.x >= 0 && pt.x <= 1 && pt.y >= 0 && pt.y <= 1) || (i < 3 && !m_diagram.IsInLocus(pt)))
+                return false; // false for NaN too
+        }
+        return IsWhiteInside(info);
+    }
+
+    std::mt19937 m_engine {20261205};
     CChromaDiagram m_diagram;
     bool m_bLastDrag = false;
 };
