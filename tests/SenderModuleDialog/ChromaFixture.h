@@ -22,12 +22,6 @@ inline SChromaGroupInfo SRGB()
     return Group({0.64f, 0.33f}, {0.3f, 0.6f}, {0.15f, 0.06f}, {0.3127f, 0.329f});
 }
 
-// The white point lies on the vertical edge red–blue.
-inline SChromaGroupInfo WhiteOnVerticalEdge()
-{
-    return Group({0.3f, 0.2f}, {0.5f, 0.4f}, {0.3f, 0.6f}, {0.3f, 0.4f});
-}
-
 inline bool IsWhiteInside(const SChromaGroupInfo& info)
 {
     return IsPointInPolygon(info.m_ptColor[3], info.m_ptColor, 3);
