@@ -9,18 +9,15 @@ class TestMatrix : public QObject
     Q_OBJECT
 
 private slots:
-    void CommaFillIsRowMajor()
+    void CommaFill()
     {
         CMatrix<double> matrix(2, 3);
         matrix << 1, 2, 3, 4, 5, 6;
         QVERIFY(matrix[0][2] == 3.0 && matrix[1][0] == 4.0 && matrix[1][2] == 6.0);
-        // A new fill starts over at the first cell.
-        matrix << 9, 8;
+        matrix << 9, 8; // a new fill starts over at the first cell
         QVERIFY(matrix[0][0] == 9.0 && matrix[0][1] == 8.0 && matrix[0][2] == 3.0);
-    }
 
-    void AssertionsNameTheExpression()
-    {
+        // Misuse aborts, naming the expression.
         const QString strEmpty = AbortMessageOf([] { CMatrix<double>() << 1.0; });
         QVERIFY2(strEmpty.startsWith("ASSERT: \"NULL !=m_ppMatrix\" in file ")
                 && strEmpty.contains("Maths/Matrix, line "),

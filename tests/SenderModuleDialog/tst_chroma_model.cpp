@@ -1,15 +1,17 @@
 #include "AssertDeath.h"
+#include "CIE1931Observer.h"
 #include "ChromaDiagram.h"
 #include "ChromaFixture.h"
+#include "ChromaGamutInterpolation.h"
+#include "Polygon.h"
 
 #include <QtTest>
 
 #include <cstring>
+#include <random>
 
 using namespace ChromaFixture;
 using Point = CPointEx<float>;
-
-Q_DECLARE_METATYPE(SChromaGroupInfo)
 
 namespace {
 
@@ -30,6 +32,12 @@ bool SamePoints(const SChromaGroupInfo& info1, const SChromaGroupInfo& info2)
     return std::memcmp(info1.m_ptColor, info2.m_ptColor, sizeof info1.m_ptColor) == 0;
 }
 
+const SChromaGroupInfo g_sRec2020
+    = Group({0.708f, 0.292f}, {0.17f, 0.797f}, {0.131f, 0.046f}, {0.3127f, 0.329f});
+// The white point lies on the vertical edge red–blue.
+const SChromaGroupInfo g_sWhiteOnEdge = Group({0.3f, 0.2f}, {0.5f, 0.4f}, {0.3f, 0.6f}, {0.3f, 0.4f});
+const SChromaGroupInfo g_sCollinear = Group({0.2f, 0.2f}, {0.3f, 0.3f}, {0.4f, 0.4f}, {0.35f, 0.3f});
+
 } // namespace
 
 class TestChromaModel : public QObject
@@ -39,20 +47,301 @@ class TestChromaModel : public QObject
 private slots:
     void initTestCase() { m_diagram.SetSize(800, 600); }
 
-    void groupOperations();
-    void setSizeAndMapping();
-    void dragCorrections();
-    void dragWithWhiteOutsideLocusStillMoves();
-    void degenerateGroupsGiveNoNaN();
-    void pointIndexOutOfRangeIsRefused();
-    void reCalculations();
-    void nudgeAndLocusCrossing();
-    void nearestPointAndFeasibleRegion();
-    void mouseProtocol();
-    void standardRecognition();
-    void coverage_data();
-    void coverage();
-    void coverageNeedsBothGroupsVisible();
+    void groupOperations()
+    {
+        CChromaDiagram diagram;
+        SChromaGroupInfo info = SRGB();
+        info.m_nIndex = 9; // the key wins over the copy's own index
+        QVERIFY(diagram.AddChromaGroupByIndex(5, info) && !diagram.AddChromaGroupByIndex(-1, info));
+        SChromaGroupInfo* pStored = diagram.GetChromaGroupByIndex(5);
+        QVERIFY(pStored && pStored->m_nIndex == 5 && !diagram.GetChromaGroupByIndex(9));
+        info.m_strName = QStringLiteral("second");
+        QVERIFY(!diagram.AddChromaGroupByIndex(5, info) && pStored->m_strName.isEmpty());
+        // Set replaces in place, so pointers handed out stay valid; on an absent key it adds.
+        QVERIFY(diagram.SetChromaGroupByIndex(5, info) && diagram.SetChromaGroupByIndex(7, info));
+        QVERIFY(diagram.GetChromaGroupByIndex(5) == pStored && pStored->m_strName == info.m_strName);
+        QVERIFY(!diagram.SetChromaGroupByIndex(-2, info) && !diagram.RemoveChromaGroupByIndex(4));
+        QVERIFY(diagram.RemoveChromaGroupByIndex(7) && diagram.Groups().keys() == QList<int>({5}));
+    }
+
+    void setSizeAndMapping()
+    {
+        CChromaDiagram diagram;
+        diagram.SetSize(800, 600);
+        QVERIFY(diagram.MarginX() == 36.666664f && diagram.MarginY() == 30.0f && diagram.Scale() == 600.0f);
+        diagram.SetSize(1024, 700);
+        QVERIFY(Near(diagram.PixelToChroma(diagram.ChromaToPixel({0.31f, 0.59f})), 0.31f, 0.59f));
+        QCOMPARE(diagram.ChromaToPixel({0.0f, 0.0f}), QPointF(diagram.MarginX(), 700 - diagram.MarginY()));
+
+        const QString strMessage = AbortMessageOf([] { CChromaDiagram().SetSize(100, 500); });
+        QVERIFY2(strMessage.contains("ASSERT: \"nWidth > 100 && nHeight > 100\""), qPrintable(strMessage));
+        QVERIFY(AbortMessageOf([] { CChromaDiagram().SetSize(101, 101); }).isEmpty());
+    }
+
+    void dragCorrections()
+    {
+        // Beyond the locus: onto the ray from the white point, just inside.
+        const Point ptTarget = m_diagram.PixelToChroma(m_diagram.ChromaToPixel({0.05f, 0.88f}));
+        const Point ptGreen = Drag(SRGB(), 1, ptTarget)->m_ptColor[1];
+        const Point ptWhite = SRGB().m_ptColor[3];
+        QVERIFY(std::abs(Cross(ptWhite, ptTarget, ptGreen)) < 1e-6);
+        QLineF ray(ptWhite.ToQPointF(), ptGreen.ToQPointF());
+        ray.setLength(ray.length() + 0.0002);
+        QVERIFY(m_diagram.IsInLocus(ptGreen) && !m_diagram.IsInLocus(Point::FromQPointF(ray.p2())));
+
+        // White above the red–green edge: onto that edge, not onto a vertex.
+        SChromaGroupInfo* pGroup = Drag(SRGB(), 3, {0.5f, 0.47f});
+        const Point* pt = pGroup->m_ptColor;
+        QVERIFY(
+            IsWhiteInside(*pGroup) && PointLineDistance(LineThroughPoints(pt[0], pt[1]), pt[3]) < 0.0002f);
+        QVERIFY(pt[3] != pt[0] && pt[3] != pt[1]);
+        // Inside the triangle it just follows.
+        QVERIFY(m_diagram.CalcCurrentPoint(m_diagram.ChromaToPixel({0.3f, 0.3f}), pGroup));
+        QVERIFY(Near(pt[3], 0.3, 0.3, 1e-5));
+        // Within 0.0001 of a vertex: exactly onto it.
+        pGroup
+            = Drag(Group({0.6f, 0.35f}, {0.25f, 0.65f}, {0.16f, 0.08f}, {0.33f, 0.35f}), 3, {0.603f, 0.353f});
+        QCOMPARE(pGroup->m_ptColor[3], pGroup->m_ptColor[0]);
+
+        // White outside the locus: the way to a point below the line of purples
+        // crosses nothing, so the raw point goes on, and ends inside.
+        const SChromaGroupInfo info = Group({0.8f, 0.0f}, {0.3f, 0.6f}, {0.15f, 0.06f}, {0.7f, 0.1f});
+        const Point ptBlue = Drag(info, 2, {0.6f, 0.02f})->m_ptColor[2];
+        QVERIFY(m_diagram.IsInLocus(ptBlue) && ptBlue.x > info.m_ptColor[2].x);
+        QVERIFY(std::abs(Cross(info.m_ptColor[2], {0.6f, 0.02f}, ptBlue)) < 1e-5);
+        // The host rejects the step, but its nearest point is no number: the corrected point stays.
+        m_diagram.SetNearstPoint(QPointF(qQNaN(), 0.5));
+        m_diagram.FinishDrag(false);
+        QCOMPARE(m_diagram.GetChromaGroupByIndex(0)->m_ptColor[2], ptBlue);
+    }
+
+    void degenerateGroups()
+    {
+        // The vertex opposite a white point on an edge: the bisector has no length.
+        int nMoved = 0;
+        for (float fX = 0.0f; fX <= 0.8f; fX += 0.05f) {
+            for (float fY = 0.0f; fY <= 0.9f; fY += 0.05f) {
+                const SChromaGroupInfo* pGroup = Drag(g_sWhiteOnEdge, 1, {fX, fY});
+                const bool bMoved = !SamePoints(*pGroup, g_sWhiteOnEdge);
+                nMoved += bMoved;
+                QCOMPARE(m_bLastDrag, bMoved); // a refusal says so
+                QVERIFY2(!bMoved || (m_diagram.IsInLocus(pGroup->m_ptColor[1]) && IsWhiteInside(*pGroup)),
+                    qPrintable(QString("%1, %2").arg(fX).arg(fY)));
+            }
+        }
+        QVERIFY(nMoved > 100); // not by refusing everything
+
+        // Collinear: a colour point pulled off the line encloses the white point;
+        // the white point has nothing to be pulled into. Indices out of range change nothing.
+        SChromaGroupInfo sLine = g_sCollinear;
+        sLine.m_ptColor[0] = {-0.1f, -0.1f}; // a correction clamps it, a refusal must not
+        for (int nPoint : {-100000000, -1, 0, 1, 2, 3, 4}) {
+            SChromaGroupInfo work = sLine;
+            const bool bCorrected = m_diagram.ReCalRGB(&work, nPoint);
+            QCOMPARE(bCorrected, nPoint >= 0 && nPoint < 3);
+            QCOMPARE(m_diagram.IsPointInRegion(&work, nPoint), bCorrected);
+            QVERIFY(bCorrected || SamePoints(work, sLine));
+        }
+    }
+
+    void reCalculations()
+    {
+        // The edge midpoints of sRGB, with the white point outside the locus: group untouched.
+        SChromaGroupInfo info = Group({0.225f, 0.33f}, {0.395f, 0.195f}, {0.47f, 0.465f}, {0.1f, 0.1f});
+        const SChromaGroupInfo before = info;
+        QVERIFY(!m_diagram.ReCalCMY(&info) && SamePoints(before, info));
+        // With the sRGB white point these secondaries of sRGB come back unchanged.
+        info.m_ptColor[3] = {0.3127f, 0.329f};
+        QVERIFY(m_diagram.ReCalCMY(&info));
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(Near(info.m_ptColor[i], before.m_ptColor[i].x, before.m_ptColor[i].y));
+
+        info = SRGB(); // ReCalRGB clamps negatives
+        info.m_ptColor[1] = {-0.05f, 0.6f};
+        info.m_ptColor[2] = {0.15f, -0.01f};
+        QVERIFY(m_diagram.ReCalRGB(&info, 0));
+        QVERIFY(info.m_ptColor[1] == Point(0.0f, 0.6f) && info.m_ptColor[2] == Point(0.15f, 0.0f));
+
+        // Green far beyond the locus: pulled onto it, inside, the white point still enclosed.
+        info = SRGB();
+        info.m_ptColor[1] = {0.05f, 0.95f};
+        QVERIFY(m_diagram.ReCalRGB(&info, 1) && m_diagram.IsPointInRegion(&info, 1));
+    }
+
+    void searches()
+    {
+        const double dStep = 0.0001 / std::sqrt(2.0);
+        Point ptOut;
+        // Each side of the bisector lands on its own edge line, 0.0001 past it.
+        const Point ptWhite(0.33f, 0.33f), ptRight(0.5f, 0.33f), ptUp(0.33f, 0.5f);
+        QVERIFY(m_diagram.GetNearestPoint(ptWhite, {0.2f, 0.4f}, ptRight, ptUp));
+        QVERIFY(Near(Point::FromQPointF(m_diagram.NearestPoint()), 0.13 - dStep, 0.33 - dStep));
+        QVERIFY(m_diagram.GetNearestPoint(ptWhite, {0.4f, 0.25f}, ptRight, ptUp));
+        QVERIFY(Near(Point::FromQPointF(m_diagram.NearestPoint()), 0.33 - dStep, 0.18 - dStep));
+        QVERIFY(CChromaDiagram::GetNearestPoint2(ptWhite, {0.2f, 0.4f}, ptRight, ptUp, ptOut));
+        QVERIFY(Near(ptOut, 0.13 - dStep, 0.33 - dStep));
+
+        // A triangle around the white point that stops short of green: the first
+        // variant aims from the white point, the second from the region's centroid.
+        const Point arrRegion[3] = {{0.2f, 0.2f}, {0.5f, 0.2f}, {0.3f, 0.5f}};
+        const QList<Point> listRegion = {arrRegion[0], arrRegion[1], arrRegion[2]};
+        Drag(SRGB(), 1, {0.3f, 0.6f});
+        Point pt(0.9f, 0.9f), pt2(0.9f, 0.9f);
+        m_diagram.GetFeasibleRegionNearstPoint(listRegion, pt);
+        QVERIFY(std::abs(Cross({0.3127f, 0.329f}, {0.3f, 0.6f}, pt)) < 1e-6);
+        QVERIFY(IsPointInPolygon(pt, arrRegion, 3) && pt.y > 0.45f);
+        m_diagram.GetFeasibleRegionNearstPoint2(listRegion, pt2);
+        QVERIFY(std::abs(Cross({1.0f / 3.0f, 0.3f}, {0.3f, 0.6f}, pt2)) < 1e-5
+            && IsPointInPolygon(pt2, arrRegion, 3));
+    }
+
+    void standardRecognition()
+    {
+        // A stale answer is replaced; 0.001 off in the white point's y is no standard.
+        // sRGB and Rec709 share coordinates: the preference picks the name, paint after
+        // paint. Only the lowest key is settled, and only when group 0 is asked for.
+        SChromaGroupInfo sOff = g_sRec2020;
+        sOff.m_ptColor[3].y += 0.001f;
+        const struct
+        {
+            SChromaGroupInfo sGroup;
+            int nGroup;
+            enColorStandard enPreferred, enShown;
+        } arrCases[] = {{g_sRec2020, 0, enStandardPAL, enStandardRec2020},
+            {sOff, 0, enStandardPAL, enStandardNone}, {SRGB(), 0, enStandardNone, enStandardSRGB},
+            {SRGB(), 0, enStandardPAL, enStandardSRGB}, {SRGB(), 0, enStandardRec709, enStandardRec709},
+            {SRGB(), 20, enStandardAdobeRGB, enStandardAdobeRGB}};
+        for (const auto& c : arrCases) {
+            CChromaDiagram diagram;
+            diagram.AddChromaGroupByIndex(10, c.sGroup);
+            diagram.ShowCIEStandard(c.nGroup, c.enPreferred, true);
+            diagram.CalcCIEStandardValid();
+            diagram.CalcCIEStandardValid();
+            QCOMPARE(diagram.ShownStandard(), c.enShown);
+        }
+    }
+
+    void coverage()
+    {
+        // The white points take no part; the share is of the output, rounded; an
+        // output without area, or a coordinate that is no number, has no share.
+        const SChromaGroupInfo sOutput = Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.2f, 0.1f}, {0.35f, 0.33f});
+        const struct
+        {
+            SChromaGroupInfo sScreen, sOutput;
+            int nRatio;
+        } arrCases[] = {{Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.2f, 0.1f}, {NAN, NAN}), sOutput, 100},
+            {SRGB(), g_sRec2020, 53}, {SRGB(), g_sCollinear, -1},
+            {SRGB(), Group({0.6f, 0.3f}, {NAN, 0.6f}, {0.2f, 0.1f}, {0.3f, 0.3f}), -1},
+            {Group({0.6f, 0.3f}, {0.3f, INFINITY}, {0.2f, 0.1f}, {0.3f, 0.3f}), sOutput, -1}};
+        for (const auto& c : arrCases) {
+            CChromaDiagram diagram;
+            diagram.AddChromaGroupByIndex(g_nOutputColorSpaceKey, c.sOutput);
+            QCOMPARE(diagram.CalcRatio(), -1);
+            QCOMPARE(diagram.Groups().size(), 1); // looking the screen up adds no entry
+            diagram.AddChromaGroupByIndex(g_nScreenColorSpaceKey, c.sScreen);
+            QCOMPARE(diagram.CalcRatio(), c.nRatio);
+            for (int nKey : {g_nOutputColorSpaceKey, g_nScreenColorSpaceKey}) { // either hidden: no share
+                diagram.GetChromaGroupByIndex(nKey)->m_bVisible = false;
+                QCOMPARE(diagram.CalcRatio(), -1);
+                diagram.GetChromaGroupByIndex(nKey)->m_bVisible = true;
+            }
+        }
+    }
+
+    // Random drags through the mouse protocol, the host accepting every step:
+    // after each step every coordinate is a number in [0, 1], every colour point
+    // lies in the locus and the white point in its triangle. A group that starts
+    // with its white point on an edge may instead stay exactly as it was.
+    void randomDragsStayMeaningful()
+    {
+        for (int g = 0; g < 1000; ++g) {
+            // Every fourth group has its white point on a vertical edge.
+            const SChromaGroupInfo info = g % 4 == 3 ? g_sWhiteOnEdge : RandomValidGroup();
+            m_diagram.ReleaseChromaData();
+            m_diagram.AddChromaGroupByIndex(0, info);
+            const SChromaGroupInfo* pGroup = m_diagram.GetChromaGroupByIndex(0);
+            for (int d = 0; d < 4; ++d) {
+                const int nPoint = Below(4);
+                QVERIFY(m_diagram.Press(m_diagram.ChromaToPixel(pGroup->m_ptColor[nPoint]).toPoint()));
+                for (int m = 0; m < 4; ++m) {
+                    // Margins included, so that drags leave the diagram too. y is drawn
+                    // first, in its own step: argument order is up to the compiler.
+                    const int nY = Below(600);
+                    if (m_diagram.DragTo(QPoint(Below(800), nY)))
+                        m_diagram.FinishDrag(true);
+                    QVERIFY2(IsMeaningful(*pGroup) || SamePoints(*pGroup, info),
+                        qPrintable(QString("group %1, drag %2").arg(g).arg(d)));
+                }
+                m_diagram.Release();
+            }
+        }
+    }
+
+    void polygonPullIn()
+    {
+        const CPolygon triangle(QVector<QPointF> {{0, 0}, {1, 0}, {0, 1}});
+        const CPolygon square(QVector<QPointF> {{0, 0}, {2, 0}, {2, 2}, {0, 2}});
+        QPointF pt(0.2, 0.2); // inside points stay where they are
+        QVERIFY(triangle.GetPointCloser(&pt) && pt == QPointF(0.2, 0.2));
+        // A non-convex arrow takes the nearest-point route, into its notch.
+        const CPolygon arrow(QVector<QPointF> {{0, 0}, {2, 1}, {4, 0}, {2, 3}});
+        pt = QPointF(2, 0.5);
+        QVERIFY(!arrow.IsConvex() && square.IsConvex());
+        QVERIFY(arrow.GetPointCloser(&pt) && QLineF(pt, QPointF(1.8, 0.9)).length() < 1e-4);
+        // Random outside points and triangles: pulled in, they land inside.
+        std::mt19937 rng(31337);
+        std::uniform_real_distribution<double> coord(0.0, 0.8), outer(-0.5, 1.3);
+        int nMoved = 0;
+        for (int nCase = 0; nCase < 4000; ++nCase) {
+            QPolygonF polygon({{coord(rng), coord(rng)}, {coord(rng), coord(rng)}, {coord(rng), coord(rng)}});
+            const QPointF ptAB = polygon[1] - polygon[0], ptAC = polygon[2] - polygon[0];
+            QPointF ptOutside(outer(rng), outer(rng));
+            // Slivers thinner than the inward step are skipped.
+            if (std::fabs(ptAB.x() * ptAC.y() - ptAB.y() * ptAC.x()) < 0.02
+                || polygon.containsPoint(ptOutside, Qt::WindingFill)
+                || !CPolygon(polygon).GetPointCloser(&ptOutside))
+                continue;
+            ++nMoved;
+            QVERIFY2(polygon.containsPoint(ptOutside, Qt::WindingFill), qPrintable(QString::number(nCase)));
+        }
+        QVERIFY(nMoved > 2000);
+    }
+
+    void grahamScanAndTheLocusHull()
+    {
+        const auto fnScan = [](const QVector<QPointF>& vecPoints) {
+            CPolygon polygon(vecPoints);
+            polygon.GrahamScan();
+            return polygon.GetPolygon();
+        };
+        // An inner point goes.
+        QCOMPARE(fnScan({{0, 1}, {1, 1}, {0.5, 0.5}, {1, 0}, {0, 0}}),
+            QPolygonF({{0, 0}, {1, 0}, {1, 1}, {0, 1}}));
+        // Several points on the ray of smallest angle: the stack must not underflow.
+        QCOMPARE(fnScan({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {1, 1}}), QPolygonF({{0, 0}, {3, 0}, {1, 1}}));
+
+        // The spectral locus: its hull from the lowest point round, every locus point on or inside it.
+        CMatrix<double> matrix(g_nCIE1931ObserverRows, g_nCIE1931ObserverCols);
+        FillCIE1931Observer(matrix);
+        QMap<int, QPointF> mapLocus; // wavelength -> chromaticity, in float like the hull
+        for (int nRow = 0; nRow < g_nCIE1931ObserverRows; ++nRow) {
+            const float fX = float(matrix[nRow][1]), fY = float(matrix[nRow][2]), fZ = float(matrix[nRow][3]);
+            mapLocus.insert(int(matrix[nRow][0]), QPointF(fX / (fX + fY + fZ), fY / (fX + fY + fZ)));
+        }
+        CChromaGamutInterpolation locus;
+        const QVector<QPointF>& vecHull = locus.GetQPointFData();
+        QCOMPARE(vecHull.size(), 160);
+        const int arrStart[] = {404, 403, 402, 401, 380, 360, 800, 817};
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(vecHull[i], mapLocus.value(arrStart[i]));
+        QCOMPARE(vecHull.last(), mapLocus.value(405));
+        QCOMPARE(locus.GetData().last(), CPointEx<float>::FromQPointF(vecHull.last()));
+        for (auto it = mapLocus.cbegin(); it != mapLocus.cend(); ++it)
+            QVERIFY2(locus.IsPointInCIEPolygon(it.value()), qPrintable(QString::number(it.key())));
+        QVERIFY(
+            !locus.IsPointInCIEPolygon(QPointF(0.1, 0.1)) && !locus.IsPointInCIEPolygon(QPointF(0.7, 0.2)));
+    }
 
 private:
     // Adds info as group 0, presses on its point nPoint and drags that to ptTarget.
@@ -67,348 +356,48 @@ private:
         return pGroup;
     }
 
+    // Uniform in [fLow, fHigh), the same on every standard library.
+    float Uniform(float fLow, float fHigh)
+    {
+        return fLow + (fHigh - fLow) * float(m_engine() / 4294967296.0);
+    }
+    int Below(int nCount) { return int(m_engine() % unsigned(nCount)); }
+
+    // Three primaries in the locus spanning a real triangle, white at random weights inside.
+    SChromaGroupInfo RandomValidGroup()
+    {
+        SChromaGroupInfo info;
+        Point* pt = info.m_ptColor;
+        do {
+            for (int i = 0; i < 3; ++i) {
+                do
+                    pt[i] = {Uniform(0.0f, 0.75f), Uniform(0.0f, 0.85f)};
+                while (!m_diagram.IsInLocus(pt[i]));
+            }
+        } while (
+            std::abs((pt[1].x - pt[0].x) * (pt[2].y - pt[0].y) - (pt[2].x - pt[0].x) * (pt[1].y - pt[0].y))
+            <= 0.01f);
+        const float fW[3] = {Uniform(0.1f, 1.0f), Uniform(0.1f, 1.0f), Uniform(0.1f, 1.0f)};
+        const float fSum = fW[0] + fW[1] + fW[2];
+        pt[3] = {(fW[0] * pt[0].x + fW[1] * pt[1].x + fW[2] * pt[2].x) / fSum,
+            (fW[0] * pt[0].y + fW[1] * pt[1].y + fW[2] * pt[2].y) / fSum};
+        return info;
+    }
+
+    bool IsMeaningful(const SChromaGroupInfo& info) const
+    {
+        for (int i = 0; i < 4; ++i) {
+            const Point& pt = info.m_ptColor[i];
+            if (!(pt.x >= 0 && pt.x <= 1 && pt.y >= 0 && pt.y <= 1) || (i < 3 && !m_diagram.IsInLocus(pt)))
+                return false; // false for NaN too
+        }
+        return IsWhiteInside(info);
+    }
+
+    std::mt19937 m_engine {20261205};
     CChromaDiagram m_diagram;
     bool m_bLastDrag = false;
 };
-
-void TestChromaModel::groupOperations()
-{
-    CChromaDiagram diagram;
-    SChromaGroupInfo info = SRGB();
-    info.m_nIndex = 9; // the key wins over the copy's own index
-    QVERIFY(diagram.AddChromaGroupByIndex(5, info) && !diagram.AddChromaGroupByIndex(-1, info));
-    SChromaGroupInfo* pStored = diagram.GetChromaGroupByIndex(5);
-    QVERIFY(pStored && pStored->m_nIndex == 5 && !diagram.GetChromaGroupByIndex(9));
-    info.m_strName = QStringLiteral("second");
-    QVERIFY(!diagram.AddChromaGroupByIndex(5, info) && pStored->m_strName.isEmpty());
-    // Set replaces in place, so pointers handed out stay valid; on an absent key it adds.
-    QVERIFY(diagram.SetChromaGroupByIndex(5, info) && diagram.SetChromaGroupByIndex(7, info));
-    QVERIFY(diagram.GetChromaGroupByIndex(5) == pStored && pStored->m_strName == info.m_strName);
-    QVERIFY(!diagram.SetChromaGroupByIndex(-2, info) && !diagram.GetChromaGroupByIndex(-1));
-    QVERIFY(!diagram.RemoveChromaGroupByIndex(-1) && !diagram.RemoveChromaGroupByIndex(4));
-    QVERIFY(diagram.RemoveChromaGroupByIndex(7));
-    QCOMPARE(diagram.Groups().keys(), QList<int>({5}));
-    diagram.ReleaseChromaData();
-    QVERIFY(diagram.Groups().isEmpty());
-}
-
-void TestChromaModel::setSizeAndMapping()
-{
-    CChromaDiagram diagram;
-    diagram.SetSize(800, 600);
-    QVERIFY(diagram.MarginX() == 36.666664f && diagram.MarginY() == 30.0f && diagram.Scale() == 600.0f);
-    // Every locus vertex lands where the mapping puts it, in both arrays.
-    const QVector<QPointF>& vecHull = diagram.LocusHull();
-    QCOMPARE(diagram.LocusPixels().size(), vecHull.size());
-    for (int i = 0; i < vecHull.size(); ++i) {
-        QVERIFY(std::abs(diagram.LocusPixels()[i].x() - (vecHull[i].x() * 600.0 + 36.666664)) < 1e-3);
-        QVERIFY(std::abs(diagram.LocusPixels()[i].y() - (570.0 - vecHull[i].y() * 600.0)) < 1e-3);
-        QCOMPARE(diagram.LocusPixelsF()[i], Point::FromQPointF(diagram.LocusPixels()[i]));
-    }
-    diagram.SetSize(1024, 700);
-    QVERIFY(Near(diagram.PixelToChroma(diagram.ChromaToPixel({0.31f, 0.59f})), 0.31f, 0.59f));
-    QCOMPARE(diagram.ChromaToPixel({0.0f, 0.0f}), QPointF(diagram.MarginX(), 700 - diagram.MarginY()));
-
-    const QString strMessage = AbortMessageOf([] { CChromaDiagram().SetSize(100, 500); });
-    QVERIFY2(strMessage.contains("ASSERT: \"nWidth > 100 && nHeight > 100\""), qPrintable(strMessage));
-    QVERIFY(AbortMessageOf([] { CChromaDiagram().SetSize(101, 101); }).isEmpty());
-}
-
-void TestChromaModel::dragCorrections()
-{
-    // Left of the diagram is the same drag as onto its left edge.
-    const double dY = m_diagram.ChromaToPixel({0.0f, 0.2f}).y();
-    SChromaGroupInfo* pGroup = Drag(SRGB(), 2, {0.15f, 0.06f});
-    QVERIFY(m_diagram.CalcCurrentPoint(QPointF(-40.0, dY), pGroup));
-    const Point ptLeft = pGroup->m_ptColor[2];
-    *pGroup = SRGB();
-    QVERIFY(m_diagram.CalcCurrentPoint(QPointF(m_diagram.MarginX(), dY), pGroup));
-    QCOMPARE(pGroup->m_ptColor[2], ptLeft);
-
-    // Beyond the locus: onto the ray from the white point, just inside.
-    const Point ptTarget = m_diagram.PixelToChroma(m_diagram.ChromaToPixel({0.05f, 0.88f}));
-    const Point ptGreen = Drag(SRGB(), 1, ptTarget)->m_ptColor[1];
-    const Point ptWhite = SRGB().m_ptColor[3];
-    QVERIFY(std::abs(Cross(ptWhite, ptTarget, ptGreen)) < 1e-6);
-    QVERIFY(m_diagram.IsInLocus(ptGreen) && !m_diagram.IsInLocus(Along(ptWhite, ptGreen, 0.0002f)));
-
-    // White above the red–green edge: onto that edge, not onto a vertex.
-    pGroup = Drag(SRGB(), 3, {0.5f, 0.47f});
-    QVERIFY(IsWhiteInside(*pGroup));
-    QVERIFY(
-        PointLineDistance(LineThroughPoints(pGroup->m_ptColor[0], pGroup->m_ptColor[1]), pGroup->m_ptColor[3])
-        < 0.0002f);
-    QVERIFY(pGroup->m_ptColor[3] != pGroup->m_ptColor[0] && pGroup->m_ptColor[3] != pGroup->m_ptColor[1]);
-    // Inside the triangle it just follows.
-    QVERIFY(m_diagram.CalcCurrentPoint(m_diagram.ChromaToPixel({0.3f, 0.3f}), pGroup));
-    QVERIFY(Near(pGroup->m_ptColor[3], 0.3, 0.3, 1e-5));
-    // Within 0.0001 of a vertex: exactly onto it.
-    pGroup = Drag(Group({0.6f, 0.35f}, {0.25f, 0.65f}, {0.16f, 0.08f}, {0.33f, 0.35f}), 3, {0.603f, 0.353f});
-    QCOMPARE(pGroup->m_ptColor[3], pGroup->m_ptColor[0]);
-}
-
-// With the white point outside the locus the segment towards a point below
-// the line of purples crosses nothing: the raw point goes on, and ends inside.
-void TestChromaModel::dragWithWhiteOutsideLocusStillMoves()
-{
-    const SChromaGroupInfo info = Group({0.8f, 0.0f}, {0.3f, 0.6f}, {0.15f, 0.06f}, {0.7f, 0.1f});
-    QVERIFY(!m_diagram.IsInLocus(info.m_ptColor[3]) && IsWhiteInside(info));
-    const SChromaGroupInfo* pGroup = Drag(info, 2, {0.6f, 0.02f});
-    const Point ptBlue = pGroup->m_ptColor[2];
-    QVERIFY(ptBlue != info.m_ptColor[2]);
-    QVERIFY(m_diagram.IsInLocus(ptBlue) && IsWhiteInside(*pGroup));
-    // On its way to the raw point: on the segment from where it was.
-    QVERIFY(
-        std::abs(Cross(info.m_ptColor[2], {0.6f, 0.02f}, ptBlue)) < 1e-5 && ptBlue.x > info.m_ptColor[2].x);
-}
-
-void TestChromaModel::degenerateGroupsGiveNoNaN()
-{
-    // Dragging the vertex opposite a white point on an edge: the bisector has no length.
-    int nMoved = 0;
-    for (float fX = 0.0f; fX <= 0.8f; fX += 0.05f) {
-        for (float fY = 0.0f; fY <= 0.9f; fY += 0.05f) {
-            const SChromaGroupInfo* pGroup = Drag(WhiteOnVerticalEdge(), 1, {fX, fY});
-            const bool bMoved = !SamePoints(*pGroup, WhiteOnVerticalEdge());
-            nMoved += bMoved;
-            QCOMPARE(m_bLastDrag, bMoved); // a refusal says so
-            QVERIFY2(!bMoved || (m_diagram.IsInLocus(pGroup->m_ptColor[1]) && IsWhiteInside(*pGroup)),
-                qPrintable(QString("%1, %2").arg(fX).arg(fY)));
-        }
-    }
-    QVERIFY(nMoved > 100); // not by refusing everything
-
-    const QPointF ptBefore(0.25, 0.25);
-    m_diagram.SetNearstPoint(ptBefore);
-    const SChromaGroupInfo edgeGroup = WhiteOnVerticalEdge();
-    const Point* pt = edgeGroup.m_ptColor;
-    if (m_diagram.GetNearestPoint(pt[3], {0.1f, 0.4f}, pt[0], pt[2]))
-        QVERIFY(IsFinite(Point::FromQPointF(m_diagram.NearestPoint())));
-    else
-        QCOMPARE(m_diagram.NearestPoint(), ptBefore);
-    Point ptOut(7, 7);
-    QVERIFY(!CChromaDiagram::GetNearestPoint2(pt[3], {0.1f, 0.4f}, pt[3], pt[2], ptOut)); // W on a vertex
-    QCOMPARE(ptOut, Point(7, 7));
-
-    // A collinear group: a colour point pulled off the line encloses the white
-    // point; the white point has nothing to be pulled into and stays.
-    const SChromaGroupInfo info = Group({0.2f, 0.2f}, {0.3f, 0.3f}, {0.4f, 0.4f}, {0.35f, 0.3f});
-    for (int nPoint = 0; nPoint < 4; ++nPoint) {
-        SChromaGroupInfo work = info;
-        const bool bCorrected = m_diagram.ReCalRGB(&work, nPoint);
-        QCOMPARE(bCorrected, nPoint < 3);
-        QVERIFY(bCorrected ? m_diagram.IsPointInRegion(&work, nPoint) : SamePoints(work, info));
-    }
-}
-
-void TestChromaModel::pointIndexOutOfRangeIsRefused()
-{
-    SChromaGroupInfo info = SRGB();
-    info.m_ptColor[1] = {-0.05f, 0.6f}; // would be clamped by a valid call
-    for (int nPoint : {-100000000, -1, 4, 100000000}) {
-        SChromaGroupInfo work = info;
-        QVERIFY(!m_diagram.ReCalRGB(&work, nPoint));
-        QVERIFY(!m_diagram.IsPointInRegion(&work, nPoint));
-        QVERIFY(SamePoints(work, info));
-    }
-    QVERIFY(m_diagram.IsPointInRegion(&info, 0));
-}
-
-void TestChromaModel::reCalculations()
-{
-    // The edge midpoints of sRGB, with the white point outside the locus: group untouched.
-    SChromaGroupInfo info = Group({0.225f, 0.33f}, {0.395f, 0.195f}, {0.47f, 0.465f}, {0.1f, 0.1f});
-    const SChromaGroupInfo before = info;
-    QVERIFY(!m_diagram.ReCalCMY(&info));
-    QVERIFY(SamePoints(before, info));
-    // With the sRGB white point these secondaries of sRGB come back unchanged.
-    info.m_ptColor[3] = {0.3127f, 0.329f};
-    QVERIFY(m_diagram.ReCalCMY(&info));
-    for (int i = 0; i < 3; ++i)
-        QVERIFY(Near(info.m_ptColor[i], before.m_ptColor[i].x, before.m_ptColor[i].y));
-
-    info = SRGB(); // ReCalRGB clamps negatives
-    info.m_ptColor[1] = {-0.05f, 0.6f};
-    info.m_ptColor[2] = {0.15f, -0.01f};
-    QVERIFY(m_diagram.ReCalRGB(&info, 0));
-    QCOMPARE(info.m_ptColor[1], Point(0.0f, 0.6f));
-    QCOMPARE(info.m_ptColor[2], Point(0.15f, 0.0f));
-
-    // Green far beyond the locus: pulled onto it, inside, the white point still enclosed.
-    info = SRGB();
-    info.m_ptColor[1] = {0.05f, 0.95f};
-    QVERIFY(m_diagram.ReCalRGB(&info, 1));
-    QVERIFY(m_diagram.IsPointInRegion(&info, 1));
-}
-
-void TestChromaModel::nudgeAndLocusCrossing()
-{
-    const auto fnStep = [](QPointF pt, QPointF ptTowards) {
-        CChromaDiagram::AddFloatExcursion(pt, ptTowards);
-        return Point::FromQPointF(pt);
-    };
-    // 0.0001 away from the other point; a vertical pair is left alone.
-    QVERIFY(Near(fnStep({0.3, 0.3}, {0.4, 0.3}), 0.2999, 0.3, 1e-7));
-    const double dDiagonal = 0.5 + 0.0001 / std::sqrt(2.0);
-    QVERIFY(Near(fnStep({0.5, 0.5}, {0.4, 0.4}), dDiagonal, dDiagonal, 1e-7));
-    QVERIFY(Near(fnStep({0.3, 0.3}, {0.3, 0.7}), 0.3, 0.3, 1e-7));
-
-    // A U shape: two arms joined at the bottom.
-    const QList<Point> listU = {{0, 0}, {3, 0}, {3, 3}, {2, 3}, {2, 1}, {1, 1}, {1, 3}, {0, 3}};
-    Point ptOut(7, 7);
-    QVERIFY(!CChromaDiagram::GetCIEIntersection(listU, {0.5f, 0.5f}, {2.5f, 0.5f}, ptOut));
-    QCOMPARE(ptOut, Point(7, 7));
-    // Left arm to right arm crosses x = 1 and x = 2: the highest edge index (x = 1) wins.
-    QVERIFY(CChromaDiagram::GetCIEIntersection(listU, {0.5f, 2}, {2.5f, 2}, ptOut));
-    QVERIFY(Near(ptOut, 0.9999, 2.0));
-}
-
-void TestChromaModel::nearestPointAndFeasibleRegion()
-{
-    const Point ptWhite(0.33f, 0.33f), ptRight(0.5f, 0.33f), ptUp(0.33f, 0.5f);
-    const double dStep = 0.0001 / std::sqrt(2.0);
-    // Each side of the bisector lands on its own edge line, 0.0001 past it.
-    QVERIFY(m_diagram.GetNearestPoint(ptWhite, {0.2f, 0.4f}, ptRight, ptUp));
-    QVERIFY(Near(Point::FromQPointF(m_diagram.NearestPoint()), 0.13 - dStep, 0.33 - dStep));
-    QVERIFY(m_diagram.GetNearestPoint(ptWhite, {0.4f, 0.25f}, ptRight, ptUp));
-    QVERIFY(Near(Point::FromQPointF(m_diagram.NearestPoint()), 0.33 - dStep, 0.18 - dStep));
-    Point ptOut; // the stateless variant agrees
-    QVERIFY(CChromaDiagram::GetNearestPoint2(ptWhite, {0.2f, 0.4f}, ptRight, ptUp, ptOut));
-    QVERIFY(Near(ptOut, 0.13 - dStep, 0.33 - dStep));
-
-    // A triangle around the white point that stops short of green.
-    const Point arrRegion[3] = {{0.2f, 0.2f}, {0.5f, 0.2f}, {0.3f, 0.5f}};
-    const QList<Point> listRegion = {arrRegion[0], arrRegion[1], arrRegion[2]};
-    const Point ptStart(0.9f, 0.9f);
-    Drag(SRGB(), 3, {0.3127f, 0.329f}); // the white point has no feasible region
-    Point pt = ptStart;
-    m_diagram.GetFeasibleRegionNearstPoint(listRegion, pt);
-    Drag(SRGB(), 1, {0.3f, 0.6f});
-    m_diagram.GetFeasibleRegionNearstPoint(listRegion.mid(0, 2), pt); // two points make no region
-    QCOMPARE(pt, ptStart);
-    m_diagram.GetFeasibleRegionNearstPoint(listRegion, pt);
-    QVERIFY(std::abs(Cross({0.3127f, 0.329f}, {0.3f, 0.6f}, pt)) < 1e-6);
-    QVERIFY(IsPointInPolygon(pt, arrRegion, 3) && pt.y > 0.45f);
-    // The second variant aims from the region's centroid instead.
-    pt = ptStart;
-    m_diagram.GetFeasibleRegionNearstPoint2(listRegion, pt);
-    QVERIFY(std::abs(Cross({1.0f / 3.0f, 0.3f}, {0.3f, 0.6f}, pt)) < 1e-5);
-    QVERIFY(IsPointInPolygon(pt, arrRegion, 3));
-}
-
-void TestChromaModel::mouseProtocol()
-{
-    CChromaDiagram diagram;
-    diagram.SetSize(800, 600);
-    diagram.AddChromaGroupByIndex(0, SRGB());
-    const QPoint posGreen = diagram.ChromaToPixel(SRGB().m_ptColor[1]).toPoint();
-
-    // Hovering an immovable point says so.
-    diagram.GetChromaGroupByIndex(0)->m_bMovable[1] = false;
-    diagram.Hover(posGreen);
-    QVERIFY(!diagram.CanMove());
-    diagram.GetChromaGroupByIndex(0)->m_bMovable[1] = true;
-
-    // A rejected step whose nearest point is no number keeps the corrected point.
-    QVERIFY(diagram.Press(posGreen) && diagram.IsDragging());
-    QVERIFY(diagram.DragTo(posGreen + QPoint(-20, 10)));
-    const Point ptCorrected = diagram.GetChromaGroupByIndex(0)->m_ptColor[1];
-    diagram.SetNearstPoint(QPointF(qQNaN(), 0.5));
-    diagram.FinishDrag(false);
-    QCOMPARE(diagram.GetChromaGroupByIndex(0)->m_ptColor[1], ptCorrected);
-
-    // The mouse leaving forgets it, and the hover with it.
-    diagram.Release();
-    diagram.Hover(posGreen);
-    QVERIFY(diagram.Mouse() && *diagram.Mouse() == posGreen);
-    diagram.Leave();
-    QVERIFY(!diagram.Mouse());
-    QCOMPARE(diagram.CurGroup(), -1);
-}
-
-void TestChromaModel::standardRecognition()
-{
-    const SChromaGroupInfo sRec2020
-        = Group({0.708f, 0.292f}, {0.17f, 0.797f}, {0.131f, 0.046f}, {0.3127f, 0.329f});
-    for (int nCoord = -1; nCoord < 8; ++nCoord) {
-        SChromaGroupInfo sGroup = sRec2020;
-        if (nCoord >= 0)
-            (nCoord % 2 == 0 ? sGroup.m_ptColor[nCoord / 2].x : sGroup.m_ptColor[nCoord / 2].y) += 0.001f;
-        CChromaDiagram diagram;
-        diagram.AddChromaGroupByIndex(0, sGroup);
-        diagram.ShowCIEStandard(0, enStandardPAL, true); // a stale answer must be replaced
-        diagram.CalcCIEStandardValid();
-        QCOMPARE(diagram.ShownStandard(), nCoord < 0 ? enStandardRec2020 : enStandardNone);
-    }
-    // sRGB and Rec709 share coordinates: the preference picks the name, paint after paint.
-    for (enColorStandard enPreferred : {enStandardNone, enStandardPAL, enStandardRec709}) {
-        CChromaDiagram diagram;
-        diagram.AddChromaGroupByIndex(7, SRGB());
-        diagram.ShowCIEStandard(0, enPreferred, true);
-        diagram.CalcCIEStandardValid();
-        diagram.CalcCIEStandardValid();
-        QCOMPARE(
-            diagram.ShownStandard(), enPreferred == enStandardRec709 ? enStandardRec709 : enStandardSRGB);
-    }
-    // Only group 0 is settled (the lowest key); another value selects nothing.
-    CChromaDiagram diagram;
-    diagram.AddChromaGroupByIndex(10, SRGB());
-    diagram.ShowCIEStandard(20, enStandardAdobeRGB, true);
-    diagram.CalcCIEStandardValid();
-    QCOMPARE(diagram.ShownStandard(), enStandardAdobeRGB);
-}
-
-void TestChromaModel::coverage_data()
-{
-    QTest::addColumn<SChromaGroupInfo>("sScreen");
-    QTest::addColumn<SChromaGroupInfo>("sOutput");
-    QTest::addColumn<int>("nRatio");
-    const SChromaGroupInfo sOutput = Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.2f, 0.1f}, {0.35f, 0.33f});
-    QTest::newRow("identical") << sOutput << sOutput << 100;
-    // The white points take no part in it.
-    QTest::newRow("no white") << Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.2f, 0.1f}, {NAN, NAN}) << sOutput
-                              << 100;
-    QTest::newRow("disjoint") << Group({0.05f, 0.7f}, {0.1f, 0.8f}, {0.02f, 0.6f}, {0.06f, 0.7f}) << sOutput
-                              << 0;
-    // Half of the output, cut off by its median through red.
-    QTest::newRow("half") << Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.25f, 0.35f}, {0.4f, 0.4f}) << sOutput << 50;
-    // The covered share of the output, not of the screen.
-    const SChromaGroupInfo sRec2020
-        = Group({0.708f, 0.292f}, {0.17f, 0.797f}, {0.131f, 0.046f}, {0.3127f, 0.329f});
-    QTest::newRow("screen inside") << SRGB() << sRec2020 << 53;
-    // An output without area, or with a coordinate that is no number, has no share.
-    QTest::newRow("collinear output")
-        << SRGB() << Group({0.2f, 0.2f}, {0.3f, 0.3f}, {0.4f, 0.4f}, {0.3f, 0.3f}) << -1;
-    QTest::newRow("NaN output") << SRGB() << Group({0.6f, 0.3f}, {NAN, 0.6f}, {0.2f, 0.1f}, {0.3f, 0.3f})
-                                << -1;
-    QTest::newRow("infinite screen") << Group({0.6f, 0.3f}, {0.3f, INFINITY}, {0.2f, 0.1f}, {0.3f, 0.3f})
-                                     << sOutput << -1;
-}
-
-void TestChromaModel::coverage()
-{
-    QFETCH(SChromaGroupInfo, sScreen);
-    QFETCH(SChromaGroupInfo, sOutput);
-    CChromaDiagram diagram;
-    diagram.AddChromaGroupByIndex(g_nScreenColorSpaceKey, sScreen);
-    diagram.AddChromaGroupByIndex(g_nOutputColorSpaceKey, sOutput);
-    QTEST(diagram.CalcRatio(), "nRatio");
-}
-
-void TestChromaModel::coverageNeedsBothGroupsVisible()
-{
-    CChromaDiagram diagram;
-    diagram.AddChromaGroupByIndex(g_nOutputColorSpaceKey, SRGB());
-    QCOMPARE(diagram.CalcRatio(), -1);
-    QCOMPARE(diagram.Groups().keys(), QList<int>({g_nOutputColorSpaceKey})); // no entry added
-    diagram.AddChromaGroupByIndex(g_nScreenColorSpaceKey, SRGB());
-    for (int nKey : {g_nOutputColorSpaceKey, g_nScreenColorSpaceKey}) {
-        diagram.GetChromaGroupByIndex(nKey)->m_bVisible = false;
-        QCOMPARE(diagram.CalcRatio(), -1);
-        diagram.GetChromaGroupByIndex(nKey)->m_bVisible = true;
-        QCOMPARE(diagram.CalcRatio(), 100);
-    }
-}
 
 QTEST_GUILESS_MAIN(TestChromaModel)
 #include "tst_chroma_model.moc"
