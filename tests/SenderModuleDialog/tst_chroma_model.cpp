@@ -80,6 +80,15 @@ private slots:
 
     void dragCorrections()
     {
+        // Left of the diagram is the same drag as onto its left edge.
+        const double dY = m_diagram.ChromaToPixel({0.0f, 0.2f}).y();
+        SChromaGroupInfo* pLeft = Drag(SRGB(), 2, {0.15f, 0.06f});
+        QVERIFY(m_diagram.CalcCurrentPoint(QPointF(-40.0, dY), pLeft));
+        const Point ptLeft = pLeft->m_ptColor[2];
+        *pLeft = SRGB();
+        QVERIFY(m_diagram.CalcCurrentPoint(QPointF(m_diagram.MarginX(), dY), pLeft));
+        QCOMPARE(pLeft->m_ptColor[2], ptLeft);
+
         // Beyond the locus: onto the ray from the white point, just inside.
         const Point ptTarget = m_diagram.PixelToChroma(m_diagram.ChromaToPixel({0.05f, 0.88f}));
         const Point ptGreen = Drag(SRGB(), 1, ptTarget)->m_ptColor[1];

@@ -2,6 +2,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include "CChromaticityDlgWnd.h"
 #include "ChromaDiagram.h"
+#include "ChromaDiagramPainter.h"
 #include "ChromaFixture.h"
 #include "ChromaGamutThread.h"
 
@@ -230,6 +231,12 @@ private slots:
         QVERIFY2(strText.contains(QString::fromUtf8("%1, %2% 被覆盖").arg(strTitle).arg(nRatio))
                 && strText.contains(QString::fromUtf8("屏幕颜色空间（校正后）")),
             qPrintable(strText));
+
+        // Groups past the listed colours still get colours of their own.
+        QSet<QRgb> setColours;
+        for (int i = 0; i < 24; ++i)
+            setColours.insert(CChromaDiagramPainter::DefaultLineColor(i).rgb());
+        QCOMPARE(setColours.size(), 24);
     }
 
     void ownGamutImageFollowsSetSize()
@@ -254,8 +261,8 @@ private slots:
             {900, 900, 211, 150, 4}};
         for (const auto& c : arrCases) {
             CChromaDiagram diagram;
-            const SGamutImageInput sInput
-                = LocusAt(diagram, c.nWndWidth, c.nWndHeight).Input(c.nWidth, c.nHeight);
+            const SGamutLocus sLocus = LocusAt(diagram, c.nWndWidth, c.nWndHeight); // Input points into it
+            const SGamutImageInput sInput = sLocus.Input(c.nWidth, c.nHeight);
             const QImage image = BuildGamutImage(sInput, c.nThreads);
             QVERIFY(image.format() == QImage::Format_ARGB32 && image.size() == QSize(c.nWidth, c.nHeight));
             QVERIFY(image == BuildGamutImageReference(sInput));
