@@ -17,20 +17,19 @@ class TestEdidDesktop : public QObject
 private slots:
     void MarksTheModeInDevicePixels()
     {
-        const QScreen* pScreen = QGuiApplication::primaryScreen();
-        QCOMPARE(pScreen->devicePixelRatio(), 2.0);
-        const QSize sizeLogical = pScreen->size();
+        QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
+        const QSize sizeLogical = QGuiApplication::primaryScreen()->size();
         const QSize sizeDevice = sizeLogical * 2;
         HostFixture::Reset();
         HostFixture::Input(16).vecResolutions = {sizeLogical, sizeDevice};
         CEdidSetDlg dlg(nullptr, 16, false);
         auto* pCombo = dlg.findChild<CCustomComboBox*>("resolutionCombo");
-        QString strDevice = QString("%1 × %2").arg(sizeDevice.width()).arg(sizeDevice.height());
+        const QString strDevice = QString("%1 × %2").arg(sizeDevice.width()).arg(sizeDevice.height());
         QCOMPARE(
             pCombo->ItemAt(1)->text(), QString("%1 × %2").arg(sizeLogical.width()).arg(sizeLogical.height()));
         QCOMPARE(pCombo->ItemAt(2)->text(), strDevice + " (电脑)");
         QVERIFY(pCombo->ActivateIndex(2));
-        QCOMPARE(pCombo->text(), strDevice.remove(' ') + "(电脑)");
+        QCOMPARE(pCombo->text(), QString(strDevice).remove(' ') + "(电脑)");
     }
 };
 
