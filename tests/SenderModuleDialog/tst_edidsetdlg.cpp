@@ -7,9 +7,11 @@
 #include "DialogDriver.h"
 #include "KivoData.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 using namespace DialogDriver;
@@ -36,14 +38,12 @@ SVideoInputState& ResetHost(int nModel, int nInput, bool bExtended = true)
 QByteArray Record(
     int nRate, bool bFractional, int nWidth, int nHeight, int nColor, int nStandard, int nConnect)
 {
-    QByteArray ba(20, '\0');
-    qToLittleEndian<quint32>(quint32(nRate), ba.data() + 4);
-    ba[8] = char(bFractional);
-    qToLittleEndian<quint16>(quint16(nWidth), ba.data() + 10);
-    qToLittleEndian<quint16>(quint16(nHeight), ba.data() + 12);
-    ba[14] = char(nColor);
-    ba[15] = char(nStandard);
-    ba[16] = char(nConnect);
+    QByteArray ba;
+    QDataStream stream(&ba, QIODevice::WriteOnly);
+    stream.setByteOrder(QDataStream::LittleEndian);
+    stream << quint32(0) << quint32(nRate) << quint8(bFractional) << quint8(0) << quint16(nWidth)
+           << quint16(nHeight) << quint8(nColor) << quint8(nStandard) << quint8(nConnect) << quint8(0)
+           << quint16(0);
     return ba;
 }
 
@@ -177,64 +177,54 @@ private slots:
         QCOMPARE(dlg.height(), 295);
     }
 
-    void OkExtendedSendsRecord_data()
-    {
-        QTest::addColumn<int>("nModel");
-        QTest::addColumn<QByteArray>("baExpected");
-        // 1920 x 1080 chosen from the list, 10 bit, CVT; model 61 offers 59.94 Hz.
-        QTest::newRow("model 61") << 61 << Record(60, true, 1920, 1080, 0x14, 1, 0);
-        QTest::newRow("connect box ticked") << 19 << Record(60, false, 1920, 1080, 0x14, 1, 1);
-        QTest::newRow("always connected") << 17 << Record(60, false, 1920, 1080, 0x14, 1, 1);
-    }
-
+    // 1920 x 1080 chosen from the list, 10 bit, CVT; model 61 offers 59.94 Hz,
+    // model 19 a connect box to tick, model 17 is always connected.
     void OkExtendedSendsRecord()
     {
-        QFETCH(int, nModel);
-        QFETCH(QByteArray, baExpected);
-        SVideoInputState& input = ResetHost(nModel, 16);
-        input.vecResolutions = {QSize(3840, 2160), QSize(1920, 1080)};
-        input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
-        CEdidSetDlg dlg(nullptr, 16, false);
-        dlg.show();
-        QVERIFY(Choose(dlg, "resolutionCombo", "1920 × 1080"));
-        QVERIFY(nModel != 61 || Choose(dlg, "rateCombo", "59.94"));
-        if (nModel == 19) // the tick must survive the refreshes of later choices
-            QTest::mouseClick(Child<QCheckBox>(dlg, "connectCheck"), Qt::LeftButton);
-        QVERIFY(Choose(dlg, "depthCombo", "10bit") && Choose(dlg, "standardCombo", "CVT"));
-        Click(dlg, "okButton");
-        QCOMPARE(HostFixture::Calls(), QStringList({SendCall(16, baExpected), g_strApply}));
-        QCOMPARE(input.baEdidRecord, baExpected);
-        QVERIFY(dlg.result() == 1 && !dlg.IsSetSuccessed() && CMessageBoxAnswers::ShownTexts().isEmpty());
+        for (const auto& c : {qMakePair(61, Record(60, true, 1920, 1080, 0x14, 1, 0)),
+                 qMakePair(19, Record(60, false, 1920, 1080, 0x14, 1, 1)),
+                 qMakePair(17, Record(60, false, 1920, 1080, 0x14, 1, 1))}) {
+            SVideoInputState& input = ResetHost(c.first, 16);
+            input.vecResolutions = {QSize(3840, 2160), QSize(1920, 1080)};
+            input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
+            CEdidSetDlg dlg(nullptr, 16, false);
+            dlg.show();
+            QVERIFY(Choose(dlg, "resolutionCombo", "1920 × 1080"));
+            QVERIFY(c.first != 61 || Choose(dlg, "rateCombo", "59.94"));
+            if (c.first == 19) // the tick must survive the refreshes of later choices
+                QTest::mouseClick(Child<QCheckBox>(dlg, "connectCheck"), Qt::LeftButton);
+            QVERIFY(Choose(dlg, "depthCombo", "10bit") && Choose(dlg, "standardCombo", "CVT"));
+            Click(dlg, "okButton");
+            QCOMPARE(HostFixture::Calls(), QStringList({SendCall(16, c.second), g_strApply}));
+            QCOMPARE(input.baEdidRecord, c.second);
+            QVERIFY(dlg.result() == 1 && !dlg.IsSetSuccessed() && CMessageBoxAnswers::ShownTexts().isEmpty());
+        }
     }
 
-    void OkBasicCompletes()
+    // The basic record with the host's completion answered yes or no, then a
+    // send the device refuses, basic or extended: the dialog closes each time.
+    void OkOutcomes()
     {
-        for (bool bHostSucceeds : {true, false}) {
-            SVideoInputState& input = ResetHost(61, 16, false);
-            input.bBasicSucceeded = bHostSucceeds;
+        for (int nCase = 0; nCase < 4; ++nCase) {
+            SVideoInputState& input = ResetHost(61, 16, nCase == 3);
+            input.bBasicSucceeded = nCase == 0;
+            input.nSendResult = nCase < 2 ? 0 : -3;
             input.baEdidRecord = Record(30, true, 1280, 720, 0x84, 1, 1);
             CEdidSetDlg dlg(nullptr, 16, false);
             dlg.show();
             Click(dlg, "okButton");
+            QVERIFY(dlg.result() == 1 && !dlg.isVisible() && dlg.IsSetSuccessed() == (nCase == 0));
+            QCOMPARE(
+                CMessageBoxAnswers::ShownTexts(), nCase < 2 ? QStringList() : QStringList({"保存失败。"}));
             // Only rate and size travel in the basic record.
-            QCOMPARE(HostFixture::Calls(),
-                QStringList(
-                    {SendCall(16, Record(30, false, 1280, 720, 0, 0, 0)), "CHwSenderLogic::NotifyEdidSent(0)",
+            const QString strSend = SendCall(16, Record(30, false, 1280, 720, 0, 0, 0));
+            if (nCase < 2)
+                QCOMPARE(HostFixture::Calls(),
+                    QStringList({strSend, "CHwSenderLogic::NotifyEdidSent(0)",
                         "CHwVideoSourceLogic::CompleteBasicEdid(0, 1280, 720)"}));
-            QVERIFY(dlg.result() == 1 && dlg.IsSetSuccessed() == bHostSucceeds);
-        }
-    }
-
-    void FailingSendStillCloses()
-    {
-        for (bool bExtended : {true, false}) {
-            ResetHost(21, 16, bExtended).nSendResult = -3;
-            CEdidSetDlg dlg(nullptr, 16, false);
-            dlg.show();
-            Click(dlg, "okButton");
-            QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList({"保存失败。"}));
-            QVERIFY(HostFixture::Calls().size() == 1 && HostFixture::Calls().first().startsWith(g_strSend));
-            QVERIFY(dlg.result() == 1 && !dlg.isVisible() && !dlg.IsSetSuccessed());
+            else
+                QVERIFY(
+                    HostFixture::Calls().size() == 1 && HostFixture::Calls().first().startsWith(g_strSend));
         }
     }
 
@@ -308,6 +298,23 @@ private slots:
         QCOMPARE(finished.count(), 1);
     }
 
+    // The computer's own mode is marked in device pixels: at scale factor 2 the
+    // screen's logical size is half of the mode the input receives.
+    void DesktopModeInDevicePixels()
+    {
+        QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
+        const QSize sizeLogical = QGuiApplication::primaryScreen()->size();
+        const QSize sizeDevice = sizeLogical * 2;
+        ResetHost(21, 16).vecResolutions = {sizeLogical, sizeDevice};
+        CEdidSetDlg dlg(nullptr, 16, false);
+        const QString strDevice = QString("%1 × %2").arg(sizeDevice.width()).arg(sizeDevice.height());
+        QCOMPARE(MenuTexts(Combo(dlg, "resolutionCombo")).mid(1),
+            QStringList({QString("%1 × %2").arg(sizeLogical.width()).arg(sizeLogical.height()),
+                strDevice + " (电脑)"}));
+        QVERIFY(Choose(dlg, "resolutionCombo", strDevice + " (电脑)"));
+        QCOMPARE(Combo(dlg, "resolutionCombo")->text(), QString(strDevice).remove(' ') + "(电脑)");
+    }
+
     void LongListIsBounded()
     {
         SVideoInputState& input = ResetHost(68, 16);
@@ -322,5 +329,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestEdidSetDlg)
+int main(int argc, char** argv)
+{
+    qputenv("QT_SCALE_FACTOR", "2"); // for DesktopModeInDevicePixels
+    QApplication app(argc, argv);
+    TestEdidSetDlg test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_edidsetdlg.moc"
