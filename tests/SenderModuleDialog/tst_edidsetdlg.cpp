@@ -57,13 +57,18 @@ CCustomComboBox* Combo(CEdidSetDlg& dlg, const char* pszCombo)
     return Child<CCustomComboBox>(dlg, pszCombo);
 }
 
-// Resolution, rate, depth, format and standard as shown.
-QString Texts(CEdidSetDlg& dlg)
+// The five combos as shown, the message when shown, whether OK may be
+// pressed, and the window's height, which follows the rows shown.
+QString State(CEdidSetDlg& dlg)
 {
     QStringList list;
     for (const char* pszCombo :
         {"resolutionCombo", "rateCombo", "depthCombo", "formatCombo", "standardCombo"})
         list << Combo(dlg, pszCombo)->text();
+    const QLabel* pMessage = Child<QLabel>(dlg, "messageLabel");
+    list << (pMessage->isHidden() ? "-" : pMessage->text())
+         << (Child<QPushButton>(dlg, "okButton")->isEnabled() ? "OK" : "no OK")
+         << QString::number(dlg.height());
     return list.join(" | ");
 }
 } // namespace
@@ -85,19 +90,19 @@ private slots:
         {
             CEdidSetDlg dlg(nullptr, 16, false); // no record to read
             QCOMPARE(dlg.windowTitle(), QString("HDMI 1 - EDID设置"));
-            QCOMPARE(Texts(dlg), QString("自定义：1920×1080 | 60 | 8 bit | RGB | CVT_RB"));
+            QCOMPARE(State(dlg), QString("自定义：1920×1080 | 60 | 8 bit | RGB | CVT_RB | - | OK | 231"));
             QVERIFY(HostFixture::Calls().isEmpty());
         }
         input.vecResolutions = {QSize(3840, 2160), QSize(2560, 1440), QSize(1920, 1080)};
         input.baEdidRecord = Record(30, true, 2560, 1440, 0x48, 1, 0);
         {
             CEdidSetDlg dlg(nullptr, 16, false);
-            QCOMPARE(Texts(dlg), QString("2560×1440 | 29.97 | 12 bit | YCBCR 4:2:2 | CVT"));
+            QCOMPARE(State(dlg), QString("2560×1440 | 29.97 | 12 bit | YCBCR 4:2:2 | CVT | - | OK | 199"));
         }
         // An unknown size selects custom, an unknown rate 60 Hz.
         input.baEdidRecord = Record(75, false, 1600, 900, 0x12, 0, 0);
         CEdidSetDlg dlg(nullptr, 16, false);
-        QCOMPARE(Texts(dlg), QString("自定义：1600×900 | 60 | 8 bit | RGB | CVT_RB"));
+        QCOMPARE(State(dlg), QString("自定义：1600×900 | 60 | 8 bit | RGB | CVT_RB | - | OK | 231"));
         QCOMPARE(dlg.GetMaxAreaByRate(), 2073600u); // the rate position really is 60 Hz
     }
 
@@ -113,7 +118,10 @@ private slots:
         device.bRestricted = true;
         device.b10BitSupported = device.b12BitSupported = false;
         HostFixture::Input(5).baEdidRecord = Record(60, false, 1920, 1080, 0x14, 0, 0);
+        g_sysName = {"kylin", "4.0.2"}; // keeps the hidden custom row's space
         CEdidSetDlg dlg(nullptr, 5, false);
+        g_sysName = {"debian", "12"};
+        QCOMPARE(dlg.height(), 231);
         QCOMPARE(MenuTexts(Combo(dlg, "depthCombo")), QStringList({"8bit"}));
         QCOMPARE(Combo(dlg, "depthCombo")->text(), QString("8 bit"));
         QCOMPARE(HostFixture::Calls(), QStringList({"CSender::SetColorDepth(8)"}));
@@ -126,73 +134,47 @@ private slots:
         SVideoInputState& input = ResetHost(68, 16);
         input.bCheckByPixelClock = true;
         input.nPixelClockLimitMHz = 0;
-        auto message = [](CEdidSetDlg& dlg) {
-            QLabel* pLabel = Child<QLabel>(dlg, "messageLabel");
-            return (pLabel->isHidden() ? "hidden " : "shown ") + pLabel->text()
-                + (Child<QPushButton>(dlg, "okButton")->isEnabled() ? ", OK" : ", no OK");
-        };
         {
             CEdidSetDlg dlg(nullptr, 16, false);
-            QCOMPARE(message(dlg), QString("shown 当前分辨率和帧率超出输入带宽限制。, no OK"));
+            QCOMPARE(
+                State(dlg).section(" | ", 5), QString("当前分辨率和帧率超出输入带宽限制。 | no OK | 263"));
             QVERIFY(Choose(dlg, "rateCombo", "144"));
-            QCOMPARE(message(dlg), QString("hidden , OK"));
+            QCOMPARE(State(dlg).section(" | ", 5), QString("- | OK | 231"));
         }
         // By area: 1920 x 1080 fits at 60 Hz but not in the 120 Hz half.
         input.bCheckByPixelClock = false;
         input.nMaxArea60 = 2073600;
         {
             CEdidSetDlg dlg(nullptr, 16, false);
-            QCOMPARE(message(dlg), QString("hidden , OK"));
+            QCOMPARE(State(dlg).section(" | ", 5), QString("- | OK | 231"));
             QVERIFY(Choose(dlg, "rateCombo", "120"));
-            QCOMPARE(message(dlg), QString("shown 当前分辨率超出该帧率下的最大带载面积。, no OK"));
+            QCOMPARE(State(dlg).section(" | ", 5),
+                QString("当前分辨率超出该帧率下的最大带载面积。 | no OK | 263"));
         }
         // The DisplayID note is shown but does not block.
         input.nDisplayIdAboveWidth = 1000;
         CEdidSetDlg dlg(nullptr, 16, false);
-        QCOMPARE(message(dlg), QString("shown 已使用DisplayID 1.3扩展块, OK"));
-    }
-
-    void WindowHeightFollowsRows()
-    {
-        SVideoInputState& input = ResetHost(21, 5); // no standard row
-        input.vecResolutions = {QSize(1920, 1080)};
-        input.baEdidRecord = Record(60, false, 1920, 1080, 0x12, 0, 0);
-        {
-            CEdidSetDlg dlg(nullptr, 5, false);
-            QCOMPARE(dlg.size(), QSize(300, 167));
-            g_sysName = {"kylin", "4.0.2"}; // keeps the custom row's space
-            QVERIFY(Choose(dlg, "rateCombo", "50"));
-            QCOMPARE(dlg.height(), 199);
-            g_sysName = {"debian", "12"};
-            QVERIFY(Choose(dlg, "resolutionCombo", "自定义"));
-            QCOMPARE(dlg.height(), 199);
-        }
-        // Custom, error, standard and connect rows.
-        HostFixture::CurrentSender().Device().nModelCode = 19;
-        HostFixture::Input(16).baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 1);
-        HostFixture::Input(16).nMaxArea60 = 1000;
-        CEdidSetDlg dlg(nullptr, 16, false);
-        QVERIFY(!Child<QCheckBox>(dlg, "connectCheck")->isHidden()
-            && Child<QCheckBox>(dlg, "connectCheck")->isChecked());
-        QCOMPARE(dlg.height(), 295);
+        QCOMPARE(State(dlg).section(" | ", 5), QString("已使用DisplayID 1.3扩展块 | OK | 263"));
     }
 
     // 1920 x 1080 chosen from the list, 10 bit, CVT; model 61 offers 59.94 Hz,
-    // model 19 a connect box to tick, model 17 is always connected.
+    // model 19 a connect box to untick, model 17 is always connected.
     void OkExtendedSendsRecord()
     {
         for (const auto& c : {qMakePair(61, Record(60, true, 1920, 1080, 0x14, 1, 0)),
-                 qMakePair(19, Record(60, false, 1920, 1080, 0x14, 1, 1)),
+                 qMakePair(19, Record(60, false, 1920, 1080, 0x14, 1, 0)),
                  qMakePair(17, Record(60, false, 1920, 1080, 0x14, 1, 1))}) {
             SVideoInputState& input = ResetHost(c.first, 16);
             input.vecResolutions = {QSize(3840, 2160), QSize(1920, 1080)};
-            input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
+            input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, c.first == 19);
             CEdidSetDlg dlg(nullptr, 16, false);
             dlg.show();
             QVERIFY(Choose(dlg, "resolutionCombo", "1920 × 1080"));
             QVERIFY(c.first != 61 || Choose(dlg, "rateCombo", "59.94"));
-            if (c.first == 19) // the tick must survive the refreshes of later choices
+            if (c.first == 19) { // the record's tick shows; the untick survives later refreshes
+                QVERIFY(Child<QCheckBox>(dlg, "connectCheck")->isChecked() && dlg.height() == 231);
                 QTest::mouseClick(Child<QCheckBox>(dlg, "connectCheck"), Qt::LeftButton);
+            }
             QVERIFY(Choose(dlg, "depthCombo", "10bit") && Choose(dlg, "standardCombo", "CVT"));
             Click(dlg, "okButton");
             QCOMPARE(HostFixture::Calls(), QStringList({SendCall(16, c.second), g_strApply}));
@@ -298,40 +280,34 @@ private slots:
         QCOMPARE(finished.count(), 1);
     }
 
-    // The computer's own mode is marked in device pixels: at scale factor 2 the
-    // screen's logical size is half of the mode the input receives.
-    void DesktopModeInDevicePixels()
+    // Repeats go and the list is capped; the computer's own mode is marked in
+    // device pixels: at scale factor 2 the screen's logical size is half of it.
+    void ResolutionList()
     {
         QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
         const QSize sizeLogical = QGuiApplication::primaryScreen()->size();
-        const QSize sizeDevice = sizeLogical * 2;
-        ResetHost(21, 16).vecResolutions = {sizeLogical, sizeDevice};
-        CEdidSetDlg dlg(nullptr, 16, false);
-        const QString strDevice = QString("%1 × %2").arg(sizeDevice.width()).arg(sizeDevice.height());
-        QCOMPARE(MenuTexts(Combo(dlg, "resolutionCombo")).mid(1),
-            QStringList({QString("%1 × %2").arg(sizeLogical.width()).arg(sizeLogical.height()),
-                strDevice + " (电脑)"}));
-        QVERIFY(Choose(dlg, "resolutionCombo", strDevice + " (电脑)"));
-        QCOMPARE(Combo(dlg, "resolutionCombo")->text(), QString(strDevice).remove(' ') + "(电脑)");
-    }
-
-    void LongListIsBounded()
-    {
-        SVideoInputState& input = ResetHost(68, 16);
+        SVideoInputState& input = ResetHost(21, 5); // no standard row
+        input.vecResolutions = {sizeLogical, sizeLogical * 2, sizeLogical};
         for (int i = 0; i < 5000; ++i)
             input.vecResolutions.append(QSize(800 + i % 2500, 600 + i / 2500));
-        input.vecResolutions.prepend(QSize(1000, 600)); // a repeat of entry 200
-        CEdidSetDlg dlg(nullptr, 16, false);
+        CEdidSetDlg dlg(nullptr, 5, false);
+        QCOMPARE(dlg.height(), 199);
         QStringList listMenu = MenuTexts(Combo(dlg, "resolutionCombo"));
+        const QString strDevice
+            = QString("%1 × %2").arg(sizeLogical.width() * 2).arg(sizeLogical.height() * 2);
+        QCOMPARE(listMenu.mid(1, 3),
+            QStringList({QString("%1 × %2").arg(sizeLogical.width()).arg(sizeLogical.height()),
+                strDevice + " (电脑)", "801 × 600"}));
         listMenu.removeDuplicates();
         QCOMPARE(listMenu.size(), 1 + EdidOptions::g_nMaxResolutions);
-        QCOMPARE(Combo(dlg, "resolutionCombo")->Count(), 1 + EdidOptions::g_nMaxResolutions);
+        QVERIFY(Choose(dlg, "resolutionCombo", strDevice + " (电脑)"));
+        QCOMPARE(Combo(dlg, "resolutionCombo")->text(), QString(strDevice).remove(' ') + "(电脑)");
     }
 };
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_SCALE_FACTOR", "2"); // for DesktopModeInDevicePixels
+    qputenv("QT_SCALE_FACTOR", "2"); // for ResolutionList
     QApplication app(argc, argv);
     TestEdidSetDlg test;
     return QTest::qExec(&test, argc, argv);
