@@ -1,5 +1,6 @@
 #include "CEdidSetDlg.h"
 #include "EdidOptions.h"
+#include "EdidSettingsRecord.h"
 
 #include "CCustomComboBox.h"
 #include "CCustomSpinBox.h"
@@ -35,16 +36,13 @@ SVideoInputState& ResetHost(int nModel, int nInput, bool bExtended = true)
     return HostFixture::Input(nInput);
 }
 
-QByteArray Record(
-    int nRate, bool bFractional, int nWidth, int nHeight, int nColor, int nStandard, int nConnect)
+// The record's layout is pinned by the options test.
+QByteArray Record(uint32_t uRate, bool bFractional, uint16_t uWidth, uint16_t uHeight, uint8_t ucColor,
+    uint8_t ucStandard, uint8_t ucConnect)
 {
-    QByteArray ba;
-    QDataStream stream(&ba, QIODevice::WriteOnly);
-    stream.setByteOrder(QDataStream::LittleEndian);
-    stream << quint32(0) << quint32(nRate) << quint8(bFractional) << quint8(0) << quint16(nWidth)
-           << quint16(nHeight) << quint8(nColor) << quint8(nStandard) << quint8(nConnect) << quint8(0)
-           << quint16(0);
-    return ba;
+    const auto bytes
+        = SEdidSettingsRecord {uRate, bFractional, uWidth, uHeight, ucColor, ucStandard, ucConnect}.ToBytes();
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), int(bytes.size()));
 }
 
 QString SendCall(int nInput, const QByteArray& baRecord)

@@ -33,7 +33,7 @@ struct SOutputs
     QString Touched() const
     {
         QStringList listChanged;
-        for (const QString& strName : QDir(dir.path()).entryList(QDir::Files))
+        for (const QString& strName : listNames + QDir(dir.path()).entryList(QDir::Files))
             if (!listNames.contains(strName) || ReadFile(Path(strName)) != "previous")
                 listChanged << strName;
         return listChanged.join(", ");
