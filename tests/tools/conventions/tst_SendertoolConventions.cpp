@@ -17,11 +17,8 @@ struct SOutputs
     QTemporaryDir dir;
     const QStringList listNames {"out.bin", "out.png", "out.jpg"};
 
-    SOutputs() { Restore(); }
-    void Restore()
+    SOutputs()
     {
-        for (const QString& strName : QDir(dir.path()).entryList(QDir::Files))
-            QFile::remove(Path(strName));
         for (const QString& strName : listNames) {
             QFile file(Path(strName));
             if (file.open(QIODevice::WriteOnly))
@@ -138,12 +135,11 @@ private slots:
             "--standard", "--reduced-blanking", "--interlaced", "--margins", "--screen", "--output",
             "Rec2020", "--contains", "0.3127", "0.329", "--formula", "--raw", "6500", "--help", "@out.bin",
             "@out.png", "@out.jpg", "@new.gif", "/nonexistent/o.png", "/nonexistent/o.bin", "0.4"};
-        SOutputs arrOutputs[BATCH];
         int arrCounts[3] = {};
         for (int nFirst = 0; nFirst < CASE_COUNT; nFirst += BATCH) {
             QVector<CToolCall> vecBatch;
+            SOutputs arrOutputs[BATCH];
             for (int i = 0; i < BATCH; ++i) {
-                arrOutputs[i].Restore();
                 QStringList listArgs {listCommands[random.bounded(listCommands.size())]};
                 for (int n = random.bounded(7); n > 0; --n) {
                     const QString& strWord = listWords[random.bounded(listWords.size())];
