@@ -97,23 +97,18 @@ private slots:
 
     void fullDiskKeepsTheOldOutput()
     {
-        const struct
-        {
-            QStringList listArgs;
-            QString strOutput;
-            int nLimit; // well below the output's size
-        } arrCases[] = {{{"edid", "1920", "1080", "60", "-o"}, "out.bin", 64},
-            {{"render", "--size", "300x300", "-o"}, "out.png", 1024}};
-        for (const auto& c : arrCases) {
+        // Limits well below each output's size.
+        for (const auto& c : {qMakePair(QStringList {"edid", "1920", "1080", "60", "-o", "out.bin"}, 64),
+                 qMakePair(QStringList {"render", "--size", "300x300", "-o", "out.png"}, 1024)}) {
             SOutputs outputs;
+            const QString strOutput = outputs.Path(c.first.last());
             SToolRun run;
             {
-                CFileSizeLimit limit(c.nLimit);
+                CFileSizeLimit limit(c.second);
                 SKIP_UNLESS_LIMITED(limit);
-                run = Run(c.listArgs + QStringList {outputs.Path(c.strOutput)});
+                run = Run(c.first.mid(0, c.first.size() - 1) << strOutput);
             }
-            QVERIFY2(run.nExitCode == 1
-                    && run.baErr.contains("cannot write " + outputs.Path(c.strOutput).toUtf8()),
+            QVERIFY2(run.nExitCode == 1 && run.baErr.contains("cannot write " + strOutput.toUtf8()),
                 run.baErr.constData());
             QCOMPARE(outputs.Touched(), QString());
         }
