@@ -84,15 +84,15 @@ class TestEdidSetDlg : public QObject
 
 private slots:
     // The choices as plain data; the dialog cases below drive the common ones.
-    void RatesAreasAndCheckValue()
+    void RatesDepthsAndLimits()
     {
         int nIndex = 42;
         QVERIFY(IndexByFrameRate(25, true, nIndex) && nIndex == 2); // no fractional 25 Hz
         QVERIFY(!IndexByFrameRate(100, false, nIndex) && nIndex == 2);
         // 29.97 and 59.94 Hz divide before multiplying; 144, 240 and beyond share one cap.
         QVector<uint32_t> vecActual;
-        for (int nIndex : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, -1})
-            vecActual << MaxAreaByRate(nIndex, 2073600);
+        for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, -1})
+            vecActual << MaxAreaByRate(i, 2073600);
         QCOMPARE(vecActual,
             QVector<uint32_t>({5189184, 5184000, 4976640, 4151147, 4147200, 2488320, 2075073, 2073600,
                 1036800, 2304000, 2304000, 2304000, 2304000}));
@@ -105,10 +105,7 @@ private slots:
                      FormatCheckValue(true, 6, 1920, 1080, 0, 2073600),
                      FormatCheckValue(false, 4, 1920, 1080, 0, 2073600)}),
             QVector<uint32_t>({0, 0, 148, 138, 4147200}));
-    }
 
-    void OfferedRatesAndDepths()
-    {
         const struct
         {
             SInputContext ctx; // model, input, restricted, extended
@@ -137,7 +134,7 @@ private slots:
         QCOMPARE(OfferedDepths(ctx, true, true, false).vecPositions, QVector<int>({0, 1, 2}));
     }
 
-    void RowsModelsAndSystem()
+    void RowsRecordAndSelection()
     {
         QVERIFY(IsStandardShown(16) && IsStandardShown(73) && !IsStandardShown(18) && !IsStandardShown(72));
         QVERIFY(IsShowConnectPC(19, 16) && IsShowConnectPC(43, 19) && !IsShowConnectPC(19, 20));
@@ -154,10 +151,7 @@ private slots:
         QVERIFY(kylin("kylin", "4.0.2") && !kylin("Kylin", "4.0.2") && !kylin("kylin", "4.0.2.1")
             && !kylin("ubuntu", "4.0.2"));
         g_sysName = {"debian", "12"};
-    }
 
-    void RecordBytesAndSelection()
-    {
         const SEdidSettingsRecord record {0x0102033C, true, 3840, 2160, 0x84, 1, 1};
         QCOMPARE(Hex(record.ToBytes()), QByteArray("000000003c0302010100000f7008840101000000"));
         // Head and tail are not part of the settings; a round trip clears them.

@@ -70,7 +70,7 @@ class CTestSendertoolEdid : public QObject
     Q_OBJECT
 
 private slots:
-    void FindStdTiming()
+    void StandardTableAndPixelRate()
     {
         // Width, height, rate, expected row; -1 leaves the index alone.
         const int arrCases[][4] = {{1920, 1080, 60, 9}, {1920, 1080, 50, 9}, {1920, 1080, 120, -1},
@@ -81,6 +81,21 @@ private slots:
             QCOMPARE(QVector<int>({c[0], c[1], c[2], nIndex}),
                 QVector<int>({c[0], c[1], c[2], c[3] < 0 ? 77 : c[3]}));
         }
+        auto rate = [](float fRate, int nStd) {
+            return double(CEdidBuilder::CalcPixelRate(1920, 1080, fRate, nStd));
+        };
+        QCOMPARE(rate(50.0f, 7), 123750000.0); // table row totals at the asked rate
+        // 59.94 matches no row: CVT-RB 2080 x 1111 and CVT 2576 x 1120, in single precision.
+        QCOMPARE(rate(59.94f, 0), 138514144.0);
+        QCOMPARE(rate(59.94f, 1), 172934096.0);
+        QCOMPARE(rate(60.5f, 0), 149737504.0); // the row lookup truncates the rate
+        QCOMPARE(rate(0.0f, 1), 0.0);
+        // 2000 x 1000 x 80 is exactly the 160 MHz limit; one more column is over.
+        QVERIFY(CEdidBuilder::IsPixelClockSupported(1840, 963, 80.0f));
+        QVERIFY(!CEdidBuilder::IsPixelClockSupported(1841, 963, 80.0f));
+        // Standard blanking would be over; the check always uses reduced blanking.
+        QVERIFY(CEdidBuilder::IsPixelClockSupported(1920, 1080, 68.0f));
+        QCOMPARE(CEdidBuilder::CalcPixelClockMHz(1920, 160, 1080, 31, 59.94f), 138.514144f);
     }
 
     void CvtTiming()
@@ -119,26 +134,7 @@ private slots:
         }
     }
 
-    void PixelRateAndClock()
-    {
-        auto rate = [](float fRate, int nStd) {
-            return double(CEdidBuilder::CalcPixelRate(1920, 1080, fRate, nStd));
-        };
-        QCOMPARE(rate(50.0f, 7), 123750000.0); // table row totals at the asked rate
-        // 59.94 matches no row: CVT-RB 2080 x 1111 and CVT 2576 x 1120, in single precision.
-        QCOMPARE(rate(59.94f, 0), 138514144.0);
-        QCOMPARE(rate(59.94f, 1), 172934096.0);
-        QCOMPARE(rate(60.5f, 0), 149737504.0); // the row lookup truncates the rate
-        QCOMPARE(rate(0.0f, 1), 0.0);
-        // 2000 x 1000 x 80 is exactly the 160 MHz limit; one more column is over.
-        QVERIFY(CEdidBuilder::IsPixelClockSupported(1840, 963, 80.0f));
-        QVERIFY(!CEdidBuilder::IsPixelClockSupported(1841, 963, 80.0f));
-        // Standard blanking would be over; the check always uses reduced blanking.
-        QVERIFY(CEdidBuilder::IsPixelClockSupported(1920, 1080, 68.0f));
-        QCOMPARE(CEdidBuilder::CalcPixelClockMHz(1920, 160, 1080, 31, 59.94f), 138.514144f);
-    }
-
-    void BaseBlockAndDescriptor()
+    void BlockAndFieldWidths()
     {
         CEdidBuilder builder;
         // Padding and truncation never spill into the next descriptor.
@@ -167,10 +163,7 @@ private slots:
 
         builder.ClearBlock();
         QCOMPARE(Block(builder), QByteArray(CEdidBuilder::BLOCK_SIZE, '\0'));
-    }
 
-    void EncodableLimits()
-    {
         using namespace EdidLimits;
         // 4255 x 4172 x 40 Hz = 710.07 MHz, beyond the 16-bit clock field.
         QVERIFY(CheckEncodable(4095, 4095, 40.0f, Rb(4095, 4095, 40.0f)).contains("655.36 MHz"));
