@@ -151,12 +151,6 @@ private slots:
 
         const SEdidSettingsRecord record {0x0102033C, true, 3840, 2160, 0x84, 1, 1};
         QCOMPARE(Hex(record.ToBytes()), QByteArray("000000003c0302010100000f7008840101000000"));
-        // Head and tail are not part of the settings; a round trip clears them.
-        const QByteArray baNoisy = QByteArray::fromHex("ffffffff1e00000001ff700f7008840101aabbcc");
-        SEdidSettingsRecord::CBytes bytes {};
-        std::copy(baNoisy.begin(), baNoisy.end(), bytes.begin());
-        QCOMPARE(Hex(SEdidSettingsRecord::FromBytes(bytes).ToBytes()),
-            QByteArray("000000001e0000000100700f7008840101000000"));
 
         const QVector<QSize> vecList {QSize(3840, 2160), QSize(1920, 1080)};
         // A rate beyond a byte falls back to 60 Hz, an unknown standard to CVT_RB;
@@ -247,7 +241,9 @@ private slots:
                  qMakePair(17, Record(60, false, 1920, 1080, 0x15, 1, 1))}) {
             SVideoInputState& input = ResetHost(c.first, 16);
             input.vecResolutions = {QSize(3840, 2160), QSize(1920, 1080)};
-            input.baEdidRecord = Record(60, false, 1600, 900, 0x13, 0, c.first == 19);
+            // Head and tail are not part of the settings: what is sent has them clear.
+            input.baEdidRecord = "\xff\xff\xff\xff"
+                + Record(60, false, 1600, 900, 0x13, 0, c.first == 19).mid(4, 13) + "\xaa\xbb\xcc";
             CEdidSetDlg dlg(nullptr, 16, false);
             dlg.show();
             QVERIFY(Choose(dlg, "resolutionCombo", "1920 × 1080"));
