@@ -1,6 +1,5 @@
 #include "CEdidSetDlg.h"
 #include "EdidOptions.h"
-#include "EdidSelection.h"
 #include "EdidSettingsRecord.h"
 
 #include "CCustomComboBox.h"
@@ -134,7 +133,7 @@ private slots:
         QCOMPARE(OfferedDepths(ctx, true, true, false).vecPositions, QVector<int>({0, 1, 2}));
     }
 
-    void RowsRecordAndSelection()
+    void RowsSystemAndRecordLayout()
     {
         QVERIFY(IsStandardShown(16) && IsStandardShown(73) && !IsStandardShown(18) && !IsStandardShown(72));
         QVERIFY(IsShowConnectPC(19, 16) && IsShowConnectPC(43, 19) && !IsShowConnectPC(19, 20));
@@ -148,17 +147,8 @@ private slots:
         QVERIFY(kylin("kylin", "4.0.2") && !kylin("Kylin", "4.0.2") && !kylin("kylin", "4.0.2.1")
             && !kylin("ubuntu", "4.0.2"));
         g_sysName = {"debian", "12"};
-
         const SEdidSettingsRecord record {0x0102033C, true, 3840, 2160, 0x84, 1, 1};
         QCOMPARE(Hex(record.ToBytes()), QByteArray("000000003c0302010100000f7008840101000000"));
-
-        const QVector<QSize> vecList {QSize(3840, 2160), QSize(1920, 1080)};
-        // A rate beyond a byte falls back to 60 Hz, an unknown standard to CVT_RB;
-        // colour: 12 bit, 4:2:2 with bit 0 set.
-        const SEdidSettingsRecord read {300, false, 1600, 900, 0x49, 7, 0};
-        const SEdidSelection selection = EdidSelection::FromRecord(&read, vecList, 132);
-        QVERIFY(selection.nResolutionIndex == 4 && selection.nRateIndex == g_nRatePos60);
-        QVERIFY(selection.nDepthIndex == 2 && selection.nFormatIndex == 2 && selection.ucTimingStandard == 0);
     }
 
     // The dialog itself.
@@ -287,10 +277,11 @@ private slots:
 
     void InvalidPositionSendsNothing()
     {
-        // Input 132 falls back to position 4, which a two-entry list does not have.
+        // Input 132 falls back to position 4, which a two-entry list does not have; a rate
+        // beyond a byte falls back to 60 Hz, an unknown standard to CVT_RB.
         SVideoInputState& input = ResetHost(68, 132);
         input.vecResolutions = {QSize(3840, 2160), QSize(1920, 1080)};
-        input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
+        input.baEdidRecord = Record(300, false, 1600, 900, 0x49, 7, 0);
         CEdidSetDlg dlg(nullptr, 132, false);
         dlg.show();
         Click(dlg, "okButton");
@@ -299,7 +290,9 @@ private slots:
             && Child<CCustomSpinBox>(dlg, "heightSpin")->isEnabled());
         QVERIFY(Choose(dlg, "resolutionCombo", "1920 × 1080")); // a valid choice afterwards goes through
         Click(dlg, "okButton");
-        QVERIFY(HostFixture::Calls().size() == 2 && dlg.result() == 1);
+        QCOMPARE(HostFixture::Calls(),
+            QStringList({SendCall(132, Record(60, false, 1920, 1080, 0x49, 0, 0)), g_strApply}));
+        QCOMPARE(dlg.result(), 1);
     }
 
     // Return on a menu button confirms; Escape and Cancel write nothing of what was typed.
