@@ -281,7 +281,7 @@ private slots:
         // beyond a byte falls back to 60 Hz, an unknown standard to CVT_RB.
         SVideoInputState& input = ResetHost(68, 132);
         input.vecResolutions = {QSize(3840, 2160), QSize(1920, 1080)};
-        input.baEdidRecord = Record(300, false, 1600, 900, 0x49, 7, 0);
+        input.baEdidRecord = Record(286, false, 1600, 900, 0x49, 7, 0); // 286: 30 in one byte
         CEdidSetDlg dlg(nullptr, 132, false);
         dlg.show();
         Click(dlg, "okButton");
