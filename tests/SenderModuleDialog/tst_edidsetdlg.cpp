@@ -140,12 +140,11 @@ private slots:
         QVERIFY(IsSenderConnectPC(17, 16) && !IsSenderConnectPC(37, 20) && !IsSenderConnectPC(19, 16));
         QCOMPARE(DeviceSize(QSize(1366, 768), 1.25), QSize(1708, 960)); // rounded, not cut
 
-        auto kylin = [](const char* pszType, const char* pszVersion) {
-            g_sysName = {pszType, pszVersion};
-            return IsKylin402();
-        };
-        QVERIFY(kylin("kylin", "4.0.2") && !kylin("Kylin", "4.0.2") && !kylin("kylin", "4.0.2.1")
-            && !kylin("ubuntu", "4.0.2"));
+        for (const QStringList& listName :
+            {QStringList {"Kylin", "4.0.2"}, QStringList {"kylin", "4.0.2.1"}}) {
+            g_sysName = {listName[0], listName[1]}; // only the exact name and version
+            QVERIFY(!IsKylin402());
+        }
         g_sysName = {"debian", "12"};
         const SEdidSettingsRecord record {0x0102033C, true, 3840, 2160, 0x84, 1, 1};
         QCOMPARE(Hex(record.ToBytes()), QByteArray("000000003c0302010100000f7008840101000000"));
