@@ -9,11 +9,9 @@ struct SToolResult
     QString strErr;
 };
 
-// Runs the sendertool named by $SENDERTOOL; an empty path means it was not built.
+// Runs the sendertool named by $SENDERTOOL; exit code -1 when it was not built.
 inline SToolResult RunSenderTool(const QStringList& listArgs)
 {
-    if (qEnvironmentVariableIsEmpty("SENDERTOOL"))
-        return {};
     const SToolRun run = Run(listArgs);
     return {run.nExitCode, QString::fromLocal8Bit(run.baOut), QString::fromLocal8Bit(run.baErr)};
 }

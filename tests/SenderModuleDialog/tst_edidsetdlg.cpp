@@ -1,5 +1,6 @@
 #include "CEdidSetDlg.h"
 #include "EdidOptions.h"
+#include "EdidSettingsRecord.h"
 
 #include "CCustomComboBox.h"
 #include "CCustomSpinBox.h"
@@ -7,15 +8,19 @@
 #include "DialogDriver.h"
 #include "KivoData.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 using namespace DialogDriver;
+using namespace EdidOptions;
 
 namespace {
 const QString g_strSend = "CHwVideoSourceLogic::SendEdidSetting";
+const QString g_strApply = "CHwVideoSourceLogic::ApplyEdidSetting(0, 1)";
 
 QPair<QString, QString> g_sysName {"debian", "12"};
 QPair<QString, QString> FakeSystem()
@@ -32,18 +37,18 @@ SVideoInputState& ResetHost(int nModel, int nInput, bool bExtended = true)
     return HostFixture::Input(nInput);
 }
 
-QByteArray Record(
-    int nRate, bool bFractional, int nWidth, int nHeight, int nColor, int nStandard, int nConnect)
+template <typename T> QByteArray Hex(const T& bytes)
 {
-    QByteArray ba(20, '\0');
-    qToLittleEndian<quint32>(quint32(nRate), ba.data() + 4);
-    ba[8] = char(bFractional);
-    qToLittleEndian<quint16>(quint16(nWidth), ba.data() + 10);
-    qToLittleEndian<quint16>(quint16(nHeight), ba.data() + 12);
-    ba[14] = char(nColor);
-    ba[15] = char(nStandard);
-    ba[16] = char(nConnect);
-    return ba;
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), int(bytes.size())).toHex();
+}
+
+// The layout is pinned by RecordBytesAndSelection.
+QByteArray Record(uint32_t uRate, bool bFractional, uint16_t uWidth, uint16_t uHeight, uint8_t ucColor,
+    uint8_t ucStandard, uint8_t ucConnect)
+{
+    const auto bytes
+        = SEdidSettingsRecord {uRate, bFractional, uWidth, uHeight, ucColor, ucStandard, ucConnect}.ToBytes();
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), int(bytes.size()));
 }
 
 QString SendCall(int nInput, const QByteArray& baRecord)
@@ -56,13 +61,18 @@ CCustomComboBox* Combo(CEdidSetDlg& dlg, const char* pszCombo)
     return Child<CCustomComboBox>(dlg, pszCombo);
 }
 
-// Resolution, rate, depth, format and standard as shown.
-QString Texts(CEdidSetDlg& dlg)
+// The five combos as shown, the message when shown, whether OK may be
+// pressed, and the window's height, which follows the rows shown.
+QString State(CEdidSetDlg& dlg)
 {
     QStringList list;
     for (const char* pszCombo :
         {"resolutionCombo", "rateCombo", "depthCombo", "formatCombo", "standardCombo"})
         list << Combo(dlg, pszCombo)->text();
+    const QLabel* pMessage = Child<QLabel>(dlg, "messageLabel");
+    list << (pMessage->isHidden() ? "-" : pMessage->text())
+         << (Child<QPushButton>(dlg, "okButton")->isEnabled() ? "OK" : "no OK")
+         << QString::number(dlg.height());
     return list.join(" | ");
 }
 } // namespace
@@ -71,87 +81,114 @@ class TestEdidSetDlg : public QObject
 {
     Q_OBJECT
 
-    EdidOptions::FnSystemName m_fnPreviousSystem = nullptr;
-
 private slots:
-    void initTestCase() { m_fnPreviousSystem = EdidOptions::SetSystemNameSource(FakeSystem); }
-    void cleanupTestCase() { EdidOptions::SetSystemNameSource(m_fnPreviousSystem); }
+    // The choices as plain data; the dialog cases below drive the common ones.
+    void RatesDepthsAndLimits()
+    {
+        int nIndex = 42;
+        QVERIFY(IndexByFrameRate(25, true, nIndex) && nIndex == 2); // no fractional 25 Hz
+        QVERIFY(!IndexByFrameRate(100, false, nIndex) && nIndex == 2);
+        // 29.97 and 59.94 Hz divide before multiplying; 144, 240 and beyond share one cap.
+        QVector<uint32_t> vecActual;
+        for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, -1})
+            vecActual << MaxAreaByRate(i, 2073600);
+        QCOMPARE(vecActual,
+            QVector<uint32_t>({5189184, 5184000, 4976640, 4151147, 4147200, 2488320, 2075073, 2073600,
+                1036800, 2304000, 2304000, 2304000, 2304000}));
+        // 24 and 144 Hz skip the clock check: the host gets 0. The standard row
+        // is 2200 x 1125 whichever blanking; 59.94 Hz misses it: CVT-RB 2080 x 1111.
+        // Without the clock check the area limit for the rate travels instead.
+        QCOMPARE(QVector<uint32_t>({FormatCheckValue(true, 1, 1920, 1080, 0, 2073600),
+                     FormatCheckValue(true, 9, 1920, 1080, 0, 2073600),
+                     FormatCheckValue(true, 7, 1920, 1080, 1, 2073600),
+                     FormatCheckValue(true, 6, 1920, 1080, 0, 2073600),
+                     FormatCheckValue(false, 4, 1920, 1080, 0, 2073600)}),
+            QVector<uint32_t>({0, 0, 148, 138, 4147200}));
 
+        const struct
+        {
+            SInputContext ctx; // model, input, restricted, extended
+            QVector<int> vecRates;
+        } arrCases[] = {
+            {{21, 5, false, true}, {4, 5, 7}},
+            {{21, 16, false, true}, {4, 5, 7, 8}}, // extended on HDMI gives 120
+            {{21, 16, false, false}, {4, 5, 7}},
+            {{68, 5, false, false}, {4, 5, 7, 8, 9, 10}},
+            {{68, 132, false, false}, {7, 8, 9, 10}},
+            {{53, 5, false, false}, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
+            {{53, 5, true, true}, {0, 1, 2, 3, 4, 5}}, // restricted stops after 50
+            {{62, 132, true, false}, {0, 1, 2, 3}},
+            {{73, 17, false, false}, {0, 1, 2, 3, 4, 5, 6, 7}},
+        };
+        for (const auto& c : arrCases) {
+            QCOMPARE(QVector<int>({c.ctx.nModel, c.ctx.nInput}) + OfferedRates(c.ctx),
+                QVector<int>({c.ctx.nModel, c.ctx.nInput}) + c.vecRates);
+            QCOMPARE(RateIndexMax(c.ctx.bRestricted), c.ctx.bRestricted ? 2 : 4);
+        }
+        SInputContext ctx {21, 16};
+        QCOMPARE(OfferedDepths(ctx, false, false, false).vecPositions, QVector<int>({0, 1, 2}));
+        QCOMPARE(OfferedDepths(ctx, true, true, false).vecPositions, QVector<int>({0, 1}));
+        QCOMPARE(OfferedDepths(ctx, true, false, true).vecPositions, QVector<int>({0, 1, 2}));
+        ctx = {17, 19}; // 10 bit on HDMI brings 12 bit too
+        QCOMPARE(OfferedDepths(ctx, true, true, false).vecPositions, QVector<int>({0, 1, 2}));
+    }
+
+    void RowsSystemAndRecordLayout()
+    {
+        QVERIFY(IsStandardShown(16) && IsStandardShown(73) && !IsStandardShown(18) && !IsStandardShown(72));
+        QVERIFY(IsShowConnectPC(19, 16) && IsShowConnectPC(43, 19) && !IsShowConnectPC(19, 20));
+        QVERIFY(IsSenderConnectPC(17, 16) && !IsSenderConnectPC(37, 20) && !IsSenderConnectPC(19, 16));
+        QCOMPARE(DeviceSize(QSize(1366, 768), 1.25), QSize(1708, 960)); // rounded, not cut
+
+        for (const QStringList& listName :
+            {QStringList {"Kylin", "4.0.2"}, QStringList {"kylin", "4.0.2.1"}}) {
+            g_sysName = {listName[0], listName[1]}; // only the exact name and version
+            QVERIFY(!IsKylin402());
+        }
+        g_sysName = {"debian", "12"};
+        const SEdidSettingsRecord record {0x0102033C, true, 3840, 2160, 0x84, 1, 1};
+        QCOMPARE(Hex(record.ToBytes()), QByteArray("000000003c0302010100000f7008840101000000"));
+    }
+
+    // The dialog itself.
     void OpeningSelectsFromRecord()
     {
         SVideoInputState& input = ResetHost(61, 16);
         input.strName = "HDMI 1";
-        {
-            CEdidSetDlg dlg(nullptr, 16, false); // no record to read
-            QCOMPARE(dlg.windowTitle(), QString("HDMI 1 - EDID设置"));
-            QCOMPARE(Texts(dlg), QString("自定义：1920×1080 | 60 | 8 bit | RGB | CVT_RB"));
-            QVERIFY(!dlg.IsSetSuccessed() && HostFixture::Calls().isEmpty());
-        }
         input.vecResolutions = {QSize(3840, 2160), QSize(2560, 1440), QSize(1920, 1080)};
-        input.baEdidRecord = Record(30, true, 2560, 1440, 0x48, 1, 0);
+        {
+            CEdidSetDlg dlg(nullptr, 16, false); // no record to read: 1920 x 1080 from the list
+            QCOMPARE(dlg.windowTitle(), QString("HDMI 1 - EDID设置"));
+            QCOMPARE(State(dlg), QString("1920×1080 | 60 | 8 bit | RGB | CVT_RB | - | OK | 199"));
+            QVERIFY(HostFixture::Calls().isEmpty());
+        }
+        input.baEdidRecord = Record(30, true, 2560, 1440, 0xCC, 1, 0); // the lowest bits win
         {
             CEdidSetDlg dlg(nullptr, 16, false);
-            QCOMPARE(Texts(dlg), QString("2560×1440 | 29.97 | 12 bit | YCBCR 4:2:2 | CVT"));
-            QCOMPARE(Combo(dlg, "resolutionCombo")->CurrentIndex(), 2); // after the custom entry
-            QVERIFY(Child<CCustomSpinBox>(dlg, "widthSpin")->isHidden());
+            QCOMPARE(State(dlg), QString("2560×1440 | 29.97 | 10 bit | YCBCR 4:2:2 | CVT | - | OK | 199"));
         }
         // An unknown size selects custom, an unknown rate 60 Hz.
         input.baEdidRecord = Record(75, false, 1600, 900, 0x12, 0, 0);
-        {
-            CEdidSetDlg dlg(nullptr, 16, false);
-            QCOMPARE(Texts(dlg), QString("自定义：1600×900 | 60 | 8 bit | RGB | CVT_RB"));
-            QVERIFY(!Child<CCustomSpinBox>(dlg, "widthSpin")->isHidden());
-            QCOMPARE(dlg.GetMaxAreaByRate(), 2073600u); // the rate position really is 60 Hz
-        }
-        // Input 132 has no custom entry: an unknown size selects position 4.
-        SVideoInputState& fibre = HostFixture::Input(132);
-        fibre.vecResolutions = {QSize(3840, 2160), QSize(2560, 1440), QSize(1920, 1200), QSize(1920, 1080)};
-        fibre.baEdidRecord = Record(75, false, 1600, 900, 0x12, 0, 0);
-        CEdidSetDlg dlg(nullptr, 132, false);
-        QCOMPARE(Combo(dlg, "resolutionCombo")->text(), QString("1920×1080"));
+        CEdidSetDlg dlg(nullptr, 16, false);
+        QCOMPARE(State(dlg), QString("自定义：1600×900 | 60 | 8 bit | RGB | CVT_RB | - | OK | 231"));
+        QCOMPARE(dlg.GetMaxAreaByRate(), 2073600u); // the rate position really is 60 Hz
     }
 
-    void MenusAndDepthFallback()
+    // A sender without 10 or 12 bit is set to 8 bit.
+    void DepthFallback()
     {
         ResetHost(68, 5).vecResolutions = {QSize(1920, 1080)};
-        {
-            CEdidSetDlg dlg(nullptr, 5, true);
-            QCOMPARE(MenuTexts(Combo(dlg, "rateCombo")), QStringList({"30", "50"}));
-            QCOMPARE(dlg.GetRateIndexMax(), 2);
-        }
-        // A sender without 10 or 12 bit is set to 8 bit.
         SSenderDeviceState& device = HostFixture::CurrentSender().Device();
         device.bRestricted = true;
         device.b10BitSupported = device.b12BitSupported = false;
         HostFixture::Input(5).baEdidRecord = Record(60, false, 1920, 1080, 0x14, 0, 0);
+        g_sysName = {"kylin", "4.0.2"}; // keeps the hidden custom row's space
         CEdidSetDlg dlg(nullptr, 5, false);
+        g_sysName = {"debian", "12"};
+        QCOMPARE(dlg.height(), 231);
         QCOMPARE(MenuTexts(Combo(dlg, "depthCombo")), QStringList({"8bit"}));
         QCOMPARE(Combo(dlg, "depthCombo")->text(), QString("8 bit"));
         QCOMPARE(HostFixture::Calls(), QStringList({"CSender::SetColorDepth(8)"}));
-    }
-
-    void CustomSizeAndConversions()
-    {
-        SVideoInputState& input = ResetHost(21, 16);
-        input.nMaxWidth = 3840;
-        input.nMaxHeight = 2160;
-        input.nMaxArea60 = 100000000;
-        input.vecResolutions = {QSize(3840, 2160), QSize(1920, 1080)};
-        input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
-        CEdidSetDlg dlg(nullptr, 16, false);
-        Child<CCustomSpinBox>(dlg, "heightSpin")->setValue(3000);
-        QCOMPARE(Child<CCustomSpinBox>(dlg, "heightSpin")->value(), 2160.0); // set back at once
-
-        QSize size;
-        QVERIFY(dlg.GetResolutionByIndex(0, size) && size == QSize(1600, 900));
-        QVERIFY(dlg.GetResolutionByIndex(2, size) && size == QSize(1920, 1080));
-        QVERIFY(!dlg.GetResolutionByIndex(3, size) && !dlg.GetResolutionByIndex(-1, size)
-            && size == QSize(1920, 1080));
-        int nIndex = -5;
-        QVERIFY(dlg.GetIndexByResolution(QSize(3840, 2160), nIndex) && nIndex == 1);
-        QVERIFY(!dlg.GetIndexByResolution(QSize(1600, 900), nIndex) && nIndex == 0);
-        QVERIFY(Choose(dlg, "rateCombo", "30"));
-        QCOMPARE(dlg.GetMaxAreaByRate(), 200000000u); // twice the 60 Hz area
     }
 
     void FormatCheckAnswers()
@@ -163,142 +200,98 @@ private slots:
         input.nPixelClockLimitMHz = 0;
         {
             CEdidSetDlg dlg(nullptr, 16, false);
-            QLabel* pMessage = Child<QLabel>(dlg, "messageLabel");
-            auto* pOk = Child<QPushButton>(dlg, "okButton");
-            QCOMPARE(pMessage->text(), QString("当前分辨率和帧率超出输入带宽限制。"));
-            QVERIFY(!pMessage->isHidden() && !pOk->isEnabled());
+            QCOMPARE(
+                State(dlg).section(" | ", 5), QString("当前分辨率和帧率超出输入带宽限制。 | no OK | 263"));
             QVERIFY(Choose(dlg, "rateCombo", "144"));
-            QVERIFY(pMessage->text().isEmpty() && pMessage->isHidden() && pOk->isEnabled());
+            QCOMPARE(State(dlg).section(" | ", 5), QString("- | OK | 231"));
         }
         // By area: 1920 x 1080 fits at 60 Hz but not in the 120 Hz half.
         input.bCheckByPixelClock = false;
         input.nMaxArea60 = 2073600;
         {
             CEdidSetDlg dlg(nullptr, 16, false);
-            QVERIFY(Child<QLabel>(dlg, "messageLabel")->isHidden());
+            QCOMPARE(State(dlg).section(" | ", 5), QString("- | OK | 231"));
             QVERIFY(Choose(dlg, "rateCombo", "120"));
-            QCOMPARE(Child<QLabel>(dlg, "messageLabel")->text(),
-                QString("当前分辨率超出该帧率下的最大带载面积。"));
-            QVERIFY(!Child<QPushButton>(dlg, "okButton")->isEnabled());
+            QCOMPARE(State(dlg).section(" | ", 5),
+                QString("当前分辨率超出该帧率下的最大带载面积。 | no OK | 263"));
         }
         // The DisplayID note is shown but does not block.
         input.nDisplayIdAboveWidth = 1000;
         CEdidSetDlg dlg(nullptr, 16, false);
-        QCOMPARE(Child<QLabel>(dlg, "messageLabel")->text(), QString("已使用DisplayID 1.3扩展块"));
-        QVERIFY(Child<QPushButton>(dlg, "okButton")->isEnabled());
+        QCOMPARE(State(dlg).section(" | ", 5), QString("已使用DisplayID 1.3扩展块 | OK | 263"));
     }
 
-    void WindowHeightFollowsRows()
-    {
-        SVideoInputState& input = ResetHost(21, 5); // no standard row
-        input.vecResolutions = {QSize(1920, 1080)};
-        input.baEdidRecord = Record(60, false, 1920, 1080, 0x12, 0, 0);
-        {
-            CEdidSetDlg dlg(nullptr, 5, false);
-            QCOMPARE(dlg.size(), QSize(300, 167));
-            g_sysName = {"kylin", "4.0.2"}; // keeps the custom row's space
-            QVERIFY(Choose(dlg, "rateCombo", "50"));
-            QCOMPARE(dlg.height(), 199);
-            g_sysName = {"debian", "12"};
-            QVERIFY(Choose(dlg, "resolutionCombo", "自定义"));
-            QCOMPARE(dlg.height(), 199);
-        }
-        // Custom, error and standard rows; then the connect row too.
-        HostFixture::CurrentSender().Device().nModelCode = 68;
-        input.nMaxArea60 = 1000;
-        input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 1);
-        {
-            CEdidSetDlg dlg(nullptr, 5, false);
-            QCOMPARE(dlg.height(), 263);
-        }
-        HostFixture::CurrentSender().Device().nModelCode = 19;
-        HostFixture::Input(16).baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 1);
-        HostFixture::Input(16).nMaxArea60 = 1000;
-        CEdidSetDlg dlg(nullptr, 16, false);
-        QVERIFY(!Child<QCheckBox>(dlg, "connectCheck")->isHidden()
-            && Child<QCheckBox>(dlg, "connectCheck")->isChecked());
-        QCOMPARE(dlg.height(), 295);
-    }
-
-    void OkExtendedSendsRecord_data()
-    {
-        QTest::addColumn<int>("nModel");
-        QTest::addColumn<QByteArray>("baExpected");
-        // 1920 x 1080 chosen from the list, 10 bit, CVT; model 61 offers 59.94 Hz.
-        QTest::newRow("model 61") << 61 << Record(60, true, 1920, 1080, 0x14, 1, 0);
-        QTest::newRow("connect box ticked") << 19 << Record(60, false, 1920, 1080, 0x14, 1, 1);
-        QTest::newRow("always connected") << 17 << Record(60, false, 1920, 1080, 0x14, 1, 1);
-    }
-
+    // 1920 x 1080 chosen from the list, 10 bit (colour bit 0 is not ours), CVT;
+    // model 61 offers 59.94 Hz, model 19 a connect box to untick, model 17 is always connected.
     void OkExtendedSendsRecord()
     {
-        QFETCH(int, nModel);
-        QFETCH(QByteArray, baExpected);
-        SVideoInputState& input = ResetHost(nModel, 16);
-        input.vecResolutions = {QSize(3840, 2160), QSize(1920, 1080)};
-        input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
-        CEdidSetDlg dlg(nullptr, 16, false);
-        dlg.show();
-        QVERIFY(Choose(dlg, "resolutionCombo", "1920 × 1080"));
-        QVERIFY(nModel != 61 || Choose(dlg, "rateCombo", "59.94"));
-        if (nModel == 19) // the tick must survive the refreshes of later choices
-            QTest::mouseClick(Child<QCheckBox>(dlg, "connectCheck"), Qt::LeftButton);
-        QVERIFY(Choose(dlg, "depthCombo", "10bit") && Choose(dlg, "standardCombo", "CVT"));
-        Click(dlg, "okButton");
-        QCOMPARE(HostFixture::Calls(),
-            QStringList({SendCall(16, baExpected), "CHwVideoSourceLogic::ApplyEdidSetting(0, 1)"}));
-        QCOMPARE(input.baEdidRecord, baExpected);
-        QVERIFY(dlg.result() == 1 && !dlg.IsSetSuccessed() && CMessageBoxAnswers::ShownTexts().isEmpty());
+        for (const auto& c : {qMakePair(61, Record(60, true, 1920, 1080, 0x15, 1, 0)),
+                 qMakePair(19, Record(60, false, 1920, 1080, 0x15, 1, 0)),
+                 qMakePair(17, Record(60, false, 1920, 1080, 0x15, 1, 1))}) {
+            SVideoInputState& input = ResetHost(c.first, 16);
+            input.vecResolutions = {QSize(3840, 2160), QSize(1920, 1080)};
+            // Head and tail are not part of the settings: what is sent has them clear.
+            input.baEdidRecord = "\xff\xff\xff\xff"
+                + Record(60, false, 1600, 900, 0x13, 0, c.first == 19).mid(4, 13) + "\xaa\xbb\xcc";
+            CEdidSetDlg dlg(nullptr, 16, false);
+            dlg.show();
+            QVERIFY(Choose(dlg, "resolutionCombo", "1920 × 1080"));
+            QVERIFY(c.first != 61 || Choose(dlg, "rateCombo", "59.94"));
+            if (c.first == 19) { // the record's tick shows; the untick survives later refreshes
+                QVERIFY(Child<QCheckBox>(dlg, "connectCheck")->isChecked() && dlg.height() == 231);
+                QTest::mouseClick(Child<QCheckBox>(dlg, "connectCheck"), Qt::LeftButton);
+            }
+            QVERIFY(Choose(dlg, "depthCombo", "10bit") && Choose(dlg, "standardCombo", "CVT"));
+            Click(dlg, "okButton");
+            QCOMPARE(HostFixture::Calls(), QStringList({SendCall(16, c.second), g_strApply}));
+            QCOMPARE(input.baEdidRecord, c.second);
+            QVERIFY(dlg.result() == 1 && !dlg.IsSetSuccessed() && CMessageBoxAnswers::ShownTexts().isEmpty());
+        }
     }
 
-    void OkBasicCompletes()
+    // The basic record with the host's completion answered yes or no, then a
+    // send the device refuses, basic or extended: the dialog closes each time.
+    void OkOutcomes()
     {
-        for (bool bHostSucceeds : {true, false}) {
-            SVideoInputState& input = ResetHost(61, 16, false);
-            input.bBasicSucceeded = bHostSucceeds;
+        for (int nCase = 0; nCase < 4; ++nCase) {
+            SVideoInputState& input = ResetHost(61, 16, nCase == 3);
+            input.bBasicSucceeded = nCase == 0;
+            input.nSendResult = nCase < 2 ? 0 : -3;
             input.baEdidRecord = Record(30, true, 1280, 720, 0x84, 1, 1);
             CEdidSetDlg dlg(nullptr, 16, false);
             dlg.show();
             Click(dlg, "okButton");
+            QVERIFY(dlg.result() == 1 && !dlg.isVisible() && dlg.IsSetSuccessed() == (nCase == 0));
+            QCOMPARE(
+                CMessageBoxAnswers::ShownTexts(), nCase < 2 ? QStringList() : QStringList({"保存失败。"}));
             // Only rate and size travel in the basic record.
+            const QByteArray baSent = nCase == 3 ? input.baEdidRecord : Record(30, false, 1280, 720, 0, 0, 0);
             QCOMPARE(HostFixture::Calls(),
-                QStringList(
-                    {SendCall(16, Record(30, false, 1280, 720, 0, 0, 0)), "CHwSenderLogic::NotifyEdidSent(0)",
-                        "CHwVideoSourceLogic::CompleteBasicEdid(0, 1280, 720)"}));
-            QVERIFY(dlg.result() == 1 && dlg.IsSetSuccessed() == bHostSucceeds);
-        }
-    }
-
-    void FailingSendStillCloses()
-    {
-        for (bool bExtended : {true, false}) {
-            ResetHost(21, 16, bExtended).nSendResult = -3;
-            CEdidSetDlg dlg(nullptr, 16, false);
-            dlg.show();
-            Click(dlg, "okButton");
-            QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList({"保存失败。"}));
-            QVERIFY(HostFixture::Calls().size() == 1 && HostFixture::Calls().first().startsWith(g_strSend));
-            QVERIFY(dlg.result() == 1 && !dlg.isVisible() && !dlg.IsSetSuccessed());
+                QStringList(SendCall(16, baSent))
+                    + (nCase < 2 ? QStringList({"CHwSenderLogic::NotifyEdidSent(0)",
+                           "CHwVideoSourceLogic::CompleteBasicEdid(0, 1280, 720)"})
+                                 : QStringList()));
         }
     }
 
     void InvalidPositionSendsNothing()
     {
-        // Input 132 falls back to position 4, which a two-entry list does not have.
+        // Input 132 falls back to position 4, which a two-entry list does not have; a rate
+        // beyond a byte falls back to 60 Hz, an unknown standard to CVT_RB.
         SVideoInputState& input = ResetHost(68, 132);
         input.vecResolutions = {QSize(3840, 2160), QSize(1920, 1080)};
-        input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
-        {
-            CEdidSetDlg dlg(nullptr, 132, false);
-            dlg.show();
-            Click(dlg, "okButton");
-            QVERIFY(HostFixture::Calls().isEmpty() && dlg.isVisible() && dlg.result() == 0);
-            QVERIFY(Child<CCustomSpinBox>(dlg, "widthSpin")->isEnabled()
-                && Child<CCustomSpinBox>(dlg, "heightSpin")->isEnabled());
-            QVERIFY(Choose(dlg, "resolutionCombo", "1920 × 1080")); // a valid choice afterwards goes through
-            Click(dlg, "okButton");
-            QVERIFY(HostFixture::Calls().size() == 2 && dlg.result() == 1);
-        }
+        input.baEdidRecord = Record(286, false, 1600, 900, 0x49, 7, 0); // 286: 30 in one byte
+        CEdidSetDlg dlg(nullptr, 132, false);
+        dlg.show();
+        Click(dlg, "okButton");
+        QVERIFY(HostFixture::Calls().isEmpty() && dlg.isVisible() && dlg.result() == 0);
+        QVERIFY(Child<CCustomSpinBox>(dlg, "widthSpin")->isEnabled()
+            && Child<CCustomSpinBox>(dlg, "heightSpin")->isEnabled());
+        QVERIFY(Choose(dlg, "resolutionCombo", "1920 × 1080")); // a valid choice afterwards goes through
+        Click(dlg, "okButton");
+        QCOMPARE(HostFixture::Calls(),
+            QStringList({SendCall(132, Record(60, false, 1920, 1080, 0x49, 0, 0)), g_strApply}));
+        QCOMPARE(dlg.result(), 1);
     }
 
     // Return on a menu button confirms; Escape and Cancel write nothing of what was typed.
@@ -306,6 +299,7 @@ private slots:
     {
         SVideoInputState& input = ResetHost(68, 16);
         input.nMaxWidth = 3840;
+        input.nMaxHeight = 2160;
         input.nMaxArea60 = 100000000;
         input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
         for (int nKey : {int(Qt::Key_Escape), 0, int(Qt::Key_Return)}) {
@@ -313,17 +307,18 @@ private slots:
             CEdidSetDlg dlg(nullptr, 16, false);
             dlg.show();
             auto* pWidth = Child<CCustomSpinBox>(dlg, "widthSpin");
+            auto* pHeight = Child<CCustomSpinBox>(dlg, "heightSpin");
             TypeInto(pWidth, "5000"); // past the input's maximum: set back at once
-            QCOMPARE(pWidth->text(), QString("3840"));
+            TypeInto(pHeight, "3000");
+            QVERIFY(pWidth->text() == "3840" && pHeight->text() == "2160");
             QVERIFY(OkIsDefault(dlg, Combo(dlg, "rateCombo")));
             EndWith(dlg, Combo(dlg, "rateCombo"), nKey);
             const bool bOk = nKey == Qt::Key_Return;
             QVERIFY(!dlg.isVisible() && dlg.result() == int(bOk));
-            QCOMPARE(HostFixture::Calls(),
-                bOk ? QStringList({SendCall(16, Record(60, false, 3840, 900, 0x12, 0, 0)),
-                    "CHwVideoSourceLogic::ApplyEdidSetting(0, 1)"})
-                    : QStringList());
-            QCOMPARE(input.baEdidRecord, Record(60, false, bOk ? 3840 : 1600, 900, 0x12, 0, 0));
+            const QByteArray baSent = Record(60, false, 3840, 2160, 0x12, 0, 0);
+            QCOMPARE(
+                HostFixture::Calls(), bOk ? QStringList({SendCall(16, baSent), g_strApply}) : QStringList());
+            QCOMPARE(input.baEdidRecord, bOk ? baSent : Record(60, false, 1600, 900, 0x12, 0, 0));
         }
     }
 
@@ -345,32 +340,43 @@ private slots:
             dlg.OnOKPushButtonClicked();
             dlg.OnCancelPushButtonClicked();
         });
-        // A double click: press, release, then the second press as a double click, and its release.
-        auto* pOk = Child<QPushButton>(dlg, "okButton");
-        QTest::mouseClick(pOk, Qt::LeftButton);
-        QTest::mouseDClick(pOk, Qt::LeftButton);
-        QTest::mouseRelease(pOk, Qt::LeftButton);
-        QCOMPARE(HostFixture::Calls(), listOnce);
-        QCOMPARE(finished.count(), 1);
-        QCOMPARE(dlg.result(), 1);
+        DoubleClick(Child<QPushButton>(dlg, "okButton"));
+        QVERIFY(HostFixture::Calls() == listOnce && finished.count() == 1 && dlg.result() == 1);
         dlg.OnOKPushButtonClicked(); // after closing
         QCOMPARE(HostFixture::Calls(), listOnce);
         QCOMPARE(finished.count(), 1);
     }
 
-    void LongListIsBounded()
+    // Repeats and empty sizes go and the list is capped; the computer's own mode is marked in
+    // device pixels: at scale factor 2 the screen's logical size is half of it.
+    void ResolutionList()
     {
-        SVideoInputState& input = ResetHost(68, 16);
+        QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
+        const QSize sizeLogical = QGuiApplication::primaryScreen()->size();
+        SVideoInputState& input = ResetHost(21, 5); // no standard row
+        input.vecResolutions = {sizeLogical, QSize(0, 720), sizeLogical * 2, sizeLogical};
         for (int i = 0; i < 5000; ++i)
             input.vecResolutions.append(QSize(800 + i % 2500, 600 + i / 2500));
-        input.vecResolutions.prepend(QSize(1000, 600)); // a repeat of entry 200
-        CEdidSetDlg dlg(nullptr, 16, false);
-        QCOMPARE(Combo(dlg, "resolutionCombo")->Count(), 1 + EdidOptions::g_nMaxResolutions);
+        CEdidSetDlg dlg(nullptr, 5, true); // restricted: nothing above 50 Hz
+        QCOMPARE(MenuTexts(Combo(dlg, "rateCombo")), QStringList({"30", "50"}));
+        QCOMPARE(dlg.height(), 199);
+        auto text = [](const QSize& size) { return QString("%1 × %2").arg(size.width()).arg(size.height()); };
+        const QString strDevice = text(sizeLogical * 2) + " (电脑)";
         QStringList listMenu = MenuTexts(Combo(dlg, "resolutionCombo"));
+        QCOMPARE(listMenu.mid(1, 3), QStringList({text(sizeLogical), strDevice, "801 × 600"}));
         listMenu.removeDuplicates();
-        QCOMPARE(listMenu.size(), 1 + EdidOptions::g_nMaxResolutions);
+        QCOMPARE(listMenu.size(), 1 + g_nMaxResolutions);
+        QVERIFY(Choose(dlg, "resolutionCombo", strDevice));
+        QCOMPARE(Combo(dlg, "resolutionCombo")->text(), QString(strDevice).remove(' '));
     }
 };
 
-QTEST_MAIN(TestEdidSetDlg)
+int main(int argc, char** argv)
+{
+    qputenv("QT_SCALE_FACTOR", "2"); // for ResolutionList
+    QApplication app(argc, argv);
+    SetSystemNameSource(FakeSystem);
+    TestEdidSetDlg test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_edidsetdlg.moc"

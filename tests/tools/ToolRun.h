@@ -4,9 +4,6 @@
 #include <QTemporaryDir>
 #include <QVector>
 
-#include <memory>
-#include <vector>
-
 struct SToolRun
 {
     int nExitCode = -1; // stays -1 on a crash or a hang
@@ -25,13 +22,14 @@ inline QVector<SToolRun> RunToolsTogether(const QVector<CToolCall>& vecCalls)
     env.insert("QT_QPA_PLATFORM", "offscreen");
     QVector<SToolRun> vecRuns;
     for (int nFirst = 0; nFirst < vecCalls.size(); nFirst += 8) {
-        std::vector<std::unique_ptr<QProcess>> vecProcesses;
+        QObject batch; // owns the batch's processes
+        QVector<QProcess*> vecProcesses;
         for (const CToolCall& call : vecCalls.mid(nFirst, 8)) {
-            vecProcesses.push_back(std::make_unique<QProcess>());
+            vecProcesses << new QProcess(&batch);
             vecProcesses.back()->setProcessEnvironment(env);
             vecProcesses.back()->start(call.first, call.second);
         }
-        for (auto& pProcess : vecProcesses) {
+        for (QProcess* pProcess : vecProcesses) {
             SToolRun run;
             if (pProcess->waitForFinished(60000) && pProcess->exitStatus() == QProcess::NormalExit)
                 run.nExitCode = pProcess->exitCode();
