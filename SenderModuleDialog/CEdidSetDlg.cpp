@@ -1,5 +1,7 @@
 #include "CEdidSetDlg.h"
 
+#include "DialogSender.h"
+
 #include "DialogButtons.h"
 #include "DialogStyle.h"
 #include "EdidOptions.h"
@@ -65,6 +67,7 @@ CEdidSetDlg::CEdidSetDlg(QWidget* pParent, int nInputId, bool bRestricted)
     : CCustomDialog(pParent, false)
     , m_pState(new SEdidDialogState)
 {
+    m_bHasSender = RequireCurrentSender(pParent) != nullptr;
     const int nSender = g_pProjectData->GetCurSenderIndex();
     m_pState->context.nInput = nInputId;
     m_pState->context.bRestricted = bRestricted;
@@ -437,7 +440,7 @@ void CEdidSetDlg::SetSizeFieldsEnabled(bool bEnabled)
 
 void CEdidSetDlg::OnOKPushButtonClicked()
 {
-    if (m_bSending)
+    if (m_bSending || !m_bHasSender)
         return;
     SetSizeFieldsEnabled(false);
     EdidOptions::SInputContext ctx = m_pState->context;

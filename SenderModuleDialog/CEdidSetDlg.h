@@ -95,6 +95,7 @@ private:
     QStringList m_listFormatNames;
     QStringList m_listStandardNames;
     bool m_bSetSuccessed = false;
+    bool m_bHasSender = false;
     bool m_bSending = false; // OK has started; the dialog only finishes
     CSenderEdidLimitData* m_pLimitData = nullptr;
 
