@@ -81,6 +81,7 @@ private slots:
         QCOMPARE(pButton->Count(), 2);
         QVERIFY(pButton->ActivateIndex(1));
         QCOMPARE(Box(dlg, "widthBox")->value(), 3840.0);
+        QCOMPARE(pButton->text(), pButton->ItemAt(1)->text());
         Device().nSenderType = 0;
         Device().bRestricted = true;
         HostFixture::CurrentSender().SetCanvasSize(QSize(0, 0)); // never set
@@ -211,6 +212,8 @@ private slots:
             HostFixture::ClearLog();
             CSetDepthRateDlg dlg;
             dlg.open();
+            QCOMPARE(CheckedEntry(dlg, "rateCombo") + CheckedEntry(dlg, "depthCombo"),
+                bHeld ? "60Hz12bit" : "60Hz8bit");
             QVERIFY(Choose(dlg, "depthCombo", "12bit"));
             QCOMPARE(DoubleClickOk(dlg), 1);
             QStringList listCalls {"CHwSenderLogic::NotifyFrameRate(1, false, 0)",
@@ -254,6 +257,8 @@ private slots:
         CSetDepthRateDlg depthRate;
         const QString strNone = "当前没有可设置的主控。";
         QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList({strNone, strNone}));
+        QVERIFY(!Box(canvas, "widthBox")->isEnabled() && !Box(canvas, "heightBox")->isEnabled()
+            && !Child<QPushButton>(canvas, "presetButton")->isEnabled());
         canvas.ButtonClicked(CSetCanvasDlg::ActionOk);
         depthRate.ButtonClicked(CSetDepthRateDlg::ActionOk);
         QVERIFY(canvas.result() == 0 && depthRate.result() == 0);

@@ -12,6 +12,16 @@ QStringList MenuTexts(const CCustomComboBox* pCombo)
     return list;
 }
 
+QString CheckedEntry(const QObject& dlg, const char* pszCombo)
+{
+    const auto* pCombo = Child<CCustomComboBox>(dlg, pszCombo);
+    for (int i = 0; i < pCombo->Count(); ++i) {
+        if (pCombo->ItemAt(i)->isChecked())
+            return pCombo->ItemAt(i)->text();
+    }
+    return {};
+}
+
 bool Choose(const QObject& dlg, const char* pszCombo, const QString& strText)
 {
     auto* pCombo = Child<CCustomComboBox>(dlg, pszCombo);

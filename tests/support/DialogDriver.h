@@ -23,6 +23,8 @@ template <typename T> T* Child(const QObject& parent, const char* pszName)
     return pChild;
 }
 QStringList MenuTexts(const CCustomComboBox* pCombo);
+// The text of the menu's checked entry; empty when none is.
+QString CheckedEntry(const QObject& dlg, const char* pszCombo);
 // Picks the entry with this text from the menu; false when the menu lacks it.
 bool Choose(const QObject& dlg, const char* pszCombo, const QString& strText);
 void Click(const QObject& dlg, const char* pszButton);
