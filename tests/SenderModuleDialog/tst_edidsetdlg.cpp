@@ -322,6 +322,25 @@ private slots:
         }
     }
 
+    // The lookups a host may call refuse positions past their lists.
+    void PublicLookups()
+    {
+        ResetHost(68, 16).vecResolutions = {QSize(1280, 720)};
+        CEdidSetDlg dlg(nullptr, 16, false);
+        QSize size;
+        unsigned char ucDepth = 0, ucFormat = 0, ucRate = 0;
+        bool bFractional = false;
+        int nIndex = -1;
+        QVERIFY(dlg.GetResolutionByIndex(1, size) && size == QSize(1280, 720)
+            && !dlg.GetResolutionByIndex(2, size));
+        QVERIFY(dlg.GetColorDepthByIndex(2, ucDepth) && !dlg.GetColorDepthByIndex(3, ucFormat));
+        QVERIFY(dlg.GetIndexByColorDepth(ucDepth, nIndex) && nIndex == 2);
+        QVERIFY(dlg.GetColorFormatByIndex(3, ucFormat) && !dlg.GetColorFormatByIndex(4, ucFormat));
+        QVERIFY(ucDepth != 0 && ucFormat != 0 && (ucDepth & ucFormat) == 0);
+        QVERIFY(dlg.GetFrameRateByIndex(0, ucRate, bFractional) && ucRate != 0);
+        QVERIFY(!dlg.GetFrameRateByIndex(-1, ucRate, bFractional));
+    }
+
     // Without a current sender the dialog says so; OK and Return send nothing.
     void NoCurrentSender()
     {
