@@ -190,6 +190,20 @@ private slots:
         QVERIFY(CChromaDiagram::GetNearestPoint2(ptWhite, {0.2f, 0.4f}, ptRight, ptUp, ptOut));
         QVERIFY(Near(ptOut, 0.13 - dStep, 0.33 - dStep));
 
+        // The nudge: 0.0001 away from the other point; a vertical pair is left alone.
+        const auto fnStep = [](QPointF pt, QPointF ptTowards) {
+            CChromaDiagram::AddFloatExcursion(pt, ptTowards);
+            return Point::FromQPointF(pt);
+        };
+        QVERIFY(Near(fnStep({0.3, 0.3}, {0.4, 0.3}), 0.2999, 0.3, 1e-7));
+        QVERIFY(Near(fnStep({0.5, 0.5}, {0.4, 0.4}), 0.5 + dStep, 0.5 + dStep, 1e-7));
+        QVERIFY(Near(fnStep({0.3, 0.3}, {0.3, 0.7}), 0.3, 0.3, 1e-7));
+        // A way that crosses no edge leaves the answer alone.
+        ptOut = Point(7, 7);
+        QVERIFY(
+            !CChromaDiagram::GetCIEIntersection(m_diagram.LocusPoints(), {0.3f, 0.3f}, {0.4f, 0.4f}, ptOut));
+        QCOMPARE(ptOut, Point(7, 7));
+
         // A triangle around the white point that stops short of green: the first
         // variant aims from the white point, the second from the region's centroid.
         const Point arrRegion[3] = {{0.2f, 0.2f}, {0.5f, 0.2f}, {0.3f, 0.5f}};
