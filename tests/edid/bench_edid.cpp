@@ -34,4 +34,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(CBenchEdid)
-#include "bench_Edid.moc"
+#include "bench_edid.moc"

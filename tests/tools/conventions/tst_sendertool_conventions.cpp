@@ -160,4 +160,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestSendertoolConventions)
-#include "tst_SendertoolConventions.moc"
+#include "tst_sendertool_conventions.moc"

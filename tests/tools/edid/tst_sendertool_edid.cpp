@@ -241,4 +241,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(CTestSendertoolEdid)
-#include "tst_SendertoolEdid.moc"
+#include "tst_sendertool_edid.moc"

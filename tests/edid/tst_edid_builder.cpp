@@ -120,4 +120,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(CTestEdidBuilder)
-#include "tst_EdidBuilder.moc"
+#include "tst_edid_builder.moc"
