@@ -151,19 +151,12 @@ void CChromaDiagram::HitTest(QPoint pos, int& nGroupIndex, int& nPointIndex)
 
 bool CChromaDiagram::Press(QPoint pos)
 {
-    m_ptMouse = pos;
-    m_bMouseInside = true;
-    int nGroup = -1;
-    int nPoint = -1;
-    HitTest(pos, nGroup, nPoint);
     // A press beside every point also ends the hover, so no drag can follow it.
-    m_nCurGroup = nGroup;
-    m_nCurPoint = nPoint;
-    if (nGroup < 0) {
+    Hover(pos);
+    if (m_nCurGroup < 0) {
         m_bCanMove = false;
         return false;
     }
-    m_bCanMove = m_mapGroup.value(nGroup)->m_bMovable[nPoint];
     m_bPressed = true;
     if (m_bCanMove)
         m_bDragging = true;

@@ -90,11 +90,17 @@ bool BisectorCrossing(Point ptWhite, Point pt, Point ptOther1, Point ptOther2, P
     return true;
 }
 
-Point Nudged(Point pt, Point ptAway)
+// pt moved 0.0001 away from ptAway into ptOut; false, and ptOut untouched,
+// when that gives no number.
+bool NudgeInto(Point pt, Point ptAway, Point& ptOut)
 {
     QPointF ptResult = pt.ToQPointF();
     CChromaDiagram::AddFloatExcursion(ptResult, ptAway.ToQPointF());
-    return Point::FromQPointF(ptResult);
+    const Point ptNudged = Point::FromQPointF(ptResult);
+    if (!IsFinite(ptNudged))
+        return false;
+    ptOut = ptNudged;
+    return true;
 }
 
 } // namespace
@@ -362,11 +368,7 @@ bool CChromaDiagram::GetCIEIntersection(const QList<Point>& listPolygon, Point p
     }
     if (!bCrossed)
         return false;
-    const Point ptResult = Nudged(ptCrossing, ptB);
-    if (!IsFinite(ptResult))
-        return false;
-    ptOut = ptResult;
-    return true;
+    return NudgeInto(ptCrossing, ptB, ptOut);
 }
 
 bool CChromaDiagram::GetNearestPoint(Point ptWhite, Point pt, Point ptOther1, Point ptOther2)
@@ -382,8 +384,8 @@ bool CChromaDiagram::GetNearestPoint(Point ptWhite, Point pt, Point ptOther1, Po
             return false;
         ptCrossing = ptOut;
     }
-    const Point ptResult = Nudged(ptCrossing, pt);
-    if (!IsFinite(ptResult))
+    Point ptResult;
+    if (!NudgeInto(ptCrossing, pt, ptResult))
         return false;
     m_ptNearest = ptResult.ToQPointF();
     return true;
@@ -394,11 +396,7 @@ bool CChromaDiagram::GetNearestPoint2(Point ptWhite, Point pt, Point ptOther1, P
     Point ptCrossing;
     if (!BisectorCrossing(ptWhite, pt, ptOther1, ptOther2, ptCrossing))
         return false;
-    const Point ptResult = Nudged(ptCrossing, pt);
-    if (!IsFinite(ptResult))
-        return false;
-    ptOut = ptResult;
-    return true;
+    return NudgeInto(ptCrossing, pt, ptOut);
 }
 
 bool CChromaDiagram::FeasibleRegionCrossing(

@@ -2,6 +2,8 @@
 
 #include "KivoData.h"
 
+#include <QApplication>
+
 #include <algorithm>
 
 namespace DemoEntries {
@@ -24,6 +26,20 @@ std::vector<SDemoEntry> All()
         return a.nOrder != b.nOrder ? a.nOrder < b.nOrder : a.strName < b.strName;
     });
     return vecEntries;
+}
+
+std::unique_ptr<QWidget> OpenStaged(const SDemoEntry& entry)
+{
+    std::unique_ptr<QWidget> pWidget(entry.fnCreate(nullptr));
+    if (entry.bEmbedded)
+        pWidget->resize(pWidget->sizeHint().expandedTo(QSize(820, 640)));
+    pWidget->show();
+    QApplication::processEvents();
+    if (entry.fnStage) {
+        entry.fnStage(pWidget.get());
+        QApplication::processEvents();
+    }
+    return pWidget;
 }
 
 int FindSender(const std::function<bool(const CSender&)>& fnFits)

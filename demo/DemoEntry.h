@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 // One thing the demo host can open: a dialog (shown modally from its button) or
@@ -24,6 +25,9 @@ namespace DemoEntries {
 bool Add(const SDemoEntry& entry);
 // Sorted by order, then name.
 std::vector<SDemoEntry> All();
+// Creates the entry without a parent, shows it and brings it into the state
+// the gallery shows.
+std::unique_ptr<QWidget> OpenStaged(const SDemoEntry& entry);
 } // namespace DemoEntries
 
 class CSender;

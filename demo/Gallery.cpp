@@ -56,15 +56,7 @@ int Write(const QString& strFolder)
         save(&window, "main window");
     }
     for (const SDemoEntry& entry : DemoEntries::All()) {
-        std::unique_ptr<QWidget> pWidget(entry.fnCreate(nullptr));
-        if (entry.bEmbedded)
-            pWidget->resize(pWidget->sizeHint().expandedTo(QSize(820, 640)));
-        pWidget->show();
-        QApplication::processEvents();
-        if (entry.fnStage) {
-            entry.fnStage(pWidget.get());
-            QApplication::processEvents();
-        }
+        const std::unique_ptr<QWidget> pWidget = DemoEntries::OpenStaged(entry);
         save(pWidget.get(), entry.strName);
         pWidget->hide();
     }

@@ -79,18 +79,12 @@ QStringList VisibleTexts(QWidget* pWidget)
     return listTexts;
 }
 
-// Opens an entry as the gallery does, shown then staged: its window title first,
-// then all a person reads, message boxes included.
+// Opens an entry as the gallery does: its window title first, then all a
+// person reads, message boxes included.
 QStringList Open(const SDemoEntry& entry, QSize* pSize = nullptr)
 {
     CMessageBoxAnswers::ClearShown();
-    const std::unique_ptr<QWidget> pWidget(entry.fnCreate(nullptr));
-    pWidget->show();
-    QApplication::processEvents();
-    if (entry.fnStage) {
-        entry.fnStage(pWidget.get());
-        QApplication::processEvents();
-    }
+    const std::unique_ptr<QWidget> pWidget = DemoEntries::OpenStaged(entry);
     if (pSize)
         *pSize = pWidget->frameGeometry().size();
     return QStringList {pWidget->windowTitle()} + VisibleTexts(pWidget.get())
