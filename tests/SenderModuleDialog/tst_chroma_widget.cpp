@@ -129,12 +129,14 @@ private slots:
         // Scale 600: the square reaches 6 pixels to each side, edges included.
         const QPair<QPoint, bool> arrPress[] = {{{194, 300}, true}, {{193, 300}, false}, {{206, 306}, true},
             {{207, 300}, false}, {{200, 293}, false}};
+        QVERIFY(!m_pWnd->Diagram().IsPressed());
         for (const auto& press : arrPress) {
             QTest::mousePress(m_pWnd, Qt::LeftButton, Qt::NoModifier, press.first);
             QCOMPARE(m_pWnd->cursor().shape(), press.second ? Qt::SizeAllCursor : Qt::ArrowCursor);
             QCOMPARE(m_pWnd->Diagram().CurGroup(), press.second ? 3 : -1);
             QTest::mouseRelease(m_pWnd, Qt::LeftButton, Qt::NoModifier, press.first);
         }
+        QVERIFY(m_pWnd->Diagram().IsPressed()); // a hit sets it; nothing clears it
         // Overlapping points: the higher movable key wins, an immovable marker on top gives way.
         m_pWnd->RemoveChromaGroupByIndex(3);
         AddGroup(1);
