@@ -105,7 +105,7 @@
         <translation>背景图片</translation>
     </message>
     <message>
-        <location filename="../demo/Entry_Chromaticity.cpp" line="+5"/>
+        <location filename="../demo/Entry_CChromaticityDlgWnd.cpp" line="+5"/>
         <source>Chromaticity editor</source>
         <translation>色度编辑器</translation>
     </message>
@@ -140,17 +140,17 @@
         <translation>帧率和色深超出输出限制</translation>
     </message>
     <message>
-        <location filename="../demo/Entry_CustomAddProcessorDlg.cpp" line="+22"/>
+        <location filename="../demo/Entry_CCustomAddProcessorDlg.cpp" line="+22"/>
         <source>Custom add processor</source>
         <translation>自定义添加主控</translation>
     </message>
     <message>
-        <location filename="../demo/Entry_DemoProjectConfigDlg.cpp" line="+17"/>
+        <location filename="../demo/Entry_CDemoProjectConfigDlg.cpp" line="+17"/>
         <source>Demo project</source>
         <translation>演示工程</translation>
     </message>
     <message>
-        <location filename="../demo/Entry_EdidSetDlg.cpp" line="+49"/>
+        <location filename="../demo/Entry_CEdidSetDlg.cpp" line="+49"/>
         <location line="+26"/>
         <source>EDID settings</source>
         <translation>EDID设置</translation>
@@ -171,7 +171,7 @@
         <translation>EDID设置 - 光纤输入 132</translation>
     </message>
     <message>
-        <location filename="../demo/Entry_SetIPOfflineDlg.cpp" line="+40"/>
+        <location filename="../demo/Entry_CSetIPOfflineDlg.cpp" line="+40"/>
         <source>Offline IP - batch add</source>
         <translation>离线IP - 批量添加</translation>
     </message>

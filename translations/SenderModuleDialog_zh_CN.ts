@@ -4,7 +4,7 @@
 <context>
     <name>CAddressRules</name>
     <message>
-        <location filename="../SenderModuleDialog/AddressRules.cpp" line="+30"/>
+        <location filename="../SenderModuleDialog/ProcessorNetwork/AddressRules.cpp" line="+30"/>
         <source>IP地址已被使用。</source>
         <translation>IP地址已被使用。</translation>
     </message>
@@ -43,7 +43,7 @@
 <context>
     <name>CBackgroundImageDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/CBackgroundImageDlg.cpp" line="+74"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CBackgroundImageDlg.cpp" line="+74"/>
         <source>背景图片设置</source>
         <translation>背景图片设置</translation>
     </message>
@@ -93,7 +93,7 @@
 <context>
     <name>CChromaticityDlgWnd</name>
     <message>
-        <location filename="../SenderModuleDialog/ChromaDiagramPainter.cpp" line="+343"/>
+        <location filename="../SenderModuleDialog/Chromaticity/ChromaDiagramPainter.cpp" line="+343"/>
         <source>输出颜色空间</source>
         <translation>输出颜色空间</translation>
     </message>
@@ -111,7 +111,7 @@
 <context>
     <name>CCustomAddProcessorDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/CCustomAddProcessorDlg.cpp" line="+59"/>
+        <location filename="../SenderModuleDialog/ProcessorNetwork/CCustomAddProcessorDlg.cpp" line="+59"/>
         <source>自定义添加主控</source>
         <translation>自定义添加主控</translation>
     </message>
@@ -144,7 +144,7 @@
 <context>
     <name>CDemoProjectConfigDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/CDemoProjectConfigDlg.cpp" line="+25"/>
+        <location filename="../SenderModuleDialog/ProcessorNetwork/CDemoProjectConfigDlg.cpp" line="+25"/>
         <source>Orvik</source>
         <translation>Orvik</translation>
     </message>
@@ -197,7 +197,7 @@
 <context>
     <name>CEdidSetDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/CEdidSetDlg.cpp" line="+73"/>
+        <location filename="../SenderModuleDialog/EdidSettings/CEdidSetDlg.cpp" line="+76"/>
         <source>8 bit</source>
         <translation>8 bit</translation>
     </message>
@@ -336,7 +336,7 @@
 <context>
     <name>CResetCoefDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/CResetCoefDlg.cpp" line="+24"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CResetCoefDlg.cpp" line="+24"/>
         <source>重置校正系数</source>
         <translation>重置校正系数</translation>
     </message>
@@ -369,7 +369,7 @@
 <context>
     <name>CSetCanvasDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/CanvasRules.cpp" line="+16"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CanvasRules.cpp" line="+16"/>
         <source>1920×1080</source>
         <translation>1920×1080</translation>
     </message>
@@ -384,7 +384,7 @@
         <translation>4096×2160</translation>
     </message>
     <message>
-        <location filename="../SenderModuleDialog/CSetCanvasDlg.cpp" line="+33"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CSetCanvasDlg.cpp" line="+33"/>
         <source>画布大小设置</source>
         <translation>画布大小设置</translation>
     </message>
@@ -409,7 +409,7 @@
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../SenderModuleDialog/CanvasRules.cpp" line="+23"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CanvasRules.cpp" line="+23"/>
         <source>自定义(%1×%2)</source>
         <translation>自定义(%1×%2)</translation>
     </message>
@@ -437,7 +437,7 @@
 <context>
     <name>CSetDepthRateDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/CSetDepthRateDlg.cpp" line="+33"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CSetDepthRateDlg.cpp" line="+33"/>
         <source>帧率和色深设置</source>
         <translation>帧率和色深设置</translation>
     </message>
@@ -462,7 +462,7 @@
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../SenderModuleDialog/DepthRateRules.cpp" line="+16"/>
+        <location filename="../SenderModuleDialog/OutputSettings/DepthRateRules.cpp" line="+16"/>
         <source>50Hz</source>
         <translation>50Hz</translation>
     </message>
@@ -550,7 +550,7 @@
 <context>
     <name>CSetIPOfflineDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/CSetIPOfflineDlg.cpp" line="+70"/>
+        <location filename="../SenderModuleDialog/ProcessorNetwork/CSetIPOfflineDlg.cpp" line="+70"/>
         <source>批量添加IP</source>
         <translation>批量添加IP</translation>
     </message>
@@ -605,7 +605,7 @@
 <context>
     <name>SenderModuleDialog</name>
     <message>
-        <location filename="../SenderModuleDialog/DialogSender.cpp" line="+15"/>
+        <location filename="../SenderModuleDialog/Plugin/DialogSender.cpp" line="+15"/>
         <source>当前没有可设置的主控。</source>
         <translation>当前没有可设置的主控。</translation>
     </message>

@@ -1,5 +1,5 @@
-#include "../limits/FileSizeLimit.h"
-#include "../tools/ToolRun.h"
+#include "FileSizeLimit.h"
+#include "ToolRun.h"
 #include "DemoEntry.h"
 #include "DemoHost.h"
 #include "DemoLanguage.h"

@@ -1,4 +1,4 @@
-#include "../../limits/FileSizeLimit.h"
+#include "FileSizeLimit.h"
 #include "HardwareSupport.h"
 #include "HostFixture.h"
 #include "KivoData.h"

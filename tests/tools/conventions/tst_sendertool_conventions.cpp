@@ -1,5 +1,5 @@
-#include "../../limits/FileSizeLimit.h"
-#include "../ToolRun.h"
+#include "FileSizeLimit.h"
+#include "ToolRun.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

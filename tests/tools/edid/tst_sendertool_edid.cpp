@@ -1,4 +1,4 @@
-#include "../ToolRun.h"
+#include "ToolRun.h"
 #include "EdidLimits.h"
 #include "EdidTestBlocks.h"
 

@@ -1,4 +1,4 @@
-#include "../limits/FileSizeLimit.h"
+#include "FileSizeLimit.h"
 #include "BackgroundRules.h"
 #include "CBackgroundImageDlg.h"
 #include "DialogDriver.h"

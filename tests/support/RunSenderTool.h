@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../tools/ToolRun.h"
+#include "ToolRun.h"
 
 struct SToolResult
 {
