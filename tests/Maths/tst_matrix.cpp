@@ -9,7 +9,7 @@ class TestMatrix : public QObject
     Q_OBJECT
 
 private slots:
-    void CommaFill()
+    void commaFill()
     {
         CMatrix<double> matrix(2, 3);
         matrix << 1, 2, 3, 4, 5, 6;

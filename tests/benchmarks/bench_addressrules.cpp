@@ -20,7 +20,7 @@ class BenchAddressRules : public QObject
     Q_OBJECT
 
 private slots:
-    void SuggestOverAFullNetwork()
+    void suggestOverAFullNetwork()
     {
         ResetHost({{"detectedDevices",
             QJsonArray::fromStringList(Range("10.0.0.", 1, 254) + Range("10.0.1.", 1, 254))}});
@@ -33,7 +33,7 @@ private slots:
         QCOMPARE(listRows, QStringList(QVector<QString>(8).toList()));
     }
 
-    void RunOfAFullList()
+    void runOfAFullList()
     {
         ResetHost({{"detectedDevices", QJsonArray::fromStringList(Range("10.0.0.", 2, 254, 2))}});
         CConfigData* pConfig = GetConfigData();

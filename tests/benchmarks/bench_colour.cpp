@@ -9,7 +9,7 @@ class BenchColour : public QObject
     Q_OBJECT
 
 private slots:
-    void LocusAndTemperatureTables()
+    void locusAndTemperatureTables()
     {
         QBENCHMARK
         {
@@ -21,7 +21,7 @@ private slots:
         }
     }
 
-    void PointInLocus()
+    void pointInLocus()
     {
         const CChromaGamutInterpolation locus;
         bool bInside = false;

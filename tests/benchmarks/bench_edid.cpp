@@ -8,7 +8,7 @@ class CBenchEdid : public QObject
     Q_OBJECT
 
 private slots:
-    void BuildEdid()
+    void buildEdid()
     {
         CEdidBuilder builder;
         unsigned nSink = 0;
@@ -21,7 +21,7 @@ private slots:
         }
         QVERIFY(builder.IsChecksumValid() && nSink != 1);
     }
-    void CalcPixelRate()
+    void calcPixelRate()
     {
         double dSink = 0.0;
         QBENCHMARK

@@ -17,7 +17,7 @@ class CTestEdidBuilder : public QObject
     Q_OBJECT
 
 private slots:
-    void StandardTableAndPixelRate()
+    void standardTableAndPixelRate()
     {
         // Width, height, rate, expected row; -1 leaves the index alone.
         const int arrCases[][4] = {{1920, 1080, 60, 9}, {1920, 1080, 50, 9}, {1920, 1080, 120, -1},
@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(CEdidBuilder::CalcPixelClockMHz(1920, 160, 1080, 31, 59.94f), 138.514144f);
     }
 
-    void CvtTiming()
+    void cvtTiming()
     {
         // Flags: interlaced, reduced blanking, margins; expected as Fields().
         const struct
@@ -81,7 +81,7 @@ private slots:
         }
     }
 
-    void BlockAndFieldWidths()
+    void blockAndFieldWidths()
     {
         CEdidBuilder builder;
         // Padding never spills into the next descriptor.

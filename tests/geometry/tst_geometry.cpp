@@ -25,7 +25,7 @@ class TestGeometry : public QObject
     Q_OBJECT
 
 private slots:
-    void LinesAndSlopes()
+    void linesAndSlopes()
     {
         // A vertical path is the line x = x0, not a nearly vertical one.
         QVERIFY(LineSlope(CLineEx {1.0f, 0.0f, -3.0f}) == FLT_MAX
@@ -51,7 +51,7 @@ private slots:
         }
     }
 
-    void PointInPolygon()
+    void pointInPolygon()
     {
         const PointF arrSquare[] = {PointF(0, 0), PointF(1, 0), PointF(1, 1), PointF(0, 1)};
         QVERIFY(!IsPointInPolygon(PointF(0.5f, 0.5f), arrSquare, 0));
@@ -85,7 +85,7 @@ private slots:
         QVERIFY(nCompared > 9000);
     }
 
-    void OverlapRatio()
+    void overlapRatio()
     {
         // Identical, nested around, and a flat reference (no area: the previous ratio stays).
         const Triangle unit {PointF(0, 0), PointF(1, 0), PointF(0, 1)};
@@ -103,7 +103,7 @@ private slots:
         }
     }
 
-    void RandomTrianglesMatchPolygonClipping()
+    void randomTrianglesMatchPolygonClipping()
     {
         std::mt19937 rng(4711);
         std::uniform_real_distribution<float> coord(0.0f, 1.0f);

@@ -83,7 +83,7 @@ class TestEdidSetDlg : public QObject
 
 private slots:
     // The choices as plain data; the dialog cases below drive the common ones.
-    void RatesDepthsAndLimits()
+    void ratesDepthsAndLimits()
     {
         int nIndex = 42;
         QVERIFY(IndexByFrameRate(25, true, nIndex) && nIndex == 2); // no fractional 25 Hz
@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(OfferedDepths(ctx, true, true, false).vecPositions, QVector<int>({0, 1, 2}));
     }
 
-    void RowsSystemAndRecordLayout()
+    void rowsSystemAndRecordLayout()
     {
         QVERIFY(IsStandardShown(16) && IsStandardShown(73) && !IsStandardShown(18) && !IsStandardShown(72));
         QVERIFY(IsShowConnectPC(19, 16) && IsShowConnectPC(43, 19) && !IsShowConnectPC(19, 20));
@@ -151,7 +151,7 @@ private slots:
     }
 
     // The dialog itself.
-    void OpeningSelectsFromRecord()
+    void openingSelectsFromRecord()
     {
         SVideoInputState& input = ResetHost(61, 16);
         input.strName = "HDMI 1";
@@ -175,7 +175,7 @@ private slots:
     }
 
     // A sender without 10 or 12 bit is set to 8 bit.
-    void DepthFallback()
+    void depthFallback()
     {
         ResetHost(68, 5).vecResolutions = {QSize(1920, 1080)};
         SSenderDeviceState& device = HostFixture::CurrentSender().Device();
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(HostFixture::Calls(), QStringList({"CSender::SetColorDepth(8)"}));
     }
 
-    void FormatCheckAnswers()
+    void formatCheckAnswers()
     {
         // Clock limit 0: only a check value of 0 passes, so a silent 144 Hz shows
         // that the clock was not passed for that rate.
@@ -223,7 +223,7 @@ private slots:
 
     // 1920 x 1080 chosen from the list, 10 bit (colour bit 0 is not ours), CVT;
     // model 61 offers 59.94 Hz, model 19 a connect box to untick, model 17 is always connected.
-    void OkExtendedSendsRecord()
+    void okExtendedSendsRecord()
     {
         for (const auto& c : {qMakePair(61, Record(60, true, 1920, 1080, 0x15, 1, 0)),
                  qMakePair(19, Record(60, false, 1920, 1080, 0x15, 1, 0)),
@@ -251,7 +251,7 @@ private slots:
 
     // The basic record with the host's completion answered yes or no, then a
     // send the device refuses, basic or extended: the dialog closes each time.
-    void OkOutcomes()
+    void okOutcomes()
     {
         for (int nCase = 0; nCase < 4; ++nCase) {
             SVideoInputState& input = ResetHost(61, 16, nCase == 3);
@@ -274,7 +274,7 @@ private slots:
         }
     }
 
-    void InvalidPositionSendsNothing()
+    void invalidPositionSendsNothing()
     {
         // Input 132 falls back to position 4, which a two-entry list does not have; a rate
         // beyond a byte falls back to 60 Hz, an unknown standard to CVT_RB.
@@ -295,7 +295,7 @@ private slots:
     }
 
     // Return on a menu button confirms; Escape and Cancel write nothing of what was typed.
-    void KeysConfirmAndCancel()
+    void keysConfirmAndCancel()
     {
         SVideoInputState& input = ResetHost(68, 16);
         input.nMaxWidth = 3840;
@@ -323,7 +323,7 @@ private slots:
     }
 
     // The lookups a host may call refuse positions past their lists.
-    void PublicLookups()
+    void publicLookups()
     {
         ResetHost(68, 16).vecResolutions = {QSize(1280, 720)};
         CEdidSetDlg dlg(nullptr, 16, false);
@@ -342,7 +342,7 @@ private slots:
     }
 
     // Without a current sender the dialog says so; OK and Return send nothing.
-    void NoCurrentSender()
+    void noCurrentSender()
     {
         ResetHost(68, 16);
         GetProjectData()->SetCurSenderIndex(7);
@@ -358,7 +358,7 @@ private slots:
         QCOMPARE(CMessageBoxAnswers::ShownTexts().size(), 1);
     }
 
-    void OneOkSendsOnce()
+    void oneOkSendsOnce()
     {
         // Sender 1, so a send for sender 0 shows.
         HostFixture::Reset({{"project", QJsonObject {{"demoMode", true}, {"currentSender", 1}}}});
@@ -385,7 +385,7 @@ private slots:
 
     // Repeats and empty sizes go and the list is capped; the computer's own mode is marked in
     // device pixels: at scale factor 2 the screen's logical size is half of it.
-    void ResolutionList()
+    void resolutionList()
     {
         QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
         const QSize sizeLogical = QGuiApplication::primaryScreen()->size();
@@ -409,7 +409,7 @@ private slots:
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_SCALE_FACTOR", "2"); // for ResolutionList
+    qputenv("QT_SCALE_FACTOR", "2"); // for resolutionList
     QApplication app(argc, argv);
     SetSystemNameSource(FakeSystem);
     TestEdidSetDlg test;

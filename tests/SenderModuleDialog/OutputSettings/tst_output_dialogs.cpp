@@ -1,18 +1,10 @@
-#include "CBackgroundImageDlg.h"
-#include "CChromaticityDlgWnd.h"
-#include "CCustomAddProcessorDlg.h"
-#include "CDemoProjectConfigDlg.h"
-#include "CEdidSetDlg.h"
 #include "CResetCoefDlg.h"
 #include "CSetCanvasDlg.h"
 #include "CSetDepthRateDlg.h"
-#include "CSetIPOfflineDlg.h"
 #include "CanvasRules.h"
 #include "DepthRateRules.h"
 #include "DialogDriver.h"
 #include "HardwareSupport.h"
-#include "RecordingLedLabel.h"
-#include "SenderModuleDialogInit.h"
 
 #include "CCustomComboBox.h"
 #include "CCustomLabel.h"
@@ -26,8 +18,7 @@
 
 using namespace DialogDriver;
 
-// The canvas, frame rate and colour depth, and coefficient dialogs; how every
-// dialog and the plug-in's entry treat the host.
+// The canvas, frame rate and colour depth, and coefficient dialogs.
 class TestOutputDialogs : public QObject
 {
     Q_OBJECT
@@ -292,58 +283,6 @@ private slots:
             QCOMPARE(dlg.result(), bTaken ? 1 : 0);
             QCOMPARE(dlg.GetValue(), bTaken ? 0.501f : 0.5f);
         }
-    }
-
-    // Every exported class can be created and destroyed by the host without
-    // touching the host's data, with or without a current sender: opening is
-    // reading, only confirming writes.
-    void createAndDestroyWritesNothing()
-    {
-        const std::pair<const char*, std::function<QWidget*()>> arrDialogs[]
-            = {{"EDID", [] { return new CEdidSetDlg(nullptr, 16, false); }},
-                {"EDID restricted", [] { return new CEdidSetDlg(nullptr, 132, true); }},
-                {"canvas", [] { return new CSetCanvasDlg(nullptr); }},
-                {"depth and rate", [] { return new CSetDepthRateDlg(nullptr); }},
-                {"background", [] { return new CBackgroundImageDlg(nullptr); }},
-                {"offline IP batch", [] { return new CSetIPOfflineDlg(0, -1, true, true, nullptr); }},
-                {"offline IP set", [] { return new CSetIPOfflineDlg(1, 3, true, true, nullptr); }},
-                {"offline IP modify", [] { return new CSetIPOfflineDlg(0, 1, false, false, nullptr); }},
-                {"add processor", [] { return new CCustomAddProcessorDlg(nullptr); }},
-                {"demo project", [] { return new CDemoProjectConfigDlg(nullptr); }},
-                {"chromaticity", [] { return new CChromaticityDlgWnd(nullptr); }}};
-        for (int nSender : {0, 7}) { // 7 names no sender
-            for (const auto& dialog : arrDialogs) {
-                HostFixture::Reset();
-                HostFixture::CurrentSender().Device().uOutputLimitFlags = 0x1800; // messages are not writes
-                GetProjectData()->SetCurSenderIndex(nSender);
-                delete dialog.second();
-                QVERIFY2(HostFixture::Calls().isEmpty(), dialog.first);
-            }
-        }
-    }
-
-    // A second call of the plug-in's entry replaces every entry and writes nothing.
-    void pluginEntryReplacesEveryEntry()
-    {
-        HostFixture::Reset();
-        CRecordingLedLabel first;
-        SenderModuleDialogInit(&first);
-#define ENTRY(Name)                                                                                          \
-    {                                                                                                        \
-        reinterpret_cast<void**>(&g_p##Name), Get##Name()                                                    \
-    }
-        const std::pair<void**, void*> arrEntries[] = {ENTRY(ProjectData), ENTRY(ConstantData),
-            ENTRY(ConfigData), ENTRY(RuntimeData), ENTRY(MonitorData), ENTRY(HwSenderLogic),
-            ENTRY(HwReceiverLogic), ENTRY(HwVideoSourceLogic), ENTRY(HwCaliSoftEdgeLogic),
-            ENTRY(HwAdvancedSoftEdgeLogic), ENTRY(HwColorBrightLogic), ENTRY(HwMonitorLogic)};
-#undef ENTRY
-        for (const auto& entry : arrEntries)
-            *entry.first = &first; // spoilt, so the second call has to write each again
-        SenderModuleDialogInit(&HostFixture::Label());
-        QCOMPARE(g_pLedLabel, static_cast<ILedTesselLabel*>(&HostFixture::Label()));
-        for (const auto& entry : arrEntries)
-            QCOMPARE(*entry.first, entry.second);
-        QCOMPARE(HostFixture::Calls(), QStringList());
     }
 };
 

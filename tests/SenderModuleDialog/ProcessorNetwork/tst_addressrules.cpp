@@ -91,7 +91,7 @@ private slots:
 
     // In every dialog and mode Cancel and Escape write nothing, and a double
     // click on OK writes once: two adds and a save, one change, or the demo's calls.
-    void CloseOnce()
+    void closeOnce()
     {
         const std::pair<std::function<QDialog*()>, int> aRows[] = {
             {[] { return new CSetIPOfflineDlg(3, 2, true, true); }, 3}, // rows from 3 on
@@ -123,7 +123,7 @@ private slots:
     // Texts and "own" (the entry being modified; null: several rows checked
     // together) -> the one message (none: passes). Incomplete rows and
     // duplicates, by address however spelt, are refused before the host is asked.
-    void Screen()
+    void screen()
     {
         const std::tuple<const char*, const char*, QString, bool> aRows[]
             = {{"192.168.1.10", "192.168.1.10", "", true},
@@ -150,7 +150,7 @@ private slots:
     // One question per check, however many rows are this computer's; only 2
     // passes, and consent does not override the other rows' reasons. Every row
     // keeps its code, also beyond five rows.
-    void ScreenRowsLocalComputer()
+    void screenRowsLocalComputer()
     {
         ResetHost({}, {}, {"192.168.1.100", "10.0.0.100"});
         CAddressRules rules = Rules();
@@ -164,7 +164,7 @@ private slots:
         QCOMPARE(rules.RowCodes().mid(5), (QVector<unsigned long> {0, IP_ERROR_LOCAL_PC, IP_ERROR_GATEWAY}));
     }
 
-    void SuggestAddresses()
+    void suggestAddresses()
     {
         const std::tuple<const char*, int, const char*> aRows[]
             = {{"192.168.1.9", 2, "192.168.1.12 192.168.1.13"}, // steps over stored
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(Rules().SuggestAddresses(V("10.0.0.0"), 3), (QStringList {"", "10.0.1.4", ""}));
     }
 
-    void AddAddressRun()
+    void addAddressRun()
     {
         const std::tuple<const char*, int, QStringList> aRows[]
             = {{"192.168.1.250", 10, Range("192.168.1.", 250, 254) + Range("192.168.2.", 1, 5)},
@@ -195,7 +195,7 @@ private slots:
     }
 
     // Labels / addresses / name ("-": none) each offline mode shows.
-    void OfflineModes()
+    void offlineModes()
     {
         const std::pair<Args, const char*> aRows[]
             = {{{0, -1, 1, 1}, "添加数量|起始IP地址 / 192.168.1.101 / -"},
@@ -211,7 +211,7 @@ private slots:
 
     // Beyond eight rows the window stops growing and the rows scroll; typing
     // starts in the first row and Tab walks the rows, never the scroll area.
-    void OfflineManyRowsScroll()
+    void offlineManyRowsScroll()
     {
         CSetIPOfflineDlg dlg(1, 12, true, true);
         dlg.show();
@@ -229,7 +229,7 @@ private slots:
 
     // The last of this computer's addresses in a sender's subnet is the base (a
     // swapped byte order would match none); devices detected since the reset are skipped.
-    void OfflineSuggestionsFollowTheSender()
+    void offlineSuggestionsFollowTheSender()
     {
         ResetHost(
             {}, {{"senderAddresses", QJsonArray {"10.1.2.3"}}}, {"10.1.2.77", "192.168.1.100", "10.1.2.90"});
@@ -239,7 +239,7 @@ private slots:
     }
 
     // Stored count -> the batch count box's minimum, maximum and initial value.
-    void OfflineCountBox()
+    void offlineCountBox()
     {
         for (const Args& row : {Args {0, 1, 255, 16}, {15, 1, 240, 1}, {16, 1, 239, 20}, {35, 1, 220, 1},
                  {36, 1, 219, 10}, {250, 1, 5, 5}, {255, 0, 0, 0}}) {
@@ -251,7 +251,7 @@ private slots:
         }
     }
 
-    void OfflineConfirm_data()
+    void offlineConfirm_data()
     {
         QTest::addColumn<SConfirm>("row");
         QTest::newRow("batch") << SConfirm {
@@ -285,7 +285,7 @@ private slots:
         QTest::newRow("set: incomplete")
             << SConfirm {{1, 2, 1, 1}, "192.168.1 10.0.0.6", {}, "", g_strInvalid};
     }
-    void OfflineConfirm()
+    void offlineConfirm()
     {
         QFETCH(SConfirm, row);
         ResetHost(row.objConfig);
@@ -303,7 +303,7 @@ private slots:
 
     // Menu position (-1: untouched) -> the type Return where focus starts
     // stores (0: none, as 46 is stored already, so the selection stays).
-    void DemoConfirm()
+    void demoConfirm()
     {
         for (const Args& row : {Args {-1, 21}, {5, 131074}, {1, 0}}) {
             // Demo off, stored type 46, and a selection the dialog may clear.
@@ -327,7 +327,7 @@ private slots:
 
     // Port row value, address state and strategy -> the rows shown; the count
     // box's limit follows the address state.
-    void AddProcessorRowsAndCountRange()
+    void addProcessorRowsAndCountRange()
     {
         const std::tuple<int, bool, int, const char*> aRows[]
             = {{0, true, 2, "主控数量|输出口数量|起始IP地址"}, {1, true, 2, "主控数量|起始IP地址"},
@@ -358,7 +358,7 @@ private slots:
     // start (null: the suggestion, above the computer's last address in its own
     // block) -> the adds, or one message with the input kept. No own-address
     // exception here.
-    void AddProcessorConfirm()
+    void addProcessorConfirm()
     {
         const QStringList listPc {"192.168.1.100"};
         const std::tuple<int, QStringList, const char*, QStringList, QString> aRows[]
@@ -383,7 +383,7 @@ private slots:
     }
 
     // This computer's address needs consent: only yes goes on.
-    void AddProcessorLocalConsent()
+    void addProcessorLocalConsent()
     {
         CCustomAddProcessorDlg dlg;
         CMessageBoxAnswers::Enqueue(4);

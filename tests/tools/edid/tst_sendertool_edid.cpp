@@ -51,7 +51,7 @@ private slots:
 
     // The tool, and both against independent references.
     // The tool writes exactly the builder's block, which a rebuild replaces entirely.
-    void EdidOutput()
+    void edidOutput()
     {
         CEdidBuilder builder;
         builder.BuildEdid(4095, 4095, 24.0f);
@@ -80,7 +80,7 @@ private slots:
     }
 
     // Each command's output, or its one-line refusal (exit 2).
-    void Commands()
+    void commands()
     {
         const QString strEdid = "must be from 0.01 to 655.35 MHz",
                       strMode = "must be from 0.01 to 2147.48 MHz";
@@ -137,7 +137,7 @@ private slots:
 
     // Ours keeps the 8 % sync rule and the aspect-ratio test in single precision
     // on whole cells, cvt computes exactly, so a minority may differ.
-    void RandomModesAgreeWithCvt()
+    void randomModesAgreeWithCvt()
     {
         const QString strCvt = QStandardPaths::findExecutable("cvt");
         if (strCvt.isEmpty())
@@ -176,7 +176,7 @@ private slots:
     // bytes are fixed by the format and are not letters); outside them the only
     // further failure is the out-of-range one (or, near a limit, a warning), naming
     // exactly the predicted ranges.
-    void EdidDecodeAcceptsBlocksWithinRanges()
+    void edidDecodeAcceptsBlocksWithinRanges()
     {
         const QString strEdidDecode = QStandardPaths::findExecutable("edid-decode");
         if (strEdidDecode.isEmpty())

@@ -1,0 +1,82 @@
+#include "CBackgroundImageDlg.h"
+#include "CChromaticityDlgWnd.h"
+#include "CCustomAddProcessorDlg.h"
+#include "CDemoProjectConfigDlg.h"
+#include "CEdidSetDlg.h"
+#include "CResetCoefDlg.h"
+#include "CSetCanvasDlg.h"
+#include "CSetDepthRateDlg.h"
+#include "CSetIPOfflineDlg.h"
+#include "HostFixture.h"
+#include "RecordingLedLabel.h"
+#include "SenderModuleDialogInit.h"
+
+#include "HardwareSupport.h"
+#include "KivoData.h"
+
+#include <QtTest>
+
+#include <functional>
+
+// The plug-in's entry, and how every exported class treats the host before a
+// person touches it.
+class TestPluginEntry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every exported class can be created and destroyed by the host without
+    // touching the host's data, with or without a current sender: opening is
+    // reading, only confirming writes.
+    void createAndDestroyWritesNothing()
+    {
+        const std::pair<const char*, std::function<QWidget*()>> arrDialogs[]
+            = {{"EDID", [] { return new CEdidSetDlg(nullptr, 16, false); }},
+                {"EDID restricted", [] { return new CEdidSetDlg(nullptr, 132, true); }},
+                {"canvas", [] { return new CSetCanvasDlg(nullptr); }},
+                {"depth and rate", [] { return new CSetDepthRateDlg(nullptr); }},
+                {"background", [] { return new CBackgroundImageDlg(nullptr); }},
+                {"offline IP batch", [] { return new CSetIPOfflineDlg(0, -1, true, true, nullptr); }},
+                {"offline IP set", [] { return new CSetIPOfflineDlg(1, 3, true, true, nullptr); }},
+                {"offline IP modify", [] { return new CSetIPOfflineDlg(0, 1, false, false, nullptr); }},
+                {"add processor", [] { return new CCustomAddProcessorDlg(nullptr); }},
+                {"demo project", [] { return new CDemoProjectConfigDlg(nullptr); }},
+                {"chromaticity", [] { return new CChromaticityDlgWnd(nullptr); }}};
+        for (int nSender : {0, 7}) { // 7 names no sender
+            for (const auto& dialog : arrDialogs) {
+                HostFixture::Reset();
+                HostFixture::CurrentSender().Device().uOutputLimitFlags = 0x1800; // messages are not writes
+                GetProjectData()->SetCurSenderIndex(nSender);
+                delete dialog.second();
+                QVERIFY2(HostFixture::Calls().isEmpty(), dialog.first);
+            }
+        }
+    }
+
+    // A second call of the plug-in's entry replaces every entry and writes nothing.
+    void pluginEntryReplacesEveryEntry()
+    {
+        HostFixture::Reset();
+        CRecordingLedLabel first;
+        SenderModuleDialogInit(&first);
+#define ENTRY(Name)                                                                                          \
+    {                                                                                                        \
+        reinterpret_cast<void**>(&g_p##Name), Get##Name()                                                    \
+    }
+        const std::pair<void**, void*> arrEntries[] = {ENTRY(ProjectData), ENTRY(ConstantData),
+            ENTRY(ConfigData), ENTRY(RuntimeData), ENTRY(MonitorData), ENTRY(HwSenderLogic),
+            ENTRY(HwReceiverLogic), ENTRY(HwVideoSourceLogic), ENTRY(HwCaliSoftEdgeLogic),
+            ENTRY(HwAdvancedSoftEdgeLogic), ENTRY(HwColorBrightLogic), ENTRY(HwMonitorLogic)};
+#undef ENTRY
+        for (const auto& entry : arrEntries)
+            *entry.first = &first; // spoilt, so the second call has to write each again
+        SenderModuleDialogInit(&HostFixture::Label());
+        QCOMPARE(g_pLedLabel, static_cast<ILedTesselLabel*>(&HostFixture::Label()));
+        for (const auto& entry : arrEntries)
+            QCOMPARE(*entry.first, entry.second);
+        QCOMPARE(HostFixture::Calls(), QStringList());
+    }
+};
+
+QTEST_MAIN(TestPluginEntry)
+#include "tst_plugin_entry.moc"
