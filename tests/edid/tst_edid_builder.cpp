@@ -54,6 +54,8 @@ private slots:
             QVector<int> vecExpected;
         } arrCases[] = {
             {{1920, 1080, 60, 0, 1, 0}, {160, 48, 32, 31, 3, 5, 1}},
+            {{1920, 1200, 60, 0, 1, 0}, {160, 48, 32, 35, 3, 6, 1}}, // 16:10
+            {{1921, 1080, 60, 0, 1, 0}, {160, 48, 32, 31, 3, 10, 1}}, // 1928 matches no ratio
             {{640, 480, 30, 0, 1, 0}, {160, 48, 32, 13, 3, 4, 1}}, // RB minimum vertical blanking
             {{1920, 1080, 60, 1, 1, 0}, {160, 48, 32, 16, 3, 5, 1}},
             {{1920, 1080, 60, 0, 1, 1}, {160, 48, 32, 32, 3, 5, 1}}, // RB margins: vertical only
@@ -61,6 +63,7 @@ private slots:
             {{1920, 1082, 60, 0, 1, 0}, {160, 48, 32, 31, 3, 5, 1}},
             {{1920, 1080, 60, 0, -3, 0}, {160, 48, 32, 31, 3, 5, 1}}, // any non-zero flag is yes
             {{1920, 1080, 60, 0, 0, 0}, {656, 128, 200, 40, 3, 5, 2}},
+            {{1024, 768, 60, 0, 0, 0}, {304, 48, 104, 30, 3, 4, 2}}, // 4:3
             {{1280, 1024, 60, 0, 0, 0}, {432, 80, 136, 39, 3, 7, 2}}, // 5:4
             {{1366, 768, 60, 0, 0, 0}, {416, 72, 136, 30, 3, 10, 2}}, // rounds, no ratio
             {{640, 480, 30, 0, 0, 0}, {160, 16, 64, 12, 3, 4, 2}}, // duty cycle floor 20 %
@@ -89,9 +92,9 @@ private slots:
         QCOMPARE(Block(builder, 72, 54), g_baSerial + "LED  800X600\n" + g_baRanges);
         builder.BuildBaseBlock(1, 1);
         QCOMPARE(Block(builder, 72, 54), g_baSerial + "LED    1X1\n  " + g_baRanges);
-        // The base block alone has no valid checksum.
+        // The base block alone ends in the fixed 0x80, not yet a valid checksum.
         builder.BuildBaseBlock(1920, 1080);
-        QVERIFY(!builder.IsChecksumValid());
+        QVERIFY(builder.GetBlock()[127] == 0x80 && !builder.IsChecksumValid());
         builder.UpdateChecksum();
         QVERIFY(builder.IsChecksumValid());
 
@@ -101,8 +104,18 @@ private slots:
         QCOMPARE(Block(builder, 54, 18).toHex(' '),
             QByteArray::fromHex("C848EDBCFA238719D5A6BE9900000000001C").toHex(' '));
         QVERIFY(builder.IsChecksumValid());
-        builder.WriteDetailedTiming(640, 480, 60.0f, {0, 0, 0, 0, 0, 0, 3}); // both sync polarities
+        // Both sync polarities negative, then both positive.
+        builder.WriteDetailedTiming(640, 480, 60.0f, {0, 0, 0, 0, 0, 0, 0});
+        QVERIFY(builder.GetBlock()[71] == 0x18 && builder.IsChecksumValid());
+        builder.WriteDetailedTiming(640, 480, 60.0f, {0, 0, 0, 0, 0, 0, 3});
         QVERIFY(builder.GetBlock()[71] == 0x1E && builder.IsChecksumValid());
+
+        // A 4:3 mode: vertical sync 4, and a name short enough to end in a line feed.
+        builder.BuildEdid(1024, 768, 60.0f);
+        QCOMPARE(Block(builder, 54).toHex(' '),
+            (QByteArray::fromHex("EC1500A0400016303020340000000000001A") + g_baSerial + "LED 1024X768\n"
+                + g_baRanges + QByteArray::fromHex("00A1"))
+                .toHex(' '));
 
         builder.ClearBlock();
         QCOMPARE(Block(builder), QByteArray(CEdidBuilder::BLOCK_SIZE, '\0'));
