@@ -9,11 +9,13 @@ namespace {
 enum enBlockOffset
 {
     OFFSET_DESCRIPTOR_1 = 54,
+    OFFSET_DESCRIPTOR_1_FLAGS = 71,
     OFFSET_NAME_TEXT = 95,
     OFFSET_CHECKSUM = 127,
 };
 constexpr int DESCRIPTOR_SIZE = 18;
 constexpr int NAME_LENGTH = 13;
+constexpr uint8_t FLAG_INTERLACED = 0x80;
 
 // Everything but the monitor name text; descriptor 1 is a 1280x1024 placeholder
 // until a detailed timing is written, and the checksum byte is not yet valid.
@@ -137,4 +139,16 @@ void CEdidBuilder::BuildEdid(int nWidth, int nHeight, float fRate)
     ClearBlock();
     BuildBaseBlock(nWidth, nHeight);
     SetDetailedTiming(nWidth, nHeight, fRate);
+}
+
+void CEdidBuilder::BuildInterlacedEdid(int nWidth, int nHeight, float fFrameRate)
+{
+    const float fFieldRate = 2.0f * fFrameRate;
+    STimingInfo sTiming;
+    CalcCvtTiming(nWidth, nHeight, fFieldRate, 1, 1, 0, sTiming);
+    ClearBlock();
+    BuildBaseBlock(nWidth, nHeight);
+    WriteDetailedTiming(nWidth, nHeight / 2, fFieldRate, sTiming);
+    m_arrBlock[OFFSET_DESCRIPTOR_1_FLAGS] |= FLAG_INTERLACED;
+    UpdateChecksum();
 }

@@ -20,6 +20,9 @@ public:
     void WriteDetailedTiming(int nWidth, int nHeight, float fRate, const STimingInfo& sTiming);
     void SetDetailedTiming(int nWidth, int nHeight, float fRate);
     void BuildEdid(int nWidth, int nHeight, float fRate);
+    // The same block for an interlaced mode: the descriptor holds one field,
+    // half the lines (rounded down) at twice the frame rate.
+    void BuildInterlacedEdid(int nWidth, int nHeight, float fFrameRate);
 
     const uint8_t* GetBlock() const { return m_arrBlock; }
     bool IsChecksumValid() const;

@@ -88,6 +88,32 @@ inline bool ParseMode(const QStringList& listPositional, SModeArgs& sMode, QStri
     return true;
 }
 
+// cvt's options for the blanking and the scan, and the long form this tool
+// had first.
+const QStringList g_listScanFlags {"-r", "--reduced", "--reduced-blanking", "-i", "--interlaced"};
+
+struct SScan
+{
+    bool bReduced = false;
+    bool bInterlaced = false;
+    // As cvt does, an interlaced RATE is the frame rate; each field holds
+    // half the lines, rounded down, at twice that rate.
+    int nLines = 0;
+    float fFieldRate = 0.0f;
+};
+
+inline SScan ScanOf(const SSplitArgs& sSplit, const SModeArgs& sMode)
+{
+    SScan sScan;
+    const QSet<QString>& setFlags = sSplit.setFlags;
+    sScan.bReduced = setFlags.contains("-r") || setFlags.contains("--reduced")
+        || setFlags.contains("--reduced-blanking");
+    sScan.bInterlaced = setFlags.contains("-i") || setFlags.contains("--interlaced");
+    sScan.nLines = sScan.bInterlaced ? sMode.nHeight / 2 : sMode.nHeight;
+    sScan.fFieldRate = sScan.bInterlaced ? 2.0f * sMode.fRate : sMode.fRate;
+    return sScan;
+}
+
 // The pixel clocks a mode command accepts. Below one 10 kHz step the clock
 // reads as 0, which no sink takes as a timing; above the maximum it does not
 // fit the field that holds it.

@@ -21,30 +21,36 @@ int RunEdid(const QStringList& listArgs)
     SSplitArgs sSplit;
     SModeArgs sMode;
     QString strError;
-    if (!SplitArgs(listArgs, {"--hex"}, {"-o"}, sSplit, strError)
+    if (!SplitArgs(listArgs, g_listScanFlags + QStringList {"--hex"}, {"-o"}, sSplit, strError)
         || !ParseMode(sSplit.listPositional, sMode, strError)
         || !CheckOutputName(sSplit.mapValues.value("-o", "-"), strError))
         return UsageError(strError);
 
-    // The same timing the builder computes for its preferred descriptor.
+    // The same timing the builder computes for its preferred descriptor; the
+    // block always has reduced blanking, so -r only confirms it.
+    const SScan sScan = ScanOf(sSplit, sMode);
     STimingInfo sTiming;
-    CEdidBuilder::CalcCvtTiming(sMode.nWidth, sMode.nHeight, sMode.fRate, 0, 1, 0, sTiming);
+    CEdidBuilder::CalcCvtTiming(
+        sMode.nWidth, sMode.nHeight, sScan.fFieldRate, sScan.bInterlaced, 1, 0, sTiming);
     const double dClockHz
-        = double(CEdidBuilder::CalcDescriptorClockHz(sMode.nWidth, sMode.nHeight, sMode.fRate, sTiming));
+        = double(CEdidBuilder::CalcDescriptorClockHz(sMode.nWidth, sScan.nLines, sScan.fFieldRate, sTiming));
     if (!CheckClock(sMode, dClockHz, g_edidClockRange, strError))
         return UsageError(strError);
-    strError = EdidLimits::CheckEncodable(sMode.nWidth, sMode.nHeight, sMode.fRate, sTiming);
+    strError = EdidLimits::CheckEncodable(sMode.nWidth, sScan.nLines, sScan.fFieldRate, sTiming);
     if (!strError.isEmpty())
         return UsageError(strError);
 
     CEdidBuilder builder;
-    builder.BuildEdid(sMode.nWidth, sMode.nHeight, sMode.fRate);
+    if (sScan.bInterlaced)
+        builder.BuildInterlacedEdid(sMode.nWidth, sMode.nHeight, sMode.fRate);
+    else
+        builder.BuildEdid(sMode.nWidth, sMode.nHeight, sMode.fRate);
     const QByteArray baOut = sSplit.setFlags.contains("--hex")
         ? FormatHex(builder.GetBlock())
         : QByteArray(reinterpret_cast<const char*>(builder.GetBlock()), CEdidBuilder::BLOCK_SIZE);
 
     const QString strRanges
-        = EdidLimits::DescribeRangeViolations(sMode.nWidth, sMode.nHeight, sMode.fRate, sTiming);
+        = EdidLimits::DescribeRangeViolations(sMode.nWidth, sScan.nLines, sScan.fFieldRate, sTiming);
     if (!strRanges.isEmpty())
         std::fprintf(stderr,
             "sendertool: warning: the mode lies outside the ranges the block advertises: %s\n",
@@ -55,9 +61,11 @@ int RunEdid(const QStringList& listArgs)
 } // namespace
 
 SENDERTOOL_COMMAND(edid, "edid",
-    "edid WIDTH HEIGHT RATE [-o FILE] [--hex]\n"
+    "edid WIDTH HEIGHT RATE [-o FILE] [--hex] [-r|--reduced] [-i|--interlaced]\n"
     "    Builds the 128-byte EDID 1.3 base block of a monitor showing WIDTH x HEIGHT\n"
-    "    (1 to 4095) at RATE Hz with CVT reduced blanking, and writes it raw to FILE\n"
+    "    (1 to 4095) at RATE Hz with CVT reduced blanking (always; -r is taken as\n"
+    "    cvt spells it), interlaced with -i (RATE is then the frame rate, and the\n"
+    "    timing is one field's at twice that rate), and writes it raw to FILE\n"
     "    or, without -o or with -o -, to standard output. --hex writes 8 lines of 16\n"
     "    hex bytes instead. The pixel clock must be from 0.01 to 655.35 MHz. Warns\n"
     "    when the mode lies outside the ranges the block advertises.",

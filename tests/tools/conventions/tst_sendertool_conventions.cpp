@@ -11,6 +11,37 @@ QByteArray ReadFile(const QString& strPath)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
+// Runs the tool in the environment given, changed by the pairs given (an
+// empty value removes the variable).
+SToolRun RunIn(const QStringList& listArgs, const QVector<QPair<QString, QString>>& vecChanges)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    for (const auto& change : vecChanges)
+        change.second.isEmpty() ? env.remove(change.first) : env.insert(change.first, change.second);
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(qEnvironmentVariable("SENDERTOOL"), listArgs);
+    SToolRun run;
+    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
+        run.nExitCode = process.exitCode();
+    run.baOut = process.readAllStandardOutput();
+    run.baErr = process.readAllStandardError();
+    return run;
+}
+
+// The command names the help lists: its lines that start with a word.
+QStringList ListedCommands()
+{
+    const QByteArray baHelp = Run({"help"}).baOut;
+    const int nFirst = baHelp.indexOf("commands:\n") + 10;
+    QStringList listNames;
+    for (const QByteArray& baLine : baHelp.mid(nFirst, baHelp.indexOf("\n\n", nFirst) - nFirst).split('\n'))
+        if (!baLine.isEmpty() && baLine[0] != ' ')
+            listNames << QString::fromLatin1(baLine.left(baLine.indexOf(' ')));
+    return listNames;
+}
+
 // A folder with an earlier output of every kind, to prove a failure keeps it.
 struct SOutputs
 {
@@ -51,9 +82,77 @@ private slots:
         QVERIFY2(help.baOut.startsWith("pixelrate WIDTH HEIGHT RATE") && !help.baOut.contains("edid"),
             help.baOut.constData());
         QCOMPARE(Run({"pixelrate", "--help"}).baOut, help.baOut);
+        QCOMPARE(Run({"pixelrate", "1920", "-h"}).baOut, help.baOut);
         QVERIFY(Run({"help"}).baOut.contains("exit codes, the same for every command"));
-        const SToolRun unknown = Run({"help", "nope"});
-        QVERIFY(unknown.nExitCode == 2 && unknown.baErr.contains("unknown command 'nope'"));
+        // A slip names the nearest command; a word unlike any does not.
+        for (const auto& c :
+            QVector<QPair<QStringList, QByteArray>> {{{"help", "nope"}, "'nope' (try --help)"},
+                {{"tming", "1", "1", "1"}, "'tming'; did you mean 'timing'?"},
+                {{"help", "pixlerate"}, "'pixlerate'; did you mean 'pixelrate'?"},
+                {{"bogus"}, "'bogus' (try --help)"}}) {
+            const SToolRun unknown = Run(c.first);
+            QCOMPARE(unknown.nExitCode, 2);
+            QCOMPARE(unknown.baErr, "sendertool: unknown command " + c.second + '\n');
+        }
+    }
+
+    // Every command prints the same bytes under a locale with a decimal comma,
+    // and a number printed is read back there.
+    void outputIgnoresTheLocale()
+    {
+        QTemporaryDir dir;
+        QProcess localedef;
+        localedef.start("localedef", {"-i", "de_DE", "-f", "UTF-8", dir.filePath("de_DE.UTF-8")});
+        if (!localedef.waitForFinished(60000) || localedef.exitCode() != 0)
+            QSKIP("localedef cannot build de_DE.UTF-8 here (needs the locales' sources)");
+        const QVector<QPair<QString, QString>> vecComma {
+            {"LOCPATH", dir.path()}, {"LC_ALL", "de_DE.UTF-8"}, {"LANG", "de_DE.UTF-8"}};
+        QProcess probe;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const auto& change : vecComma)
+            env.insert(change.first, change.second);
+        probe.setProcessEnvironment(env);
+        probe.start("printf", {"%.1f", "1.5"});
+        if (!probe.waitForFinished(10000) || probe.readAllStandardOutput() != "1,5")
+            QSKIP("the generated locale does not take effect in child processes");
+
+        const QVector<QStringList> vecCalls {{"edid", "1920", "1080", "59.94", "--hex"},
+            {"edid", "3840", "2160", "59.94", "-i", "-o", "-"}, {"timing", "1920", "1080", "59.94"},
+            {"timing", "-r", "-i", "1366", "768", "59.94"}, {"pixelrate", "1920", "1080", "59.94"},
+            {"pixelrate", "1920", "1080", "0.004"}, {"render", "--size", "120x110", "-o", "-"},
+            {"coverage", "--screen", "0.64,0.33,0.3,0.6,0.15,0.06,0.3127,0.329", "--output", "DCIP3"},
+            {"cct", "6500"}, {"cct", "5000.5", "--formula"}, {"xy2cct", "0.3127", "0.329", "--raw"},
+            {"xy2cct", "0.9", "0.05"}, {"locus"}, {"locus", "--contains", "0.3", "0.3"}, {"help"},
+            {"--version"}};
+        QSet<QString> setCovered;
+        for (const QStringList& listArgs : vecCalls) {
+            setCovered << listArgs[0];
+            const SToolRun inC = RunIn(listArgs, {{"LC_ALL", "C"}});
+            const SToolRun inComma = RunIn(listArgs, vecComma);
+            const QByteArray baWhat
+                = listArgs.join(' ').toUtf8() + ":\n" + inComma.baOut.left(400) + inComma.baErr;
+            QVERIFY2(inC.nExitCode == inComma.nExitCode && inC.baOut == inComma.baOut
+                    && inC.baErr == inComma.baErr,
+                baWhat);
+            QVERIFY2(!(inC.baOut + inC.baErr).isEmpty(), baWhat);
+        }
+        for (const QString& strCommand : ListedCommands())
+            QVERIFY2(
+                setCovered.contains(strCommand), qPrintable(strCommand + " is not run under the locale"));
+        const QStringList listXy = QString::fromUtf8(RunIn({"cct", "6500"}, vecComma).baOut).split(' ');
+        QCOMPARE(RunIn({"xy2cct", listXy.value(0), listXy.value(1).trimmed()}, vecComma).baOut,
+            QByteArray("6500.0\n"));
+    }
+
+    // Qt's own notes, such as a missing runtime folder, are not the tool's output.
+    void qtNotesStayOffStandardError()
+    {
+        for (const QStringList& listArgs : {QStringList {"render", "--size", "120x110", "-o", "-"},
+                 QStringList {"coverage", "--screen", "sRGB", "--output", "Rec2020"}}) {
+            const SToolRun run = RunIn(listArgs, {{"XDG_RUNTIME_DIR", ""}, {"QT_QPA_PLATFORM", ""}});
+            QVERIFY2(
+                run.nExitCode == 0 && !run.baOut.isEmpty() && run.baErr.isEmpty(), run.baErr.constData());
+        }
     }
 
     void outputs()
@@ -127,9 +226,10 @@ private slots:
         const QStringList listWords {"0", "-1", "1", "1920", "1080", "4095", "4096", "60", "59.94", "1e38",
             "1e-30", "0.001", "nan", "inf", "1e39", "", "x", "-o", "-o", "-", "--hex", "--size", "120x101",
             "100x100", "--group", "sRGB@512", "0.6,0.3,0.3,0.6,0.1,0.1,0.3,0.3", "--wnd-type", "2",
-            "--standard", "--reduced-blanking", "--interlaced", "--margins", "--screen", "--output",
-            "Rec2020", "--contains", "0.3127", "0.329", "--formula", "--raw", "6500", "--help", "@out.bin",
-            "@out.png", "@out.jpg", "@new.gif", "/nonexistent/o.png", "/nonexistent/o.bin", "0.4"};
+            "--standard", "--reduced-blanking", "--interlaced", "--margins", "-r", "-i", "-h", "--screen",
+            "--output", "Rec2020", "--contains", "0.3127", "0.329", "--formula", "--raw", "6500", "--help",
+            "@out.bin", "@out.png", "@out.jpg", "@new.gif", "/nonexistent/o.png", "/nonexistent/o.bin",
+            "0.4"};
         int arrCounts[3] = {};
         for (int nFirst = 0; nFirst < CASE_COUNT; nFirst += BATCH) {
             QVector<CToolCall> vecBatch;

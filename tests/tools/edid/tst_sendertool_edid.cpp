@@ -1,6 +1,6 @@
-#include "ToolRun.h"
 #include "EdidLimits.h"
 #include "EdidTestBlocks.h"
+#include "ToolRun.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -65,11 +65,32 @@ private slots:
         QVERIFY(sRun.nExitCode == 0 && sRun.baOut.isEmpty() && sRun.baErr.isEmpty()
             && file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), baExpected);
+        file.close();
         QCOMPARE(Run({"edid", "1920", "1080", "60"}).baOut, baExpected);
         QByteArray baHex; // sixteen bytes a line
         for (int i = 0; i < CEdidBuilder::BLOCK_SIZE; i += 16)
             baHex += baExpected.mid(i, 16).toHex(' ').toUpper() + '\n';
         QCOMPARE(Run({"edid", "1920", "1080", "60", "--hex"}).baOut, baHex);
+        QCOMPARE(Run({"edid", "-r", "1920", "1080", "60"}).baOut, baExpected);
+
+        // Interlaced: one field of 540 lines at 120 Hz, 2080 x 572, flagged in the last byte.
+        const QByteArray baInterlaced = Run({"edid", "1920", "1080", "60", "--interlaced"}).baOut;
+        QCOMPARE(baInterlaced.mid(54, 18).toHex(' '),
+            QByteArray::fromHex("C53780A0701C20203020350000000000009A").toHex(' '));
+        QCOMPARE(
+            baInterlaced.left(54) + baInterlaced.mid(72, 55), baExpected.left(54) + baExpected.mid(72, 55));
+        int nSum = 0;
+        for (char c : baInterlaced)
+            nSum += uchar(c);
+        QCOMPARE(nSum % 256, 0);
+        QCOMPARE(Run({"edid", "-i", "1920", "1080", "60"}).baOut, baInterlaced);
+        const QString strEdidDecode = QStandardPaths::findExecutable("edid-decode");
+        if (!strEdidDecode.isEmpty()) {
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(baInterlaced) == 128);
+            file.close();
+            const QByteArray baReport = Run({file.fileName()}, strEdidDecode).baOut;
+            QVERIFY2(baReport.contains("DTD 1:  1920x1080i"), baReport.constData());
+        }
 
         // Outside the advertised ranges the block is still written, with a warning.
         const SToolRun sUhd = Run({"edid", "3840", "2160", "60"});
@@ -93,11 +114,11 @@ private slots:
             int nExit;
             QString strText; // all of standard output, or a part of the refusal
         } arrCases[] = {
+            // Fields of 540 lines at 120 Hz, each with a margin of 9 lines; 1984 active columns.
             {{"timing", "--interlaced", "1920", "--margins", "1080", "60"}, 0,
-                "# 1920x1080 60.00 Hz (CVT, interlaced, margins) hsync: 66.18 kHz; pclk: 162.01 "
-                "MHz\nModeline "
-                "\"1920x1080_60.00\"  162.01  1920 1984 2184 2448  1080 1083 1088 1103 interlace -hsync "
-                "+vsync\n"},
+                "# 1920x1080 120.00 Hz (CVT, interlaced, margins) hsync: 69.96 kHz; pclk: 182.46 MHz\n"
+                "Modeline \"1920x1080_60.00\"  182.46  1920 2056 2264 2608  1080 1083 1088 1166 interlace "
+                "-hsync +vsync\n"},
             {{"pixelrate", "1920", "1080", "50", "--standard", "1"}, 0, rate("123750000", "yes")},
             {{"pixelrate", "3840", "2160", "60"}, 0, rate("533280000", "no")},
             // The lowest clocks there are: one 10 kHz step, exactly (400 x 25 at 1 Hz) or rounded up.
@@ -144,17 +165,21 @@ private slots:
             QSKIP("cvt (Debian package xcvt) is not installed");
         constexpr int MODE_COUNT = 320;
         QRandomGenerator random(0xC47);
-        QVector<CToolCall> vecCalls; // ours, then cvt, for each mode
+        QVector<CToolCall> vecCalls; // ours, then cvt, for each mode, with the same arguments
         for (int i = 0; i < MODE_COUNT; ++i) {
             const bool bReduced = i % 4 == 0; // cvt only defines reduced blanking at multiples of 60 Hz
-            const QStringList listArgs {QString::number(random.bounded(320, 4096)),
-                QString::number(random.bounded(200, 2401)),
-                bReduced ? QString::number(60 * random.bounded(1, 3))
-                         : QString::number(24.0 + random.bounded(120.0), 'f', 2)};
-            vecCalls << CToolCall {qEnvironmentVariable("SENDERTOOL"),
-                QStringList {"timing"} + listArgs
-                    + (bReduced ? QStringList {"--reduced-blanking"} : QStringList())}
-                     << CToolCall {strCvt, (bReduced ? QStringList {"-r"} : QStringList()) + listArgs};
+            const bool bLong = i % 2 == 0;
+            QStringList listArgs;
+            if (bReduced)
+                listArgs << (bLong ? "--reduced" : "-r");
+            if (i % 3 == 0) // at cvt's frame rate, which the fields double
+                listArgs << (bLong ? "--interlaced" : "-i");
+            listArgs << QString::number(random.bounded(320, 4096))
+                     << QString::number(random.bounded(200, 2401))
+                     << (bReduced ? QString::number(60 * random.bounded(1, 3))
+                                  : QString::number(24.0 + random.bounded(120.0), 'f', 2));
+            vecCalls << CToolCall {qEnvironmentVariable("SENDERTOOL"), QStringList {"timing"} + listArgs}
+                     << CToolCall {strCvt, listArgs};
         }
         const QVector<SToolRun> vecRuns = RunToolsTogether(vecCalls);
         int nAllSix = 0;
@@ -165,7 +190,9 @@ private slots:
                 + vecRuns[2 * i + 1].baOut;
             // Horizontal blanking always agrees, sync width by 0 or one 8-pixel cell.
             QVERIFY2(vecOurs.size() == 6 && vecCvt.size() == 6 && vecOurs[0] == vecCvt[0]
-                    && (vecOurs[2] == vecCvt[2] || qAbs(vecOurs[2] - vecCvt[2]) == 8),
+                    && (vecOurs[2] == vecCvt[2] || qAbs(vecOurs[2] - vecCvt[2]) == 8)
+                    && vecRuns[2 * i].baOut.contains(" interlace ") == (i % 3 == 0)
+                    && vecRuns[2 * i + 1].baOut.contains(" interlace ") == (i % 3 == 0),
                 baWhat);
             nAllSix += vecOurs == vecCvt;
         }
