@@ -1,7 +1,9 @@
 #include "OstraControl.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -37,6 +39,22 @@ public:
     bool m_bAccept = true;
     std::function<void()> m_fnDuringConfirm;
 };
+// Acts on the next modal window once it is shown, as a person would. A
+// window still open seconds later is closed, so a fault fails instead of hanging.
+void OnModal(std::function<void(QWidget*)> fnAct, bool& bRescued)
+{
+    QTimer::singleShot(0, [fnAct] {
+        if (QWidget* pModal = QApplication::activeModalWidget())
+            fnAct(pModal);
+    });
+    bRescued = false;
+    QTimer::singleShot(5000, [&bRescued] {
+        if (QWidget* pModal = QApplication::activeModalWidget()) {
+            bRescued = true;
+            pModal->close();
+        }
+    });
+}
 } // namespace
 
 class TestOstraControl : public QObject
@@ -152,16 +170,160 @@ private slots:
         QVERIFY(combo.ItemAt(2)->isChecked() && !combo.ItemAt(0)->isChecked());
     }
 
-    // Clicks signal; setOpen switches at once, while the knob still slides, silently.
-    void switchClickSignalsSetOpenDoesNot()
+    // Clicks and Space or Return signal; a press released outside, another
+    // button, another key and setOpen (while the knob still slides) do not.
+    void switchTogglesOnlyOnAClickOrKey()
     {
         CCustomSwitchButton button;
+        button.resize(button.sizeHint());
+        button.show();
         QSignalSpy spyChecked(&button, &CCustomSwitchButton::checked);
-        QTest::mouseClick(&button, Qt::LeftButton);
-        QTest::mouseClick(&button, Qt::LeftButton);
+        const QPoint ptInside(10, 10), ptOutside(button.width() + 20, 10);
+        QTest::mouseClick(&button, Qt::LeftButton, {}, ptInside);
+        QTest::mousePress(&button, Qt::LeftButton, {}, ptInside);
+        QTest::mouseRelease(&button, Qt::LeftButton, {}, ptOutside);
+        QTest::mouseRelease(&button, Qt::LeftButton, {}, ptInside); // no press before it
+        QTest::mouseClick(&button, Qt::RightButton, {}, ptInside);
+        QTest::mousePress(&button, Qt::LeftButton, {}, ptInside);
+        QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(button.width() - 2, 12));
+        QTest::keyClick(&button, Qt::Key_Space);
+        QTest::keyClick(&button, Qt::Key_A);
+        QTest::keyClick(&button, Qt::Key_Return);
+        QCOMPARE(spyChecked, (QList<QVariantList> {{true}, {false}, {true}, {false}}));
+        QVERIFY(!button.isOpen());
         button.setOpen(true, true);
         QVERIFY(button.isOpen());
-        QCOMPARE(spyChecked, (QList<QVariantList> {{true}, {false}}));
+        QCOMPARE(spyChecked.size(), 4);
+    }
+
+    // The box a person sees: Return takes the default, Escape and the close box
+    // the cautious answer, and a default that is not offered never means yes.
+    void messageBoxAnswers_data()
+    {
+        QTest::addColumn<bool>("bQuestion");
+        QTest::addColumn<int>("nButtons");
+        QTest::addColumn<int>("nDefault");
+        QTest::addColumn<QString>("strAction"); // a key, "close", or a button's text
+        QTest::addColumn<int>("nAnswer");
+        using M = CCustomMessageBox;
+        // The plug-in's own calls: yes/no with Cancel as the default, one OK button.
+        QTest::newRow("question Return") << true << 6 << 8 << "Return" << int(M::AnswerNo);
+        QTest::newRow("question Escape") << true << 6 << 8 << "Escape" << int(M::AnswerNo);
+        QTest::newRow("question close") << true << 6 << 8 << "close" << int(M::AnswerNo);
+        QTest::newRow("question yes") << true << 6 << 8 << "是" << int(M::AnswerYes);
+        QTest::newRow("yes default Return")
+            << true << 6 << int(M::ButtonYes) << "Return" << int(M::AnswerYes);
+        QTest::newRow("yes default Escape") << true << 6 << int(M::ButtonYes) << "Escape" << int(M::AnswerNo);
+        QTest::newRow("cancel offered")
+            << true << 14 << int(M::ButtonYes) << "Escape" << int(M::AnswerCancel);
+        QTest::newRow("notice Return") << false << 1 << 1 << "Return" << int(M::AnswerOk);
+        QTest::newRow("notice Escape") << false << 1 << 1 << "Escape" << int(M::AnswerOk);
+        QTest::newRow("no buttons given") << false << 0 << 0 << "确定" << int(M::AnswerOk);
+    }
+
+    void messageBoxAnswers()
+    {
+        QFETCH(bool, bQuestion);
+        QFETCH(int, nButtons);
+        QFETCH(int, nDefault);
+        QFETCH(QString, strAction);
+        QFETCH(int, nAnswer);
+        QWidget parent;
+        parent.show();
+        QStringList listShown;
+        bool bRescued = false;
+        OnModal(
+            [&](QWidget* pBox) {
+                for (auto* pButton : pBox->findChildren<QPushButton*>())
+                    listShown << pButton->text();
+                QWidget* pFocus = pBox->focusWidget() ? pBox->focusWidget() : pBox;
+                if (strAction == "Return" || strAction == "Escape")
+                    QTest::keyClick(pFocus, strAction == "Return" ? Qt::Key_Return : Qt::Key_Escape);
+                else if (strAction == "close")
+                    pBox->close();
+                else
+                    for (auto* pButton : pBox->findChildren<QPushButton*>())
+                        if (pButton->text() == strAction)
+                            QTest::mouseClick(pButton, Qt::LeftButton);
+            },
+            bRescued);
+        const int nResult = bQuestion ? CCustomMessageBox::question(&parent, "?", nButtons, nDefault)
+                                      : CCustomMessageBox::information(&parent, "!", nButtons, nDefault);
+        QVERIFY(!bRescued);
+        QCOMPARE(nResult, nAnswer);
+        QCOMPARE(listShown.size(), qPopulationCount(quint32(nButtons ? nButtons : 1)));
+    }
+
+    // A notice given a time closes by itself, confirmed.
+    void messageBoxTimesOut()
+    {
+        bool bRescued = false;
+        OnModal([](QWidget*) {}, bRescued);
+        QCOMPARE(CCustomMessageBox::information(nullptr, "!", 1, 1, 20), int(CCustomMessageBox::AnswerOk));
+        QVERIFY(!bRescued);
+    }
+
+    // The bar stays within 0 to 100 and shows no value while busy; shown, it
+    // sits over the middle of its parent's window.
+    void progressbarValueAndPlace()
+    {
+        QWidget window;
+        window.setGeometry(200, 150, 900, 700);
+        auto* pChild = new QWidget(&window);
+        pChild->setGeometry(10, 10, 100, 100);
+        window.show();
+        CCustomProgressbar bar(pChild, false);
+        CCustomProgressbar busy(pChild, true);
+        QVector<int> vecValues;
+        for (int nValue : {42, 150, -5, 100}) {
+            bar.setValue(nValue);
+            busy.setValue(nValue);
+            vecValues << bar.value() << busy.value();
+        }
+        QCOMPARE(vecValues, (QVector<int> {42, 0, 100, 0, 0, 0, 100, 0}));
+        bar.SetText(QStringLiteral("发送中..."));
+        bar.show();
+        QCOMPARE(bar.findChild<QLabel*>()->text(), QStringLiteral("发送中..."));
+        QCOMPARE(bar.windowModality(), Qt::WindowModal);
+        QCOMPARE(bar.frameGeometry().center(), window.frameGeometry().center());
+    }
+
+    // Typing and the arrow keys stay within the range set, bounds given either
+    // way round; whole numbers unless decimals are asked for.
+    void spinBoxRangeByKeys()
+    {
+        CCustomSpinBox box(0);
+        box.SetMinMax(4096, 10);
+        QCOMPARE(QVector<double>({box.minimum(), box.maximum(), double(box.decimals())}),
+            QVector<double>({10, 4096, 0}));
+        box.show();
+        auto type = [&box](const char* pszKeys) {
+            box.selectAll();
+            QTest::keyClicks(&box, pszKeys);
+            QTest::keyClick(&box, Qt::Key_Return);
+            return box.value();
+        };
+        QCOMPARE(type("1920"), 1920.0);
+        QCOMPARE(type("99999"), 999.0); // each digit past the maximum is refused
+        QCOMPARE(type("25.5"), 25.0); // no decimal digits
+        QCOMPARE(type("9"), 25.0); // below the minimum: the previous value stays
+        box.setValue(4095);
+        QTest::keyClick(&box, Qt::Key_Up);
+        QTest::keyClick(&box, Qt::Key_Up);
+        QCOMPARE(box.value(), 4096.0);
+        QTest::keyClick(&box, Qt::Key_PageDown);
+        QCOMPARE(box.value(), 4086.0);
+
+        CCustomSpinBox fraction(2);
+        fraction.SetMinMax(0, 1);
+        fraction.show();
+        fraction.selectAll();
+        QTest::keyClicks(&fraction, "0.555");
+        QTest::keyClick(&fraction, Qt::Key_Return);
+        QCOMPARE(fraction.value(), 0.55);
+        QTest::keyClick(&fraction, Qt::Key_Up);
+        QCOMPARE(fraction.value(), 1.0);
+        QCOMPARE(CCustomSpinBox(-3).decimals(), 0);
     }
 };
 
