@@ -1,4 +1,5 @@
 #include "OstraControl.h"
+#include "OstraTheme.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -170,30 +171,64 @@ private slots:
         QVERIFY(combo.ItemAt(2)->isChecked() && !combo.ItemAt(0)->isChecked());
     }
 
-    // Clicks and Space or Return signal; a press released outside, another
-    // button, another key and setOpen (while the knob still slides) do not.
+    // Clicks and Space, Return or Enter toggle and signal; a press released
+    // outside, another button, another key and setOpen do not.
     void switchTogglesOnlyOnAClickOrKey()
     {
         CCustomSwitchButton button;
         button.resize(button.sizeHint());
         button.show();
         QSignalSpy spyChecked(&button, &CCustomSwitchButton::checked);
-        const QPoint ptInside(10, 10), ptOutside(button.width() + 20, 10);
-        QTest::mouseClick(&button, Qt::LeftButton, {}, ptInside);
-        QTest::mousePress(&button, Qt::LeftButton, {}, ptInside);
-        QTest::mouseRelease(&button, Qt::LeftButton, {}, ptOutside);
-        QTest::mouseRelease(&button, Qt::LeftButton, {}, ptInside); // no press before it
-        QTest::mouseClick(&button, Qt::RightButton, {}, ptInside);
-        QTest::mousePress(&button, Qt::LeftButton, {}, ptInside);
-        QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(button.width() - 2, 12));
-        QTest::keyClick(&button, Qt::Key_Space);
-        QTest::keyClick(&button, Qt::Key_A);
-        QTest::keyClick(&button, Qt::Key_Return);
-        QCOMPARE(spyChecked, (QList<QVariantList> {{true}, {false}, {true}, {false}}));
-        QVERIFY(!button.isOpen());
+        const QPoint ptInside(10, 10), ptOutside(button.width() + 20, 10), ptEdge(button.width() - 2, 12);
+        auto press = [&](const QPoint& ptRelease) {
+            QTest::mousePress(&button, Qt::LeftButton, {}, ptInside);
+            QTest::mouseRelease(&button, Qt::LeftButton, {}, ptRelease);
+        };
+        const std::function<void()> arrSteps[] = {
+            [&] { QTest::mouseClick(&button, Qt::LeftButton, {}, ptInside); },
+            [&] { press(ptOutside); },
+            [&] { QTest::mouseRelease(&button, Qt::LeftButton, {}, ptInside); }, // no press before it
+            [&] { QTest::mouseClick(&button, Qt::RightButton, {}, ptInside); },
+            [&] { press(ptEdge); },
+            [&] { QTest::keyClick(&button, Qt::Key_A); },
+            [&] { QTest::keyClick(&button, Qt::Key_Space); },
+            [&] { QTest::keyClick(&button, Qt::Key_Return); },
+            [&] { QTest::keyClick(&button, Qt::Key_Enter, Qt::KeypadModifier); },
+            [&] { button.setOpen(false, true); },
+        };
+        QVector<int> vecSignals; // signals after each step, then the state
+        for (const auto& fnStep : arrSteps) {
+            spyChecked.clear();
+            fnStep();
+            vecSignals << spyChecked.size() << button.isOpen();
+            if (!spyChecked.isEmpty())
+                QCOMPARE(spyChecked.last().value(0).toBool(), button.isOpen());
+        }
+        QCOMPARE(vecSignals, (QVector<int> {1, 1, 0, 1, 0, 1, 0, 1, 1, 0, 0, 0, 1, 1, 1, 0, 1, 1, 0, 0}));
+    }
+
+    // The knob slides to a new state, and a silent jump stops a slide on its way.
+    void switchKnobFollowsTheState()
+    {
+        CCustomSwitchButton button;
+        button.resize(44, 22);
+        button.show();
+        // Where the knob is, by its colour at the middle of either end.
+        auto knob = [&button] {
+            const QImage image = button.grab().toImage();
+            return QString("%1%2").arg(image.pixel(11, 11) == OstraTheme::g_rgbText ? "L" : "-",
+                image.pixel(33, 11) == OstraTheme::g_rgbText ? "R" : "-");
+        };
+        QCOMPARE(knob(), QString("L-"));
         button.setOpen(true, true);
-        QVERIFY(button.isOpen());
-        QCOMPARE(spyChecked.size(), 4);
+        QCOMPARE(knob(), QString("L-"));
+        QTRY_COMPARE(knob(), QString("-R"));
+        button.setOpen(false, true);
+        QTest::qWait(30);
+        button.setOpen(true, false);
+        QCOMPARE(knob(), QString("-R"));
+        QTest::qWait(200);
+        QCOMPARE(knob(), QString("-R"));
     }
 
     // The box a person sees: Return takes the default, Escape and the close box
@@ -274,13 +309,13 @@ private slots:
         window.show();
         CCustomProgressbar bar(pChild, false);
         CCustomProgressbar busy(pChild, true);
-        QVector<int> vecValues;
+        QVector<int> vecValues {bar.value()};
         for (int nValue : {42, 150, -5, 100}) {
             bar.setValue(nValue);
             busy.setValue(nValue);
             vecValues << bar.value() << busy.value();
         }
-        QCOMPARE(vecValues, (QVector<int> {42, 0, 100, 0, 0, 0, 100, 0}));
+        QCOMPARE(vecValues, (QVector<int> {0, 42, 0, 100, 0, 0, 0, 100, 0}));
         bar.SetText(QStringLiteral("发送中..."));
         bar.show();
         QCOMPARE(bar.findChild<QLabel*>()->text(), QStringLiteral("发送中..."));
