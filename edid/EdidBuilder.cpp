@@ -87,8 +87,8 @@ void CEdidBuilder::BuildBaseBlock(int nWidth, int nHeight)
         std::memcpy(m_arrBlock + OFFSET_NAME_TEXT, szName, NAME_LENGTH);
     } else {
         std::memcpy(m_arrBlock + OFFSET_NAME_TEXT, szName, nLength);
+        // The template's spaces already pad the rest.
         m_arrBlock[OFFSET_NAME_TEXT + nLength] = 0x0A;
-        std::memset(m_arrBlock + OFFSET_NAME_TEXT + nLength + 1, 0x20, NAME_LENGTH - nLength - 1);
     }
 }
 
