@@ -50,15 +50,6 @@ int PresetOf(const QSize& size)
     return -1;
 }
 
-int PresetOfText(const QString& strText)
-{
-    for (int nPreset = 0; nPreset < g_nPresetCount; ++nPreset) {
-        if (PresetText(nPreset) == strText)
-            return nPreset;
-    }
-    return -1;
-}
-
 SCanvasCheck Check(int nWidth, int nHeight, const SCanvasLimits* pLimits)
 {
     SCanvasCheck check;

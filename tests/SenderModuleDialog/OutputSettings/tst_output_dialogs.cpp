@@ -132,7 +132,7 @@ private slots:
 
     void menus()
     {
-        const QStringList listRates {"50Hz", "60Hz", "120Hz", "240Hz"}, listDepths {"8bit", "10bit", "12bit"};
+        const QVector<int> listRates {50, 60, 120, 240}, listDepths {8, 10, 12};
         QCOMPARE(DepthRateRules::RateMenu(false, 38), listRates);
         QCOMPARE(DepthRateRules::RateMenu(true, 38), listRates.mid(1));
         QCOMPARE(DepthRateRules::DepthMenu(false, false, false, 131095), listDepths);
