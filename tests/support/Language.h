@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// The language the dialogs run in: the catalogues of the library and the
+// simulated host, and the locale numbers are written in.
+namespace Language {
+// "zh_CN" (the texts' own) or "en"; false when a catalogue is missing.
+bool Install(const QString& strLanguage);
+QString Current();
+QLocale CurrentLocale();
+// Rows "zh_CN" and "en" of a column "language", for tests run in both.
+void AddRows();
+// Installs the language of the current data row.
+bool InstallFromData();
+} // namespace Language
