@@ -43,7 +43,7 @@
 <context>
     <name>CBackgroundImageDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/OutputSettings/CBackgroundImageDlg.cpp" line="+78"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CBackgroundImageDlg.cpp" line="+80"/>
         <source>背景图片设置</source>
         <translation>背景图片设置</translation>
     </message>
@@ -253,6 +253,16 @@
     </message>
     <message>
         <location line="+4"/>
+        <source>宽</source>
+        <translation>宽</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>高</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>帧率</source>
         <translation>帧率</translation>
     </message>
@@ -369,7 +379,7 @@
 <context>
     <name>CSetCanvasDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/OutputSettings/CanvasRules.cpp" line="+16"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CanvasRules.cpp" line="+17"/>
         <source>1920×1080</source>
         <translation>1920×1080</translation>
     </message>
@@ -409,12 +419,12 @@
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../SenderModuleDialog/OutputSettings/CanvasRules.cpp" line="+23"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CanvasRules.cpp" line="+29"/>
         <source>自定义(%1×%2)</source>
         <translation>自定义(%1×%2)</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+29"/>
         <source>画布的宽或高不能小于%1。</source>
         <translation>画布的宽或高不能小于%1。</translation>
     </message>

@@ -123,6 +123,8 @@ void CEdidSetDlg::InitControl()
     m_pWidthSpin = new CCustomSpinBox(0, this);
     m_pTimesLabel = new CCustomLabel(QStringLiteral("×"), this);
     m_pHeightSpin = new CCustomSpinBox(0, this);
+    m_pWidthSpin->setAccessibleName(tr("宽"));
+    m_pHeightSpin->setAccessibleName(tr("高"));
     m_pRateLabel = new CCustomLabel(tr("帧率"), this);
     m_pRateCombo = new CCustomComboBox(this);
     m_pDepthLabel = new CCustomLabel(tr("色深"), this);

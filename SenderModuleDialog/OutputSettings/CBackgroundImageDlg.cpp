@@ -33,7 +33,9 @@ const QString g_strSliderStyle = QStringLiteral(
     " background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #000000, stop:1 #ffffff); }"
     "QSlider::handle:horizontal { width: 12px; margin: -5px 0; border-radius: 6px;"
     " background: #3c3f41; border: 1px solid #8a8a8a; }"
-    "QSlider::handle:horizontal:disabled { background: #2b2b2b; border-color: #555555; }");
+    "QSlider::handle:horizontal:disabled { background: #2b2b2b; border-color: #555555; }"
+    // The dark theme draws no focus of its own.
+    "QSlider:focus { border: 1px solid #2f8cff; border-radius: 3px; }");
 
 QString ChooseWithFileDialog(QWidget* pParent, const QString& strTitle, const QString& strFilter)
 {
