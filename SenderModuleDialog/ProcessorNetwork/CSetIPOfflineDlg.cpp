@@ -43,7 +43,9 @@ const char* const g_pszScrollBarStyle
       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background:none;}";
 const char* const g_pszNameEditStyle
     = "QLineEdit{background:rgb(31,31,31); color:white; border:1px solid rgb(7,7,7); "
-      "border-radius: 4px;}QLineEdit:disabled{color:rgb(120,120,120); }";
+      "border-radius: 4px;}QLineEdit:disabled{color:rgb(120,120,120); }"
+      // The dark frame alone would not change with focus.
+      "QLineEdit:focus{border-color:#2f8cff;}";
 
 // Count box start value by how many addresses are stored: fill up to 16,
 // then to 36, then offer 10 at a time.

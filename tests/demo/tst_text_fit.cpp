@@ -80,8 +80,15 @@ void Inspect(QWidget* pTop, const QString& strWhere, QStringList& listCut, QStri
     }
 }
 
-// What focus changes on pWidget's picture.
-bool FocusShows(QWidget* pWidget)
+// Two colours a person tells apart at a glance.
+bool Differs(const QColor& colour1, const QColor& colour2)
+{
+    return qAbs(colour1.lightness() - colour2.lightness()) + qAbs(colour1.hue() - colour2.hue()) >= 40;
+}
+
+// How many pixels of pWidget focus changes clearly enough to be seen; only
+// its outline counts when bOutline (a blinking caret inside does not show focus).
+int FocusPixels(QWidget* pWidget, bool bOutline)
 {
     QWidget* pWindow = pWidget->window();
     QApplication::setActiveWindow(pWindow);
@@ -91,9 +98,19 @@ bool FocusShows(QWidget* pWidget)
     const QImage imageBlurred = pWidget->grab().toImage();
     pWidget->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
-    const bool bShows = pWidget->hasFocus() && pWidget->grab().toImage() != imageBlurred;
+    const QImage imageFocused = pWidget->grab().toImage();
+    const bool bFocused = pWidget->hasFocus();
     pWidget->clearFocus();
-    return bShows;
+    if (!bFocused || imageFocused.size() != imageBlurred.size())
+        return 0;
+    int nPixels = 0;
+    for (int y = 0; y < imageFocused.height(); ++y) {
+        for (int x = 0; x < imageFocused.width(); ++x) {
+            const bool bEdge = x == 0 || y == 0 || x == imageFocused.width() - 1 || y == imageFocused.height() - 1;
+            nPixels += (bEdge || !bOutline) && Differs(imageFocused.pixelColor(x, y), imageBlurred.pixelColor(x, y));
+        }
+    }
+    return nPixels;
 }
 } // namespace
 
@@ -153,24 +170,40 @@ private slots:
             const std::unique_ptr<QWidget> pWidget = DemoEntries::OpenStaged(entry);
             QList<QWidget*> listControls;
             for (QLineEdit* pEdit : pWidget->findChildren<QLineEdit*>()) {
-                if (entry.strName.startsWith("Offline IP") && pEdit->isVisibleTo(pWidget.get()))
+                if (entry.strName.startsWith("Offline IP") && pEdit->isVisibleTo(pWidget.get())
+                    && !qobject_cast<QAbstractSpinBox*>(pEdit->parentWidget()))
                     listControls << pEdit;
             }
             listControls << pWidget->findChild<QSlider*>("transparencySlider");
             listControls.removeAll(nullptr);
             for (QWidget* pControl : listControls) {
                 pControl->setEnabled(true); // as once the background is switched on
-                QVERIFY2(FocusShows(pControl), qPrintable(entry.strName + ": " + pControl->objectName()));
+                const int nPixels = FocusPixels(pControl, true);
+                QVERIFY2(nPixels >= pControl->width(), qPrintable(entry.strName + ": " + pControl->objectName()));
                 ++nChecked;
             }
         }
         QVERIFY(nChecked >= 4);
+        // The main window's first stops, reached as a person does, with Tab and Shift+Tab.
         CDemoMainWindow window;
         window.show();
-        QWidget* pFirst = window.nextInFocusChain();
-        while (pFirst != &window && !(pFirst->focusPolicy() & Qt::TabFocus && pFirst->isVisible()))
-            pFirst = pFirst->nextInFocusChain();
-        QVERIFY2(FocusShows(pFirst), pFirst->metaObject()->className());
+        QApplication::setActiveWindow(&window);
+        QApplication::processEvents();
+        QImage imageBefore = window.grab().toImage();
+        for (int nKey : {int(Qt::Key_Tab), int(Qt::Key_Backtab)}) {
+            QTest::keyClick(&window, Qt::Key(nKey));
+            QWidget* pFocus = QApplication::focusWidget();
+            QVERIFY(pFocus && pFocus->window() == &window);
+            const QImage imageAfter = window.grab().toImage();
+            const QRect rect(pFocus->mapTo(&window, QPoint()), pFocus->size());
+            int nPixels = 0;
+            for (int y = rect.top(); y <= rect.bottom(); ++y) {
+                for (int x = rect.left(); x <= rect.right(); ++x)
+                    nPixels += Differs(imageBefore.pixelColor(x, y), imageAfter.pixelColor(x, y));
+            }
+            QVERIFY2(nPixels >= 40, pFocus->metaObject()->className());
+            imageBefore = imageAfter;
+        }
     }
 };
 
