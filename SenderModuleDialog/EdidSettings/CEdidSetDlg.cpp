@@ -3,6 +3,7 @@
 #include "DialogSender.h"
 
 #include "DialogButtons.h"
+#include "DialogFit.h"
 #include "DialogStyle.h"
 #include "EdidOptions.h"
 #include "EdidSelection.h"
@@ -306,8 +307,8 @@ void CEdidSetDlg::RefreshWindow()
     RefreshErrorInfo();
 
     const int nHeight = EdidOptions::WindowHeight(m_pState->rows, EdidOptions::IsKylin402());
-    if (nHeight != height())
-        setFixedSize(EdidOptions::g_nWindowWidth, nHeight);
+    if (nHeight != height() || width() < minimumSizeHint().width())
+        FixDialogSize(this, QSize(EdidOptions::g_nWindowWidth, nHeight));
 }
 
 void CEdidSetDlg::RefreshResolution()

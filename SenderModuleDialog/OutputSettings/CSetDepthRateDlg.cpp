@@ -2,6 +2,7 @@
 
 #include "DepthRateRules.h"
 #include "DialogButtons.h"
+#include "DialogFit.h"
 #include "DialogSender.h"
 #include "DialogStyle.h"
 #include "ServiceRegistry.h"
@@ -152,9 +153,9 @@ void CSetDepthRateDlg::SetControlRect()
     m_pDepthCombo->setFixedHeight(24);
     m_pOkButton->setFixedHeight(26);
     m_pCancelButton->setFixedHeight(26);
-    m_pMessageLabel->setFixedSize(g_nWindowWidth - 40, 20);
+    FixSizeForText(m_pMessageLabel, g_nWindowWidth - 40, 20);
     m_pButtonPanel->move(5, 80);
-    setFixedSize(g_nWindowWidth, 130);
+    FixDialogSize(this, QSize(g_nWindowWidth, 130));
 }
 
 void CSetDepthRateDlg::ComboBoxSelect(QAction* pAction)
@@ -189,14 +190,15 @@ void CSetDepthRateDlg::ChangeWndSize(bool bShow)
     if (bShow) {
         SetControlRect();
         m_pMessageLabel->setText(m_strMessage);
+        FixSizeForText(m_pMessageLabel, g_nWindowWidth - 40, 20);
         m_pButtonPanel->move(5, 100);
-        setFixedSize(g_nWindowWidth, 175);
+        FixDialogSize(this, QSize(qMax(g_nWindowWidth, m_pMessageLabel->width() + 40), 175));
         m_pOkButton->setEnabled(false);
         m_pMessageLabel->move(20, 108);
         m_pMessageLabel->show();
     } else {
         m_pButtonPanel->move(5, 80);
-        setFixedSize(g_nWindowWidth, 155);
+        FixDialogSize(this, QSize(g_nWindowWidth, 155));
         m_pOkButton->setEnabled(true);
         m_pMessageLabel->hide();
         SetControlRect();
