@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 
 #include "CMessageBoxAnswers.h"
+#include "LongTranslator.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
@@ -17,7 +18,6 @@
 #include <QSlider>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -115,36 +115,6 @@ int FocusPixels(QWidget* pWidget, bool bOutline)
     }
     return nPixels;
 }
-// A language whose texts run 40 % longer than the English ones, as many do.
-class CLongTranslator : public QTranslator
-{
-public:
-    bool Load()
-    {
-        for (const char* pszCatalogue : {"SenderModuleDialog_en", "SenderSimulatedHost_en"}) {
-            m_vecEnglish.push_back(std::make_unique<QTranslator>());
-            if (!m_vecEnglish.back()->load(pszCatalogue, TRANSLATIONS_BUILD_DIR))
-                return false;
-        }
-        return true;
-    }
-    bool isEmpty() const override { return false; }
-    QString translate(const char* pszContext, const char* pszSource, const char* pszDisambiguation = nullptr,
-        int n = -1) const override
-    {
-        QString strText;
-        for (const auto& pEnglish : m_vecEnglish) {
-            if (strText.isEmpty())
-                strText = pEnglish->translate(pszContext, pszSource, pszDisambiguation, n);
-        }
-        if (strText.isEmpty())
-            strText = QString::fromUtf8(pszSource); // the demo's own texts are English
-        return strText + QString(strText.size() * 2 / 5, QChar('e'));
-    }
-
-private:
-    std::vector<std::unique_ptr<QTranslator>> m_vecEnglish;
-};
 } // namespace
 
 // Every dialog in every state the gallery shows, in both languages and at the
@@ -185,7 +155,8 @@ private slots:
             qPrintable(strError));
         CLongTranslator translator;
         if (language == "long")
-            QVERIFY(translator.Load() && QCoreApplication::installTranslator(&translator));
+            QVERIFY(
+                translator.Load(TRANSLATIONS_BUILD_DIR) && QCoreApplication::installTranslator(&translator));
         QStringList listCut, listUnnamed;
         int nDialogs = 0;
         for (const SDemoEntry& entry : DemoEntries::All()) {

@@ -1,5 +1,7 @@
 #include "Language.h"
 
+#include "LongTranslator.h"
+
 #include <QCoreApplication>
 #include <QTranslator>
 #include <QtTest>
@@ -20,6 +22,14 @@ bool Install(const QString& strLanguage)
     g_vecTranslators.clear();
     g_strCurrent = strLanguage;
     QLocale::setDefault(CurrentLocale());
+    if (strLanguage == QLatin1String("long")) {
+        auto pLong = std::make_unique<CLongTranslator>();
+        if (!pLong->Load(TRANSLATIONS_BUILD_DIR))
+            return false;
+        QCoreApplication::installTranslator(pLong.get());
+        g_vecTranslators.push_back(std::move(pLong));
+        return true;
+    }
     for (const char* pszCatalogue : {"SenderModuleDialog_", "SenderSimulatedHost_"}) {
         auto pTranslator = std::make_unique<QTranslator>();
         if (!pTranslator->load(pszCatalogue + strLanguage, TRANSLATIONS_BUILD_DIR))
@@ -37,13 +47,13 @@ QString Current()
 
 QLocale CurrentLocale()
 {
-    return QLocale(g_strCurrent);
+    return QLocale(g_strCurrent == QLatin1String("long") ? QStringLiteral("en") : g_strCurrent);
 }
 
 void AddRows()
 {
     QTest::addColumn<QString>("language");
-    for (const char* pszLanguage : {"zh_CN", "en"})
+    for (const char* pszLanguage : {"zh_CN", "en", "long"})
         QTest::newRow(pszLanguage) << QString(pszLanguage);
 }
 
