@@ -56,15 +56,17 @@ int TextRoom(QWidget* pWidget, QString& strText)
 }
 
 // Every visible text that does not fit its control or the dialog, and every
-// focusable control without an accessible name.
-void Inspect(QWidget* pTop, const QString& strWhere, QStringList& listCut, QStringList& listUnnamed)
+// focusable control without an accessible name; returns the number of those controls.
+int Inspect(QWidget* pTop, const QString& strWhere, QStringList& listCut, QStringList& listUnnamed)
 {
+    int nFocusable = 0;
     for (QWidget* pWidget : pTop->findChildren<QWidget*>()) {
         if (!pWidget->isVisibleTo(pTop))
             continue;
         // A number box's editor is the box itself to a reader.
         const bool bPart = qobject_cast<QAbstractSpinBox*>(pWidget->parentWidget()) != nullptr;
         if ((pWidget->focusPolicy() & Qt::TabFocus) && pWidget->isEnabled() && !bPart) {
+            ++nFocusable;
             QAccessibleInterface* pInterface = QAccessible::queryAccessibleInterface(pWidget);
             if (!pInterface || pInterface->text(QAccessible::Name).trimmed().isEmpty())
                 listUnnamed << strWhere + ": " + pWidget->metaObject()->className() + " "
@@ -79,6 +81,7 @@ void Inspect(QWidget* pTop, const QString& strWhere, QStringList& listCut, QStri
         if ((nRoom >= 0 && nNeeded > nRoom) || !pTop->rect().contains(rectInTop))
             listCut << QString("%1: \"%2\" needs %3, has %4").arg(strWhere, strText).arg(nNeeded).arg(nRoom);
     }
+    return nFocusable;
 }
 
 // Two colours a person tells apart at a glance.
@@ -157,16 +160,28 @@ private slots:
         if (language == "long")
             QVERIFY(
                 translator.Load(TRANSLATIONS_BUILD_DIR) && QCoreApplication::installTranslator(&translator));
+        // The Chinese texts fit the fixed sizes, which they keep.
+        const QMap<QString, QSize> mapChineseSizes {{"Canvas size", {300, 125}},
+            {"Frame rate and colour depth", {348, 130}}, {"Reset seam coefficient", {270, 105}},
+            {"Background image", {330, 135}}, {"Offline IP - batch add", {330, 125}},
+            {"Demo project", {285, 120}}};
         QStringList listCut, listUnnamed;
-        int nDialogs = 0;
+        int nControls = 0;
         for (const SDemoEntry& entry : DemoEntries::All()) {
             if (entry.bEmbedded)
                 continue;
             const std::unique_ptr<QWidget> pWidget = DemoEntries::OpenStaged(entry);
-            Inspect(pWidget.get(), entry.strName, listCut, listUnnamed);
-            ++nDialogs;
+            nControls += Inspect(pWidget.get(), entry.strName, listCut, listUnnamed);
+            if (language == "zh_CN" && mapChineseSizes.contains(entry.strName)) {
+                QCOMPARE(pWidget->size(), mapChineseSizes[entry.strName]);
+                for (const QLabel* pLabel : pWidget->findChildren<QLabel*>()) {
+                    if (pLabel->minimumWidth() == pLabel->maximumWidth() && !pLabel->text().isEmpty())
+                        QVERIFY2(
+                            QList<int>({20, 80, 90}).contains(pLabel->width()), qPrintable(pLabel->text()));
+                }
+            }
         }
-        QVERIFY(nDialogs >= 10);
+        QVERIFY(nControls >= 46);
         QVERIFY2(listCut.isEmpty(), qPrintable(listCut.join('\n')));
         QVERIFY2(listUnnamed.isEmpty(), qPrintable(listUnnamed.join('\n')));
     }
