@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 
 #include "CMessageBoxAnswers.h"
+#include "KivoData.h"
 #include "LongTranslator.h"
 
 #include <QAbstractScrollArea>
@@ -12,6 +13,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -231,6 +234,36 @@ private slots:
             QVERIFY2(nPixels >= 40, pFocus->metaObject()->className());
             imageBefore = imageAfter;
         }
+    }
+
+    // The EDID entry asks for a sender input by row: two rows that read alike
+    // still open different senders.
+    void edidEntryTakesTheChosenRow()
+    {
+        CProjectData* pProject = GetProjectData();
+        CSender* pFirst = pProject->GetSender(0);
+        CSender* pSecond = pProject->GetSender(1);
+        QVERIFY(pFirst && pSecond && !pFirst->Device().vecInputs.isEmpty());
+        pSecond->SetName(pFirst->GetName());
+        pSecond->Device().nModelCode = pFirst->Device().nModelCode;
+        pSecond->Device().vecInputs = pFirst->Device().vecInputs;
+        const int nSecondsFirstRow = pFirst->Device().vecInputs.size();
+        QWidget parent;
+        QTimer::singleShot(0, [nSecondsFirstRow] {
+            auto* pInput = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (!pInput)
+                return;
+            pInput->findChild<QComboBox*>()->setCurrentIndex(nSecondsFirstRow);
+            pInput->accept();
+        });
+        for (const SDemoEntry& entry : DemoEntries::All()) {
+            if (entry.strName == "EDID settings") {
+                const std::unique_ptr<QWidget> pDialog(entry.fnCreate(&parent));
+                QCOMPARE(pProject->GetCurSenderIndex(), 1);
+                return;
+            }
+        }
+        QFAIL("no EDID settings entry");
     }
 };
 
