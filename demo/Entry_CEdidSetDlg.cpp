@@ -4,6 +4,7 @@
 #include "CEdidSetDlg.h"
 #include "KivoData.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QInputDialog>
@@ -44,11 +45,14 @@ QWidget* CreateForChosenInput(QWidget* pParent)
         vecChoices.append({pProject->GetCurSenderIndex(), 16});
     int nChosen = 0;
     if (pParent && listNames.size() > 1) {
-        bool bOk = false;
-        const QString strName
-            = QInputDialog::getItem(pParent, QCoreApplication::translate("SDemoEntry", "EDID settings"),
-                QCoreApplication::translate("SDemoEntry", "Sender input:"), listNames, 0, false, &bOk);
-        nChosen = bOk ? qMax(0, listNames.indexOf(strName)) : 0;
+        // The chosen row, not its text: two inputs may read alike.
+        QInputDialog dialog(pParent);
+        dialog.setWindowTitle(QCoreApplication::translate("SDemoEntry", "EDID settings"));
+        dialog.setLabelText(QCoreApplication::translate("SDemoEntry", "Sender input:"));
+        dialog.setComboBoxItems(listNames);
+        dialog.setComboBoxEditable(false);
+        const auto* pList = dialog.findChild<QComboBox*>();
+        nChosen = dialog.exec() == QDialog::Accepted && pList ? qMax(0, pList->currentIndex()) : 0;
     }
     return CreateFor(pParent, vecChoices.at(nChosen));
 }

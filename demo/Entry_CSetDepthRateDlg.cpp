@@ -33,7 +33,7 @@ DEMO_ENTRY(SetDepthRateLimited,
         [](QWidget* pWidget) {
             for (QMenu* pMenu : pWidget->findChildren<QMenu*>()) {
                 for (QAction* pAction : pMenu->actions()) {
-                    if (pAction->text() == "60Hz")
+                    if (pAction->data().toInt() == 60)
                         pAction->trigger();
                 }
             }

@@ -37,6 +37,8 @@ QScrollArea* Scrolling(QWidget* pContent)
     pArea->setWidget(pContent);
     pArea->setWidgetResizable(true);
     pArea->setFrameShape(QFrame::NoFrame);
+    // Tab goes to the controls inside, which show focus and scroll into view.
+    pArea->setFocusPolicy(Qt::NoFocus);
     return pArea;
 }
 } // namespace

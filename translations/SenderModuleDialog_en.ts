@@ -43,24 +43,23 @@
 <context>
     <name>CBackgroundImageDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/OutputSettings/CBackgroundImageDlg.cpp" line="+74"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CBackgroundImageDlg.cpp" line="+80"/>
         <source>背景图片设置</source>
         <translation>Background Image Settings</translation>
     </message>
     <message>
-        <location line="+35"/>
-        <location line="+73"/>
+        <location line="+36"/>
+        <location line="+84"/>
         <source>选取图片...</source>
-        <translation>Choose Image...</translation>
+        <translation>Choose Image…</translation>
     </message>
     <message>
-        <location line="-66"/>
-        <location line="+93"/>
+        <location line="-76"/>
         <source>1:1</source>
         <translation>1:1</translation>
     </message>
     <message>
-        <location line="-92"/>
+        <location line="+1"/>
         <source>拉伸</source>
         <translation>Stretch</translation>
     </message>
@@ -70,17 +69,18 @@
         <translation>Enable</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+0"/>
         <source>契合度</source>
         <translation>Fit</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-4"/>
+        <location line="+4"/>
         <source>透明度</source>
         <translation>Transparency</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+51"/>
         <source>所选文件不是可以读取的图片。</source>
         <translation>The selected file is not a picture that can be read.</translation>
     </message>
@@ -111,7 +111,7 @@
 <context>
     <name>CCustomAddProcessorDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/ProcessorNetwork/CCustomAddProcessorDlg.cpp" line="+59"/>
+        <location filename="../SenderModuleDialog/ProcessorNetwork/CCustomAddProcessorDlg.cpp" line="+61"/>
         <source>自定义添加主控</source>
         <translation>Custom Add Processor</translation>
     </message>
@@ -121,7 +121,7 @@
         <translation>Processors</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>输出口数量</source>
         <translation>Output ports</translation>
     </message>
@@ -199,17 +199,17 @@
     <message>
         <location filename="../SenderModuleDialog/EdidSettings/CEdidSetDlg.cpp" line="+76"/>
         <source>8 bit</source>
-        <translation>8 bit</translation>
+        <translation>8-bit</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>10 bit</source>
-        <translation>10 bit</translation>
+        <translation>10-bit</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>12 bit</source>
-        <translation>12 bit</translation>
+        <translation>12-bit</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -253,6 +253,16 @@
     </message>
     <message>
         <location line="+4"/>
+        <source>宽</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>高</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>帧率</source>
         <translation>Frame rate</translation>
     </message>
@@ -300,17 +310,17 @@
     <message>
         <location line="-74"/>
         <source>8bit</source>
-        <translation>8bit</translation>
+        <translation>8-bit</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>10bit</source>
-        <translation>10bit</translation>
+        <translation>10-bit</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>12bit</source>
-        <translation>12bit</translation>
+        <translation>12-bit</translation>
     </message>
     <message>
         <location line="+67"/>
@@ -336,7 +346,7 @@
 <context>
     <name>CResetCoefDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/OutputSettings/CResetCoefDlg.cpp" line="+24"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CResetCoefDlg.cpp" line="+26"/>
         <source>重置校正系数</source>
         <translation>Reset Calibration Coefficient</translation>
     </message>
@@ -356,7 +366,7 @@
         <translation>Seam coefficient</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>确定</source>
         <translation>OK</translation>
     </message>
@@ -369,7 +379,7 @@
 <context>
     <name>CSetCanvasDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/OutputSettings/CanvasRules.cpp" line="+16"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CanvasRules.cpp" line="+17"/>
         <source>1920×1080</source>
         <translation>1920×1080</translation>
     </message>
@@ -384,12 +394,12 @@
         <translation>4096×2160</translation>
     </message>
     <message>
-        <location filename="../SenderModuleDialog/OutputSettings/CSetCanvasDlg.cpp" line="+33"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CSetCanvasDlg.cpp" line="+34"/>
         <source>画布大小设置</source>
         <translation>Canvas Size Settings</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>宽</source>
         <translation>Width</translation>
     </message>
@@ -399,7 +409,7 @@
         <translation>Height</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>确定</source>
         <translation>OK</translation>
     </message>
@@ -409,12 +419,12 @@
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../SenderModuleDialog/OutputSettings/CanvasRules.cpp" line="+23"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CanvasRules.cpp" line="+29"/>
         <source>自定义(%1×%2)</source>
         <translation>Custom (%1×%2)</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+29"/>
         <source>画布的宽或高不能小于%1。</source>
         <translation>The canvas width or height cannot be less than %1.</translation>
     </message>
@@ -462,42 +472,7 @@
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../SenderModuleDialog/OutputSettings/DepthRateRules.cpp" line="+16"/>
-        <source>50Hz</source>
-        <translation>50Hz</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>60Hz</source>
-        <translation>60Hz</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>120Hz</source>
-        <translation>120Hz</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>240Hz</source>
-        <translation>240Hz</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>8bit</source>
-        <translation>8bit</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>10bit</source>
-        <translation>10bit</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>12bit</source>
-        <translation>12bit</translation>
-    </message>
-    <message>
-        <location line="+17"/>
+        <location filename="../SenderModuleDialog/OutputSettings/DepthRateRules.cpp" line="+27"/>
         <source>输出视频区域不能超过888万像素。</source>
         <translation>The output video area cannot exceed 8.88 million pixels.</translation>
     </message>
@@ -519,7 +494,7 @@
     <message>
         <location line="+1"/>
         <source>输出口带载面积不能超过655360。</source>
-        <translation>The load area of an output port cannot exceed 655360.</translation>
+        <translation>The load area of an output port cannot exceed 655,360.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -532,12 +507,12 @@
         <translation>The EDID output area cannot exceed 2.6 million pixels.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+67"/>
         <source>工程设置支持的最大帧率(%1Hz)小于实际输入的最大帧率(%2Hz)，是否继续？</source>
         <translation>The maximum frame rate the project supports (%1 Hz) is lower than the maximum frame rate of the actual input (%2 Hz). Continue?</translation>
     </message>
     <message>
-        <location line="-52"/>
+        <location line="-30"/>
         <source>%1Hz</source>
         <translation>%1 Hz</translation>
     </message>
@@ -550,7 +525,7 @@
 <context>
     <name>CSetIPOfflineDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/ProcessorNetwork/CSetIPOfflineDlg.cpp" line="+70"/>
+        <location filename="../SenderModuleDialog/ProcessorNetwork/CSetIPOfflineDlg.cpp" line="+71"/>
         <source>批量添加IP</source>
         <translation>Batch Add IP Addresses</translation>
     </message>
@@ -565,7 +540,7 @@
         <translation>Modify IP Address</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>添加数量</source>
         <translation>Number to add</translation>
     </message>

@@ -43,24 +43,23 @@
 <context>
     <name>CBackgroundImageDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/OutputSettings/CBackgroundImageDlg.cpp" line="+74"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CBackgroundImageDlg.cpp" line="+80"/>
         <source>背景图片设置</source>
         <translation>背景图片设置</translation>
     </message>
     <message>
-        <location line="+35"/>
-        <location line="+73"/>
+        <location line="+36"/>
+        <location line="+84"/>
         <source>选取图片...</source>
         <translation>选取图片...</translation>
     </message>
     <message>
-        <location line="-66"/>
-        <location line="+93"/>
+        <location line="-76"/>
         <source>1:1</source>
         <translation>1:1</translation>
     </message>
     <message>
-        <location line="-92"/>
+        <location line="+1"/>
         <source>拉伸</source>
         <translation>拉伸</translation>
     </message>
@@ -70,17 +69,18 @@
         <translation>启用</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+0"/>
         <source>契合度</source>
         <translation>契合度</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-4"/>
+        <location line="+4"/>
         <source>透明度</source>
         <translation>透明度</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+51"/>
         <source>所选文件不是可以读取的图片。</source>
         <translation>所选文件不是可以读取的图片。</translation>
     </message>
@@ -111,7 +111,7 @@
 <context>
     <name>CCustomAddProcessorDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/ProcessorNetwork/CCustomAddProcessorDlg.cpp" line="+59"/>
+        <location filename="../SenderModuleDialog/ProcessorNetwork/CCustomAddProcessorDlg.cpp" line="+61"/>
         <source>自定义添加主控</source>
         <translation>自定义添加主控</translation>
     </message>
@@ -121,7 +121,7 @@
         <translation>主控数量</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>输出口数量</source>
         <translation>输出口数量</translation>
     </message>
@@ -253,6 +253,16 @@
     </message>
     <message>
         <location line="+4"/>
+        <source>宽</source>
+        <translation>宽</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>高</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>帧率</source>
         <translation>帧率</translation>
     </message>
@@ -336,7 +346,7 @@
 <context>
     <name>CResetCoefDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/OutputSettings/CResetCoefDlg.cpp" line="+24"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CResetCoefDlg.cpp" line="+26"/>
         <source>重置校正系数</source>
         <translation>重置校正系数</translation>
     </message>
@@ -356,7 +366,7 @@
         <translation>修缝系数</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>确定</source>
         <translation>确定</translation>
     </message>
@@ -369,7 +379,7 @@
 <context>
     <name>CSetCanvasDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/OutputSettings/CanvasRules.cpp" line="+16"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CanvasRules.cpp" line="+17"/>
         <source>1920×1080</source>
         <translation>1920×1080</translation>
     </message>
@@ -384,12 +394,12 @@
         <translation>4096×2160</translation>
     </message>
     <message>
-        <location filename="../SenderModuleDialog/OutputSettings/CSetCanvasDlg.cpp" line="+33"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CSetCanvasDlg.cpp" line="+34"/>
         <source>画布大小设置</source>
         <translation>画布大小设置</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>宽</source>
         <translation>宽</translation>
     </message>
@@ -399,7 +409,7 @@
         <translation>高</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>确定</source>
         <translation>确定</translation>
     </message>
@@ -409,12 +419,12 @@
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../SenderModuleDialog/OutputSettings/CanvasRules.cpp" line="+23"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CanvasRules.cpp" line="+29"/>
         <source>自定义(%1×%2)</source>
         <translation>自定义(%1×%2)</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+29"/>
         <source>画布的宽或高不能小于%1。</source>
         <translation>画布的宽或高不能小于%1。</translation>
     </message>
@@ -462,42 +472,7 @@
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../SenderModuleDialog/OutputSettings/DepthRateRules.cpp" line="+16"/>
-        <source>50Hz</source>
-        <translation>50Hz</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>60Hz</source>
-        <translation>60Hz</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>120Hz</source>
-        <translation>120Hz</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>240Hz</source>
-        <translation>240Hz</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>8bit</source>
-        <translation>8bit</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>10bit</source>
-        <translation>10bit</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>12bit</source>
-        <translation>12bit</translation>
-    </message>
-    <message>
-        <location line="+17"/>
+        <location filename="../SenderModuleDialog/OutputSettings/DepthRateRules.cpp" line="+27"/>
         <source>输出视频区域不能超过888万像素。</source>
         <translation>输出视频区域不能超过888万像素。</translation>
     </message>
@@ -532,12 +507,12 @@
         <translation>EDID的输出面积不能超过260W。</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+67"/>
         <source>工程设置支持的最大帧率(%1Hz)小于实际输入的最大帧率(%2Hz)，是否继续？</source>
         <translation>工程设置支持的最大帧率(%1Hz)小于实际输入的最大帧率(%2Hz)，是否继续？</translation>
     </message>
     <message>
-        <location line="-52"/>
+        <location line="-30"/>
         <source>%1Hz</source>
         <translation>%1Hz</translation>
     </message>
@@ -550,7 +525,7 @@
 <context>
     <name>CSetIPOfflineDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/ProcessorNetwork/CSetIPOfflineDlg.cpp" line="+70"/>
+        <location filename="../SenderModuleDialog/ProcessorNetwork/CSetIPOfflineDlg.cpp" line="+71"/>
         <source>批量添加IP</source>
         <translation>批量添加IP</translation>
     </message>
@@ -565,7 +540,7 @@
         <translation>修改IP地址</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>添加数量</source>
         <translation>添加数量</translation>
     </message>

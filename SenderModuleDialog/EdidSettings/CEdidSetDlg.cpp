@@ -3,6 +3,7 @@
 #include "DialogSender.h"
 
 #include "DialogButtons.h"
+#include "DialogFit.h"
 #include "DialogStyle.h"
 #include "EdidOptions.h"
 #include "EdidSelection.h"
@@ -123,6 +124,8 @@ void CEdidSetDlg::InitControl()
     m_pWidthSpin = new CCustomSpinBox(0, this);
     m_pTimesLabel = new CCustomLabel(QStringLiteral("×"), this);
     m_pHeightSpin = new CCustomSpinBox(0, this);
+    m_pWidthSpin->setAccessibleName(tr("宽"));
+    m_pHeightSpin->setAccessibleName(tr("高"));
     m_pRateLabel = new CCustomLabel(tr("帧率"), this);
     m_pRateCombo = new CCustomComboBox(this);
     m_pDepthLabel = new CCustomLabel(tr("色深"), this);
@@ -304,8 +307,8 @@ void CEdidSetDlg::RefreshWindow()
     RefreshErrorInfo();
 
     const int nHeight = EdidOptions::WindowHeight(m_pState->rows, EdidOptions::IsKylin402());
-    if (nHeight != height())
-        setFixedSize(EdidOptions::g_nWindowWidth, nHeight);
+    if (nHeight != height() || width() < minimumSizeHint().width())
+        FixDialogSize(this, QSize(EdidOptions::g_nWindowWidth, nHeight));
 }
 
 void CEdidSetDlg::RefreshResolution()

@@ -2,6 +2,7 @@
 
 #include "BackgroundRules.h"
 #include "DialogButtons.h"
+#include "DialogFit.h"
 #include "DialogSender.h"
 #include "DialogStyle.h"
 #include "ServiceRegistry.h"
@@ -32,7 +33,9 @@ const QString g_strSliderStyle = QStringLiteral(
     " background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #000000, stop:1 #ffffff); }"
     "QSlider::handle:horizontal { width: 12px; margin: -5px 0; border-radius: 6px;"
     " background: #3c3f41; border: 1px solid #8a8a8a; }"
-    "QSlider::handle:horizontal:disabled { background: #2b2b2b; border-color: #555555; }");
+    "QSlider::handle:horizontal:disabled { background: #2b2b2b; border-color: #555555; }"
+    // The dark theme draws no focus of its own.
+    "QSlider:focus { border: 1px solid #2f8cff; border-radius: 3px; }");
 
 QString ChooseWithFileDialog(QWidget* pParent, const QString& strTitle, const QString& strFilter)
 {
@@ -42,20 +45,23 @@ QString ChooseWithFileDialog(QWidget* pParent, const QString& strTitle, const QS
 CCustomLabel* NewRowLabel(const QString& strText, QWidget* pParent)
 {
     auto* pLabel = new CCustomLabel(strText, pParent);
-    pLabel->setFixedSize(80, 24);
     pLabel->setStyleSheet(DialogLabelStyle());
+    FixSizeForText(pLabel, 80, 24);
     return pLabel;
 }
 
 // The first control takes the spare width when bFill, else the row ends in a stretch.
-QHBoxLayout* NewRow(QWidget* pLabel, std::initializer_list<QWidget*> listControls, bool bFill = false)
+QHBoxLayout* NewRow(
+    QWidget* pLabel, std::initializer_list<QWidget*> listControls, bool bFill = false, int nIndent = 80)
 {
     auto* pRow = new QHBoxLayout;
     pRow->setSpacing(15);
-    if (pLabel)
+    if (pLabel) {
         pRow->addWidget(pLabel);
-    else
-        pRow->addSpacing(80); // keeps the row's control under the others
+        static_cast<QLabel*>(pLabel)->setBuddy(*listControls.begin());
+    } else {
+        pRow->addSpacing(nIndent); // keeps the row's control under the others
+    }
     for (QWidget* pControl : listControls)
         pRow->addWidget(pControl);
     if (bFill)
@@ -90,6 +96,7 @@ CBackgroundImageDlg::CBackgroundImageDlg(QWidget* pParent)
     InitControl();
     RefreshWindow();
     m_pSwitch->setEnabled(m_bHasSender);
+    FixDialogSize(this, size());
 }
 
 CBackgroundImageDlg::~CBackgroundImageDlg() = default;
@@ -108,18 +115,19 @@ void CBackgroundImageDlg::InitControl()
     const QString strButtonStyle = DialogButtonStyle();
     m_pChooseButton = new QPushButton(tr("选取图片..."), this);
     m_pChooseButton->setObjectName("chooseButton");
-    m_pChooseButton->setFixedSize(100, 24);
     m_pChooseButton->setStyleSheet(strButtonStyle);
+    FixSizeForText(m_pChooseButton, 100, 24);
 
     auto* pFitMenu = new QMenu(this);
     pFitMenu->setStyleSheet(DialogMenuStyle());
+    // Entry positions are the stretch values.
     pFitMenu->addAction(tr("1:1"));
     pFitMenu->addAction(tr("拉伸"));
     m_pFitButton = new CCustomComboBox(this);
     m_pFitButton->setObjectName("fitButton");
     m_pFitButton->SetMenu(pFitMenu, true, true, true);
-    m_pFitButton->setFixedSize(100, 24);
     m_pFitButton->setStyleSheet(strButtonStyle);
+    FixSizeForText(m_pFitButton, 100, 24);
 
     m_pSlider = new QSlider(Qt::Horizontal, this);
 
@@ -138,14 +146,24 @@ void CBackgroundImageDlg::InitControl()
     m_pTransparencyBox->setKeyboardTracking(false);
     m_pTransparencyBox->setFixedSize(55, 22);
     m_pTransparencyBox->setStyleSheet(DialogSpinBoxStyle());
+    m_pTransparencyBox->setAccessibleName(tr("透明度"));
+
+    // The labels share the widest one's width, so the controls stay in one column.
+    CCustomLabel* arrLabels[]
+        = {NewRowLabel(tr("启用"), this), NewRowLabel(tr("契合度"), this), NewRowLabel(tr("透明度"), this)};
+    int nLabelWidth = 0;
+    for (CCustomLabel* pLabel : arrLabels)
+        nLabelWidth = qMax(nLabelWidth, pLabel->width());
+    for (CCustomLabel* pLabel : arrLabels)
+        pLabel->setFixedWidth(nLabelWidth);
 
     auto* pLayout = new QVBoxLayout(this);
     pLayout->setContentsMargins(15, 6, 15, 6);
     pLayout->setSpacing(6);
-    pLayout->addLayout(NewRow(NewRowLabel(tr("启用"), this), {m_pSwitch}));
-    pLayout->addLayout(NewRow(nullptr, {m_pChooseButton}));
-    pLayout->addLayout(NewRow(NewRowLabel(tr("契合度"), this), {m_pFitButton}));
-    pLayout->addLayout(NewRow(NewRowLabel(tr("透明度"), this), {m_pSlider, m_pTransparencyBox}, true));
+    pLayout->addLayout(NewRow(arrLabels[0], {m_pSwitch}));
+    pLayout->addLayout(NewRow(nullptr, {m_pChooseButton}, false, nLabelWidth));
+    pLayout->addLayout(NewRow(arrLabels[1], {m_pFitButton}));
+    pLayout->addLayout(NewRow(arrLabels[2], {m_pSlider, m_pTransparencyBox}, true));
 
     connect(m_pSwitch, &CCustomSwitchButton::checked, this, [this] { ActionSlots(ActionSwitch); });
     connect(m_pChooseButton, &QPushButton::clicked, this, [this] { ActionSlots(ActionChoose); });
@@ -206,7 +224,7 @@ void CBackgroundImageDlg::ActionSlots(int nAction)
         ChooseImage();
         break;
     case ActionFit:
-        m_nStretch = m_pFitButton->text() == tr("1:1") ? 0 : 1;
+        m_nStretch = m_pFitButton->CurrentIndex() == 0 ? 0 : 1;
         RefreshView(false);
         break;
     case ActionSlider:

@@ -1,6 +1,7 @@
 #include "CResetCoefDlg.h"
 
 #include "DialogButtons.h"
+#include "DialogFit.h"
 #include "DialogStyle.h"
 
 #include "CCustomLabel.h"
@@ -15,6 +16,7 @@ CResetCoefDlg::CResetCoefDlg(bool bCalibration, QWidget* pParent)
 {
     setFixedSize(270, 105);
     InitControl();
+    FixDialogSize(this, size());
 }
 
 CResetCoefDlg::~CResetCoefDlg() = default;
@@ -24,10 +26,11 @@ void CResetCoefDlg::InitControl()
     setWindowTitle(m_bCalibration ? tr("重置校正系数") : tr("重置修缝系数"));
 
     auto* pLabel = new CCustomLabel(m_bCalibration ? tr("校正系数") : tr("修缝系数"), this);
-    pLabel->setFixedSize(80, 24);
     pLabel->setStyleSheet(DialogLabelStyle());
+    FixSizeForText(pLabel, 80, 24);
 
     m_pValueBox = new QDoubleSpinBox(this);
+    pLabel->setBuddy(m_pValueBox);
 
     m_pValueBox->setObjectName("valueBox");
     m_pValueBox->setFixedSize(70, 24);
@@ -42,8 +45,8 @@ void CResetCoefDlg::InitControl()
     auto* pCancelButton = new QPushButton(tr("取消"), this);
     pCancelButton->setObjectName("cancelButton");
     for (QPushButton* pButton : {pOkButton, pCancelButton}) {
-        pButton->setFixedSize(80, 26);
         pButton->setStyleSheet(strButtonStyle);
+        FixSizeForText(pButton, 80, 26);
     }
     connect(pOkButton, &QPushButton::clicked, this, [this] { ActionSlots(ActionOk); });
     connect(pCancelButton, &QPushButton::clicked, this, [this] { ActionSlots(ActionCancel); });

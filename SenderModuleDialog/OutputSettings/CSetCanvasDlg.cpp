@@ -2,6 +2,7 @@
 
 #include "CanvasRules.h"
 #include "DialogButtons.h"
+#include "DialogFit.h"
 #include "DialogSender.h"
 #include "DialogStyle.h"
 #include "ServiceRegistry.h"
@@ -37,6 +38,7 @@ CSetCanvasDlg::CSetCanvasDlg(QWidget* pParent)
     SetControlRect();
     InitControlConnect();
     SetControlValue();
+    FixDialogSize(this, size());
 }
 
 CSetCanvasDlg::~CSetCanvasDlg() = default;
@@ -65,6 +67,8 @@ void CSetCanvasDlg::InitControl()
     m_pHeightLabel = new CCustomLabel(tr("高"), this);
     m_pHeightBox = new CCustomSpinBox(0, this);
     m_pHeightBox->setObjectName("heightBox");
+    m_pWidthLabel->setBuddy(m_pWidthBox);
+    m_pHeightLabel->setBuddy(m_pHeightBox);
     m_pOkButton = new QPushButton(tr("确定"), this);
     m_pOkButton->setObjectName("okButton");
     m_pCancelButton = new QPushButton(tr("取消"), this);
@@ -146,13 +150,13 @@ void CSetCanvasDlg::InitStyle()
 void CSetCanvasDlg::SetControlRect()
 {
     m_pPresetButton->setFixedHeight(26);
-    m_pWidthLabel->setFixedSize(20, 24);
-    m_pHeightLabel->setFixedSize(20, 24);
+    FixSizeForText(m_pWidthLabel, 20, 24);
+    FixSizeForText(m_pHeightLabel, 20, 24);
     m_pWidthBox->setFixedHeight(24);
     m_pHeightBox->setFixedHeight(24);
     m_pErrorLabel->setMaximumWidth(g_nWindowWidth - 40);
-    m_pOkButton->setFixedSize(80, 26);
-    m_pCancelButton->setFixedSize(80, 26);
+    FixSizeForText(m_pOkButton, 80, 26);
+    FixSizeForText(m_pCancelButton, 80, 26);
 }
 
 void CSetCanvasDlg::InitControlConnect()
@@ -180,19 +184,20 @@ void CSetCanvasDlg::InitControlConnect()
 
 void CSetCanvasDlg::ComboBoxSelect(int nPreset)
 {
-    if (nPreset >= 0 && nPreset < CanvasRules::g_nPresetCount)
+    if (nPreset >= 0 && nPreset < CanvasRules::g_nPresetCount) {
+        m_nShownPreset = nPreset;
         m_pPresetButton->setText(CanvasRules::PresetText(nPreset));
+    }
     SetControlValue();
     IsShowError();
 }
 
 void CSetCanvasDlg::SetControlValue()
 {
-    const int nPreset = CanvasRules::PresetOfText(m_pPresetButton->text());
-    if (nPreset < 0)
+    if (m_nShownPreset < 0)
         return;
     // Validated once by the caller, not halfway with one side changed.
-    const QSize size = CanvasRules::PresetSize(nPreset);
+    const QSize size = CanvasRules::PresetSize(m_nShownPreset);
     const QSignalBlocker blockWidth(m_pWidthBox);
     const QSignalBlocker blockHeight(m_pHeightBox);
     m_pWidthBox->setValue(size.width());
@@ -218,6 +223,7 @@ bool CSetCanvasDlg::IsShowError()
         m_pWidthBox->setValue(check.size.width());
         m_pHeightBox->setValue(check.size.height());
     }
+    m_nShownPreset = check.nPreset;
     m_pPresetButton->setText(check.strButtonText);
 
     m_strError = check.strError;
@@ -236,7 +242,7 @@ void CSetCanvasDlg::ChangeSize(bool bError)
     m_pOkButton->setEnabled(!bError);
     const int nHeight = bError ? g_nHeightError : g_nHeightNormal;
     if (height() != nHeight)
-        setFixedSize(g_nWindowWidth, nHeight);
+        setFixedSize(width(), nHeight);
 }
 
 void CSetCanvasDlg::ButtonClicked(int nAction)

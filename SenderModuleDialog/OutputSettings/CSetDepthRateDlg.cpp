@@ -2,6 +2,7 @@
 
 #include "DepthRateRules.h"
 #include "DialogButtons.h"
+#include "DialogFit.h"
 #include "DialogSender.h"
 #include "DialogStyle.h"
 #include "ServiceRegistry.h"
@@ -96,13 +97,14 @@ void CSetDepthRateDlg::InitStyle()
         pButton->setStyleSheet(strButtonStyle);
 }
 
-QMenu* CSetDepthRateDlg::CreateMenu(const QStringList& listItems, CCustomComboBox* pCombo)
+QMenu* CSetDepthRateDlg::CreateMenu(
+    const QVector<int>& vecValues, const std::function<QString(int)>& fnText, CCustomComboBox* pCombo)
 {
     auto* pMenu = new QMenu(this);
     pMenu->setFixedWidth(g_nMenuWidth);
     pMenu->setStyleSheet(DialogMenuStyle());
-    for (const QString& strItem : listItems)
-        pMenu->addAction(strItem);
+    for (int nValue : vecValues)
+        pMenu->addAction(fnText(nValue))->setData(nValue);
     pCombo->SetMenu(pMenu, false, true, true);
     connect(pMenu, &QMenu::triggered, this, &CSetDepthRateDlg::ComboBoxSelect);
     return pMenu;
@@ -126,10 +128,10 @@ void CSetDepthRateDlg::InitControlConnect()
     const bool b10Bit = g_pHwSenderLogic->Is10BitSupported(nIndex);
     const bool b12Bit = g_pHwSenderLogic->Is12BitSupported(nIndex);
 
-    const QStringList listRates = DepthRateRules::RateMenu(bRestricted, nModel);
-    const QStringList listDepths = DepthRateRules::DepthMenu(bRestricted, b10Bit, b12Bit, nModel);
-    CreateMenu(listRates, m_pRateCombo);
-    CreateMenu(listDepths, m_pDepthCombo);
+    const QVector<int> vecRates = DepthRateRules::RateMenu(bRestricted, nModel);
+    const QVector<int> vecDepths = DepthRateRules::DepthMenu(bRestricted, b10Bit, b12Bit, nModel);
+    CreateMenu(vecRates, DepthRateRules::RateText, m_pRateCombo);
+    CreateMenu(vecDepths, DepthRateRules::DepthText, m_pDepthCombo);
 
     // The sender's values stand even when a menu lacks them, so OK without a
     // choice writes back what was there.
@@ -139,12 +141,10 @@ void CSetDepthRateDlg::InitControlConnect()
     // writes it, so opening alone changes nothing.
     if (bRestricted && !b10Bit && !b12Bit)
         m_nDepth = 8;
-    const QString strRate = DepthRateRules::RateText(m_nRate);
-    const QString strDepth = DepthRateRules::DepthText(m_nDepth);
-    m_pRateCombo->setText(strRate);
-    m_pDepthCombo->setText(strDepth);
-    m_pRateCombo->SetItemChecked(listRates.indexOf(strRate));
-    m_pDepthCombo->SetItemChecked(listDepths.indexOf(strDepth));
+    m_pRateCombo->setText(DepthRateRules::RateText(m_nRate));
+    m_pDepthCombo->setText(DepthRateRules::DepthText(m_nDepth));
+    m_pRateCombo->SetItemChecked(vecRates.indexOf(m_nRate));
+    m_pDepthCombo->SetItemChecked(vecDepths.indexOf(m_nDepth));
 }
 
 void CSetDepthRateDlg::SetControlRect()
@@ -153,24 +153,27 @@ void CSetDepthRateDlg::SetControlRect()
     m_pDepthCombo->setFixedHeight(24);
     m_pOkButton->setFixedHeight(26);
     m_pCancelButton->setFixedHeight(26);
-    m_pMessageLabel->setFixedSize(g_nWindowWidth - 40, 20);
+    FixSizeForText(m_pMessageLabel, g_nWindowWidth - 40, 20);
     m_pButtonPanel->move(5, 80);
-    setFixedSize(g_nWindowWidth, 130);
+    FixDialogSize(this, QSize(g_nWindowWidth, 130));
 }
 
 void CSetDepthRateDlg::ComboBoxSelect(QAction* pAction)
 {
-    const QString strText = pAction->text();
-    if (DepthRateRules::IsRateText(strText))
-        m_pRateCombo->setText(strText);
-    else if (DepthRateRules::IsDepthText(strText))
-        m_pDepthCombo->setText(strText);
+    const QMenu* pRateMenu = m_pRateCombo->Menu();
+    const QMenu* pDepthMenu = m_pDepthCombo->Menu();
+    if (pRateMenu && pRateMenu->actions().contains(pAction)) {
+        m_nRate = pAction->data().toInt();
+        m_pRateCombo->setText(pAction->text());
+    } else if (pDepthMenu && pDepthMenu->actions().contains(pAction)) {
+        m_nDepth = pAction->data().toInt();
+        m_pDepthCombo->setText(pAction->text());
+    }
 
     // 50 Hz is within every output limit.
     const int nIndex = g_pProjectData->GetCurSenderIndex();
     quint32 uFlags = 0;
-    const bool bExceeded = DepthRateRules::RateFromText(m_pRateCombo->text(), 0) != 50
-        && g_pHwVideoSourceLogic->CheckOutputLimit(nIndex, uFlags);
+    const bool bExceeded = m_nRate != 50 && g_pHwVideoSourceLogic->CheckOutputLimit(nIndex, uFlags);
     if (!bExceeded) {
         // A choice within the limits lifts an earlier block.
         if (!m_pMessageLabel->isHidden())
@@ -187,14 +190,15 @@ void CSetDepthRateDlg::ChangeWndSize(bool bShow)
     if (bShow) {
         SetControlRect();
         m_pMessageLabel->setText(m_strMessage);
+        FixSizeForText(m_pMessageLabel, g_nWindowWidth - 40, 20);
         m_pButtonPanel->move(5, 100);
-        setFixedSize(g_nWindowWidth, 175);
+        FixDialogSize(this, QSize(qMax(g_nWindowWidth, m_pMessageLabel->width() + 40), 175));
         m_pOkButton->setEnabled(false);
         m_pMessageLabel->move(20, 108);
         m_pMessageLabel->show();
     } else {
         m_pButtonPanel->move(5, 80);
-        setFixedSize(g_nWindowWidth, 155);
+        FixDialogSize(this, QSize(g_nWindowWidth, 155));
         m_pOkButton->setEnabled(true);
         m_pMessageLabel->hide();
         SetControlRect();
@@ -214,8 +218,6 @@ void CSetDepthRateDlg::ButtonClicked(int nAction)
     if (nAction != ActionOk || !m_bHasSender)
         return;
 
-    m_nRate = DepthRateRules::RateFromText(m_pRateCombo->text(), m_nRate);
-    m_nDepth = DepthRateRules::DepthFromText(m_pDepthCombo->text(), m_nDepth);
     const int nIndex = g_pProjectData->GetCurSenderIndex();
     if (g_pHwSenderLogic->IsRestricted(nIndex)) {
         const float fInputMaxRate = g_pHwVideoSourceLogic->GetInputMaxFrameRate(nIndex);

@@ -3,6 +3,7 @@
 #include "Common/Assert.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace {
 struct SCanvasPreset
@@ -20,6 +21,12 @@ const SCanvasPreset g_canvasPresets[CanvasRules::g_nPresetCount] = {
 
 // The dialog's own context, so the texts translate with the dialog's.
 constexpr const char* g_pszContext = "CSetCanvasDlg";
+
+// Grouped as the language of the messages groups digits.
+QString Number(qint32 nValue)
+{
+    return QLocale().toString(nValue);
+}
 } // namespace
 
 namespace CanvasRules {
@@ -50,15 +57,6 @@ int PresetOf(const QSize& size)
     return -1;
 }
 
-int PresetOfText(const QString& strText)
-{
-    for (int nPreset = 0; nPreset < g_nPresetCount; ++nPreset) {
-        if (PresetText(nPreset) == strText)
-            return nPreset;
-    }
-    return -1;
-}
-
 SCanvasCheck Check(int nWidth, int nHeight, const SCanvasLimits* pLimits)
 {
     SCanvasCheck check;
@@ -76,22 +74,22 @@ SCanvasCheck Check(int nWidth, int nHeight, const SCanvasLimits* pLimits)
 
     // A preset is known to be large enough.
     if (check.nPreset < 0 && (nWidth < g_nMinSide || nHeight < g_nMinSide)) {
-        check.strError
-            = QCoreApplication::translate("CSetCanvasDlg", "画布的宽或高不能小于%1。").arg(g_nMinSide);
+        check.strError = QCoreApplication::translate("CSetCanvasDlg", "画布的宽或高不能小于%1。")
+                             .arg(Number(g_nMinSide));
         return check;
     }
     if (!pLimits)
         return check;
     // Later failures replace earlier ones: the area message outranks the others.
     if (pLimits->nMaxWidth < nWidth)
-        check.strError
-            = QCoreApplication::translate("CSetCanvasDlg", "画布的宽不能大于%1。").arg(pLimits->nMaxWidth);
+        check.strError = QCoreApplication::translate("CSetCanvasDlg", "画布的宽不能大于%1。")
+                             .arg(Number(pLimits->nMaxWidth));
     if (pLimits->nMaxHeight < nHeight)
-        check.strError
-            = QCoreApplication::translate("CSetCanvasDlg", "画布的高不能大于%1。").arg(pLimits->nMaxHeight);
+        check.strError = QCoreApplication::translate("CSetCanvasDlg", "画布的高不能大于%1。")
+                             .arg(Number(pLimits->nMaxHeight));
     if (qint64(nWidth) * nHeight > pLimits->nMaxArea)
-        check.strError
-            = QCoreApplication::translate("CSetCanvasDlg", "画布的面积不能大于%1。").arg(pLimits->nMaxArea);
+        check.strError = QCoreApplication::translate("CSetCanvasDlg", "画布的面积不能大于%1。")
+                             .arg(Number(pLimits->nMaxArea));
     return check;
 }
 

@@ -33,8 +33,6 @@ QString PresetText(int nPreset);
 QString CustomText(int nWidth, int nHeight);
 // -1 when the size is none of the presets.
 int PresetOf(const QSize& size);
-// -1 when the text names none of the presets (a custom text included).
-int PresetOfText(const QString& strText);
 
 // pLimits is null when the processor has no canvas limits.
 SCanvasCheck Check(int nWidth, int nHeight, const SCanvasLimits* pLimits);

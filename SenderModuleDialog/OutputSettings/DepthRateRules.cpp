@@ -6,24 +6,9 @@
 #include <iterator>
 
 namespace {
-struct SNamedValue
-{
-    int nValue;
-    const char* pszText;
-};
-
-const SNamedValue g_rates[] = {
-    {50, QT_TRANSLATE_NOOP("CSetDepthRateDlg", "50Hz")},
-    {60, QT_TRANSLATE_NOOP("CSetDepthRateDlg", "60Hz")},
-    {120, QT_TRANSLATE_NOOP("CSetDepthRateDlg", "120Hz")},
-    {240, QT_TRANSLATE_NOOP("CSetDepthRateDlg", "240Hz")},
-};
-
-const SNamedValue g_depths[] = {
-    {8, QT_TRANSLATE_NOOP("CSetDepthRateDlg", "8bit")},
-    {10, QT_TRANSLATE_NOOP("CSetDepthRateDlg", "10bit")},
-    {12, QT_TRANSLATE_NOOP("CSetDepthRateDlg", "12bit")},
-};
+const int g_rates[] = {50, 60, 120, 240};
+// In hardware code order.
+const int g_depths[] = {8, 10, 12};
 
 // Models whose restricted depth menu stops at 10 bit.
 const int g_modelsWithout12Bit[] = {131095, 131091, 131100};
@@ -51,14 +36,6 @@ const SLimitMessage g_limitMessages[] = {
 // The dialog's own context, so the texts translate with the dialog's.
 constexpr const char* g_pszContext = "CSetDepthRateDlg";
 
-template <typename Table> const SNamedValue* FindText(const Table& table, const QString& strText)
-{
-    auto it = std::find_if(std::begin(table), std::end(table), [&strText](const SNamedValue& entry) {
-        return QCoreApplication::translate(g_pszContext, entry.pszText) == strText;
-    });
-    return it == std::end(table) ? nullptr : &*it;
-}
-
 template <typename Table> bool Contains(const Table& table, int nValue)
 {
     return std::find(std::begin(table), std::end(table), nValue) != std::end(table);
@@ -67,25 +44,25 @@ template <typename Table> bool Contains(const Table& table, int nValue)
 
 namespace DepthRateRules {
 
-QStringList RateMenu(bool bRestricted, int nModelCode)
+QVector<int> RateMenu(bool bRestricted, int nModelCode)
 {
-    QStringList listItems;
-    for (const SNamedValue& rate : g_rates) {
-        if (rate.nValue == 50 && bRestricted && nModelCode == g_nModelWithout50Hz)
+    QVector<int> vecRates;
+    for (int nRate : g_rates) {
+        if (nRate == 50 && bRestricted && nModelCode == g_nModelWithout50Hz)
             continue;
-        listItems << QCoreApplication::translate(g_pszContext, rate.pszText);
+        vecRates << nRate;
     }
-    return listItems;
+    return vecRates;
 }
 
-QStringList DepthMenu(bool bRestricted, bool b10BitSupported, bool b12BitSupported, int nModelCode)
+QVector<int> DepthMenu(bool bRestricted, bool b10BitSupported, bool b12BitSupported, int nModelCode)
 {
-    QStringList listItems {DepthText(8)};
+    QVector<int> vecDepths {8};
     if (!bRestricted || b10BitSupported || b12BitSupported)
-        listItems << DepthText(10);
+        vecDepths << 10;
     if (!bRestricted || (b12BitSupported && !Contains(g_modelsWithout12Bit, nModelCode)))
-        listItems << DepthText(12);
-    return listItems;
+        vecDepths << 12;
+    return vecDepths;
 }
 
 QString RateText(int nRate)
@@ -98,32 +75,10 @@ QString DepthText(int nDepth)
     return QCoreApplication::translate("CSetDepthRateDlg", "%1bit").arg(nDepth);
 }
 
-int RateFromText(const QString& strText, int nCurrent)
-{
-    const SNamedValue* pRate = FindText(g_rates, strText);
-    return pRate ? pRate->nValue : nCurrent;
-}
-
-int DepthFromText(const QString& strText, int nCurrent)
-{
-    const SNamedValue* pDepth = FindText(g_depths, strText);
-    return pDepth ? pDepth->nValue : nCurrent;
-}
-
-bool IsRateText(const QString& strText)
-{
-    return FindText(g_rates, strText) != nullptr;
-}
-
-bool IsDepthText(const QString& strText)
-{
-    return FindText(g_depths, strText) != nullptr;
-}
-
 int DepthCode(int nDepth)
 {
     for (int nCode = 0; nCode < int(std::size(g_depths)); ++nCode) {
-        if (g_depths[nCode].nValue == nDepth)
+        if (g_depths[nCode] == nDepth)
             return nCode;
     }
     return -1;

@@ -1,23 +1,20 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+#include <QVector>
 
 // Menus, parsing and messages of the frame rate and colour depth dialog.
 namespace DepthRateRules {
 // Model whose restricted rate menu has no 50 Hz.
 constexpr int g_nModelWithout50Hz = 38;
 
-QStringList RateMenu(bool bRestricted, int nModelCode);
-QStringList DepthMenu(bool bRestricted, bool b10BitSupported, bool b12BitSupported, int nModelCode);
+// The values offered, in menu order; menus carry them as their entries' data.
+QVector<int> RateMenu(bool bRestricted, int nModelCode);
+QVector<int> DepthMenu(bool bRestricted, bool b10BitSupported, bool b12BitSupported, int nModelCode);
 
+// One spelling for the button and the menu alike; shown, never read back.
 QString RateText(int nRate); // "60Hz"
 QString DepthText(int nDepth); // "8bit"
-// The value a menu text names; nCurrent for any other text.
-int RateFromText(const QString& strText, int nCurrent);
-int DepthFromText(const QString& strText, int nCurrent);
-bool IsRateText(const QString& strText);
-bool IsDepthText(const QString& strText);
 // Hardware depth code: 0, 1, 2 for 8, 10, 12 bit; -1 for any other depth.
 int DepthCode(int nDepth);
 

@@ -4,6 +4,7 @@
 #include "CCustomIPEdit.h"
 #include "CCustomLabel.h"
 #include "CCustomSpinBox.h"
+#include "DialogFit.h"
 #include "DialogStyle.h"
 #include "HwSenderLogic.h"
 #include "KivoData.h"
@@ -50,6 +51,7 @@ CCustomAddProcessorDlg::CCustomAddProcessorDlg(QWidget* pParent)
             setFixedSize(sSize.nWidth, sSize.nHeight);
     }
     InitControl();
+    FixDialogSize(this, size());
 }
 
 CCustomAddProcessorDlg::~CCustomAddProcessorDlg() = default;
@@ -78,7 +80,7 @@ void CCustomAddProcessorDlg::InitControl()
         auto* pMenu = new QMenu(this);
         pMenu->setStyleSheet(DialogMenuStyle());
         for (int nPorts : g_arrPortCounts)
-            pMenu->addAction(QString::number(nPorts));
+            pMenu->addAction(QString::number(nPorts))->setData(nPorts);
         m_pPortBox = new CCustomComboBox(this);
         m_pPortBox->SetMenu(pMenu, true, true, true);
         m_pPortBox->setFixedSize(60, 24);
@@ -89,6 +91,7 @@ void CCustomAddProcessorDlg::InitControl()
         const int* pFound = std::find(std::begin(g_arrPortCounts), pEnd, nCurrentPorts);
         if (pFound != pEnd)
             m_pPortBox->SetItemChecked(static_cast<int>(pFound - std::begin(g_arrPortCounts)));
+        m_nShownPortCount = nCurrentPorts;
         m_pPortBox->setText(QString::number(nCurrentPorts));
         AddRow(1, tr("输出口数量"), m_pPortBox);
     }
@@ -108,8 +111,8 @@ void CCustomAddProcessorDlg::InitControl()
     m_pCancelButton = new QPushButton(tr("取消"), this);
     const QString strButtonStyle = DialogButtonStyle();
     for (QPushButton* pButton : {m_pOkButton, m_pCancelButton}) {
-        pButton->setFixedSize(80, 24);
         pButton->setStyleSheet(strButtonStyle);
+        FixSizeForText(pButton, 80, 24);
     }
     pButtons->addStretch();
     pButtons->addWidget(m_pOkButton);
@@ -129,6 +132,7 @@ void CCustomAddProcessorDlg::AddRow(int nRow, const QString& strLabel, QWidget* 
     pLabel->setMaximumWidth(150);
     pLabel->setFixedHeight(24);
     pLabel->setStyleSheet(DialogLabelStyle());
+    pLabel->setBuddy(pControl);
     m_pGrid->addWidget(pLabel, nRow, 1);
     m_pGrid->addWidget(pControl, nRow, 3);
 }
@@ -156,7 +160,9 @@ bool CCustomAddProcessorDlg::Confirm()
     if (m_pCountBox)
         m_nProcessorCount = static_cast<int>(m_pCountBox->value());
     if (m_pPortBox)
-        m_nPortCount = m_pPortBox->text().toInt(); // 0 for anything but a number
+        m_nPortCount = m_pPortBox->CurrentIndex() >= 0
+            ? m_pPortBox->ItemAt(m_pPortBox->CurrentIndex())->data().toInt()
+            : m_nShownPortCount;
     if (!m_bStartRowShown)
         return true;
     if (!CheckIPAddress())

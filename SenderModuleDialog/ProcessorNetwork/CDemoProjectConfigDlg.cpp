@@ -2,6 +2,7 @@
 
 #include "CCustomComboBox.h"
 #include "CCustomLabel.h"
+#include "DialogFit.h"
 #include "DialogStyle.h"
 #include "HwSenderLogic.h"
 #include "KivoData.h"
@@ -49,6 +50,7 @@ CDemoProjectConfigDlg::CDemoProjectConfigDlg(QWidget* pParent)
     InitControl();
     InitStyle();
     SetControlRect();
+    FixDialogSize(this, size());
 }
 
 CDemoProjectConfigDlg::~CDemoProjectConfigDlg() = default;
@@ -103,10 +105,10 @@ void CDemoProjectConfigDlg::InitStyle()
 
 void CDemoProjectConfigDlg::SetControlRect()
 {
-    m_pLabel->setFixedSize(90, 24);
+    FixSizeForText(m_pLabel, 90, 24);
     m_pTypeBox->setFixedSize(160, 28);
-    m_pConfirmButton->setFixedSize(80, 26);
-    m_pCancelButton->setFixedSize(80, 26);
+    FixSizeForText(m_pConfirmButton, 80, 26);
+    FixSizeForText(m_pCancelButton, 80, 26);
 
     auto* pTypeRow = new QHBoxLayout;
     pTypeRow->setSpacing(0);

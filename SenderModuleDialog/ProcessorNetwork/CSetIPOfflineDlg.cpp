@@ -4,6 +4,7 @@
 #include "CCustomLabel.h"
 #include "CCustomSpinBox.h"
 #include "ConfigData.h"
+#include "DialogFit.h"
 #include "DialogStyle.h"
 #include "ServiceRegistry.h"
 
@@ -42,7 +43,9 @@ const char* const g_pszScrollBarStyle
       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background:none;}";
 const char* const g_pszNameEditStyle
     = "QLineEdit{background:rgb(31,31,31); color:white; border:1px solid rgb(7,7,7); "
-      "border-radius: 4px;}QLineEdit:disabled{color:rgb(120,120,120); }";
+      "border-radius: 4px;}QLineEdit:disabled{color:rgb(120,120,120); }"
+      // The dark frame alone would not change with focus.
+      "QLineEdit:focus{border-color:#2f8cff;}";
 
 // Count box start value by how many addresses are stored: fill up to 16,
 // then to 36, then offer 10 at a time.
@@ -80,6 +83,7 @@ CSetIPOfflineDlg::CSetIPOfflineDlg(int nIndex, int nCount, bool bSet, bool bSpec
     SetControlRect();
     InitControlConnect();
     SetInitialIP();
+    FixDialogSize(this, size());
 }
 
 CSetIPOfflineDlg::~CSetIPOfflineDlg() = default;
@@ -156,6 +160,7 @@ void CSetIPOfflineDlg::AddRow(const QString& strLabel, QWidget* pControl)
 {
     auto* pLabel = new CCustomLabel(strLabel, this);
     pLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pLabel->setBuddy(pControl);
     const int nRow = m_listLabels.size();
     m_listLabels << pLabel;
     m_pGrid->addWidget(pLabel, nRow, 0);
@@ -195,7 +200,7 @@ void CSetIPOfflineDlg::InitStyle()
 void CSetIPOfflineDlg::SetControlRect()
 {
     for (CCustomLabel* pLabel : m_listLabels)
-        pLabel->setFixedSize(80, 24);
+        FixSizeForText(pLabel, 80, 24);
     for (CCustomIPEdit* pEdit : m_listRowEdits)
         pEdit->setFixedSize(180, 25);
     if (m_pAddressEdit)
@@ -204,8 +209,8 @@ void CSetIPOfflineDlg::SetControlRect()
         m_pNameEdit->setFixedSize(180, 25);
     if (m_pCountBox)
         m_pCountBox->setFixedSize(60, 24);
-    m_pOkButton->setFixedSize(80, 24);
-    m_pCancelButton->setFixedSize(80, 24);
+    FixSizeForText(m_pOkButton, 80, 24);
+    FixSizeForText(m_pCancelButton, 80, 24);
 }
 
 void CSetIPOfflineDlg::InitControlConnect()

@@ -1,5 +1,7 @@
 #include "HostFixture.h"
 
+#include "Language.h"
+
 #include "CCustomComboBox.h"
 #include "CMessageBoxAnswers.h"
 #include "KivoData.h"
@@ -53,6 +55,8 @@ void Reset()
 
 void Reset(const QJsonObject& objOverrides)
 {
+    // Numbers in messages follow the language the test runs in, not the machine's.
+    QLocale::setDefault(Language::CurrentLocale());
     QJsonObject objRoot = Baseline();
     for (auto it = objOverrides.begin(); it != objOverrides.end(); ++it) {
         QJsonObject objSection = objRoot[it.key()].toObject();

@@ -59,6 +59,7 @@ private:
     bool m_bHasSender = false; // without a current sender nothing can be confirmed
     QSize m_sizeCanvas;
     QString m_strError;
+    int m_nShownPreset = -1; // the preset the button shows; -1 for the custom text
     CCustomComboBox* m_pPresetButton = nullptr;
     CCustomLabel* m_pWidthLabel = nullptr;
     CCustomSpinBox* m_pWidthBox = nullptr;

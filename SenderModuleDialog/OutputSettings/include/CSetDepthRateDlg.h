@@ -5,6 +5,9 @@
 #include "CCustomDialog.h"
 
 #include <QString>
+#include <QVector>
+
+#include <functional>
 
 class CCustomComboBox;
 class CCustomLabel;
@@ -53,7 +56,8 @@ protected:
     void SetControlRect();
 
 private:
-    QMenu* CreateMenu(const QStringList& listItems, CCustomComboBox* pCombo);
+    QMenu* CreateMenu(
+        const QVector<int>& vecValues, const std::function<QString(int)>& fnText, CCustomComboBox* pCombo);
 
     bool m_bHasSender = false;
     bool m_bClosed = false;

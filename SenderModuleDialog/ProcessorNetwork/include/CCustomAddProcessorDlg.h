@@ -50,6 +50,7 @@ public:
     // Read by the host after an accepted close.
     int m_nProcessorCount = 3;
     int m_nPortCount = 0;
+    int m_nShownPortCount = 0; // the port box's count until an entry is chosen
 
 private:
     bool m_bPortRowHidden = false;

@@ -35,10 +35,10 @@ private slots:
         const SCanvasLimits limits {8192, 4096, 16777216};
         const auto error
             = [&](int nWidth, int nHeight) { return CanvasRules::Check(nWidth, nHeight, &limits).strError; };
-        QCOMPARE(error(8193, 1000), QString("画布的宽不能大于8192。"));
-        QCOMPARE(error(1000, 4097), QString("画布的高不能大于4096。"));
+        QCOMPARE(error(8193, 1000), QString("画布的宽不能大于8,192。"));
+        QCOMPARE(error(1000, 4097), QString("画布的高不能大于4,096。"));
         QCOMPARE(error(4096, 4096), QString());
-        QCOMPARE(error(10000, 5000), QString("画布的面积不能大于16777216。")); // not the width one
+        QCOMPARE(error(10000, 5000), QString("画布的面积不能大于16,777,216。")); // not the width one
         QCOMPARE(error(50, 1080), QString("画布的宽或高不能小于64。")); // the boxes cannot go that low
     }
 
@@ -118,11 +118,11 @@ private slots:
         {
             CSetCanvasDlg dlg;
             dlg.show();
-            QCOMPARE(Child<CCustomLabel>(dlg, "errorLabel")->text(), QString("画布的面积不能大于1000000。"));
+            QCOMPARE(Child<CCustomLabel>(dlg, "errorLabel")->text(), QString("画布的面积不能大于1,000,000。"));
             QTest::keyClick(Box(dlg, "widthBox"), Qt::Key_Return); // OK is off while the error stands
             dlg.ButtonClicked(CSetCanvasDlg::ActionOk); // and told why
             QVERIFY(dlg.isVisible() && dlg.result() == 0);
-            QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList {"画布的面积不能大于1000000。"});
+            QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList {"画布的面积不能大于1,000,000。"});
             TypeInto(Box(dlg, "widthBox"), "1000");
             QTest::keyClick(Box(dlg, "widthBox"), Qt::Key_Return);
             QVERIFY(!dlg.isVisible() && dlg.GetCanvasSize() == QSize(1000, 1000));
@@ -132,7 +132,7 @@ private slots:
 
     void menus()
     {
-        const QStringList listRates {"50Hz", "60Hz", "120Hz", "240Hz"}, listDepths {"8bit", "10bit", "12bit"};
+        const QVector<int> listRates {50, 60, 120, 240}, listDepths {8, 10, 12};
         QCOMPARE(DepthRateRules::RateMenu(false, 38), listRates);
         QCOMPARE(DepthRateRules::RateMenu(true, 38), listRates.mid(1));
         QCOMPARE(DepthRateRules::DepthMenu(false, false, false, 131095), listDepths);
