@@ -32,7 +32,7 @@ SDemoEntry Entry(const SMode& sMode, int nOrder)
         [sMode](QWidget* pParent) {
             return new CSetIPOfflineDlg(sMode.nIndex, sMode.nCount, sMode.bSet, sMode.bSpecified, pParent);
         },
-        nullptr, ReadBack, false, nOrder};
+        nullptr, ReadBack, false, nOrder, nullptr};
 }
 } // namespace
 

@@ -66,8 +66,6 @@ CDemoMainWindow::CDemoMainWindow(QWidget* pParent)
     auto* pProjectLabel = new QLabel(DemoHost::ProjectPath().replace('/', QStringLiteral("/\u200b")));
     pProjectLabel->setWordWrap(true);
     pButtons->addStretch();
-    pButtons->addWidget(pProjectLabel);
-    pButtons->addWidget(pReset);
 
     m_pReport = new QPlainTextEdit;
     m_pReport->setReadOnly(true);
@@ -75,7 +73,12 @@ CDemoMainWindow::CDemoMainWindow(QWidget* pParent)
     QScrollArea* pButtonArea = Scrolling(pButtonPanel);
     pButtonArea->setMinimumWidth(
         pButtonPanel->sizeHint().width() + pButtonArea->verticalScrollBar()->sizeHint().width());
-    pDialogsLayout->addWidget(pButtonArea);
+    // The project and its reset stay in view however far the dialog buttons scroll.
+    auto* pLeftColumn = new QVBoxLayout;
+    pLeftColumn->addWidget(pButtonArea, 1);
+    pLeftColumn->addWidget(pProjectLabel);
+    pLeftColumn->addWidget(pReset);
+    pDialogsLayout->addLayout(pLeftColumn);
     pDialogsLayout->addWidget(m_pReport, 1);
     pTabs->insertTab(0, pDialogsPage, tr("Dialogs"));
     pTabs->setCurrentIndex(0);
@@ -102,6 +105,8 @@ void CDemoMainWindow::OpenDialog(const SDemoEntry& entry)
     if (auto* pDialog = qobject_cast<QDialog*>(pWidget.get()))
         nResult = pDialog->exec();
     m_pReport->appendPlainText(tr("== %1 closed with %2").arg(DisplayName(entry)).arg(nResult));
+    if (nResult == QDialog::Accepted && entry.fnStore)
+        entry.fnStore(pWidget.get());
     if (entry.fnReadBack)
         m_pReport->appendPlainText(entry.fnReadBack(pWidget.get()));
     ReportHostCalls();
