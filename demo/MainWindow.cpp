@@ -109,6 +109,8 @@ void CDemoMainWindow::OpenDialog(const SDemoEntry& entry)
         entry.fnStore(pWidget.get());
     if (entry.fnReadBack)
         m_pReport->appendPlainText(entry.fnReadBack(pWidget.get()));
+    // Gone before saving: a dialog may hold another sender current while it lives.
+    pWidget.reset();
     ReportHostCalls();
 }
 
