@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,9 +32,19 @@ QString DisplayName(const SDemoEntry& entry)
 }
 
 // Everything scrolls rather than growing the window past a laptop's screen.
-QScrollArea* Scrolling(QWidget* pContent)
+// Asks for the room its content needs (a plain scroll area asks for less), and
+// scrolls only where the screen is smaller.
+class CContentSizedArea : public QScrollArea
 {
-    auto* pArea = new QScrollArea;
+public:
+    QSize sizeHint() const override
+    {
+        return widget()->sizeHint() + QSize(verticalScrollBar()->sizeHint().width(), 0);
+    }
+};
+
+QScrollArea* Scrolling(QWidget* pContent, QScrollArea* pArea = new QScrollArea)
+{
     pArea->setWidget(pContent);
     pArea->setWidgetResizable(true);
     pArea->setFrameShape(QFrame::NoFrame);
@@ -50,29 +61,39 @@ CDemoMainWindow::CDemoMainWindow(QWidget* pParent)
     auto* pDialogsPage = new QWidget;
     auto* pDialogsLayout = new QHBoxLayout(pDialogsPage);
     auto* pButtonPanel = new QWidget;
-    auto* pButtons = new QVBoxLayout(pButtonPanel);
+    auto* pButtons = new QGridLayout(pButtonPanel);
+    std::vector<SDemoEntry> vecDialogs;
     for (const SDemoEntry& entry : DemoEntries::All()) {
-        if (entry.bEmbedded) {
+        if (entry.bEmbedded)
             pTabs->addTab(Scrolling(entry.fnCreate(nullptr)), DisplayName(entry));
-            continue;
-        }
+        else
+            vecDialogs.push_back(entry);
+    }
+    // Two columns, read downwards, so that a laptop's height holds them all.
+    const int nRows = int(vecDialogs.size() + 1) / 2;
+    for (int i = 0; i < int(vecDialogs.size()); ++i) {
+        const SDemoEntry& entry = vecDialogs[size_t(i)];
         auto* pButton = new QPushButton(DisplayName(entry));
         connect(pButton, &QPushButton::clicked, this, [this, entry] { OpenDialog(entry); });
-        pButtons->addWidget(pButton);
+        pButtons->addWidget(pButton, i % nRows, i / nRows);
     }
     auto* pReset = new QPushButton(tr("Reset sample project"));
     connect(pReset, &QPushButton::clicked, this, &CDemoMainWindow::ResetProject);
     // A long path wraps after any folder rather than widening the window.
     auto* pProjectLabel = new QLabel(DemoHost::ProjectPath().replace('/', QStringLiteral("/\u200b")));
     pProjectLabel->setWordWrap(true);
-    pButtons->addStretch();
+    pButtons->setRowStretch(nRows, 1);
 
     m_pReport = new QPlainTextEdit;
     m_pReport->setReadOnly(true);
     m_pReport->setMinimumWidth(240);
-    QScrollArea* pButtonArea = Scrolling(pButtonPanel);
-    pButtonArea->setMinimumWidth(
-        pButtonPanel->sizeHint().width() + pButtonArea->verticalScrollBar()->sizeHint().width());
+    QScrollArea* pButtonArea = Scrolling(pButtonPanel, new CContentSizedArea);
+    // One column's width at the least, so that a narrow screen scrolls only sideways between them.
+    int nWidest = 0;
+    for (const QPushButton* pButton : pButtonPanel->findChildren<QPushButton*>())
+        nWidest = qMax(nWidest, pButton->sizeHint().width());
+    pButtonArea->setMinimumWidth(nWidest + 2 * pButtons->contentsMargins().left()
+        + pButtonArea->verticalScrollBar()->sizeHint().width());
     // The project and its reset stay in view however far the dialog buttons scroll.
     auto* pLeftColumn = new QVBoxLayout;
     pLeftColumn->addWidget(pButtonArea, 1);
