@@ -130,6 +130,14 @@ void CChromaticityPanel::InitGroups()
         m_pChromaWnd->AddChromaGroupByIndex(group.nKey, ToInfo(group));
 }
 
+void CChromaticityPanel::ReloadGroups()
+{
+    m_pChromaWnd->ReleaseChromaData();
+    InitGroups();
+    ShowPoints();
+    m_pChromaWnd->update();
+}
+
 bool CChromaticityPanel::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
     if (pWatched == m_pChromaWnd && pEvent->type() == QEvent::Resize)

@@ -21,6 +21,8 @@ public:
     explicit CChromaticityPanel(QWidget* pParent = nullptr);
 
     CChromaticityDlgWnd* GetChromaWnd() const { return m_pChromaWnd; }
+    // Shows the project's groups again, after the project was replaced.
+    void ReloadGroups();
     // "Output colour space", "Screen colour space", or the group's own name.
     static QString GroupName(const SChromaGroupState& group);
     static QString PointName(int nPointIndex);

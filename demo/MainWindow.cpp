@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "ChromaticityPanel.h"
 #include "DemoHost.h"
 #include "HostCallLog.h"
 #include "ProjectFile.h"
@@ -153,6 +154,8 @@ void CDemoMainWindow::ResetProject()
         m_pReport->appendPlainText(tr("reset failed: %1").arg(strError));
         return;
     }
+    for (CChromaticityPanel* pPanel : findChildren<CChromaticityPanel*>())
+        pPanel->ReloadGroups();
     m_pReport->appendPlainText(tr("== sample project restored"));
     ReportHostCalls();
 }
