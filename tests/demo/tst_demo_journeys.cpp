@@ -91,10 +91,9 @@ QString AddedProcessors()
 {
     CProjectData* pProject = GetProjectData();
     const CSender* pLast = pProject->GetSender(pProject->GetSenderCount() - 1);
-    return QString("%1 processors, the last with %2 ports, %3 addresses")
+    return QString("%1 processors, the last with %2 ports")
         .arg(pProject->GetSenderCount())
-        .arg(pLast->GetOutputPortCount())
-        .arg(GetConfigData()->SavedSpecifiedList().size());
+        .arg(pLast->GetOutputPortCount());
 }
 
 struct SJourney
@@ -104,6 +103,7 @@ struct SJourney
     std::function<QWidget*(QDialog&)> fnEdit;
     // Set for dialogs that always open on the same choice: the project holds the answer.
     std::function<QString()> fnHostRead = nullptr;
+    const char* pszAsked = nullptr; // what the person asked for, as fnHostRead puts it
     // Writes each change at once and has no Cancel: Escape only closes it.
     bool bLive = false;
 
@@ -142,15 +142,15 @@ const SJourney g_arrJourneys[] = {
             QTest::keyClick(Typed<QAbstractSpinBox>(dlg, "transparencyBox", "40"), Qt::Key_Return);
             return &dlg;
         },
-        nullptr, true},
+        nullptr, nullptr, true},
     {"Custom add processor", [](QDialog& dlg) { return Typed<QAbstractSpinBox>(dlg, nullptr, "2"); },
-        AddedProcessors},
+        AddedProcessors, "4 processors, the last with 16 ports"},
     {"Demo project",
         [](QDialog& dlg) {
             ChooseAnother(dlg, nullptr);
             return &dlg;
         },
-        DemoProjectState},
+        DemoProjectState, "demo 1, type 131074"},
     {"Offline IP - modify specified",
         [](QDialog& dlg) {
             // The second editor, after the address, is the name.
@@ -274,8 +274,8 @@ private slots:
                 QTest::keyClick(pFocus, bConfirm && !journey.bLive ? Qt::Key_Return : Qt::Key_Escape);
                 QVERIFY2(!dlg.isVisible(), "the dialog stayed open");
             }));
-            if (journey.fnHostRead) // only the host shows it, once stored
-                strEdited = journey.fnHostRead();
+            if (journey.fnHostRead) // the dialog does not show it again
+                strEdited = journey.pszAsked;
         }
         window.reset();
 
@@ -362,8 +362,6 @@ private:
     static QString DragGreen(QWidget& window, bool bReject)
     {
         CChromaticityPanel* pPanel = ShowPanel(window);
-        window.activateWindow();
-        QTest::qWaitForWindowActive(&window);
         Settle();
         const QString strBefore = pPanel->findChild<QLabel*>("pointsLabel")->text();
         if (bReject)
