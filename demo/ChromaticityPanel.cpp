@@ -1,26 +1,36 @@
 #include "ChromaticityPanel.h"
 
 #include "CChromaticityDlgWnd.h"
+#include "DemoHost.h"
+#include "KivoData.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTimer>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 
-constexpr int g_nDiagramWidth = 640;
-constexpr int g_nDiagramHeight = 560;
+// The widget's own lower bound: it draws nothing sensible at 100 pixels or less.
+constexpr int g_nDiagramMinimum = 101;
 
-SChromaGroupInfo MakeGroup(const CPointEx<float> (&ptColor)[4], const QString& strName)
+SChromaGroupInfo ToInfo(const SChromaGroupState& group)
 {
     SChromaGroupInfo info;
-    std::copy(ptColor, ptColor + 4, info.m_ptColor);
-    info.m_strName = strName;
+    for (int i = 0; i < g_nChromaPointNum; ++i) {
+        info.m_ptColor[i] = {group.arrPoints[i][0], group.arrPoints[i][1]};
+        info.m_bMovable[i] = group.arrMovable[i];
+    }
+    info.m_bCustomColor = group.bCustomColor;
+    info.m_ucLineRed = uchar(group.arrColor[0]);
+    info.m_ucLineGreen = uchar(group.arrColor[1]);
+    info.m_ucLineBlue = uchar(group.arrColor[2]);
+    info.m_bVisible = group.bVisible;
+    info.m_strName = CChromaticityPanel::GroupName(group);
     return info;
 }
 
@@ -34,18 +44,30 @@ QDoubleSpinBox* MakeCoordinateSpin(double dValue, QWidget* pParent)
     return pSpin;
 }
 
+QString Coordinates(const CPointEx<float>& pt)
+{
+    return QStringLiteral("(%1, %2)").arg(double(pt.x), 0, 'f', 4).arg(double(pt.y), 0, 'f', 4);
+}
+
 } // namespace
 
 CChromaticityPanel::CChromaticityPanel(QWidget* pParent)
     : QWidget(pParent)
 {
     m_pChromaWnd = new CChromaticityDlgWnd(this);
-    m_pChromaWnd->setFixedSize(g_nDiagramWidth, g_nDiagramHeight);
-    m_pChromaWnd->SetSize(g_nDiagramWidth, g_nDiagramHeight);
+    m_pChromaWnd->setMinimumSize(g_nDiagramMinimum, g_nDiagramMinimum);
+    m_pChromaWnd->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_pChromaWnd->SetSize(640, 560);
+    m_pChromaWnd->installEventFilter(this);
     InitGroups();
     // The widget reads the answer as soon as the signal returns: direct connection only.
     connect(m_pChromaWnd, &CChromaticityDlgWnd::OnPositionChangeSignal, this,
         &CChromaticityPanel::OnPositionChange, Qt::DirectConnection);
+    // The gamut image is rebuilt once the size settles, not on every step of a resize.
+    m_pFitTimer = new QTimer(this);
+    m_pFitTimer->setSingleShot(true);
+    m_pFitTimer->setInterval(100);
+    connect(m_pFitTimer, &QTimer::timeout, this, &CChromaticityPanel::FitDiagram);
 
     m_pRejectBox = new QCheckBox(tr("Reject moves"), this);
     m_pSupplyBox = new QCheckBox(tr("Supply the point of a rejected move"), this);
@@ -53,6 +75,9 @@ CChromaticityPanel::CChromaticityPanel(QWidget* pParent)
     m_pSupplyYSpin = MakeCoordinateSpin(0.6, this);
     m_pAnswerLabel = new QLabel(tr("Drag a point of either triangle."), this);
     m_pAnswerLabel->setWordWrap(true);
+    m_pPointsLabel = new QLabel(this);
+    m_pPointsLabel->setObjectName("pointsLabel");
+    ShowPoints();
 
     QFormLayout* pSupplyLayout = new QFormLayout;
     pSupplyLayout->addRow(tr("x"), m_pSupplyXSpin);
@@ -63,10 +88,11 @@ CChromaticityPanel::CChromaticityPanel(QWidget* pParent)
     pControlLayout->addWidget(m_pSupplyBox);
     pControlLayout->addLayout(pSupplyLayout);
     pControlLayout->addWidget(m_pAnswerLabel);
+    pControlLayout->addWidget(m_pPointsLabel);
     pControlLayout->addStretch();
 
     QHBoxLayout* pLayout = new QHBoxLayout(this);
-    pLayout->addWidget(m_pChromaWnd);
+    pLayout->addWidget(m_pChromaWnd, 1);
     pLayout->addLayout(pControlLayout);
 
     const auto updateSupplyControls = [this] {
@@ -80,15 +106,74 @@ CChromaticityPanel::CChromaticityPanel(QWidget* pParent)
     updateSupplyControls();
 }
 
+QString CChromaticityPanel::GroupName(const SChromaGroupState& group)
+{
+    if (!group.strName.isEmpty())
+        return group.strName;
+    if (group.nKey == g_nOutputColorSpaceKey)
+        return tr("Output colour space");
+    if (group.nKey == g_nScreenColorSpaceKey)
+        return tr("Screen colour space");
+    return tr("Group %1").arg(group.nKey);
+}
+
+QString CChromaticityPanel::PointName(int nPointIndex)
+{
+    const char* const arrNames[g_nChromaPointNum]
+        = {QT_TR_NOOP("red"), QT_TR_NOOP("green"), QT_TR_NOOP("blue"), QT_TR_NOOP("white")};
+    return nPointIndex >= 0 && nPointIndex < g_nChromaPointNum ? tr(arrNames[nPointIndex]) : QString();
+}
+
 void CChromaticityPanel::InitGroups()
 {
-    // Output: the DCI-P3 primaries with a D65 white; screen: the sRGB primaries.
-    const CPointEx<float> ptOutput[4] = {{0.68f, 0.32f}, {0.265f, 0.69f}, {0.15f, 0.06f}, {0.3127f, 0.329f}};
-    const CPointEx<float> ptScreen[4] = {{0.64f, 0.33f}, {0.3f, 0.6f}, {0.15f, 0.06f}, {0.3127f, 0.329f}};
-    m_pChromaWnd->AddChromaGroupByIndex(
-        g_nOutputColorSpaceKey, MakeGroup(ptOutput, tr("Output colour space")));
-    m_pChromaWnd->AddChromaGroupByIndex(
-        g_nScreenColorSpaceKey, MakeGroup(ptScreen, tr("Screen colour space")));
+    for (const SChromaGroupState& group : GetProjectData()->GetChromaGroups())
+        m_pChromaWnd->AddChromaGroupByIndex(group.nKey, ToInfo(group));
+}
+
+void CChromaticityPanel::ReloadGroups()
+{
+    m_pChromaWnd->ReleaseChromaData();
+    InitGroups();
+    ShowPoints();
+    m_pChromaWnd->update();
+}
+
+bool CChromaticityPanel::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    if (pWatched == m_pChromaWnd && pEvent->type() == QEvent::Resize)
+        m_pFitTimer->start();
+    // A drag's accepted steps are written once, when the button is let go.
+    if (pWatched == m_pChromaWnd && pEvent->type() == QEvent::MouseButtonRelease && m_bUnsaved) {
+        m_bUnsaved = false;
+        QString strError;
+        if (!DemoHost::Save(&strError))
+            m_pAnswerLabel->setText(tr("project not saved: %1").arg(strError));
+    }
+    return QWidget::eventFilter(pWatched, pEvent);
+}
+
+void CChromaticityPanel::FitDiagram()
+{
+    const int nWidth = qMax(m_pChromaWnd->width(), g_nDiagramMinimum);
+    const int nHeight = qMax(m_pChromaWnd->height(), g_nDiagramMinimum);
+    m_pChromaWnd->SetSize(nWidth, nHeight);
+    // A window type's image is rebuilt for each new size; the widget's own is built once.
+    m_pChromaWnd->SetWndData(0, nWidth, nHeight);
+    m_pChromaWnd->SetWndType(0);
+    m_pChromaWnd->update();
+}
+
+void CChromaticityPanel::ShowPoints()
+{
+    QStringList listLines;
+    for (const SChromaGroupState& group : GetProjectData()->GetChromaGroups()) {
+        for (int i = 0; i < g_nChromaPointNum; ++i) {
+            listLines << QString("%1, %2: %3")
+                             .arg(GroupName(group), PointName(i),
+                                 Coordinates({group.arrPoints[i][0], group.arrPoints[i][1]}));
+        }
+    }
+    m_pPointsLabel->setText(listLines.join('\n'));
 }
 
 void CChromaticityPanel::OnPositionChange(int nGroupIndex, int nPointIndex, bool& bSuccessed)
@@ -96,17 +181,25 @@ void CChromaticityPanel::OnPositionChange(int nGroupIndex, int nPointIndex, bool
     const SChromaGroupInfo* pGroup = m_pChromaWnd->GetChromaGroupByIndex(nGroupIndex);
     if (!pGroup || nPointIndex < 0 || nPointIndex > 3)
         return;
-    const CPointEx<float> pt = pGroup->m_ptColor[nPointIndex];
-    const QString strPoint
-        = QStringLiteral("(%1, %2)").arg(double(pt.x), 0, 'f', 4).arg(double(pt.y), 0, 'f', 4);
+    QVector<SChromaGroupState> vecGroups = GetProjectData()->GetChromaGroups();
+    const auto itGroup = std::find_if(vecGroups.begin(), vecGroups.end(),
+        [nGroupIndex](const SChromaGroupState& group) { return group.nKey == nGroupIndex; });
+    if (itGroup == vecGroups.end())
+        return;
+    const QString strPoint = GroupName(*itGroup) + ", " + PointName(nPointIndex) + ": "
+        + Coordinates(pGroup->m_ptColor[nPointIndex]);
     bSuccessed = !m_pRejectBox->isChecked();
-    if (bSuccessed) {
-        m_pAnswerLabel->setText(
-            tr("Group %1, point %2: accepted %3").arg(nGroupIndex).arg(nPointIndex).arg(strPoint));
+    if (!bSuccessed) {
+        if (m_pSupplyBox->isChecked())
+            m_pChromaWnd->SetNearstPoint(QPointF(m_pSupplyXSpin->value(), m_pSupplyYSpin->value()));
+        m_pAnswerLabel->setText(tr("rejected %1").arg(strPoint));
         return;
     }
-    if (m_pSupplyBox->isChecked())
-        m_pChromaWnd->SetNearstPoint(QPointF(m_pSupplyXSpin->value(), m_pSupplyYSpin->value()));
-    m_pAnswerLabel->setText(
-        tr("Group %1, point %2: rejected %3").arg(nGroupIndex).arg(nPointIndex).arg(strPoint));
+    // The correction may have moved the group's other points too.
+    for (int i = 0; i < g_nChromaPointNum; ++i)
+        itGroup->arrPoints[i] = {pGroup->m_ptColor[i].x, pGroup->m_ptColor[i].y};
+    GetProjectData()->SetChromaGroups(vecGroups);
+    m_bUnsaved = true;
+    m_pAnswerLabel->setText(tr("accepted %1").arg(strPoint));
+    ShowPoints();
 }

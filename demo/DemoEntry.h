@@ -19,6 +19,9 @@ struct SDemoEntry
     std::function<QString(QWidget* pWidget)> fnReadBack;
     bool bEmbedded = false; // a widget for the main window, not a dialog
     int nOrder = 100; // position among the buttons and in the gallery
+    // Optional: what the host keeps of the getters after an accepted close, as
+    // the real host does with the dialogs that write nothing themselves.
+    std::function<void(QWidget* pWidget)> fnStore;
 };
 
 namespace DemoEntries {

@@ -28,8 +28,7 @@ CRecordingLedLabel& Label()
 void EnsureBackgroundFolder()
 {
     CConstantData* pConstant = GetConstantData();
-    if (pConstant->GetBKImagePath().isEmpty())
-        pConstant->SetBKImagePath(QFileInfo(CurrentPath()).dir().filePath("backgrounds"));
+    pConstant->SetFallbackBKImagePath(QFileInfo(CurrentPath()).absoluteDir().filePath("backgrounds"));
     QDir().mkpath(pConstant->GetBKImagePath());
 }
 } // namespace

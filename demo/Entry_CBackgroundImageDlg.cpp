@@ -4,4 +4,5 @@
 
 DEMO_ENTRY(BackgroundImage,
     SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "Background image"),
-        [](QWidget* pParent) { return new CBackgroundImageDlg(pParent); }, nullptr, nullptr, false, 66});
+        [](QWidget* pParent) { return new CBackgroundImageDlg(pParent); }, nullptr, nullptr, false, 66,
+        nullptr});

@@ -3,4 +3,4 @@
 
 DEMO_ENTRY(chromaticity,
     SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "Chromaticity editor"),
-        [](QWidget* pParent) { return new CChromaticityPanel(pParent); }, {}, {}, true, 0});
+        [](QWidget* pParent) { return new CChromaticityPanel(pParent); }, {}, {}, true, 0, nullptr});

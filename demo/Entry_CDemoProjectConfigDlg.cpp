@@ -15,4 +15,5 @@ QString ReadBack(QWidget*)
 
 DEMO_ENTRY(DemoProjectConfig,
     SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "Demo project"),
-        [](QWidget* pParent) { return new CDemoProjectConfigDlg(pParent); }, nullptr, ReadBack, false, 58});
+        [](QWidget* pParent) { return new CDemoProjectConfigDlg(pParent); }, nullptr, ReadBack, false, 58,
+        nullptr});

@@ -77,18 +77,18 @@ void StageOversize(QWidget* pWidget)
 
 DEMO_ENTRY(EdidSettings,
     SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "EDID settings"), CreateForChosenInput, nullptr, ReadBack,
-        false, 10});
+        false, 10, nullptr});
 
 DEMO_ENTRY(EdidSettingsOversize,
     SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "EDID settings - custom size over the limit"),
         [](QWidget* pParent) {
             return CreateFor(pParent, {0, 17});
         },
-        StageOversize, ReadBack, false, 11});
+        StageOversize, ReadBack, false, 11, nullptr});
 
 DEMO_ENTRY(EdidSettingsFibre,
     SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "EDID settings - fibre input 132"),
         [](QWidget* pParent) {
             return CreateFor(pParent, {1, 132});
         },
-        nullptr, ReadBack, false, 12});
+        nullptr, ReadBack, false, 12, nullptr});

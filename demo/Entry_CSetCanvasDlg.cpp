@@ -20,11 +20,18 @@ QString ReadBack(QWidget* pWidget)
     const QSize size = static_cast<CSetCanvasDlg*>(pWidget)->GetCanvasSize();
     return QString("GetCanvasSize() = %1 x %2").arg(size.width()).arg(size.height());
 }
+// The dialog writes nothing itself: the host keeps its answer for the sender
+// it was opened on.
+void Store(QWidget* pWidget)
+{
+    GetProjectData()->GetCurrentSender()->SetCanvasSize(
+        static_cast<CSetCanvasDlg*>(pWidget)->GetCanvasSize());
+}
 } // namespace
 
 DEMO_ENTRY(SetCanvas,
     SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "Canvas size"),
-        [](QWidget* pParent) { return new CSetCanvasDlg(pParent); }, nullptr, ReadBack, false, 60});
+        [](QWidget* pParent) { return new CSetCanvasDlg(pParent); }, nullptr, ReadBack, false, 60, Store});
 
 DEMO_ENTRY(SetCanvasLimited,
     SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "Canvas size over the area limit"), CreateOnLimitedSender,
@@ -33,4 +40,4 @@ DEMO_ENTRY(SetCanvasLimited,
             for (QDoubleSpinBox* pBox : pWidget->findChildren<QDoubleSpinBox*>())
                 pBox->setValue(pBox->maximum());
         },
-        ReadBack, false, 61});
+        ReadBack, false, 61, Store});

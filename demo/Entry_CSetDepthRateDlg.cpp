@@ -25,7 +25,8 @@ QString ReadBack(QWidget*)
 
 DEMO_ENTRY(SetDepthRate,
     SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "Frame rate and colour depth"),
-        [](QWidget* pParent) { return new CSetDepthRateDlg(pParent); }, nullptr, ReadBack, false, 62});
+        [](QWidget* pParent) { return new CSetDepthRateDlg(pParent); }, nullptr, ReadBack, false, 62,
+        nullptr});
 
 DEMO_ENTRY(SetDepthRateLimited,
     SDemoEntry {QT_TRANSLATE_NOOP("SDemoEntry", "Frame rate and colour depth over the output limit"),
@@ -38,4 +39,4 @@ DEMO_ENTRY(SetDepthRateLimited,
                 }
             }
         },
-        ReadBack, false, 63});
+        ReadBack, false, 63, nullptr});

@@ -26,13 +26,19 @@ QString ReadBack(QWidget* pWidget)
     return QString("GetResetStr() = \"%1\"").arg(static_cast<CSetIPOfflineDlg*>(pWidget)->GetResetStr());
 }
 
+// A modified entry stays in the host's working list until the host saves it.
+void Store(QWidget*)
+{
+    GetConfigData()->SpecifiedIPsSave();
+}
+
 SDemoEntry Entry(const SMode& sMode, int nOrder)
 {
     return SDemoEntry {sMode.pszName,
         [sMode](QWidget* pParent) {
             return new CSetIPOfflineDlg(sMode.nIndex, sMode.nCount, sMode.bSet, sMode.bSpecified, pParent);
         },
-        nullptr, ReadBack, false, nOrder};
+        nullptr, ReadBack, false, nOrder, Store};
 }
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "ChromaticityPanel.h"
 #include "DemoHost.h"
 #include "HostCallLog.h"
 #include "ProjectFile.h"
@@ -7,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,9 +33,19 @@ QString DisplayName(const SDemoEntry& entry)
 }
 
 // Everything scrolls rather than growing the window past a laptop's screen.
-QScrollArea* Scrolling(QWidget* pContent)
+// Asks for the room its content needs (a plain scroll area asks for less), and
+// scrolls only where the screen is smaller.
+class CContentSizedArea : public QScrollArea
 {
-    auto* pArea = new QScrollArea;
+public:
+    QSize sizeHint() const override
+    {
+        return widget()->sizeHint() + QSize(verticalScrollBar()->sizeHint().width(), 0);
+    }
+};
+
+QScrollArea* Scrolling(QWidget* pContent, QScrollArea* pArea = new QScrollArea)
+{
     pArea->setWidget(pContent);
     pArea->setWidgetResizable(true);
     pArea->setFrameShape(QFrame::NoFrame);
@@ -52,32 +64,45 @@ CDemoMainWindow::CDemoMainWindow(QWidget* pParent)
     auto* pDialogsPage = new QWidget;
     auto* pDialogsLayout = new QHBoxLayout(pDialogsPage);
     auto* pButtonPanel = new QWidget;
-    auto* pButtons = new QVBoxLayout(pButtonPanel);
+    auto* pButtons = new QGridLayout(pButtonPanel);
+    std::vector<SDemoEntry> vecDialogs;
     for (const SDemoEntry& entry : DemoEntries::All()) {
-        if (entry.bEmbedded) {
+        if (entry.bEmbedded)
             pTabs->addTab(Scrolling(entry.fnCreate(nullptr)), DisplayName(entry));
-            continue;
-        }
+        else
+            vecDialogs.push_back(entry);
+    }
+    // Two columns, read downwards, so that a laptop's height holds them all.
+    const int nRows = int(vecDialogs.size() + 1) / 2;
+    for (int i = 0; i < int(vecDialogs.size()); ++i) {
+        const SDemoEntry& entry = vecDialogs[size_t(i)];
         auto* pButton = new QPushButton(DisplayName(entry));
         connect(pButton, &QPushButton::clicked, this, [this, entry] { OpenDialog(entry); });
-        pButtons->addWidget(pButton);
+        pButtons->addWidget(pButton, i % nRows, i / nRows);
     }
     auto* pReset = new QPushButton(tr("Reset sample project"));
     connect(pReset, &QPushButton::clicked, this, &CDemoMainWindow::ResetProject);
     // A long path wraps after any folder rather than widening the window.
     auto* pProjectLabel = new QLabel(DemoHost::ProjectPath().replace('/', QStringLiteral("/\u200b")));
     pProjectLabel->setWordWrap(true);
-    pButtons->addStretch();
-    pButtons->addWidget(pProjectLabel);
-    pButtons->addWidget(pReset);
+    pButtons->setRowStretch(nRows, 1);
 
     m_pReport = new QPlainTextEdit;
     m_pReport->setReadOnly(true);
     m_pReport->setMinimumWidth(240);
-    QScrollArea* pButtonArea = Scrolling(pButtonPanel);
-    pButtonArea->setMinimumWidth(
-        pButtonPanel->sizeHint().width() + pButtonArea->verticalScrollBar()->sizeHint().width());
-    pDialogsLayout->addWidget(pButtonArea);
+    QScrollArea* pButtonArea = Scrolling(pButtonPanel, new CContentSizedArea);
+    // One column's width at the least, so that a narrow screen scrolls only sideways between them.
+    int nWidest = 0;
+    for (const QPushButton* pButton : pButtonPanel->findChildren<QPushButton*>())
+        nWidest = qMax(nWidest, pButton->sizeHint().width());
+    pButtonArea->setMinimumWidth(nWidest + 2 * pButtons->contentsMargins().left()
+        + pButtonArea->verticalScrollBar()->sizeHint().width());
+    // The project and its reset stay in view however far the dialog buttons scroll.
+    auto* pLeftColumn = new QVBoxLayout;
+    pLeftColumn->addWidget(pButtonArea, 1);
+    pLeftColumn->addWidget(pProjectLabel);
+    pLeftColumn->addWidget(pReset);
+    pDialogsLayout->addLayout(pLeftColumn);
     pDialogsLayout->addWidget(m_pReport, 1);
     pTabs->insertTab(0, pDialogsPage, tr("Dialogs"));
     pTabs->setCurrentIndex(0);
@@ -104,8 +129,12 @@ void CDemoMainWindow::OpenDialog(const SDemoEntry& entry)
     if (auto* pDialog = qobject_cast<QDialog*>(pWidget.get()))
         nResult = pDialog->exec();
     m_pReport->appendPlainText(tr("== %1 closed with %2").arg(DisplayName(entry)).arg(nResult));
+    if (nResult == QDialog::Accepted && entry.fnStore)
+        entry.fnStore(pWidget.get());
     if (entry.fnReadBack)
         m_pReport->appendPlainText(entry.fnReadBack(pWidget.get()));
+    // Gone before saving: a dialog may hold another sender current while it lives.
+    pWidget.reset();
     ReportHostCalls();
 }
 
@@ -127,6 +156,8 @@ void CDemoMainWindow::ResetProject()
         m_pReport->appendPlainText(tr("reset failed: %1").arg(strError));
         return;
     }
+    for (CChromaticityPanel* pPanel : findChildren<CChromaticityPanel*>())
+        pPanel->ReloadGroups();
     m_pReport->appendPlainText(tr("== sample project restored"));
     ReportHostCalls();
 }

@@ -6,9 +6,27 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
+
+namespace {
+// A name whose bytes do not survive decoding (not valid UTF-8) would be read
+// and written under another name: it cannot be opened as given.
+bool IsRepresentable(const QString& strPath, int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray baArg(argv[i]);
+        const QByteArray baName
+            = baArg.startsWith("--project=") ? baArg.mid(int(std::strlen("--project="))) : baArg;
+        if (QFile::decodeName(baName) == strPath && QFile::encodeName(strPath) != baName)
+            return false;
+    }
+    return true;
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -46,6 +64,11 @@ int main(int argc, char* argv[])
 
     const QString strProject
         = parser.isSet(optProject) ? parser.value(optProject) : DemoHost::DefaultProjectPath();
+    if (!IsRepresentable(strProject, argc, argv)) {
+        std::fprintf(stderr, "cannot start the host: %s: cannot open: the name is not valid UTF-8\n",
+            QFile::encodeName(strProject).constData());
+        return 1;
+    }
     if (!DemoHost::Start(strProject, &strError)) {
         std::fprintf(stderr, "cannot start the host: %s\n", qPrintable(strError));
         return 1;

@@ -10,4 +10,9 @@ cmake --build build -j"$(nproc)" --target SenderDemoHost
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   QT_QPA_PLATFORM=offscreen exec build/demo/SenderDemoHost --gallery build/gallery "$@"
 fi
+# A display is there: an offscreen platform left in the environment (from tests, say)
+# would only write the gallery, so the window gets the display's own platform.
+if [ "${QT_QPA_PLATFORM:-}" = offscreen ]; then
+  unset QT_QPA_PLATFORM
+fi
 exec build/demo/SenderDemoHost "$@"

@@ -4,7 +4,7 @@
 <context>
     <name>CChromaticityPanel</name>
     <message>
-        <location filename="../demo/ChromaticityPanel.cpp" line="+50"/>
+        <location filename="../demo/ChromaticityPanel.cpp" line="+72"/>
         <source>Reject moves</source>
         <translation>拒绝移动</translation>
     </message>
@@ -19,7 +19,7 @@
         <translation>拖动任一三角形的顶点。</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>x</source>
         <translation>x</translation>
     </message>
@@ -39,30 +39,68 @@
         <translation>屏幕颜色空间</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>Group %1, point %2: accepted %3</source>
-        <translation>组 %1，点 %2：已接受 %3</translation>
+        <location line="+1"/>
+        <source>Group %1</source>
+        <translation>组 %1</translation>
     </message>
     <message>
         <location line="+6"/>
+        <source>red</source>
+        <translation>红</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>green</source>
+        <translation>绿</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>blue</source>
+        <translation>蓝</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>white</source>
+        <translation>白</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>project not saved: %1</source>
+        <translation>工程未保存：%1</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>rejected %1</source>
+        <translation>已拒绝 %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>accepted %1</source>
+        <translation>已接受 %1</translation>
+    </message>
+    <message>
+        <source>Group %1, point %2: accepted %3</source>
+        <translation type="vanished">组 %1，点 %2：已接受 %3</translation>
+    </message>
+    <message>
         <source>Group %1, point %2: rejected %3</source>
-        <translation>组 %1，点 %2：已拒绝 %3</translation>
+        <translation type="vanished">组 %1，点 %2：已拒绝 %3</translation>
     </message>
 </context>
 <context>
     <name>CDemoMainWindow</name>
     <message>
-        <location filename="../demo/MainWindow.cpp" line="+47"/>
+        <location filename="../demo/MainWindow.cpp" line="+58"/>
         <source>SenderModuleDialog demo host</source>
         <translation>SenderModuleDialog 演示主机</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+22"/>
         <source>Reset sample project</source>
         <translation>恢复示例工程</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+24"/>
         <source>Dialogs</source>
         <translation>对话框</translation>
     </message>
@@ -72,7 +110,7 @@
         <translation>== %1 已关闭，返回 %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
         <source>host: nothing written</source>
         <translation>主机：未写入任何内容</translation>
     </message>
@@ -110,17 +148,17 @@
         <translation>色度编辑器</translation>
     </message>
     <message>
-        <location filename="../demo/Entry_CResetCoefDlg.cpp" line="+20"/>
+        <location filename="../demo/Entry_CResetCoefDlg.cpp" line="+26"/>
         <source>Reset calibration coefficient</source>
         <translation>重置校正系数</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Reset seam coefficient</source>
         <translation>重置修缝系数</translation>
     </message>
     <message>
-        <location filename="../demo/Entry_CSetCanvasDlg.cpp" line="+26"/>
+        <location filename="../demo/Entry_CSetCanvasDlg.cpp" line="+33"/>
         <source>Canvas size</source>
         <translation>画布大小</translation>
     </message>
@@ -135,12 +173,17 @@
         <translation>帧率和色深</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Frame rate and colour depth over the output limit</source>
         <translation>帧率和色深超出输出限制</translation>
     </message>
     <message>
-        <location filename="../demo/Entry_CCustomAddProcessorDlg.cpp" line="+22"/>
+        <location filename="../demo/Entry_CCustomAddProcessorDlg.cpp" line="+29"/>
+        <source>Processor %1</source>
+        <translation>主控 %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Custom add processor</source>
         <translation>自定义添加主控</translation>
     </message>
@@ -171,7 +214,7 @@
         <translation>EDID设置 - 光纤输入 132</translation>
     </message>
     <message>
-        <location filename="../demo/Entry_CSetIPOfflineDlg.cpp" line="+40"/>
+        <location filename="../demo/Entry_CSetIPOfflineDlg.cpp" line="+46"/>
         <source>Offline IP - batch add</source>
         <translation>离线IP - 批量添加</translation>
     </message>

@@ -5,5 +5,5 @@
 QString CConstantData::GetSenderBKImgName(int nSenderIndex, bool bFullPath) const
 {
     const QString strName = QString("sender_%1_background.png").arg(nSenderIndex);
-    return bFullPath ? QDir(m_strBackgroundFolder).filePath(strName) : strName;
+    return bFullPath ? QDir(GetBKImagePath()).filePath(strName) : strName;
 }

@@ -9,6 +9,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <charconv>
+#include <cstdlib>
+
 namespace {
 const char* const c_pszFormat = "SenderModuleDialog host project";
 const int c_nVersion = 1;
@@ -18,6 +21,51 @@ QJsonObject& LoadedDocument()
 {
     static QJsonObject s_obj;
     return s_obj;
+}
+
+// The shortest decimal that reads back to the same float, so 59.94 stays 59.94
+// and is not written as the nearest double of the float.
+QJsonValue Real(float fValue)
+{
+    char szText[32] = {};
+    std::to_chars(szText, szText + sizeof(szText) - 1, fValue);
+    return std::strtod(szText, nullptr);
+}
+
+QJsonObject ChromaGroupToJson(const SChromaGroupState& group)
+{
+    QJsonArray arrPoints;
+    for (const auto& pt : group.arrPoints)
+        arrPoints.append(QJsonArray {Real(pt[0]), Real(pt[1])});
+    QJsonArray arrMovable;
+    for (bool bMovable : group.arrMovable)
+        arrMovable.append(bMovable);
+    QJsonObject obj {{"key", group.nKey}, {"name", group.strName}, {"points", arrPoints},
+        {"movable", arrMovable}, {"visible", group.bVisible}};
+    if (group.bCustomColor)
+        obj["colour"] = QJsonArray {group.arrColor[0], group.arrColor[1], group.arrColor[2]};
+    return obj;
+}
+
+SChromaGroupState ChromaGroupFromJson(const QJsonObject& obj)
+{
+    SChromaGroupState group;
+    group.nKey = obj["key"].toInt();
+    group.strName = obj["name"].toString();
+    const QJsonArray arrPoints = obj["points"].toArray();
+    for (int i = 0; i < 4; ++i) {
+        group.arrPoints[i]
+            = {float(arrPoints[i].toArray()[0].toDouble()), float(arrPoints[i].toArray()[1].toDouble())};
+    }
+    const QJsonArray arrMovable = obj["movable"].toArray();
+    for (int i = 0; i < arrMovable.size(); ++i)
+        group.arrMovable[i] = arrMovable[i].toBool();
+    const QJsonArray arrColor = obj["colour"].toArray();
+    group.bCustomColor = arrColor.size() == 3;
+    for (int i = 0; i < arrColor.size(); ++i)
+        group.arrColor[i] = arrColor[i].toInt();
+    group.bVisible = obj["visible"].toBool(true);
+    return group;
 }
 
 QJsonArray ToJson(const QVector<SSpecifiedIP>& vecEntries)
@@ -99,7 +147,7 @@ QJsonObject DeviceToJson(const SSenderDeviceState& device)
         {"depthCode", device.nDepthCode},
         {"canvasLimits", QJsonArray {device.nCanvasMaxWidth, device.nCanvasMaxHeight, device.nCanvasMaxArea}},
         {"outputLimitFlags", static_cast<qint64>(device.uOutputLimitFlags)},
-        {"maxInputRate", static_cast<double>(device.fMaxInputRate)},
+        {"maxInputRate", Real(device.fMaxInputRate)},
         {"inputs", arrInputs},
     };
 }
@@ -201,20 +249,27 @@ QJsonObject ToJson()
     if (pConfig->HasFixedLocalAddresses())
         objConfig["localAddresses"] = StringsToJson(pConfig->FixedLocalAddresses());
 
+    QJsonArray arrGroups;
+    for (const SChromaGroupState& group : pProject->GetChromaGroups())
+        arrGroups.append(ChromaGroupToJson(group));
+
     const QJsonObject objKnown {
         {"format", c_pszFormat},
         {"version", c_nVersion},
         {"project",
             QJsonObject {{"currentSender", pProject->GetCurSenderIndex()},
                 {"demoMode", pProject->GetDemoModeEnable()},
-                {"demoSenderType", pProject->GetDemoSenderType()}, {"senders", arrSenders}}},
+                {"demoSenderType", pProject->GetDemoSenderType()},
+                {"calibrationCoefficient", Real(pProject->GetResetCoef(true))},
+                {"seamCoefficient", Real(pProject->GetResetCoef(false))}, {"senders", arrSenders}}},
+        {"chromaticity", QJsonObject {{"groups", arrGroups}}},
         {"config", objConfig},
         {"runtime",
             QJsonObject {{"senderCountLimit",
                              QJsonArray {GetRuntimeData()->GetSenderCountLimit(false),
                                  GetRuntimeData()->GetSenderCountLimit(true)}},
                 {"selection", arrSelect}}},
-        {"constant", QJsonObject {{"backgroundFolder", GetConstantData()->GetBKImagePath()}}},
+        {"constant", QJsonObject {{"backgroundFolder", GetConstantData()->GetStoredBKImagePath()}}},
         {"hardware",
             QJsonObject {{"extendedEdid", pAnswers->bExtendedEdid}, {"addressState", pAnswers->bAddressState},
                 {"portRowValue", pAnswers->nPortRowValue},
@@ -262,6 +317,23 @@ bool FromJson(const QJsonObject& objRoot, QString* pError)
                         .arg(vecSenders.size())
                         .arg(nCurrent));
 
+    const QJsonObject objChroma = objRoot["chromaticity"].toObject();
+    // Left out: the default groups; an empty list: no groups at all.
+    QVector<SChromaGroupState> vecGroups
+        = objChroma.contains("groups") ? QVector<SChromaGroupState>() : CProjectData::DefaultChromaGroups();
+    const QJsonArray arrGroups = objChroma["groups"].toArray();
+    for (int i = 0; i < arrGroups.size(); ++i) {
+        vecGroups.append(ChromaGroupFromJson(arrGroups[i].toObject()));
+        for (int j = 0; j < i; ++j) {
+            if (vecGroups[j].nKey == vecGroups[i].nKey)
+                return fail(QString("chromaticity.groups[%1].key: expected a key no other group has, got %2 "
+                                    "(as groups[%3])")
+                                .arg(i)
+                                .arg(vecGroups[i].nKey)
+                                .arg(j));
+        }
+    }
+
     const QJsonObject objConfig = objRoot["config"].toObject();
     const QJsonObject objRuntime = objRoot["runtime"].toObject();
     const QJsonArray arrLimits = objRuntime["senderCountLimit"].toArray();
@@ -275,6 +347,8 @@ bool FromJson(const QJsonObject& objRoot, QString* pError)
     pProject->ResetSenders(vecSenders);
     pProject->SetCurSenderIndex(nCurrent);
     pProject->LoadDemoState(objProject["demoMode"].toBool(false), objProject["demoSenderType"].toInt(21));
+    pProject->LoadExtras(float(objProject["calibrationCoefficient"].toDouble(1.0)),
+        float(objProject["seamCoefficient"].toDouble(1.0)), vecGroups);
 
     CConfigData* pConfig = GetConfigData();
     pConfig->SetNetwork(objConfig["defaultGateway"].toString(), objConfig["netmask"].toString());

@@ -80,6 +80,11 @@ const SRule g_strings = List(&g_string, "string");
 const SRule g_selection = List(&g_int, "number", 11, 11);
 const SRule g_resolutions = List(&g_size, "resolution");
 const SRule g_senderCountLimit = List(&g_count, "number", 2, 2);
+const SRule g_coefficient {enKind::Real, 0, 1};
+const SRule g_point = List(&g_coefficient, "number", 2, 2);
+const SRule g_points = List(&g_point, "point", 4, 4);
+const SRule g_movable = List(&g_bool, "flag", 4, 4);
+const SRule g_colour = List(&g_byte, "number", 3, 3);
 
 const SRule g_input = Object({
     {"id", &g_count, false},
@@ -135,8 +140,22 @@ const SRule g_project = Object({
     {"currentSender", &g_count, false},
     {"demoMode", &g_bool, false},
     {"demoSenderType", &g_count, false},
+    {"calibrationCoefficient", &g_coefficient, false},
+    {"seamCoefficient", &g_coefficient, false},
     {"senders", &g_senders, true},
 });
+
+// A group is its key and its points; everything else has a default.
+const SRule g_chromaGroup = Object({
+    {"key", &g_count, true},
+    {"name", &g_string, false},
+    {"points", &g_points, true},
+    {"movable", &g_movable, false},
+    {"colour", &g_colour, false},
+    {"visible", &g_bool, false},
+});
+const SRule g_chromaGroups = List(&g_chromaGroup, "group");
+const SRule g_chromaticity = Object({{"groups", &g_chromaGroups, false}});
 
 const SRule g_config = Object({
     {"defaultGateway", &g_address, false},
@@ -167,6 +186,7 @@ const SRule g_root = Object({
     {"format", &g_string, true},
     {"version", &g_int, true},
     {"project", &g_project, true},
+    {"chromaticity", &g_chromaticity, false},
     {"config", &g_config, false},
     {"runtime", &g_runtime, false},
     {"constant", &g_constant, false},

@@ -1,10 +1,10 @@
-#include "FileSizeLimit.h"
-#include "ToolRun.h"
 #include "DemoEntry.h"
 #include "DemoHost.h"
 #include "DemoLanguage.h"
 #include "DemoTheme.h"
+#include "FileSizeLimit.h"
 #include "MainWindow.h"
+#include "ToolRun.h"
 
 #include "CMessageBoxAnswers.h"
 
@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTabBar>
@@ -281,6 +282,13 @@ private slots:
         QVERIFY(!pReport->toPlainText().contains("typed"));
         // It opens no larger than the screen it is on.
         QVERIFY(Fits(window.size(), QApplication::primaryScreen()->availableGeometry().size() + g_sizeFrame));
+        // On such a laptop every button of the dialogs page is in view whole, none behind a scroll.
+        window.resize(QSize(1366, 768) - g_sizeFrame);
+        QApplication::processEvents();
+        for (QPushButton* pButton : window.findChildren<QPushButton*>()) {
+            if (pButton->isVisibleTo(&window))
+                QVERIFY2(pButton->visibleRegion() == QRegion(pButton->rect()), qPrintable(pButton->text()));
+        }
     }
 
     // The program starts on a single, unrestricted sender and opens every entry;
@@ -299,6 +307,19 @@ private slots:
             "cannot start the host: " + strBad.toUtf8()
                 + ": project.senders: expected an array, got an object\n");
         QCOMPARE(ReadFile(strBad), baBad);
+
+        // A name that is not valid UTF-8 would be written under another name: refused, nothing written.
+        QDir().mkpath(m_dir.filePath("latin1"));
+        const SToolRun runLatin1
+            = Run({"-c", "exec \"$0\" --project \"$(printf '%s/latin1/caf\\351.json' \"$1\")\" --gallery x",
+                      qEnvironmentVariable("DEMOHOST"), m_dir.path()},
+                "/bin/sh");
+        QCOMPARE(runLatin1.nExitCode, 1);
+        QVERIFY2(runLatin1.baErr.startsWith("cannot start the host: ")
+                && runLatin1.baErr.contains(": cannot open"),
+            runLatin1.baErr.constData());
+        QCOMPARE(
+            QDir(m_dir.filePath("latin1")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     }
 
     // The first start makes the user's project from the sample; on a full disk

@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -60,13 +61,127 @@ class TestProjectRules : public QObject
     Q_OBJECT
 
 private slots:
-    // The sample holds every kind of state, so loading it must give it back whole.
     void init()
     {
         QString strError;
         QVERIFY2(ProjectFile::FromJson(Sample(), &strError), qPrintable(strError));
-        const QString strRate = "project.senders[1].device.maxInputRate"; // held as a float
-        QCOMPARE(SetAt(ProjectFile::ToJson(), strRate, 59.94), Sample());
+    }
+
+    // The sample holds every kind of state: loaded and saved untouched it gives
+    // back its own bytes, numbers as written (59.94, not the float's nearest
+    // double) and the empty background folder as empty, although the host uses
+    // a folder of its own.
+    void untouchedSampleSavesItsOwnBytes()
+    {
+        const QString strPath = m_dir.filePath("same.json");
+        QString strError;
+        QVERIFY(SafeFile::Write(strPath, ReadFile(SAMPLE_PROJECT), &strError));
+        QVERIFY2(ProjectFile::Load(strPath, &strError), qPrintable(strError));
+        GetConstantData()->SetFallbackBKImagePath(m_dir.filePath("pictures"));
+        QCOMPARE(GetConstantData()->GetSenderBKImgName(1, true),
+            m_dir.filePath("pictures/sender_1_background.png"));
+        QVERIFY2(ProjectFile::Save(strPath, &strError), qPrintable(strError));
+        QCOMPARE(ReadFile(strPath), ReadFile(SAMPLE_PROJECT));
+    }
+
+    // Only format, version and the senders are required: each other field of the
+    // sample, left out on its own, takes the default docs/project-file.md gives,
+    // and a project of nothing but the required fields loads with all of them.
+    void leftOutFieldsTakeTheirDefaults()
+    {
+        const QJsonArray arrTrue4 {true, true, true, true};
+        const QJsonObject objOutput {{"key", 512}, {"name", ""}, {"movable", arrTrue4}, {"visible", true},
+            {"points",
+                QJsonArray {QJsonArray {0.68, 0.32}, QJsonArray {0.265, 0.69}, QJsonArray {0.15, 0.06},
+                    QJsonArray {0.3127, 0.329}}}};
+        QJsonObject objScreen = objOutput;
+        objScreen["key"] = 768;
+        objScreen["points"] = QJsonArray {QJsonArray {0.64, 0.33}, QJsonArray {0.3, 0.6},
+            QJsonArray {0.15, 0.06}, QJsonArray {0.3127, 0.329}};
+        const QString strSender = "project.senders[].", strDevice = strSender + "device.",
+                      strInput = strDevice + "inputs[].", strGroup = "chromaticity.groups[].";
+        // Undefined: the field stays out of the saved file too.
+        const QMap<QString, QJsonValue> mapDefaults {{"project.currentSender", 0},
+            {"project.demoMode", false}, {"project.demoSenderType", 21},
+            {"project.calibrationCoefficient", 1}, {"project.seamCoefficient", 1}, {strSender + "name", ""},
+            {strSender + "outputPorts", 16}, {strSender + "frameRate", 60}, {strSender + "colorDepth", 8},
+            {strSender + "canvas", QJsonArray {1920, 1080}}, {strSender + "background.opacity", 255},
+            {strSender + "background.enabled", 0}, {strSender + "background.stretched", 0},
+            {strDevice + "model", 21}, {strDevice + "type", 0}, {strDevice + "restricted", false},
+            {strDevice + "tenBit", true}, {strDevice + "twelveBit", false},
+            {strDevice + "canvasReadable", true}, {strDevice + "depthCode", 0},
+            {strDevice + "canvasLimits", QJsonArray {32768, 16384, 536870912}},
+            {strDevice + "outputLimitFlags", 0}, {strDevice + "maxInputRate", 0},
+            {strDevice + "inputs", QJsonArray()}, {strInput + "id", 0}, {strInput + "name", ""},
+            {strInput + "edidRecord", ""}, {strInput + "maxWidth", 3840}, {strInput + "maxHeight", 2160},
+            {strInput + "maxArea60", 2073600}, {strInput + "checkByPixelClock", false},
+            {strInput + "resolutions", QJsonArray()}, {strInput + "pixelClockLimitMHz", 600},
+            {strInput + "displayIdAboveWidth", 0}, {strInput + "sendResult", 0},
+            {strInput + "basicSucceeded", true}, {"chromaticity.groups", QJsonArray {objOutput, objScreen}},
+            {strGroup + "name", ""}, {strGroup + "movable", arrTrue4},
+            {strGroup + "colour", QJsonValue::Undefined}, {strGroup + "visible", true},
+            {"config.defaultGateway", ""}, {"config.netmask", "255.255.255.0"}, {"config.detectStrategy", 2},
+            {"config.specified", QJsonArray()}, {"config.specified[].name", ""},
+            {"config.currentSet", QJsonArray()}, {"config.currentSet[].name", ""},
+            {"config.detectedDevices", QJsonArray()}, {"config.localAddresses", QJsonValue::Undefined},
+            {"runtime.senderCountLimit", QJsonArray {20, 255}},
+            {"runtime.selection", QJsonArray {0, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1}},
+            {"constant.backgroundFolder", ""}, {"hardware.extendedEdid", true},
+            {"hardware.addressState", false}, {"hardware.portRowValue", 0},
+            {"hardware.senderAddresses", QJsonArray()}};
+        const QStringList listRequired {"format", "version", "project", "project.senders", strGroup + "key",
+            strGroup + "points", "config.specified[].ip", "config.currentSet[].ip"};
+        // Every field of objects, within arrays of objects too, by its path.
+        QStringList listPaths;
+        std::function<void(const QJsonValue&, const QString&)> collect
+            = [&](const QJsonValue& node, const QString& strPath) {
+                  const QJsonObject obj = node.toObject();
+                  for (auto it = obj.begin(); it != obj.end(); ++it) {
+                      const QString strField = strPath.isEmpty() ? it.key() : strPath + "." + it.key();
+                      listPaths << strField;
+                      collect(it.value(), strField);
+                  }
+                  const QJsonArray arr = node.toArray();
+                  for (int i = 0; i < arr.size() && arr[i].isObject(); ++i)
+                      collect(arr[i], QString("%1[%2]").arg(strPath).arg(i));
+              };
+        const auto generic
+            = [](QString strPath) { return strPath.replace(QRegularExpression("\\[\\d+\\]"), "[]"); };
+        const auto valueAt = [](QJsonValue node, const QString& strPath) {
+            for (const QString& strStep : QString(strPath).replace('[', ".[").split('.', Qt::SkipEmptyParts))
+                node = strStep.startsWith('[') ? node.toArray().at(strStep.mid(1).chopped(1).toInt())
+                                               : node.toObject().value(strStep);
+            return node;
+        };
+        collect(Sample(), QString());
+        int nChecked = 0;
+        for (const QString& strPath : listPaths) {
+            const QString strGeneric = generic(strPath);
+            if (listRequired.contains(strGeneric))
+                continue;
+            if (!mapDefaults.contains(strGeneric)) // a whole object: its fields are checked one by one
+                continue;
+            QString strError;
+            QVERIFY2(ProjectFile::FromJson(SetAt(Sample(), strPath, QJsonValue::Undefined), &strError),
+                qPrintable(strPath + ": " + strError));
+            QVERIFY2(valueAt(ProjectFile::ToJson(), strPath) == mapDefaults[strGeneric], qPrintable(strPath));
+            ++nChecked;
+        }
+        QVERIFY(nChecked > 60);
+
+        const QJsonObject objMinimal {{"format", "SenderModuleDialog host project"}, {"version", 1},
+            {"project", QJsonObject {{"senders", QJsonArray {QJsonObject()}}}}};
+        QString strError;
+        QVERIFY2(ProjectFile::FromJson(objMinimal, &strError), qPrintable(strError));
+        listPaths.clear();
+        collect(ProjectFile::ToJson(), QString());
+        for (const QString& strPath : listPaths) {
+            const QString strGeneric = generic(strPath);
+            if (mapDefaults.contains(strGeneric) && !strGeneric.startsWith(strGroup))
+                QVERIFY2(
+                    valueAt(ProjectFile::ToJson(), strPath) == mapDefaults[strGeneric], qPrintable(strPath));
+        }
+        QCOMPARE(valueAt(ProjectFile::ToJson(), "project.senders").toArray().size(), 1);
     }
 
     // A fixed computer address, so the answers do not depend on the machine; "wide"
@@ -111,7 +226,8 @@ private slots:
     void unknownFieldsSurvive()
     {
         const QStringList listPaths {"note", "config.note", "project.senders[1].note",
-            "project.senders[1].device.inputs[0].note", "project.senders[0].background.note"};
+            "chromaticity.groups[1].note", "project.senders[1].device.inputs[0].note",
+            "project.senders[0].background.note"};
         const QJsonObject objNote {{"by", "a newer host"}, {"n", 3}};
         auto addNotes = [&](QJsonObject objRoot) {
             for (const QString& strPath : listPaths)
@@ -263,7 +379,7 @@ void TestProjectRules::badFilesAreNamed_data()
     {
         QString strPath;
         QJsonValue value; // undefined: the field is left out
-        QString strExpected; // after "PATH: ", or after PATH when it starts with "."
+        QString strExpected; // after "PATH: ", or after PATH when it starts with "." or "["
     } arrRows[] = {{"project.senders", QJsonObject(), "expected an array, got an object"},
         {"project.senders", QJsonArray(), "expected at least 1 sender, got 0"},
         {"project.senders", QJsonValue::Undefined, "missing"}, {"project", QJsonValue::Undefined, "missing"},
@@ -296,7 +412,17 @@ void TestProjectRules::badFilesAreNamed_data()
         {"config.defaultGateway", "192.168.1.300", strAddress + "\"192.168.1.300\""},
         {"config.specified[1]", QJsonObject {{"name", "x"}}, ".ip: missing"},
         {"runtime.senderCountLimit[0]", -1, strCount + "-1"},
-        {"runtime.selection", QJsonArray {0, -1}, "expected 11 numbers, got 2"}, {"version", "1", strText},
+        {"runtime.selection", QJsonArray {0, -1}, "expected 11 numbers, got 2"},
+        {"project.seamCoefficient", 1.5, "expected a number from 0 to 1, got 1.5"},
+        {"chromaticity.groups", QJsonObject(), "expected an array, got an object"},
+        {"chromaticity.groups[1].key", QJsonValue::Undefined, "missing"},
+        {"chromaticity.groups[1].key", 512, "expected a key no other group has, got 512 (as groups[0])"},
+        {"chromaticity.groups[0].points", QJsonArray {QJsonArray {0.3, 0.3}}, "expected 4 points, got 1"},
+        {"chromaticity.groups[0].points[3][1]", 1.5, "expected a number from 0 to 1, got 1.5"},
+        {"chromaticity.groups[0].movable", QJsonArray {true}, "expected 4 flags, got 1"},
+        {"chromaticity.groups[0].colour", QJsonArray {0, 256, 0},
+            "[1]: expected an integer from 0 to 255, got 256"},
+        {"version", "1", strText},
         {"version", 2, "unsupported project file version 2 (this host reads version 1)"},
         {"format", "x",
             "expected \"SenderModuleDialog host project\", got \"x\"; this is not a host project file"}};
@@ -304,7 +430,8 @@ void TestProjectRules::badFilesAreNamed_data()
         const QByteArray baValue = QJsonDocument(QJsonArray {row.value}).toJson(QJsonDocument::Compact);
         QTest::addRow("%s=%s", qPrintable(row.strPath), baValue.constData())
             << QJsonDocument(SetAt(Sample(), row.strPath, row.value)).toJson()
-            << row.strPath + (row.strExpected.startsWith('.') ? "" : ": ") + row.strExpected;
+            << row.strPath + (row.strExpected.contains(QRegularExpression("^[.[]")) ? "" : ": ")
+                + row.strExpected;
     }
     // Texts that are not a project object at all.
     QByteArray baTab = QJsonDocument(Sample()).toJson();

@@ -1,0 +1,388 @@
+#include "CChromaticityDlgWnd.h"
+#include "CCustomComboBox.h"
+#include "CMessageBoxAnswers.h"
+#include "ChromaticityPanel.h"
+#include "DemoEntry.h"
+#include "DemoHost.h"
+#include "DemoLanguage.h"
+#include "KivoData.h"
+#include "MainWindow.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDoubleSpinBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+QByteArray ReadFile(const QString& strPath)
+{
+    QFile file(strPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Replaces a box's text by typing, as a person does.
+void TypeInto(QWidget* pEditor, const QString& strText)
+{
+    QTest::keyClick(pEditor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(pEditor, Qt::Key_Backspace);
+    QTest::keyClicks(pEditor, strText);
+}
+
+// Opens the combo's menu with a click and picks the last entry not checked yet.
+QWidget* ChooseAnother(QDialog& dlg, const char* pszCombo)
+{
+    auto* pCombo = dlg.findChild<CCustomComboBox*>(pszCombo);
+    for (int i = pCombo->Count() - 1; i >= 0; --i) {
+        QAction* pAction = pCombo->ItemAt(i);
+        if (pAction->isEnabled() && pAction->isVisible() && !pAction->isChecked()
+            && pAction->text() != pCombo->text()) {
+            QTimer::singleShot(0, pCombo, [pAction] {
+                if (QMenu* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+                    QTest::mouseClick(
+                        pMenu, Qt::LeftButton, Qt::NoModifier, pMenu->actionGeometry(pAction).center());
+            });
+            QTest::mouseClick(pCombo, Qt::LeftButton);
+            break;
+        }
+    }
+    return pCombo;
+}
+
+// The values a dialog shows: every box, editor, menu button and switch, in order.
+QString Shown(QDialog& dlg)
+{
+    QStringList listValues;
+    for (QWidget* pChild : dlg.findChildren<QWidget*>()) {
+        if (!pChild->isVisibleTo(&dlg))
+            continue;
+        if (auto* pBox = qobject_cast<QDoubleSpinBox*>(pChild)) // as it reads once typing ends
+            listValues << pBox->textFromValue(pBox->valueFromText(pBox->cleanText()));
+        else if (qobject_cast<QLineEdit*>(pChild) && !qobject_cast<QAbstractSpinBox*>(pChild->parent()))
+            listValues << static_cast<QLineEdit*>(pChild)->text();
+        else if (auto* pCombo = qobject_cast<CCustomComboBox*>(pChild))
+            listValues << pCombo->text();
+        else if (auto* pButton = qobject_cast<QAbstractButton*>(pChild); pButton && pButton->isCheckable())
+            listValues << QString::number(pButton->isChecked());
+    }
+    return listValues.join(" | ");
+}
+
+QString DemoProjectState()
+{
+    return QString("demo %1, type %2")
+        .arg(GetProjectData()->GetDemoModeEnable())
+        .arg(GetProjectData()->GetDemoSenderType());
+}
+
+QString AddedProcessors()
+{
+    CProjectData* pProject = GetProjectData();
+    const CSender* pLast = pProject->GetSender(pProject->GetSenderCount() - 1);
+    return QString("%1 processors, the last with %2 ports")
+        .arg(pProject->GetSenderCount())
+        .arg(pLast->GetOutputPortCount());
+}
+
+struct SJourney
+{
+    const char* pszEntry;
+    // Changes the value as a person does; answers the widget Return is pressed in.
+    std::function<QWidget*(QDialog&)> fnEdit;
+    // Set for dialogs that always open on the same choice: the project holds the answer.
+    std::function<QString()> fnHostRead = nullptr;
+    const char* pszAsked = nullptr; // what the person asked for, as fnHostRead puts it
+    // Writes each change at once and has no Cancel: Escape only closes it.
+    bool bLive = false;
+
+    QString Read(QDialog& dlg) const { return fnHostRead ? fnHostRead() : Shown(dlg); }
+};
+
+template <typename T>
+QWidget* Typed(QDialog& dlg, const char* pszName, const QString& strText, int nIndex = 0)
+{
+    QList<T*> listEditors = dlg.findChildren<T*>(pszName ? QString(pszName) : QString());
+    listEditors.erase(std::remove_if(listEditors.begin(), listEditors.end(),
+                          [](T* pEditor) { return qobject_cast<QAbstractSpinBox*>(pEditor->parent()); }),
+        listEditors.end());
+    QWidget* pEditor = listEditors.value(nIndex);
+    TypeInto(pEditor, strText);
+    return pEditor;
+}
+
+const SJourney g_arrJourneys[] = {
+    {"Canvas size",
+        [](QDialog& dlg) {
+            Typed<QAbstractSpinBox>(dlg, "widthBox", "2560");
+            return Typed<QAbstractSpinBox>(dlg, "heightBox", "1440");
+        }},
+    {"Frame rate and colour depth",
+        [](QDialog& dlg) {
+            ChooseAnother(dlg, "rateCombo");
+            return ChooseAnother(dlg, "depthCombo");
+        }},
+    {"Reset calibration coefficient",
+        [](QDialog& dlg) { return Typed<QAbstractSpinBox>(dlg, "valueBox", "0.5"); }},
+    {"Reset seam coefficient",
+        [](QDialog& dlg) { return Typed<QAbstractSpinBox>(dlg, "valueBox", "0.125"); }},
+    {"Background image",
+        [](QDialog& dlg) -> QWidget* {
+            QTest::keyClick(Typed<QAbstractSpinBox>(dlg, "transparencyBox", "40"), Qt::Key_Return);
+            return &dlg;
+        },
+        nullptr, nullptr, true},
+    {"Custom add processor", [](QDialog& dlg) { return Typed<QAbstractSpinBox>(dlg, nullptr, "2"); },
+        AddedProcessors, "4 processors, the last with 16 ports"},
+    {"Demo project",
+        [](QDialog& dlg) {
+            ChooseAnother(dlg, nullptr);
+            return &dlg;
+        },
+        DemoProjectState, "demo 1, type 131074"},
+    {"Offline IP - modify specified",
+        [](QDialog& dlg) {
+            // The second editor, after the address, is the name.
+            return Typed<QLineEdit>(dlg, nullptr, "Hall left", 1);
+        }},
+    {"EDID settings - fibre input 132",
+        [](QDialog& dlg) {
+            ChooseAnother(dlg, "resolutionCombo");
+            return ChooseAnother(dlg, "rateCombo");
+        }},
+};
+
+bool IsLive(const QString& strEntry)
+{
+    return std::any_of(std::begin(g_arrJourneys), std::end(g_arrJourneys),
+        [&](const SJourney& journey) { return journey.bLive && strEntry == journey.pszEntry; });
+}
+
+QPushButton* EntryButton(QWidget& window, const QString& strEntry)
+{
+    const QString strText = QCoreApplication::translate("SDemoEntry", strEntry.toUtf8().constData());
+    for (QPushButton* pButton : window.findChildren<QPushButton*>()) {
+        if (pButton->text() == strText)
+            return pButton;
+    }
+    return nullptr;
+}
+
+// Clicks the entry's button in the main window and runs fnInDialog in the
+// dialog it opens; false when no dialog opened.
+bool InDialog(QWidget& window, const QString& strEntry, const std::function<void(QDialog&)>& fnInDialog)
+{
+    QPushButton* pButton = EntryButton(window, strEntry);
+    if (!pButton)
+        return false;
+    bool bRan = false;
+    QTimer::singleShot(0, &window, [&] {
+        auto* pDialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!pDialog)
+            return;
+        bRan = true;
+        fnInDialog(*pDialog);
+        if (pDialog->isVisible()) // a journey that failed to close it must not hang
+            pDialog->reject();
+    });
+    QTest::mouseClick(pButton, Qt::LeftButton);
+    return bRan;
+}
+
+CChromaticityPanel* ShowPanel(QWidget& window)
+{
+    auto* pPanel = window.findChild<CChromaticityPanel*>();
+    auto* pTabs = window.findChild<QTabWidget*>();
+    for (int i = 0; pPanel && i < pTabs->count(); ++i) {
+        if (pTabs->widget(i)->isAncestorOf(pPanel))
+            pTabs->setCurrentIndex(i);
+    }
+    return pPanel;
+}
+
+// Waits for the diagram to take the size it was given.
+void Settle()
+{
+    QTest::qWait(250);
+}
+} // namespace
+
+// A person's way through the demo host: open an entry from the main window,
+// change the value, confirm, restart on the same project and read it back.
+class TestDemoJourneys : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { CMessageBoxAnswers::Install(); }
+    void cleanupTestCase() { CMessageBoxAnswers::Uninstall(); }
+
+    void journey_data()
+    {
+        QTest::addColumn<QString>("strEntry");
+        QTest::addColumn<QString>("strLanguage");
+        QTest::addColumn<bool>("bConfirm");
+        QStringList listEntries {"Chromaticity editor"};
+        for (const SJourney& journey : g_arrJourneys)
+            listEntries << journey.pszEntry;
+        for (const QString& strEntry : listEntries) {
+            for (const char* pszLanguage : {"zh_CN", "en"}) {
+                for (bool bConfirm : {true, false})
+                    if (bConfirm || !IsLive(strEntry))
+                        QTest::addRow(
+                            "%s %s %s", qPrintable(strEntry), pszLanguage, bConfirm ? "OK" : "Escape")
+                            << strEntry << QString(pszLanguage) << bConfirm;
+            }
+        }
+    }
+
+    void journey()
+    {
+        QFETCH(QString, strEntry);
+        QFETCH(QString, strLanguage);
+        QFETCH(bool, bConfirm);
+        QString strError;
+        QVERIFY2(DemoLanguage::Install(strLanguage, TRANSLATIONS_BUILD_DIR, &strError), qPrintable(strError));
+        const QString strPath = StartOnSample();
+        const QByteArray baBefore = ReadFile(strPath);
+
+        QString strBefore, strEdited, strReopened;
+        auto window = std::make_unique<CDemoMainWindow>();
+        window->resize(1280, 690); // a laptop's screen less the window frame and the task bar
+        window->show();
+        if (strEntry == "Chromaticity editor") {
+            strBefore = DragGreen(*window, !bConfirm);
+            strEdited = window->findChild<QLabel*>("pointsLabel")->text();
+        } else {
+            const SJourney& journey = *std::find_if(std::begin(g_arrJourneys), std::end(g_arrJourneys),
+                [&](const SJourney& j) { return strEntry == j.pszEntry; });
+            QVERIFY(InDialog(*window, strEntry, [&](QDialog& dlg) {
+                strBefore = journey.Read(dlg);
+                QWidget* pFocus = journey.fnEdit(dlg);
+                strEdited = journey.Read(dlg);
+                QTest::keyClick(pFocus, bConfirm && !journey.bLive ? Qt::Key_Return : Qt::Key_Escape);
+                QVERIFY2(!dlg.isVisible(), "the dialog stayed open");
+            }));
+            if (journey.fnHostRead) // the dialog does not show it again
+                strEdited = journey.pszAsked;
+        }
+        window.reset();
+
+        QString strRestartError;
+        QVERIFY2(DemoHost::Start(strPath, &strRestartError), qPrintable(strRestartError));
+        window = std::make_unique<CDemoMainWindow>();
+        window->show();
+        if (strEntry == "Chromaticity editor") {
+            ShowPanel(*window);
+            strReopened = window->findChild<QLabel*>("pointsLabel")->text();
+        } else {
+            const SJourney& journey = *std::find_if(std::begin(g_arrJourneys), std::end(g_arrJourneys),
+                [&](const SJourney& j) { return strEntry == j.pszEntry; });
+            QVERIFY(InDialog(*window, strEntry, [&](QDialog& dlg) {
+                strReopened = journey.Read(dlg);
+                QTest::keyClick(&dlg, Qt::Key_Escape);
+            }));
+        }
+        window.reset();
+
+        if (bConfirm) {
+            QVERIFY2(strEdited != strBefore, qPrintable("nothing was changed: " + strBefore));
+            QCOMPARE(strReopened, strEdited);
+        } else {
+            QCOMPARE(strReopened, strBefore);
+            QVERIFY(ReadFile(strPath) == baBefore);
+        }
+    }
+
+    // The diagram takes the room the panel has, on a large screen and down to
+    // the widget's smallest size, and a point is still where it is drawn.
+    void diagramFollowsThePanel()
+    {
+        StartOnSample();
+        CChromaticityPanel panel;
+        CChromaticityDlgWnd* pWnd = panel.GetChromaWnd();
+        for (const QSize& size : {QSize(1400, 1000), QSize(200, 150)}) {
+            panel.resize(size);
+            panel.show();
+            Settle();
+            const QSizeF sizeWnd = pWnd->size();
+            const float fMarginX = float(sizeWnd.width()) / 30 + 10,
+                        fMarginY = float(sizeWnd.height()) / 30 + 10;
+            const QPointF ptOrigin = pWnd->ChromaToPixel({0.0f, 0.0f});
+            QVERIFY((ptOrigin - QPointF(fMarginX, sizeWnd.height() - fMarginY)).manhattanLength() < 0.01);
+            if (size.width() > 1000)
+                QVERIFY(sizeWnd.width() > 900 && sizeWnd.height() > 900);
+            else
+                QVERIFY(pWnd->width() == 101 && pWnd->height() < 560);
+        }
+    }
+
+private:
+    // A fresh copy of the sample in demo mode (the EDID send waits less), started.
+    QString StartOnSample()
+    {
+        const QString strPath = m_dir.filePath(QString("p%1/project.json").arg(++m_nProjects));
+        QJsonObject objRoot = QJsonDocument::fromJson(ReadFile(":/demo/SampleProject.json")).object();
+        QJsonObject objProject = objRoot["project"].toObject();
+        objProject["demoMode"] = true;
+        // The first sender shows its picture, kept beside the project.
+        QJsonArray arrSenders = objProject["senders"].toArray();
+        QJsonObject objSender = arrSenders[0].toObject();
+        objSender["background"] = QJsonObject {{"opacity", 255}, {"enabled", 1}, {"stretched", 0}};
+        arrSenders[0] = objSender;
+        objProject["senders"] = arrSenders;
+        objRoot["project"] = objProject;
+        QImage picture(64, 32, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        QDir().mkpath(QFileInfo(strPath).path() + "/backgrounds");
+        picture.save(QFileInfo(strPath).path() + "/backgrounds/sender_0_background.png");
+        QDir().mkpath(QFileInfo(strPath).path());
+        QFile file(strPath);
+        QString strError;
+        if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(objRoot).toJson()) <= 0)
+            qFatal("cannot write %s", qPrintable(strPath));
+        file.close();
+        if (!DemoHost::Start(strPath, &strError))
+            qFatal("%s", qPrintable(strError));
+        return strPath;
+    }
+
+    // Drags the screen colour space's green point; answers the points as listed before.
+    static QString DragGreen(QWidget& window, bool bReject)
+    {
+        CChromaticityPanel* pPanel = ShowPanel(window);
+        Settle();
+        const QString strBefore = pPanel->findChild<QLabel*>("pointsLabel")->text();
+        if (bReject)
+            QTest::mouseClick(pPanel->findChild<QCheckBox*>(), Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
+        CChromaticityDlgWnd* pWnd = pPanel->GetChromaWnd();
+        const QPoint posFrom = pWnd->ChromaToPixel({0.3f, 0.6f}).toPoint();
+        QTest::mouseMove(pWnd, posFrom); // a press takes the point the mouse is over
+        QTest::mousePress(pWnd, Qt::LeftButton, Qt::NoModifier, posFrom);
+        // The button stays down while the mouse moves, as in a person's drag.
+        for (int i = 1; i <= 4; ++i) {
+            QMouseEvent move(QEvent::MouseMove, posFrom + QPoint(-6 * i, 5 * i), Qt::NoButton, Qt::LeftButton,
+                Qt::NoModifier);
+            QApplication::sendEvent(pWnd, &move);
+        }
+        QTest::mouseRelease(pWnd, Qt::LeftButton, Qt::NoModifier, posFrom + QPoint(-24, 20));
+        return strBefore;
+    }
+
+    QTemporaryDir m_dir;
+    int m_nProjects = 0;
+};
+
+QTEST_MAIN(TestDemoJourneys)
+#include "tst_demo_journeys.moc"
