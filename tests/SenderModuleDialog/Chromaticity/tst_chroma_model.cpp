@@ -141,15 +141,18 @@ private slots:
         QVERIFY(nMoved > 100); // not by refusing everything
 
         // Collinear: a colour point pulled off the line encloses the white point;
-        // the white point has nothing to be pulled into. Indices out of range change nothing.
+        // the white point has nothing to be pulled into, but its refusal still
+        // keeps the clamped colour points. Indices out of range change nothing.
         SChromaGroupInfo sLine = g_sCollinear;
-        sLine.m_ptColor[0] = {-0.1f, -0.1f}; // a correction clamps it, a refusal must not
+        sLine.m_ptColor[0] = {-0.1f, -0.1f};
+        SChromaGroupInfo sClamped = g_sCollinear;
+        sClamped.m_ptColor[0] = {0.0f, 0.0f};
         for (int nPoint : {-100000000, -1, 0, 1, 2, 3, 4}) {
             SChromaGroupInfo work = sLine;
             const bool bCorrected = m_diagram.ReCalRGB(&work, nPoint);
             QCOMPARE(bCorrected, nPoint >= 0 && nPoint < 3);
             QCOMPARE(m_diagram.IsPointInRegion(&work, nPoint), bCorrected);
-            QVERIFY(bCorrected || SamePoints(work, sLine));
+            QVERIFY(bCorrected || SamePoints(work, nPoint == 3 ? sClamped : sLine));
         }
     }
 
@@ -170,6 +173,12 @@ private slots:
         info.m_ptColor[2] = {0.15f, -0.01f};
         QVERIFY(m_diagram.ReCalRGB(&info, 0));
         QVERIFY(info.m_ptColor[1] == Point(0.0f, 0.6f) && info.m_ptColor[2] == Point(0.15f, 0.0f));
+        // Also when it refuses a white point outside the locus.
+        info = SRGB();
+        info.m_ptColor[2] = {0.15f, -0.01f};
+        info.m_ptColor[3] = {0.1f, 0.1f};
+        QVERIFY(!m_diagram.ReCalRGB(&info, 3));
+        QVERIFY(info.m_ptColor[2] == Point(0.15f, 0.0f) && info.m_ptColor[3] == Point(0.1f, 0.1f));
 
         // Green far beyond the locus: pulled onto it, inside, the white point still enclosed.
         info = SRGB();
@@ -247,14 +256,17 @@ private slots:
     void coverage()
     {
         // The white points take no part; the share is of the output, rounded; an
-        // output without area, or a coordinate that is no number, has no share.
+        // output without area is not covered; a coordinate that is no number has no share.
         const SChromaGroupInfo sOutput = Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.2f, 0.1f}, {0.35f, 0.33f});
+        const SChromaGroupInfo sHalf = Group({0.1f, 0.1f}, {0.5f, 0.1f}, {0.1f, 0.5f}, {0.2f, 0.2f});
         const struct
         {
             SChromaGroupInfo sScreen, sOutput;
             int nRatio;
         } arrCases[] = {{Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.2f, 0.1f}, {NAN, NAN}), sOutput, 100},
-            {SRGB(), g_sRec2020, 53}, {SRGB(), g_sCollinear, -1},
+            {SRGB(), g_sRec2020, 53}, {SRGB(), g_sCollinear, 0},
+            {Group({0.1f, 0.1f}, {0.2f, 0.1f}, {0.1f, 0.2f}, {0.1f, 0.1f}), sOutput, 0},
+            {Group({0.1f, 0.1f}, {0.5f, 0.1f}, {0.3f, 0.3f}, {0.2f, 0.2f}), sHalf, 50},
             {SRGB(), Group({0.6f, 0.3f}, {NAN, 0.6f}, {0.2f, 0.1f}, {0.3f, 0.3f}), -1},
             {Group({0.6f, 0.3f}, {0.3f, INFINITY}, {0.2f, 0.1f}, {0.3f, 0.3f}), sOutput, -1}};
         for (const auto& c : arrCases) {
