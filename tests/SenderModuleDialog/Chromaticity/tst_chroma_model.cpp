@@ -212,6 +212,10 @@ private slots:
         QVERIFY(
             !CChromaDiagram::GetCIEIntersection(m_diagram.LocusPoints(), {0.3f, 0.3f}, {0.4f, 0.4f}, ptOut));
         QCOMPARE(ptOut, Point(7, 7));
+        // Across both arms of a U: the crossing on the later edge, nudged back towards the start.
+        const QList<Point> listU = {{0, 0}, {4, 0}, {4, 3}, {3, 3}, {3, 1}, {1, 1}, {1, 3}, {0, 3}};
+        QVERIFY(CChromaDiagram::GetCIEIntersection(listU, {3.5f, 2}, {0.5f, 2}, ptOut));
+        QVERIFY(Near(ptOut, 1.0001, 2));
 
         // A triangle around the white point that stops short of green: the first
         // variant aims from the white point, the second from the region's centroid.
@@ -319,6 +323,18 @@ private slots:
         const CPolygon square(QVector<QPointF> {{0, 0}, {2, 0}, {2, 2}, {0, 2}});
         QPointF pt(0.2, 0.2); // inside points stay where they are
         QVERIFY(triangle.GetPointCloser(&pt) && pt == QPointF(0.2, 0.2));
+        // Onto the edge crossed on the way to the centroid, 0.00001 towards it.
+        pt = QPointF(1, 1);
+        QVERIFY(triangle.GetPointCloser2Convex(&pt));
+        QVERIFY(Near(Point::FromQPointF(pt), 0.4999929, 0.4999929, 1e-7));
+        // No edge crossed: a flat polygon, or none at all.
+        for (const CPolygon& polygon : {CPolygon(QVector<QPointF> {{0, 0}, {1, 0}, {2, 0}}), CPolygon()}) {
+            pt = QPointF(1, 1);
+            QVERIFY(!polygon.GetPointCloser2Convex(&pt) && pt == QPointF(1, 1));
+        }
+        // Too few points, or a first turn of none, never count as concave.
+        QVERIFY(CPolygon(QVector<QPointF> {{0, 0}, {1, 1}}).IsConvex());
+        QVERIFY(CPolygon(QVector<QPointF> {{0, 0}, {1, 0}, {2, 0}, {2, 2}, {1, 0.5}, {0, 2}}).IsConvex());
         // A non-convex arrow takes the nearest-point route, into its notch.
         const CPolygon arrow(QVector<QPointF> {{0, 0}, {2, 1}, {4, 0}, {2, 3}});
         pt = QPointF(2, 0.5);
@@ -350,9 +366,13 @@ private slots:
             polygon.GrahamScan();
             return polygon.GetPolygon();
         };
-        // An inner point goes.
-        QCOMPARE(fnScan({{0, 1}, {1, 1}, {0.5, 0.5}, {1, 0}, {0, 0}}),
-            QPolygonF({{0, 0}, {1, 0}, {1, 1}, {0, 1}}));
+        // An inner point goes, and so does one in the middle of a later edge; one
+        // between the pivot and the next corner enters the stack unchecked and stays.
+        const QPolygonF square({{0, 0}, {1, 0}, {1, 1}, {0, 1}});
+        QCOMPARE(fnScan({{0, 1}, {1, 1}, {0.5, 0.5}, {1, 0}, {0, 0}}), square);
+        QCOMPARE(fnScan({{0, 0}, {1, 0}, {1, 1}, {0, 1}, {1, 0.5}}), square);
+        QCOMPARE(fnScan({{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0.5, 0}}),
+            QPolygonF({{0, 0}, {0.5, 0}, {1, 0}, {1, 1}, {0, 1}}));
         // Several points on the ray of smallest angle: the stack must not underflow.
         QCOMPARE(fnScan({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {1, 1}}), QPolygonF({{0, 0}, {3, 0}, {1, 1}}));
 

@@ -329,30 +329,6 @@ private slots:
             Check(nBits);
     }
 
-    // The worker needs no widget: a locus and the slots to fill.
-    void workerBuildsEverySlot()
-    {
-        const QSize arrSize[] = {{320, 240}, {641, 481}, {1024, 200}};
-        CChromaDiagram diagram;
-        const SGamutLocus sLocus = LocusAt(diagram, 600, 400);
-        SChromaWndBitmap arrSlot[3];
-        for (int i = 0; i < 3; ++i) {
-            arrSlot[i].m_nWidth = arrSize[i].width();
-            arrSlot[i].m_nHeight = arrSize[i].height();
-        }
-        CChromaGamutThread worker;
-        worker.SetJob(sLocus, arrSlot, 3);
-        QSignalSpy spyRunOver(&worker, &CChromaGamutThread::RunOver);
-        worker.start();
-        QVERIFY(worker.wait(60000) && spyRunOver.count() == 1);
-        for (int i = 0; i < 3; ++i) {
-            QVERIFY(AcquireSlotImage(arrSlot[i]));
-            QVERIFY(*arrSlot[i].m_pImage
-                == BuildGamutImage(sLocus.Input(arrSize[i].width(), arrSize[i].height())));
-            ReleaseSlotImages(arrSlot[i]);
-        }
-    }
-
     // A run under way never holds the GUI thread up: the calls return while it
     // runs, a ready slot is painted, and every slot still ends with the image of
     // the last locus and size. Destroying the widget cuts a run short.
