@@ -108,7 +108,7 @@
         <translation>Screen colour space (calibrated)</translation>
     </message>
     <message>
-        <location filename="../SenderModuleDialog/Chromaticity/CChromaticityDlgWnd.cpp" line="+37"/>
+        <location filename="../SenderModuleDialog/Chromaticity/CChromaticityDlgWnd.cpp" line="+362"/>
         <source>色度图</source>
         <translation>Chromaticity diagram</translation>
     </message>

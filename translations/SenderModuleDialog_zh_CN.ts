@@ -108,7 +108,7 @@
         <translation>屏幕颜色空间（校正后）</translation>
     </message>
     <message>
-        <location filename="../SenderModuleDialog/Chromaticity/CChromaticityDlgWnd.cpp" line="+37"/>
+        <location filename="../SenderModuleDialog/Chromaticity/CChromaticityDlgWnd.cpp" line="+362"/>
         <source>色度图</source>
         <translation>色度图</translation>
     </message>

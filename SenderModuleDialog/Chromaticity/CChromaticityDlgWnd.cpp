@@ -34,7 +34,7 @@ CChromaticityDlgWnd::CChromaticityDlgWnd(QWidget* parent)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(tr("色度图"));
+    RetranslateUi();
     m_pGamutThread = new CChromaGamutThread(this);
     m_pGamutThread->SetJob(GamutLocus(*m_pDiagram), m_pWndBitmap.get(), WND_BITMAP_NUM);
     connect(m_pGamutThread, &CChromaGamutThread::RunOver, this, &CChromaticityDlgWnd::OnGamutThreadRunOver);
@@ -349,6 +349,19 @@ bool CChromaticityDlgWnd::focusNextPrevChild(bool bNext)
 }
 
 // ---- Painting --------------------------------------------------------------
+
+void CChromaticityDlgWnd::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void CChromaticityDlgWnd::RetranslateUi()
+{
+    setAccessibleName(tr("色度图"));
+    UpdateAccessibleDescription();
+}
 
 void CChromaticityDlgWnd::UpdateAccessibleDescription()
 {

@@ -120,11 +120,13 @@ protected:
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool bNext) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     const QImage* CurrentGamutImage();
     // The host is asked about the step the editor has just made.
     void OfferStep();
+    void RetranslateUi();
     // The legend's coverage sentence, for screen readers.
     void UpdateAccessibleDescription();
 

@@ -499,10 +499,11 @@ private slots:
         QFETCH(QString, strLanguage);
         QFETCH(QString, strName);
         QFETCH(QString, strCoverage);
+        CChromaticityDlgWnd wnd; // a language chosen later reaches it too
         QTranslator translator;
         QVERIFY(translator.load("SenderModuleDialog_" + strLanguage, SENDER_QM_DIR));
         QCoreApplication::installTranslator(&translator);
-        CChromaticityDlgWnd wnd;
+        QCoreApplication::processEvents();
         QCOMPARE(wnd.accessibleName(), strName);
         wnd.AddChromaGroupByIndex(g_nScreenColorSpaceKey, SRGB());
         wnd.AddChromaGroupByIndex(g_nOutputColorSpaceKey,
