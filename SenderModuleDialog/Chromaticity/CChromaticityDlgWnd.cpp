@@ -117,8 +117,11 @@ const QImage* CChromaticityDlgWnd::CurrentGamutImage()
 void CChromaticityDlgWnd::OnGamutThreadRunOver()
 {
     StopGamutThread(m_pGamutThread);
-    for (int nType = 0; nType < WND_BITMAP_NUM; ++nType)
+    for (int nType = 0; nType < WND_BITMAP_NUM; ++nType) {
+        if (m_pGamutThread->IsSlotOwed(nType))
+            m_pGamutThread->BuildSlot(nType);
         AcquireSlotImage(m_pWndBitmap[nType]);
+    }
 }
 
 bool CChromaticityDlgWnd::DrawStaticPiexl(

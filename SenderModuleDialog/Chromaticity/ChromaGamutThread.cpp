@@ -1,7 +1,6 @@
 #include "ChromaGamutThread.h"
 
 #include <QImage>
-#include <QMutexLocker>
 
 namespace {
 
@@ -25,7 +24,7 @@ CChromaGamutThread::CChromaGamutThread(QObject* parent)
 
 void CChromaGamutThread::SetJob(const SGamutLocus& sLocus, SChromaWndBitmap* pSlots, int nSlotNum)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_sLocus = sLocus;
     m_pSlots = pSlots;
     m_nSlotNum = nSlotNum;
@@ -33,7 +32,7 @@ void CChromaGamutThread::SetJob(const SGamutLocus& sLocus, SChromaWndBitmap* pSl
 
 bool CChromaGamutThread::SetLocus(const SGamutLocus& sLocus)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_sLocus = sLocus;
     for (int nType = 0; m_bActive && nType < m_nSlotNum; ++nType)
         m_pSlots[nType].m_nGeneration.fetch_add(1, std::memory_order_relaxed);
@@ -42,21 +41,33 @@ bool CChromaGamutThread::SetLocus(const SGamutLocus& sLocus)
 
 bool CChromaGamutThread::SetSlotSize(int nType, int nWidth, int nHeight)
 {
-    QMutexLocker lock(&m_mutex);
-    SChromaWndBitmap& sBitmap = m_pSlots[nType];
-    sBitmap.m_nWidth = nWidth;
-    sBitmap.m_nHeight = nHeight;
-    if (m_bActive)
-        sBitmap.m_nGeneration.fetch_add(1, std::memory_order_relaxed);
-    return m_bActive;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_pSlots[nType].m_nWidth = nWidth;
+    m_pSlots[nType].m_nHeight = nHeight;
+    return OweSlot(nType);
 }
 
 bool CChromaGamutThread::RequestSlot(int nType)
 {
-    QMutexLocker lock(&m_mutex);
-    if (m_bActive)
-        m_pSlots[nType].m_nGeneration.fetch_add(1, std::memory_order_relaxed);
-    return m_bActive;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return OweSlot(nType);
+}
+
+bool CChromaGamutThread::OweSlot(int nType)
+{
+    // Started but not yet in run(): the run owes every slot anyway. Past its
+    // last look at the slots: the owner builds what is still owed on RunOver.
+    if (!m_bActive && !isRunning())
+        return false;
+    m_pSlots[nType].m_nGeneration.fetch_add(1, std::memory_order_relaxed);
+    return true;
+}
+
+bool CChromaGamutThread::IsSlotOwed(int nType)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const SChromaWndBitmap& sBitmap = m_pSlots[nType];
+    return sBitmap.m_nGeneration.load(std::memory_order_relaxed) != sBitmap.m_nBuiltGeneration;
 }
 
 void CChromaGamutThread::BuildSlot(int nType)
@@ -64,14 +75,14 @@ void CChromaGamutThread::BuildSlot(int nType)
     SGamutLocus sLocus;
     SGamutImageInput sInput;
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         sLocus = m_sLocus;
         sInput = sLocus.Input(m_pSlots[nType].m_nWidth, m_pSlots[nType].m_nHeight);
     }
     QImage* pImage = new QImage(BuildGamutImage(sInput));
-    // A run that started meanwhile may publish this slot too.
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     SChromaWndBitmap& sBitmap = m_pSlots[nType];
+    sBitmap.m_nBuiltGeneration = sBitmap.m_nGeneration.load(std::memory_order_relaxed);
     if (!sBitmap.m_bReady.load(std::memory_order_acquire)) {
         Publish(sBitmap, pImage);
         return;
@@ -83,7 +94,7 @@ void CChromaGamutThread::BuildSlot(int nType)
 
 bool CChromaGamutThread::NextSlot(int& nType, int& nGeneration, SGamutImageInput& sInput, SGamutLocus& sLocus)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     for (nType = 0; nType < m_nSlotNum; ++nType) {
         SChromaWndBitmap& sBitmap = m_pSlots[nType];
         nGeneration = sBitmap.m_nGeneration.load(std::memory_order_relaxed);
@@ -101,7 +112,7 @@ bool CChromaGamutThread::NextSlot(int& nType, int& nGeneration, SGamutImageInput
 void CChromaGamutThread::run()
 {
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_bActive = true;
         // A run owes every slot.
         for (int nType = 0; nType < m_nSlotNum; ++nType)
@@ -116,13 +127,14 @@ void CChromaGamutThread::run()
             return isInterruptionRequested()
                 || sBitmap.m_nGeneration.load(std::memory_order_relaxed) != nGeneration;
         };
-        QImage image = BuildGamutImage(sInput, 0, fnCancelled);
+        // One thread: the other cores stay with the GUI thread, which may be painting.
+        QImage image = BuildGamutImage(sInput, 1, fnCancelled);
         if (isInterruptionRequested()) {
-            QMutexLocker lock(&m_mutex);
+            std::lock_guard<std::mutex> lock(m_mutex);
             m_bActive = false;
             return;
         }
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         // Abandoned or outdated meanwhile: the next pass builds it again.
         if (sBitmap.m_nGeneration.load(std::memory_order_relaxed) != nGeneration)
             continue;
@@ -154,7 +166,7 @@ const QImage* AcquireSlotImage(SChromaWndBitmap& sBitmap)
 
 void ReleaseSlotImages(SChromaWndBitmap& sBitmap)
 {
-    delete sBitmap.m_pPending.exchange(nullptr);
+    AcquireSlotImage(sBitmap); // also orders this after the worker's writes
     delete sBitmap.m_pImage;
     sBitmap.m_pImage = nullptr;
     sBitmap.m_bReady.store(false);

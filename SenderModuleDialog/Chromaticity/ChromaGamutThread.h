@@ -2,10 +2,10 @@
 
 #include "GamutImage.h"
 
-#include <QMutex>
 #include <QThread>
 
 #include <atomic>
+#include <mutex>
 
 class QImage;
 
@@ -27,7 +27,7 @@ struct SChromaWndBitmap
     // Raised for every change the worker has to build again; a build of an
     // older generation is abandoned between rows.
     std::atomic<int> m_nGeneration {0};
-    int m_nBuiltGeneration = 0; // the worker's, under its lock
+    int m_nBuiltGeneration = 0; // the last generation built, under the worker's lock
 };
 
 // Renders the gamut images of window types 0–4 off the GUI thread. A run
@@ -50,6 +50,8 @@ public:
     bool RequestSlot(int nType);
     // Builds slot nType in the calling thread, from the job's locus.
     void BuildSlot(int nType);
+    // A change came too late for the run that has just ended.
+    bool IsSlotOwed(int nType);
 
 signals:
     void RunOver();
@@ -58,10 +60,13 @@ protected:
     void run() override;
 
 private:
+    // Under the lock.
+    bool OweSlot(int nType);
     // The lowest slot a run still owes, with what to build it from; false when none.
     bool NextSlot(int& nType, int& nGeneration, SGamutImageInput& sInput, SGamutLocus& sLocus);
 
-    QMutex m_mutex; // guards the job and m_bActive
+    // Guards the job and m_bActive; a std::mutex, which thread checkers see through.
+    std::mutex m_mutex;
     SGamutLocus m_sLocus;
     SChromaWndBitmap* m_pSlots = nullptr;
     int m_nSlotNum = 0;

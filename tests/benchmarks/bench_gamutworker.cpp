@@ -70,20 +70,33 @@ private slots:
         pWnd->GamutThread()->wait();
     }
 
+    // Beside an idle widget's, so that the difference is the worker's stop.
+    void destructorDuringRun_data()
+    {
+        QTest::addColumn<bool>("bRunning");
+        QTest::newRow("idle") << false;
+        QTest::newRow("running") << true;
+    }
     void destructorDuringRun()
     {
-        qint64 nWorst = 0;
+        QFETCH(bool, bRunning);
+        qint64 nWorst = 0, nTotal = 0;
+        int nCount = 0;
         QBENCHMARK
         {
             auto pWnd = NewWidget();
-            pWnd->GamutThread()->start();
+            if (bRunning)
+                pWnd->GamutThread()->start();
             QThread::msleep(5);
             QElapsedTimer timer;
             timer.start();
             pWnd.reset();
             nWorst = std::max(nWorst, timer.nsecsElapsed());
+            nTotal += timer.nsecsElapsed();
+            ++nCount;
         }
-        Report("destructor", nWorst, 1);
+        qInfo("%s: mean %.2f ms", QTest::currentDataTag(), double(nTotal) / 1e6 / std::max(1, nCount));
+        Report(QTest::currentDataTag(), nWorst, bRunning);
     }
 
 private:
