@@ -30,13 +30,12 @@ void CChromaGamutThread::SetJob(const SGamutLocus& sLocus, SChromaWndBitmap* pSl
     m_nSlotNum = nSlotNum;
 }
 
-bool CChromaGamutThread::SetLocus(const SGamutLocus& sLocus)
+void CChromaGamutThread::SetLocus(const SGamutLocus& sLocus)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_sLocus = sLocus;
     for (int nType = 0; m_bActive && nType < m_nSlotNum; ++nType)
         m_pSlots[nType].m_nGeneration.fetch_add(1, std::memory_order_relaxed);
-    return m_bActive;
 }
 
 bool CChromaGamutThread::SetSlotSize(int nType, int nWidth, int nHeight)

@@ -43,9 +43,10 @@ public:
 
     // What a run builds from: every slot from this locus.
     void SetJob(const SGamutLocus& sLocus, SChromaWndBitmap* pSlots, int nSlotNum);
-    // Each of these answers false when no run will take the change up; the
-    // caller then builds (or leaves the slot) itself.
-    bool SetLocus(const SGamutLocus& sLocus);
+    // A run under way builds every slot again from it; the next run uses it anyway.
+    void SetLocus(const SGamutLocus& sLocus);
+    // These two answer false when no run will take the change up; the caller
+    // then builds the slot itself.
     bool SetSlotSize(int nType, int nWidth, int nHeight);
     bool RequestSlot(int nType);
     // Builds slot nType in the calling thread, from the job's locus.
