@@ -167,6 +167,4 @@ void ReleaseSlotImages(SChromaWndBitmap& sBitmap)
 {
     AcquireSlotImage(sBitmap); // also orders this after the worker's writes
     delete sBitmap.m_pImage;
-    sBitmap.m_pImage = nullptr;
-    sBitmap.m_bReady.store(false);
 }

@@ -81,5 +81,5 @@ void StopGamutThread(QThread* pThread);
 // worker left is adopted first. GUI thread only; never waits.
 const QImage* AcquireSlotImage(SChromaWndBitmap& sBitmap);
 
-// Frees the slot's images. GUI thread, no worker running.
+// Frees the slot's images; the slot is not used again. GUI thread, no worker running.
 void ReleaseSlotImages(SChromaWndBitmap& sBitmap);
