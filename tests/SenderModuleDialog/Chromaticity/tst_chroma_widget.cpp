@@ -365,7 +365,7 @@ private slots:
         const SGamutLocus sLocus = LocusAt(diagram, 500, 400);
         for (int nType = 0; nType < CChromaticityDlgWnd::WND_BITMAP_NUM; ++nType) {
             const SChromaWndBitmap& sBitmap = wnd.WndBitmap(nType);
-            QVERIFY(sBitmap.m_bReady && !sBitmap.m_pPending);
+            QVERIFY(sBitmap.m_bReady && !sBitmap.m_pPending && !wnd.GamutThread()->IsSlotOwed(nType));
             QVERIFY2(*sBitmap.m_pImage
                     == BuildGamutImage(sLocus.Input(arrSize[nType].width(), arrSize[nType].height())),
                 qPrintable(QString::number(nType)));
