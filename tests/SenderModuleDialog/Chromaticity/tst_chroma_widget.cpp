@@ -351,6 +351,11 @@ private slots:
             wnd.GetWndData(nType, nWidth, nHeight);
         }
         QVERIFY(nWidth == 11 && nHeight == 12);
+        // Idle: a slot asked for again is rebuilt at once, from the current locus.
+        wnd.SetSize(450, 350);
+        wnd.GetChromaticityBmp(3);
+        CChromaDiagram diagram;
+        QVERIFY(*wnd.WndBitmap(3).m_pImage == BuildGamutImage(LocusAt(diagram, 450, 350).Input(1600, 1200)));
 
         wnd.GamutThread()->start();
         wnd.SetSize(500, 400);
@@ -361,7 +366,6 @@ private slots:
         QVERIFY(Paint(wnd, QSize(400, 300)).pixelColor(ptInside) != QColor(50, 50, 50));
         QTRY_VERIFY_WITH_TIMEOUT(wnd.GamutThread()->isFinished(), 60000);
         QCoreApplication::processEvents(); // RunOver: the rebuilt images are taken over
-        CChromaDiagram diagram;
         const SGamutLocus sLocus = LocusAt(diagram, 500, 400);
         for (int nType = 0; nType < CChromaticityDlgWnd::WND_BITMAP_NUM; ++nType) {
             const SChromaWndBitmap& sBitmap = wnd.WndBitmap(nType);
