@@ -229,7 +229,6 @@ bool CChromaDiagram::StepSelected(float fDx, float fDy)
         return false;
     const QPointF pos = ChromaToPixel(CPointEx<float>(pt.x + fDx, pt.y + fDy));
     m_ptMouse = pos.toPoint();
-    m_bMouseInside = true;
     return MoveSelectedTo(pos);
 }
 

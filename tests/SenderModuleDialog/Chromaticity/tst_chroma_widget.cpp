@@ -417,6 +417,11 @@ private slots:
         QTest::keyClick(m_pWnd, Qt::Key_Backtab);
         QVERIFY(m_pWnd->hasFocus());
         QCOMPARE(qMakePair(m_pWnd->Diagram().CurGroup(), m_pWnd->Diagram().CurPoint()), vecOrder.last());
+        // While the mouse holds a point, Tab neither selects another nor leaves.
+        QTest::mousePress(m_pWnd, Qt::LeftButton, Qt::NoModifier, QPoint(200, 300));
+        QTest::keyClick(m_pWnd, Qt::Key_Tab);
+        QVERIFY(m_pWnd->hasFocus() && m_pWnd->Diagram().CurGroup() == 3 && m_pWnd->Diagram().CurPoint() == 1);
+        QTest::mouseRelease(m_pWnd, Qt::LeftButton, Qt::NoModifier, QPoint(200, 300));
         // Arrows without a selection move nothing and ask nothing.
         m_pWnd->Diagram().Leave();
         QTest::keyClick(m_pWnd, Qt::Key_Left, Qt::ShiftModifier);
