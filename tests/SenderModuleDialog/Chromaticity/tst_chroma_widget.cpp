@@ -6,6 +6,7 @@
 #include "ChromaFixture.h"
 #include "ChromaGamutThread.h"
 
+#include <QDialog>
 #include <QLineEdit>
 #include <QPaintEngine>
 #include <QPainter>
@@ -426,6 +427,13 @@ private slots:
         m_pWnd->Diagram().Leave();
         QTest::keyClick(m_pWnd, Qt::Key_Left, Qt::ShiftModifier);
         QCOMPARE(m_nSignals, 0);
+        // Other keys go on to the window: Escape still closes a dialog around the diagram.
+        QDialog dialog;
+        auto* pInDialog = new CChromaticityDlgWnd(&dialog);
+        dialog.show();
+        pInDialog->setFocus();
+        QTest::keyClick(pInDialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible() && dialog.result() == QDialog::Rejected);
     }
 
     // A Shift+arrow step of 0.01 is 6 pixels here: the same move as a drag of
