@@ -93,7 +93,7 @@
 <context>
     <name>CChromaticityDlgWnd</name>
     <message>
-        <location filename="../SenderModuleDialog/Chromaticity/ChromaDiagramPainter.cpp" line="+343"/>
+        <location filename="../SenderModuleDialog/Chromaticity/ChromaDiagramPainter.cpp" line="+344"/>
         <source>输出颜色空间</source>
         <translation>Output colour space</translation>
     </message>
@@ -106,6 +106,11 @@
         <location line="+3"/>
         <source>屏幕颜色空间（校正后）</source>
         <translation>Screen colour space (calibrated)</translation>
+    </message>
+    <message>
+        <location filename="../SenderModuleDialog/Chromaticity/CChromaticityDlgWnd.cpp" line="+362"/>
+        <source>色度图</source>
+        <translation>Chromaticity diagram</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "ChromaDiagramPainter.h"
 #include "ChromaGamutThread.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
@@ -32,41 +33,42 @@ CChromaticityDlgWnd::CChromaticityDlgWnd(QWidget* parent)
     , m_pWndBitmap(std::make_unique<SChromaWndBitmap[]>(WND_BITMAP_NUM))
 {
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    RetranslateUi();
     m_pGamutThread = new CChromaGamutThread(this);
     m_pGamutThread->SetJob(GamutLocus(*m_pDiagram), m_pWndBitmap.get(), WND_BITMAP_NUM);
     connect(m_pGamutThread, &CChromaGamutThread::RunOver, this, &CChromaticityDlgWnd::OnGamutThreadRunOver);
-    // A paint that gave up waiting for a slot gets its image on the next frame.
+    // Images the worker left beside the slots on screen are shown on the next frame.
     connect(m_pGamutThread, &CChromaGamutThread::RunOver, this, QOverload<>::of(&QWidget::update));
 }
 
 CChromaticityDlgWnd::~CChromaticityDlgWnd()
 {
-    // The worker writes the slots freed below.
+    // The worker writes the slots freed below; it stops between two rows.
+    m_pGamutThread->requestInterruption();
     StopGamutThread(m_pGamutThread);
     for (int nType = 0; nType < WND_BITMAP_NUM; ++nType)
-        delete m_pWndBitmap[nType].m_pImage;
+        ReleaseSlotImages(m_pWndBitmap[nType]);
 }
 
 void CChromaticityDlgWnd::SetSize(int nWidth, int nHeight)
 {
-    // The worker builds from the mapped locus; let a running one finish first.
-    StopGamutThread(m_pGamutThread);
     m_pDiagram->SetSize(nWidth, nHeight);
-    m_pGamutThread->SetJob(GamutLocus(*m_pDiagram), m_pWndBitmap.get(), WND_BITMAP_NUM);
+    // A running worker builds its remaining slots, and those it has built, from the new locus.
+    m_pGamutThread->SetLocus(GamutLocus(*m_pDiagram));
     m_bOwnImageStale = true;
 }
 
 void CChromaticityDlgWnd::SetWndData(int nType, int nWidth, int nHeight)
 {
-    // The worker reads the slot sizes; let a running one finish before they change.
-    StopGamutThread(m_pGamutThread);
-    if (nType >= 0 && nType < WND_BITMAP_NUM) {
-        SChromaWndBitmap& sBitmap = m_pWndBitmap[nType];
-        sBitmap.m_nType = nType;
-        sBitmap.m_nWidth = nWidth;
-        sBitmap.m_nHeight = nHeight;
+    if (nType < 0 || nType >= WND_BITMAP_NUM) {
+        GetChromaticityBmp(nType);
+        return;
     }
-    GetChromaticityBmp(nType);
+    m_pWndBitmap[nType].m_nType = nType;
+    // A running worker takes the new size up; otherwise the slot is built here.
+    if (!m_pGamutThread->SetSlotSize(nType, nWidth, nHeight))
+        m_pGamutThread->BuildSlot(nType);
 }
 
 void CChromaticityDlgWnd::GetWndData(int nType, int& nWidth, int& nHeight) const
@@ -93,9 +95,8 @@ void CChromaticityDlgWnd::GetChromaticityBmp(int nType)
             = QPolygonF(m_pDiagram->LocusPixels()).boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
         m_bOwnImageStale = false;
     } else if (nType >= 0 && nType < WND_BITMAP_NUM) {
-        // A slot the worker may be writing is rebuilt here only after it is done.
-        StopGamutThread(m_pGamutThread);
-        BuildSlotImage(m_pWndBitmap[nType], GamutLocus(*m_pDiagram));
+        if (!m_pGamutThread->RequestSlot(nType))
+            m_pGamutThread->BuildSlot(nType);
     }
 }
 
@@ -109,13 +110,18 @@ const QImage* CChromaticityDlgWnd::CurrentGamutImage()
         return &m_imageOwn;
     }
     if (nType >= 0 && nType < WND_BITMAP_NUM)
-        return AcquireSlotImage(m_pWndBitmap[nType], m_pGamutThread, g_ulSlotWaitMs);
+        return AcquireSlotImage(m_pWndBitmap[nType]);
     return nullptr;
 }
 
 void CChromaticityDlgWnd::OnGamutThreadRunOver()
 {
     StopGamutThread(m_pGamutThread);
+    for (int nType = 0; nType < WND_BITMAP_NUM; ++nType) {
+        if (m_pGamutThread->IsSlotOwed(nType))
+            m_pGamutThread->BuildSlot(nType);
+        AcquireSlotImage(m_pWndBitmap[nType]);
+    }
 }
 
 bool CChromaticityDlgWnd::DrawStaticPiexl(
@@ -159,22 +165,29 @@ SChromaGroupInfo* CChromaticityDlgWnd::GetChromaGroupByIndex(int nIndex) const
 
 bool CChromaticityDlgWnd::AddChromaGroupByIndex(int nIndex, SChromaGroupInfo info)
 {
-    return m_pDiagram->AddChromaGroupByIndex(nIndex, info);
+    const bool bAdded = m_pDiagram->AddChromaGroupByIndex(nIndex, info);
+    UpdateAccessibleDescription();
+    return bAdded;
 }
 
 bool CChromaticityDlgWnd::SetChromaGroupByIndex(int nIndex, SChromaGroupInfo info)
 {
-    return m_pDiagram->SetChromaGroupByIndex(nIndex, info);
+    const bool bSet = m_pDiagram->SetChromaGroupByIndex(nIndex, info);
+    UpdateAccessibleDescription();
+    return bSet;
 }
 
 bool CChromaticityDlgWnd::RemoveChromaGroupByIndex(int nIndex)
 {
-    return m_pDiagram->RemoveChromaGroupByIndex(nIndex);
+    const bool bRemoved = m_pDiagram->RemoveChromaGroupByIndex(nIndex);
+    UpdateAccessibleDescription();
+    return bRemoved;
 }
 
 void CChromaticityDlgWnd::ReleaseChromaData()
 {
     m_pDiagram->ReleaseChromaData();
+    UpdateAccessibleDescription();
 }
 
 QPointF CChromaticityDlgWnd::ChromaToPixel(CPointEx<float> pt) const
@@ -286,11 +299,16 @@ void CChromaticityDlgWnd::mouseMoveEvent(QMouseEvent* event)
         update();
         return;
     }
-    if (!m_pDiagram->DragTo(pos))
-        return;
+    if (m_pDiagram->DragTo(pos))
+        OfferStep();
+}
+
+void CChromaticityDlgWnd::OfferStep()
+{
     bool bSuccessed = false;
     emit OnPositionChangeSignal(m_pDiagram->CurGroup(), m_pDiagram->CurPoint(), bSuccessed);
     m_pDiagram->FinishDrag(bSuccessed);
+    UpdateAccessibleDescription();
     update();
 }
 
@@ -306,10 +324,61 @@ void CChromaticityDlgWnd::leaveEvent(QEvent*)
     update();
 }
 
+// ---- Keyboard --------------------------------------------------------------
+
+void CChromaticityDlgWnd::keyPressEvent(QKeyEvent* event)
+{
+    static const struct
+    {
+        int nKey;
+        float fDx, fDy;
+    } arrSteps[] = {{Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, 1}, {Qt::Key_Down, 0, -1}};
+    const float fStep = event->modifiers() & Qt::ShiftModifier ? 0.01f : 0.001f;
+    for (const auto& s : arrSteps) {
+        if (event->key() != s.nKey)
+            continue;
+        if (m_pDiagram->StepSelected(s.fDx * fStep, s.fDy * fStep))
+            OfferStep();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool CChromaticityDlgWnd::focusNextPrevChild(bool bNext)
+{
+    const bool bSelected = m_pDiagram->SelectAdjacent(bNext);
+    update();
+    return bSelected || QWidget::focusNextPrevChild(bNext);
+}
+
 // ---- Painting --------------------------------------------------------------
+
+void CChromaticityDlgWnd::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void CChromaticityDlgWnd::RetranslateUi()
+{
+    setAccessibleName(tr("色度图"));
+    UpdateAccessibleDescription();
+}
+
+void CChromaticityDlgWnd::UpdateAccessibleDescription()
+{
+    const SChromaGroupInfo* pOutput = m_pDiagram->GetChromaGroupByIndex(g_nOutputColorSpaceKey);
+    const QString strText = pOutput && pOutput->m_bShowNote
+        ? CChromaDiagramPainter::NoteText(g_nOutputColorSpaceKey, *pOutput, m_pDiagram->CalcRatio())
+        : QString();
+    if (strText != accessibleDescription())
+        setAccessibleDescription(strText);
+}
 
 void CChromaticityDlgWnd::paintEvent(QPaintEvent*)
 {
+    UpdateAccessibleDescription();
     QPainter painter(this);
     Draw(painter);
 }

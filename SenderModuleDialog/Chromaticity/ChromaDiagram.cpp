@@ -182,12 +182,54 @@ bool CChromaDiagram::DragTo(QPoint pos)
 {
     m_ptMouse = pos;
     m_bMouseInside = true;
+    return m_bDragging && MoveSelectedTo(QPointF(pos));
+}
+
+bool CChromaDiagram::MoveSelectedTo(QPointF pos)
+{
     SChromaGroupInfo* pGroup = GetChromaGroupByIndex(m_nCurGroup);
-    if (!m_bDragging || !m_bCanMove || !pGroup)
+    if (!m_bCanMove || !pGroup)
         return false;
     m_bShowStandard = false;
-    CalcCurrentPoint(QPointF(pos), pGroup);
+    CalcCurrentPoint(pos, pGroup);
     return true;
+}
+
+bool CChromaDiagram::SelectAdjacent(bool bForward)
+{
+    QVector<QPair<int, int>> vecPoints;
+    for (auto it = m_mapGroup.cbegin(); it != m_mapGroup.cend(); ++it) {
+        for (int i = 0; it.value()->m_bVisible && i < g_nChromaPointNum; ++i) {
+            if (it.value()->m_bMovable[i])
+                vecPoints.append({it.key(), i});
+        }
+    }
+    if (m_bDragging)
+        return true; // the held point stays selected
+    const int nAt = vecPoints.indexOf({m_nCurGroup, m_nCurPoint});
+    const int nNext = nAt < 0 ? (bForward ? 0 : vecPoints.size() - 1) : nAt + (bForward ? 1 : -1);
+    if (nNext < 0 || nNext >= vecPoints.size()) {
+        m_nCurGroup = -1;
+        m_nCurPoint = -1;
+        return false;
+    }
+    m_nCurGroup = vecPoints[nNext].first;
+    m_nCurPoint = vecPoints[nNext].second;
+    m_bCanMove = true;
+    // Read-out and crosshair show it as they show a hovered point.
+    m_ptMouse = ChromaToPixel(m_mapGroup.value(m_nCurGroup)->m_ptColor[m_nCurPoint]).toPoint();
+    m_bMouseInside = true;
+    return true;
+}
+
+bool CChromaDiagram::StepSelected(float fDx, float fDy)
+{
+    CPointEx<float> pt;
+    if (m_bDragging || m_nCurPoint < 0 || !SelectedPoint(pt))
+        return false;
+    const QPointF pos = ChromaToPixel(CPointEx<float>(pt.x + fDx, pt.y + fDy));
+    m_ptMouse = pos.toPoint();
+    return MoveSelectedTo(pos);
 }
 
 void CChromaDiagram::FinishDrag(bool bAccepted)

@@ -100,6 +100,14 @@ public:
     void FinishDrag(bool bAccepted);
     void Release();
     void Leave();
+    // Keyboard editing. The movable points of the visible groups, in key order
+    // and points 0–3 within a group: the one after (or before) the selected
+    // point becomes selected, as if the mouse hovered it. False past either
+    // end, with nothing selected then.
+    bool SelectAdjacent(bool bForward);
+    // True when the selected point was moved by (fDx, fDy) through the drag's
+    // correction and the host has to be asked; FinishDrag takes its answer.
+    bool StepSelected(float fDx, float fDy);
     int CurGroup() const { return m_nCurGroup; }
     int CurPoint() const { return m_nCurPoint; }
     bool CanMove() const { return m_bCanMove; }
@@ -122,6 +130,7 @@ public:
 
 private:
     using RegionTest = std::function<bool(CPointEx<float>)>;
+    bool MoveSelectedTo(QPointF pos);
     void MapLocusToScreen();
     bool ApplyColourPoint(SChromaGroupInfo& group, int nPoint, CPointEx<float> pt, CPointEx<float> ptAnchor);
     bool ApplyWhitePoint(

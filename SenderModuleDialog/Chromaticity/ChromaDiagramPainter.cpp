@@ -17,7 +17,8 @@
 
 namespace {
 
-// Heavier than QFont::Black; the platform renders it as its boldest face.
+// Past Qt 5's scale of 0 to 99, which keeps only 7 bits: 128 would wrap to
+// QFont::Thin. Such weights are drawn bold.
 constexpr int g_nTextWeight = 128;
 
 const QColor g_arrDefaultLineColor[] = {
@@ -52,7 +53,7 @@ QFont TextFont(int nPointSize, int nWeight)
     QFont font(GetFontFamily());
     font.setPointSize(std::max(1, nPointSize));
     if (nWeight >= 0)
-        font.setWeight(nWeight);
+        font.setWeight(nWeight > 99 ? int(QFont::Bold) : nWeight);
     return font;
 }
 

@@ -233,13 +233,14 @@ bool CChromaDiagram::ReCalRGB(SChromaGroupInfo* pGroup, int nPointIndex)
 {
     if (!pGroup || nPointIndex < 0 || nPointIndex >= g_nChromaPointNum)
         return false;
-    // Worked on a copy: a correction that finds no inside point changes nothing.
-    SChromaGroupInfo work = *pGroup;
-    Point* pColor = work.m_ptColor;
     Point clamped[g_nChromaPointNum];
     for (int i = 0; i < g_nChromaPointNum; ++i)
-        clamped[i] = ClampNonNegative(pColor[i]);
-    std::copy(clamped, clamped + 3, pColor);
+        clamped[i] = ClampNonNegative(pGroup->m_ptColor[i]);
+    // The clamped colour points stay, also when the correction is refused;
+    // beyond them a refusal changes nothing, so the rest is worked on a copy.
+    std::copy(clamped, clamped + 3, pGroup->m_ptColor);
+    SChromaGroupInfo work = *pGroup;
+    Point* pColor = work.m_ptColor;
 
     const Point pt = clamped[nPointIndex];
     const Point ptWhite = pColor[g_nWhitePoint];

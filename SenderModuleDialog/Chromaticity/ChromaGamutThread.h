@@ -5,11 +5,17 @@
 #include <QThread>
 
 #include <atomic>
+#include <mutex>
 
 class QImage;
 
-// One pre-rendered gamut image per host window type 0–4. The worker thread
-// writes the image and then publishes it through m_bReady.
+// One pre-rendered gamut image per host window type 0–4.
+//
+// m_pImage is read only after m_bReady was seen set (acquire). The worker
+// writes m_pImage itself only while the slot is not ready yet; a ready slot
+// may be on screen, so a rebuilt image waits in m_pPending until the GUI
+// thread adopts it (AcquireSlotImage). The size is written under the
+// worker's lock while a run may read it.
 struct SChromaWndBitmap
 {
     int m_nType = -1;
@@ -17,13 +23,17 @@ struct SChromaWndBitmap
     int m_nHeight = 0;
     QImage* m_pImage = nullptr;
     std::atomic<bool> m_bReady {false};
+    std::atomic<QImage*> m_pPending {nullptr};
+    // Raised for every change the worker has to build again; a build of an
+    // older generation is abandoned between rows.
+    std::atomic<int> m_nGeneration {0};
+    int m_nBuiltGeneration = 0; // the last generation built, under the worker's lock
 };
 
-// Builds the slot's image at its size and publishes it.
-void BuildSlotImage(SChromaWndBitmap& sBitmap, const SGamutLocus& sLocus);
-
-// Renders the gamut images of window types 0–4 off the GUI thread. Each slot
-// is published through its ready flag; RunOver tells the owner to join.
+// Renders the gamut images of window types 0–4 off the GUI thread. A run
+// builds every slot; changes made while it runs (a new locus, a new slot size,
+// a slot asked for again) are taken up by the same run, so the GUI thread
+// never waits for it. RunOver tells the owner to join.
 class CChromaGamutThread : public QThread
 {
     Q_OBJECT
@@ -31,8 +41,18 @@ class CChromaGamutThread : public QThread
 public:
     explicit CChromaGamutThread(QObject* parent = nullptr);
 
-    // What a run builds: every slot from this locus. Not while running.
+    // What a run builds from: every slot from this locus.
     void SetJob(const SGamutLocus& sLocus, SChromaWndBitmap* pSlots, int nSlotNum);
+    // A run under way builds every slot again from it; the next run uses it anyway.
+    void SetLocus(const SGamutLocus& sLocus);
+    // These two answer false when no run will take the change up; the caller
+    // then builds the slot itself.
+    bool SetSlotSize(int nType, int nWidth, int nHeight);
+    bool RequestSlot(int nType);
+    // Builds slot nType in the calling thread, from the job's locus.
+    void BuildSlot(int nType);
+    // A change came too late for the run that has just ended.
+    bool IsSlotOwed(int nType);
 
 signals:
     void RunOver();
@@ -41,19 +61,25 @@ protected:
     void run() override;
 
 private:
+    // Under the lock.
+    bool OweSlot(int nType);
+    // The lowest slot a run still owes, with what to build it from; false when none.
+    bool NextSlot(int& nType, int& nGeneration, SGamutImageInput& sInput, SGamutLocus& sLocus);
+
+    // Guards the job and m_bActive; a std::mutex, which thread checkers see through.
+    std::mutex m_mutex;
     SGamutLocus m_sLocus;
     SChromaWndBitmap* m_pSlots = nullptr;
     int m_nSlotNum = 0;
+    bool m_bActive = false; // a run is taking changes up
 };
 
 // quit() and then wait() without a time limit; a null thread is ignored.
 void StopGamutThread(QThread* pThread);
 
-// How long a paint waits for a running worker before it draws the frame
-// without that slot's image; the worker's RunOver repaints once it is done.
-constexpr unsigned long g_ulSlotWaitMs = 40;
+// The slot's image when painting may use it, else null: a rebuilt image the
+// worker left is adopted first. GUI thread only; never waits.
+const QImage* AcquireSlotImage(SChromaWndBitmap& sBitmap);
 
-// The slot's image when painting may use it, else null. While pWorker runs it
-// may be rewriting any slot, so the paint waits at most nWaitMs for it and then
-// gives up for this frame rather than block the GUI thread.
-const QImage* AcquireSlotImage(const SChromaWndBitmap& sBitmap, QThread* pWorker, unsigned long ulWaitMs);
+// Frees the slot's images; the slot is not used again. GUI thread, no worker running.
+void ReleaseSlotImages(SChromaWndBitmap& sBitmap);

@@ -5,7 +5,6 @@
 
 #include <Common/Assert.h>
 
-#include <cfloat>
 #include <cmath>
 
 namespace {
@@ -89,14 +88,9 @@ int CalcCoverageRatio(const SChromaGroupInfo* pScreen, const SChromaGroupInfo* p
                 return -1;
         }
     }
-    CTriangleOverlap overlap;
-    // A share of a gamut without area is no number; the overlap would read 0.
-    float fOutputArea = 0.0f;
-    overlap.TriangleArea(pOutput->m_ptColor[0], pOutput->m_ptColor[1], pOutput->m_ptColor[2], fOutputArea);
-    if (!(fOutputArea >= FLT_EPSILON) || !std::isfinite(fOutputArea))
-        return -1;
+    // An output gamut without area leaves the ratio at 0: nothing of it is covered.
     float fRatio = 0.0f;
-    overlap.CalcOverlapRatio(pScreen->m_ptColor, pOutput->m_ptColor, fRatio);
+    CTriangleOverlap().CalcOverlapRatio(pScreen->m_ptColor, pOutput->m_ptColor, fRatio);
     if (!std::isfinite(fRatio))
         return -1;
     return int(std::lround(100.0 * double(fRatio)));

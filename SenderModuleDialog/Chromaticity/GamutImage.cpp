@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -329,7 +330,8 @@ private:
 // Each row is cleared to transparent while it is hot in the cache and then
 // coloured, so that no pixel crosses the memory bus twice.
 void BuildRows(const SGamutImageInput& sInput, const SGamutFrame& sFrame, const SRowVertices& sRows,
-    uchar* pBits, qsizetype nStride, int nBlock, int nBlockStep)
+    uchar* pBits, qsizetype nStride, int nBlock, int nBlockStep, const GamutCancel& fnCancelled,
+    std::atomic<bool>& bCancelled)
 {
     constexpr int ROWS_PER_BLOCK = 16;
     const size_t nRowBytes = size_t(sInput.nWidth) * sizeof(QRgb);
@@ -337,6 +339,10 @@ void BuildRows(const SGamutImageInput& sInput, const SGamutFrame& sFrame, const 
     for (int nRow0 = nBlock * ROWS_PER_BLOCK; nRow0 < sInput.nHeight; nRow0 += nBlockStep * ROWS_PER_BLOCK) {
         const int nRowEnd = std::min(sInput.nHeight - 1, nRow0 + ROWS_PER_BLOCK - 1);
         for (int nY = nRow0; nY <= nRowEnd; ++nY) {
+            if (fnCancelled && (bCancelled.load(std::memory_order_relaxed) || fnCancelled())) {
+                bCancelled.store(true, std::memory_order_relaxed);
+                return;
+            }
             QRgb* pLine = reinterpret_cast<QRgb*>(pBits + nStride * nY);
             std::memset(pLine, 0, nRowBytes);
             if (!sFrame.bValid || nY < sFrame.nFirstY || nY > sFrame.nLastY)
@@ -392,7 +398,7 @@ QImage BuildGamutImageReference(const SGamutImageInput& sInput)
     return image;
 }
 
-QImage BuildGamutImage(const SGamutImageInput& sInput, int nThreads)
+QImage BuildGamutImage(const SGamutImageInput& sInput, int nThreads, const GamutCancel& fnCancelled)
 {
     if (sInput.nWidth <= 0 || sInput.nHeight <= 0)
         return QImage();
@@ -412,13 +418,14 @@ QImage BuildGamutImage(const SGamutImageInput& sInput, int nThreads)
     nThreads = std::clamp(nThreads, 1, std::max(1, sInput.nHeight / 64));
 
     const SRowVertices sRows(sInput, sFrame.nFirstY, sFrame.bValid ? sFrame.nLastY : sFrame.nFirstY - 1);
+    std::atomic<bool> bCancelled {false};
     std::vector<std::thread> vecWorkers;
     for (int t = 1; t < nThreads; ++t) {
-        vecWorkers.emplace_back(
-            BuildRows, std::cref(sInput), std::cref(sFrame), std::cref(sRows), pBits, nStride, t, nThreads);
+        vecWorkers.emplace_back(BuildRows, std::cref(sInput), std::cref(sFrame), std::cref(sRows), pBits,
+            nStride, t, nThreads, std::cref(fnCancelled), std::ref(bCancelled));
     }
-    BuildRows(sInput, sFrame, sRows, pBits, nStride, 0, nThreads);
+    BuildRows(sInput, sFrame, sRows, pBits, nStride, 0, nThreads, fnCancelled, bCancelled);
     for (std::thread& worker : vecWorkers)
         worker.join();
-    return image;
+    return bCancelled.load() ? QImage() : image;
 }

@@ -6,6 +6,8 @@
 #include <QPointF>
 #include <QVector>
 
+#include <functional>
+
 // The colour-filled gamut image of the chromaticity diagram: white at the
 // equal-energy point, running to full red, green and blue at the locus's
 // extreme corners. Colours use the image's own mapping of the locus hull; the
@@ -37,9 +39,13 @@ struct SGamutLocus
 // fast build is checked against.
 QImage BuildGamutImageReference(const SGamutImageInput& sInput);
 
+// Asked between rows; true abandons the build.
+using GamutCancel = std::function<bool()>;
+
 // Byte-identical to the reference: spans per row from the polygon's edges,
 // per-row constants hoisted, rows split across nThreads (0 = one per core).
-QImage BuildGamutImage(const SGamutImageInput& sInput, int nThreads = 0);
+// A null image when fnCancelled answered true.
+QImage BuildGamutImage(const SGamutImageInput& sInput, int nThreads = 0, const GamutCancel& fnCancelled = {});
 
 // The channel value for d / dc in [0, 1]: (int)(255 · (d / dc)^0.5) with the
 // power in single precision. Exposed for tests of the lookup that replaces powf.

@@ -32,6 +32,10 @@ private slots:
             && SegmentSlope(PointF(2, 0), PointF(2, 7)) == FLT_MAX);
         const CLineEx vertical = LineFromSlopeOrVertical(FLT_MAX, PointF(2, 5));
         QVERIFY(vertical.a == 1.0f && vertical.b == 0.0f && vertical.c == -2.0f);
+        // x - y = 0 meets x + y - 2 = 0 at (1, 1); parallel lines meet far away.
+        QCOMPARE(IntersectLines(CLineEx {1, -1, 0}, CLineEx {1, 1, -2}), PointF(1, 1));
+        QCOMPARE(
+            IntersectLines(CLineEx {1, -1, 0}, CLineEx {2, -2, 3}), PointF(6553600000.0f, 6553600000.0f));
         // Segments: crossing, T junction, one side, collinear overlap (crossing but
         // no single point), stopping short.
         const struct
@@ -41,7 +45,8 @@ private slots:
         } arrSegments[] = {{{{0, 0}, {1, 1}, {0, 1}, {1, 0}}, true, true},
             {{{0, 0}, {2, 0}, {1, 0}, {1, 1}}, false, false},
             {{{0, 0}, {2, 0}, {0, 1}, {2, 1}}, false, false}, {{{0, 0}, {2, 0}, {1, 0}, {3, 0}}, true, false},
-            {{{0, 0}, {2, 0}, {1, 0.5f}, {1, 2}}, false, false}};
+            {{{0, 0}, {2, 0}, {1, 0.5f}, {1, 2}}, false, false},
+            {{{0, 0}, {1, 1}, {0, 0}, {1, 1}}, true, false}, {{{0, 0}, {1, 1}, {1, 1}, {0, 0}}, true, false}};
         for (const auto& s : arrSegments) {
             const PointF* pt = s.arrEnds;
             QCOMPARE(SegmentsCross(pt[0], pt[1], pt[2], pt[3]), s.bCross);

@@ -1,9 +1,7 @@
 #include "CChromaticityDlgWnd.h"
 #include "Command.h"
 #include "GamutArgs.h"
-#include "TriangleOverlap.h"
 
-#include <cfloat>
 #include <cstdio>
 
 namespace {
@@ -27,15 +25,6 @@ int RunCoverage(const QStringList& listArgs)
     if (!ParseGamutArg(strScreen, false, sScreen, strError)
         || !ParseGamutArg(strOutput, false, sOutput, strError))
         return UsageError(strError);
-
-    // A share of a gamut without area is not a number; the ratio would read 0.
-    float fArea = 0.0f;
-    const CPointEx<float>* pOutput = sOutput.sGroup.m_ptColor;
-    CTriangleOverlap().TriangleArea(pOutput[0], pOutput[1], pOutput[2], fArea);
-    if (fArea < FLT_EPSILON) {
-        std::fprintf(stderr, "sendertool: the output gamut has no area; its coverage cannot be computed\n");
-        return EXIT_FAILURE_RESULT;
-    }
 
     CChromaticityDlgWnd wnd;
     wnd.AddChromaGroupByIndex(g_nScreenColorSpaceKey, sScreen.sGroup);

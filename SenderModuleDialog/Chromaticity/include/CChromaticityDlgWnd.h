@@ -21,6 +21,12 @@ struct SChromaWndBitmap;
 // protocol, offers every drag step to the host through OnPositionChangeSignal,
 // keeps the gamut images and paints. The editor, the worker and the slots stay
 // behind pointers so that a host needs none of their headers.
+//
+// Keyboard: Tab focuses the diagram; Tab and Shift+Tab inside it then select
+// the next or previous movable point (visible groups in key order, points
+// 0–3), and leave it past the last or first one. The arrow keys move the
+// selected point by 0.001 in x or y, by 0.01 with Shift, each step corrected
+// and offered to the host exactly as a drag step is.
 class SENDERMODULEDIALOG_EXPORT CChromaticityDlgWnd : public QWidget
 {
     Q_OBJECT
@@ -112,9 +118,17 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool bNext) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     const QImage* CurrentGamutImage();
+    // The host is asked about the step the editor has just made.
+    void OfferStep();
+    void RetranslateUi();
+    // The legend's coverage sentence, for screen readers.
+    void UpdateAccessibleDescription();
 
     std::unique_ptr<CChromaDiagram> m_pDiagram;
     // The worker is a child object; the widget stops it before freeing the slots.

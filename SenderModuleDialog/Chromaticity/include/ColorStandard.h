@@ -51,6 +51,6 @@ SChromaGroupInfo* SelectStandardGroup(
     const QMap<int, SChromaGroupInfo*>& mapGroup, int nGroupIndex, int& nKeyNum);
 
 // The share of the output gamut that the screen gamut covers, in whole
-// percent; -1 when a group is missing or hidden, or the share is no number
-// (an output without area, a coordinate that is not finite).
+// percent; 0 for an output without area; -1 when a group is missing or
+// hidden, or a coordinate is not finite.
 int CalcCoverageRatio(const SChromaGroupInfo* pScreen, const SChromaGroupInfo* pOutput);

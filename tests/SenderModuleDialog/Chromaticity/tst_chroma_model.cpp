@@ -141,15 +141,18 @@ private slots:
         QVERIFY(nMoved > 100); // not by refusing everything
 
         // Collinear: a colour point pulled off the line encloses the white point;
-        // the white point has nothing to be pulled into. Indices out of range change nothing.
+        // the white point has nothing to be pulled into, but its refusal still
+        // keeps the clamped colour points. Indices out of range change nothing.
         SChromaGroupInfo sLine = g_sCollinear;
-        sLine.m_ptColor[0] = {-0.1f, -0.1f}; // a correction clamps it, a refusal must not
+        sLine.m_ptColor[0] = {-0.1f, -0.1f};
+        SChromaGroupInfo sClamped = g_sCollinear;
+        sClamped.m_ptColor[0] = {0.0f, 0.0f};
         for (int nPoint : {-100000000, -1, 0, 1, 2, 3, 4}) {
             SChromaGroupInfo work = sLine;
             const bool bCorrected = m_diagram.ReCalRGB(&work, nPoint);
             QCOMPARE(bCorrected, nPoint >= 0 && nPoint < 3);
             QCOMPARE(m_diagram.IsPointInRegion(&work, nPoint), bCorrected);
-            QVERIFY(bCorrected || SamePoints(work, sLine));
+            QVERIFY(bCorrected || SamePoints(work, nPoint == 3 ? sClamped : sLine));
         }
     }
 
@@ -170,6 +173,12 @@ private slots:
         info.m_ptColor[2] = {0.15f, -0.01f};
         QVERIFY(m_diagram.ReCalRGB(&info, 0));
         QVERIFY(info.m_ptColor[1] == Point(0.0f, 0.6f) && info.m_ptColor[2] == Point(0.15f, 0.0f));
+        // Also when it refuses a white point outside the locus.
+        info = SRGB();
+        info.m_ptColor[2] = {0.15f, -0.01f};
+        info.m_ptColor[3] = {0.1f, 0.1f};
+        QVERIFY(!m_diagram.ReCalRGB(&info, 3));
+        QVERIFY(info.m_ptColor[2] == Point(0.15f, 0.0f) && info.m_ptColor[3] == Point(0.1f, 0.1f));
 
         // Green far beyond the locus: pulled onto it, inside, the white point still enclosed.
         info = SRGB();
@@ -203,6 +212,10 @@ private slots:
         QVERIFY(
             !CChromaDiagram::GetCIEIntersection(m_diagram.LocusPoints(), {0.3f, 0.3f}, {0.4f, 0.4f}, ptOut));
         QCOMPARE(ptOut, Point(7, 7));
+        // Across both arms of a U: the crossing on the later edge, nudged back towards the start.
+        const QList<Point> listU = {{0, 0}, {4, 0}, {4, 3}, {3, 3}, {3, 1}, {1, 1}, {1, 3}, {0, 3}};
+        QVERIFY(CChromaDiagram::GetCIEIntersection(listU, {3.5f, 2}, {0.5f, 2}, ptOut));
+        QVERIFY(Near(ptOut, 1.0001, 2));
 
         // A triangle around the white point that stops short of green: the first
         // variant aims from the white point, the second from the region's centroid.
@@ -247,14 +260,17 @@ private slots:
     void coverage()
     {
         // The white points take no part; the share is of the output, rounded; an
-        // output without area, or a coordinate that is no number, has no share.
+        // output without area is not covered; a coordinate that is no number has no share.
         const SChromaGroupInfo sOutput = Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.2f, 0.1f}, {0.35f, 0.33f});
+        const SChromaGroupInfo sHalf = Group({0.1f, 0.1f}, {0.5f, 0.1f}, {0.1f, 0.5f}, {0.2f, 0.2f});
         const struct
         {
             SChromaGroupInfo sScreen, sOutput;
             int nRatio;
         } arrCases[] = {{Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.2f, 0.1f}, {NAN, NAN}), sOutput, 100},
-            {SRGB(), g_sRec2020, 53}, {SRGB(), g_sCollinear, -1},
+            {SRGB(), g_sRec2020, 53}, {SRGB(), g_sCollinear, 0},
+            {Group({0.1f, 0.1f}, {0.2f, 0.1f}, {0.1f, 0.2f}, {0.1f, 0.1f}), sOutput, 0},
+            {Group({0.1f, 0.1f}, {0.5f, 0.1f}, {0.3f, 0.3f}, {0.2f, 0.2f}), sHalf, 50},
             {SRGB(), Group({0.6f, 0.3f}, {NAN, 0.6f}, {0.2f, 0.1f}, {0.3f, 0.3f}), -1},
             {Group({0.6f, 0.3f}, {0.3f, INFINITY}, {0.2f, 0.1f}, {0.3f, 0.3f}), sOutput, -1}};
         for (const auto& c : arrCases) {
@@ -307,6 +323,18 @@ private slots:
         const CPolygon square(QVector<QPointF> {{0, 0}, {2, 0}, {2, 2}, {0, 2}});
         QPointF pt(0.2, 0.2); // inside points stay where they are
         QVERIFY(triangle.GetPointCloser(&pt) && pt == QPointF(0.2, 0.2));
+        // Onto the edge crossed on the way to the centroid, 0.00001 towards it.
+        pt = QPointF(1, 1);
+        QVERIFY(triangle.GetPointCloser2Convex(&pt));
+        QVERIFY(Near(Point::FromQPointF(pt), 0.4999929, 0.4999929, 1e-7));
+        // No edge crossed: a flat polygon, or none at all.
+        for (const CPolygon& polygon : {CPolygon(QVector<QPointF> {{0, 0}, {1, 0}, {2, 0}}), CPolygon()}) {
+            pt = QPointF(1, 1);
+            QVERIFY(!polygon.GetPointCloser2Convex(&pt) && pt == QPointF(1, 1));
+        }
+        // Too few points, or a first turn of none, never count as concave.
+        QVERIFY(CPolygon(QVector<QPointF> {{0, 0}, {1, 1}}).IsConvex());
+        QVERIFY(CPolygon(QVector<QPointF> {{0, 0}, {1, 0}, {2, 0}, {2, 2}, {1, 0.5}, {0, 2}}).IsConvex());
         // A non-convex arrow takes the nearest-point route, into its notch.
         const CPolygon arrow(QVector<QPointF> {{0, 0}, {2, 1}, {4, 0}, {2, 3}});
         pt = QPointF(2, 0.5);
@@ -338,9 +366,13 @@ private slots:
             polygon.GrahamScan();
             return polygon.GetPolygon();
         };
-        // An inner point goes.
-        QCOMPARE(fnScan({{0, 1}, {1, 1}, {0.5, 0.5}, {1, 0}, {0, 0}}),
-            QPolygonF({{0, 0}, {1, 0}, {1, 1}, {0, 1}}));
+        // An inner point goes, and so does one in the middle of a later edge; one
+        // between the pivot and the next corner enters the stack unchecked and stays.
+        const QPolygonF square({{0, 0}, {1, 0}, {1, 1}, {0, 1}});
+        QCOMPARE(fnScan({{0, 1}, {1, 1}, {0.5, 0.5}, {1, 0}, {0, 0}}), square);
+        QCOMPARE(fnScan({{0, 0}, {1, 0}, {1, 1}, {0, 1}, {1, 0.5}}), square);
+        QCOMPARE(fnScan({{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0.5, 0}}),
+            QPolygonF({{0, 0}, {0.5, 0}, {1, 0}, {1, 1}, {0, 1}}));
         // Several points on the ray of smallest angle: the stack must not underflow.
         QCOMPARE(fnScan({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {1, 1}}), QPolygonF({{0, 0}, {3, 0}, {1, 1}}));
 

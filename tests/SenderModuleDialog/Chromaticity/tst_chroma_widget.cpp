@@ -6,9 +6,11 @@
 #include "ChromaFixture.h"
 #include "ChromaGamutThread.h"
 
+#include <QDialog>
+#include <QLineEdit>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QSemaphore>
+#include <QTranslator>
 #include <QtTest>
 
 #include <atomic>
@@ -32,6 +34,7 @@ public:
     {
         QVector<QLineF> vecCross;
         QString strText;
+        QMap<QString, int> mapWeight; // text -> font weight
     } m_sRecording;
     QColor m_clrPen;
 
@@ -52,6 +55,7 @@ public:
     void drawTextItem(const QPointF&, const QTextItem& item) override
     {
         m_sRecording.strText += item.text() + '|';
+        m_sRecording.mapWeight.insert(item.text(), item.font().weight());
     }
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override { }
     void drawPath(const QPainterPath&) override { }
@@ -84,15 +88,11 @@ SGamutLocus LocusAt(CChromaDiagram& diagram, int nWidth, int nHeight)
     return SGamutLocus {diagram.LocusHull(), diagram.LocusPixelsF()};
 }
 
-// A stand-in worker that runs until the test lets it finish.
-class CBlockedThread : public QThread
+// Points within this of each other are the same move made twice.
+bool Near(Point pt1, Point pt2)
 {
-public:
-    QSemaphore m_semRelease;
-
-protected:
-    void run() override { m_semRelease.acquire(); }
-};
+    return std::abs(pt1.x - pt2.x) < 1e-6f && std::abs(pt1.y - pt2.y) < 1e-6f;
+}
 
 } // namespace
 
@@ -103,11 +103,19 @@ class TestChromaWidget : public QObject
 private slots:
     void init()
     {
-        m_pWnd = new CChromaticityDlgWnd;
-        m_pWnd->resize(800, 600);
+        // Between two line edits, so that Tab has somewhere to come from and to go to.
+        m_pWindow = new QWidget;
+        m_pWindow->resize(800, 640);
+        m_pBefore = new QLineEdit(m_pWindow);
+        m_pBefore->setGeometry(0, 605, 300, 30);
+        m_pWnd = new CChromaticityDlgWnd(m_pWindow);
+        m_pWnd->setGeometry(0, 0, 800, 600);
         m_pWnd->SetSize(800, 600);
-        m_pWnd->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_pWnd));
+        m_pAfter = new QLineEdit(m_pWindow);
+        m_pAfter->setGeometry(400, 605, 300, 30);
+        m_pWindow->show();
+        m_pWindow->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_pWindow));
         m_nSignals = 0;
         m_bReject = false;
         connect(m_pWnd, &CChromaticityDlgWnd::OnPositionChangeSignal, this,
@@ -121,7 +129,7 @@ private slots:
             });
     }
 
-    void cleanup() { delete m_pWnd; }
+    void cleanup() { delete m_pWindow; }
 
     void pressPicksAMovablePoint()
     {
@@ -208,8 +216,14 @@ private slots:
             QVector<QLineF>({QLineF(0, pos.y(), 800, pos.y()), QLineF(pos.x(), 0, pos.x(), 600)}));
         m_pWnd->AddChromaGroupByIndex(4, Group({0.6f, 0.3f}, {0.3f, 0.6f}, {0.15f, 0.06f}, {0.3f, 0.3f}));
         QTest::mouseMove(m_pWnd, PixelOf({0.3f, 0.3f}) + QPoint(2, 1));
-        QCOMPARE(
-            Record(*m_pWnd, &CChromaticityDlgWnd::DrawTipsString).strText, QString("x : 0.3000|y : 0.3000|"));
+        const CRecorder::SRecording sOver = Record(*m_pWnd, &CChromaticityDlgWnd::DrawTipsString);
+        QCOMPARE(sOver.strText, QString("x : 0.3000|y : 0.3000|"));
+        QCOMPARE(sOver.mapWeight.value("x : 0.3000"), int(QFont::Bold));
+        // The crosshair jumps onto the movable point, in whole pixels.
+        const QPointF ptWhite = m_pWnd->ChromaToPixel({0.3f, 0.3f});
+        const int nX = int(ptWhite.x()), nY = int(ptWhite.y());
+        QCOMPARE(Record(*m_pWnd, &CChromaticityDlgWnd::DrawCrossLine).vecCross,
+            QVector<QLineF>({QLineF(0, nY, 800, nY), QLineF(nX, 0, nX, 600)}));
         // Once the mouse has left, nothing follows it.
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(m_pWnd, &leave);
@@ -233,6 +247,13 @@ private slots:
         QVERIFY2(strText.contains(QString::fromUtf8("%1, %2% 被覆盖").arg(strTitle).arg(nRatio))
                 && strText.contains(QString::fromUtf8("屏幕颜色空间（校正后）")),
             qPrintable(strText));
+        // An output without area is not covered at all; the legend is drawn bold.
+        QVERIFY(m_pWnd->SetChromaGroupByIndex(
+            g_nOutputColorSpaceKey, Group({0.2f, 0.2f}, {0.3f, 0.3f}, {0.4f, 0.4f}, {0.3f, 0.3f})));
+        const CRecorder::SRecording sFlat = Record(*m_pWnd, &CChromaticityDlgWnd::DrawChromNote);
+        const QString strFlat = QString::fromUtf8("%1, 0% 被覆盖").arg(strTitle);
+        QVERIFY2(sFlat.strText.contains(strFlat + "|"), qPrintable(sFlat.strText));
+        QCOMPARE(sFlat.mapWeight.value(strFlat), int(QFont::Bold));
 
         // Groups past the listed colours still get colours of their own.
         QSet<QRgb> setColours;
@@ -309,41 +330,10 @@ private slots:
             Check(nBits);
     }
 
-    // The worker needs no widget: a locus and the slots to fill.
-    void workerBuildsEverySlot()
-    {
-        const QSize arrSize[] = {{320, 240}, {641, 481}, {1024, 200}};
-        CChromaDiagram diagram;
-        const SGamutLocus sLocus = LocusAt(diagram, 600, 400);
-        SChromaWndBitmap arrSlot[3];
-        for (int i = 0; i < 3; ++i) {
-            arrSlot[i].m_nWidth = arrSize[i].width();
-            arrSlot[i].m_nHeight = arrSize[i].height();
-        }
-        CChromaGamutThread worker;
-        worker.SetJob(sLocus, arrSlot, 3);
-        QSignalSpy spyRunOver(&worker, &CChromaGamutThread::RunOver);
-        worker.start();
-        QVERIFY(worker.wait(60000) && spyRunOver.count() == 1);
-        for (int i = 0; i < 3; ++i) {
-            QVERIFY(arrSlot[i].m_bReady.load(std::memory_order_acquire) && arrSlot[i].m_pImage);
-            QVERIFY(*arrSlot[i].m_pImage
-                == BuildGamutImage(sLocus.Input(arrSize[i].width(), arrSize[i].height())));
-            delete arrSlot[i].m_pImage;
-        }
-
-        auto* pWnd = new CChromaticityDlgWnd;
-        pWnd->SetSize(900, 700);
-        for (int nType = 0; nType < CChromaticityDlgWnd::WND_BITMAP_NUM; ++nType)
-            pWnd->SetWndData(nType, 900, 900);
-        std::atomic<bool> bFinished {false};
-        connect(pWnd->GamutThread(), &QThread::finished, [&] { bFinished = true; });
-        pWnd->GamutThread()->start();
-        delete pWnd; // must wait for the worker, which writes the widget's slots
-        QVERIFY(bFinished);
-    }
-
-    void paintOfASlotNotReadyReturnsPromptly()
+    // A run under way never holds the GUI thread up: the calls return while it
+    // runs, a ready slot is painted, and every slot still ends with the image of
+    // the last locus and size. Destroying the widget cuts a run short.
+    void workerRunsBesideTheGuiThread()
     {
         CChromaticityDlgWnd wnd;
         wnd.SetSize(400, 300);
@@ -351,22 +341,196 @@ private slots:
         const QPoint ptInside = wnd.ChromaToPixel({0.25f, 0.45f}).toPoint();
         // Never built: the chart is drawn without the gamut fill.
         QCOMPARE(Paint(wnd, QSize(400, 300)).pixelColor(ptInside), QColor(50, 50, 50));
-        wnd.SetWndData(3, 400, 300);
-        QVERIFY(Paint(wnd, QSize(400, 300)).pixelColor(ptInside) != QColor(50, 50, 50));
+        QSize arrSize[CChromaticityDlgWnd::WND_BITMAP_NUM];
+        for (int nType = 0; nType < CChromaticityDlgWnd::WND_BITMAP_NUM; ++nType) {
+            arrSize[nType] = QSize(1600, 1200);
+            wnd.SetWndData(nType, 1600, 1200);
+        }
         int nWidth = 11, nHeight = 12; // only types 0 to 4 have a slot
         for (int nType : {-1, 5}) {
             wnd.SetWndData(nType, 320, 240);
             wnd.GetWndData(nType, nWidth, nHeight);
         }
         QVERIFY(nWidth == 11 && nHeight == 12);
+        // Idle: a slot asked for again is rebuilt at once, from the current locus.
+        wnd.SetSize(450, 350);
+        wnd.GetChromaticityBmp(3);
+        CChromaDiagram diagram;
+        QVERIFY(*wnd.WndBitmap(3).m_pImage == BuildGamutImage(LocusAt(diagram, 450, 350).Input(1600, 1200)));
 
-        // Ready, but the worker may be rewriting it: not used, and no waiting beyond the bound.
-        const SChromaWndBitmap& sBitmap = wnd.WndBitmap(3);
-        CBlockedThread worker;
-        worker.start();
-        QVERIFY(!AcquireSlotImage(sBitmap, &worker, 5)); // an unbounded wait would deadlock here
-        worker.m_semRelease.release();
-        QCOMPARE(AcquireSlotImage(sBitmap, &worker, ULONG_MAX), sBitmap.m_pImage);
+        wnd.GamutThread()->start();
+        wnd.SetSize(500, 400);
+        wnd.SetWndData(1, 640, 480);
+        arrSize[1] = QSize(640, 480);
+        wnd.GetChromaticityBmp(4);
+        QVERIFY(wnd.GamutThread()->isRunning()); // none of them waited for the run
+        QVERIFY(Paint(wnd, QSize(400, 300)).pixelColor(ptInside) != QColor(50, 50, 50));
+        QTRY_VERIFY_WITH_TIMEOUT(wnd.GamutThread()->isFinished(), 60000);
+        QCoreApplication::processEvents(); // RunOver: the rebuilt images are taken over
+        const SGamutLocus sLocus = LocusAt(diagram, 500, 400);
+        for (int nType = 0; nType < CChromaticityDlgWnd::WND_BITMAP_NUM; ++nType) {
+            const SChromaWndBitmap& sBitmap = wnd.WndBitmap(nType);
+            QVERIFY(sBitmap.m_bReady && !sBitmap.m_pPending && !wnd.GamutThread()->IsSlotOwed(nType));
+            QVERIFY2(*sBitmap.m_pImage
+                    == BuildGamutImage(sLocus.Input(arrSize[nType].width(), arrSize[nType].height())),
+                qPrintable(QString::number(nType)));
+        }
+
+        auto* pWnd = new CChromaticityDlgWnd;
+        pWnd->SetSize(900, 700);
+        for (int nType = 0; nType < CChromaticityDlgWnd::WND_BITMAP_NUM; ++nType)
+            pWnd->SetWndData(nType, 1600, 1200);
+        std::atomic<int> nRunOver {0};
+        connect(
+            pWnd->GamutThread(), &CChromaGamutThread::RunOver, pWnd->GamutThread(), [&] { ++nRunOver; },
+            Qt::DirectConnection);
+        pWnd->GamutThread()->start();
+        delete pWnd; // waits for the worker, which writes the widget's slots, but not for its run
+        QCOMPARE(nRunOver.load(), 0);
+    }
+
+    // Tab walks the movable points of the visible groups and then leaves; the
+    // selected point shows as a hovered one does.
+    void tabSelectsTheMovablePoints()
+    {
+        AddGroup(3);
+        m_pWnd->GetChromaGroupByIndex(3)->m_bMovable[3] = false;
+        AddGroup(1, false);
+        AddGroup(2)->m_bVisible = false;
+        const QVector<QPair<int, int>> vecOrder = {{1, 0}, {1, 2}, {1, 3}, {3, 0}, {3, 1}, {3, 2}};
+        m_pBefore->setFocus();
+        QTest::keyClick(m_pBefore, Qt::Key_Tab);
+        QVERIFY(m_pWnd->hasFocus() && m_pWnd->Diagram().CurGroup() == -1);
+        for (const auto& point : vecOrder) {
+            QTest::keyClick(m_pWnd, Qt::Key_Tab);
+            QCOMPARE(qMakePair(m_pWnd->Diagram().CurGroup(), m_pWnd->Diagram().CurPoint()), point);
+        }
+        // Drawn as hovered: read-out and crosshair on the point.
+        const Point pt = m_pWnd->GetChromaGroupByIndex(3)->m_ptColor[2];
+        const CRecorder::SRecording sRecording = Record(*m_pWnd);
+        QVERIFY2(sRecording.strText.contains(QString("x : %1|").arg(double(pt.x), 0, 'f', 4)),
+            qPrintable(sRecording.strText));
+        const QPointF ptPixel = m_pWnd->ChromaToPixel(pt);
+        QCOMPARE(sRecording.vecCross.value(1), QLineF(int(ptPixel.x()), 0, int(ptPixel.x()), 600));
+        QTest::keyClick(m_pWnd, Qt::Key_Tab);
+        QVERIFY(m_pAfter->hasFocus() && m_pWnd->Diagram().CurGroup() == -1);
+        QTest::keyClick(m_pAfter, Qt::Key_Backtab);
+        QTest::keyClick(m_pWnd, Qt::Key_Backtab);
+        QVERIFY(m_pWnd->hasFocus());
+        QCOMPARE(qMakePair(m_pWnd->Diagram().CurGroup(), m_pWnd->Diagram().CurPoint()), vecOrder.last());
+        // While the mouse holds a point, Tab neither selects another nor leaves.
+        QTest::mousePress(m_pWnd, Qt::LeftButton, Qt::NoModifier, QPoint(200, 300));
+        QTest::keyClick(m_pWnd, Qt::Key_Tab);
+        QVERIFY(m_pWnd->hasFocus() && m_pWnd->Diagram().CurGroup() == 3 && m_pWnd->Diagram().CurPoint() == 1);
+        QTest::mouseRelease(m_pWnd, Qt::LeftButton, Qt::NoModifier, QPoint(200, 300));
+        // Arrows without a selection move nothing and ask nothing.
+        m_pWnd->Diagram().Leave();
+        QTest::keyClick(m_pWnd, Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(m_nSignals, 0);
+        // Other keys go on to the window: Escape still closes a dialog around the diagram.
+        QDialog dialog;
+        auto* pInDialog = new CChromaticityDlgWnd(&dialog);
+        dialog.show();
+        pInDialog->setFocus();
+        QTest::keyClick(pInDialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible() && dialog.result() == QDialog::Rejected);
+    }
+
+    // A Shift+arrow step of 0.01 is 6 pixels here: the same move as a drag of
+    // the point by 6 pixels, with the same correction and the same host answer.
+    void arrowStepsAreDragSteps_data()
+    {
+        QTest::addColumn<int>("nPoint");
+        QTest::addColumn<QPointF>("ptStart"); // chromaticity, taken to a whole pixel
+        QTest::addColumn<int>("nKey");
+        QTest::addColumn<QPoint>("posDelta");
+        QTest::addColumn<bool>("bReject");
+        QTest::newRow("inside") << 1 << QPointF(0.3, 0.5) << int(Qt::Key_Right) << QPoint(6, 0) << false;
+        QTest::newRow("out of the locus")
+            << 1 << QPointF(0.07, 0.825) << int(Qt::Key_Up) << QPoint(0, -6) << false;
+        QTest::newRow("white out of its triangle")
+            << 3 << QPointF(0.45, 0.476) << int(Qt::Key_Up) << QPoint(0, -6) << false;
+        QTest::newRow("host rejects") << 1 << QPointF(0.3, 0.5) << int(Qt::Key_Left) << QPoint(-6, 0) << true;
+        QTest::newRow("down") << 0 << QPointF(0.6, 0.33) << int(Qt::Key_Down) << QPoint(0, 6) << false;
+    }
+    void arrowStepsAreDragSteps()
+    {
+        QFETCH(int, nPoint);
+        QFETCH(QPointF, ptStart);
+        QFETCH(int, nKey);
+        QFETCH(QPoint, posDelta);
+        QFETCH(bool, bReject);
+        m_bReject = bReject;
+        const QPoint posStart = PixelOf(Point::FromQPointF(ptStart));
+        SChromaGroupInfo info = SRGB();
+        info.m_ptColor[nPoint] = m_pWnd->PixelToChroma(posStart);
+        QVERIFY(IsWhiteInside(info) && m_pWnd->Diagram().IsInLocus(info.m_ptColor[nPoint]));
+
+        // By mouse.
+        m_pWnd->AddChromaGroupByIndex(0, info);
+        Drag(posStart, posStart + posDelta);
+        QTest::mouseRelease(m_pWnd, Qt::LeftButton, Qt::NoModifier, posStart + posDelta);
+        const SChromaGroupInfo sDragged = *m_pWnd->GetChromaGroupByIndex(0);
+        const Point ptDraggedSeen = m_ptSeen;
+        QCOMPARE(m_nSignals, 1);
+
+        // By keyboard, from the same start.
+        m_pWnd->SetChromaGroupByIndex(0, info);
+        QTest::mouseMove(m_pWnd, QPoint(5, 5)); // away, so that the mouse selects nothing
+        m_pWnd->setFocus();
+        for (int i = 0; i <= nPoint; ++i)
+            QTest::keyClick(m_pWnd, Qt::Key_Tab);
+        QCOMPARE(m_pWnd->Diagram().CurPoint(), nPoint);
+        QTest::keyClick(m_pWnd, Qt::Key(nKey), Qt::ShiftModifier);
+        QCOMPARE(m_nSignals, 2);
+        const SChromaGroupInfo* pGroup = m_pWnd->GetChromaGroupByIndex(0);
+        QVERIFY(Near(m_ptSeen, ptDraggedSeen));
+        for (int i = 0; i < g_nChromaPointNum; ++i)
+            QVERIFY2(Near(pGroup->m_ptColor[i], sDragged.m_ptColor[i]), qPrintable(QString::number(i)));
+        QVERIFY(!Near(sDragged.m_ptColor[nPoint], info.m_ptColor[nPoint]) || bReject);
+
+        // Without Shift a tenth of that, straight along the arrow.
+        m_bReject = false;
+        m_pWnd->SetChromaGroupByIndex(0, info);
+        QTest::keyClick(m_pWnd, Qt::Key(nKey));
+        const Point ptStep(float(posDelta.x()) / 6000.0f, float(-posDelta.y()) / 6000.0f);
+        if (QByteArray(QTest::currentDataTag()) == "inside")
+            QVERIFY(Near(pGroup->m_ptColor[nPoint],
+                Point(info.m_ptColor[nPoint].x + ptStep.x, info.m_ptColor[nPoint].y + ptStep.y)));
+        QCOMPARE(m_nSignals, 3);
+    }
+
+    void accessibleNameAndCoverage_data()
+    {
+        QTest::addColumn<QString>("strLanguage");
+        QTest::addColumn<QString>("strName");
+        QTest::addColumn<QString>("strCoverage");
+        QTest::newRow("zh_CN") << "zh_CN" << QString::fromUtf8("色度图")
+                               << QString::fromUtf8("输出颜色空间, %1% 被覆盖");
+        QTest::newRow("en") << "en"
+                            << "Chromaticity diagram"
+                            << "Output colour space, %1% covered";
+    }
+    void accessibleNameAndCoverage()
+    {
+        QFETCH(QString, strLanguage);
+        QFETCH(QString, strName);
+        QFETCH(QString, strCoverage);
+        CChromaticityDlgWnd wnd; // a language chosen later reaches it too
+        QTranslator translator;
+        QVERIFY(translator.load("SenderModuleDialog_" + strLanguage, SENDER_QM_DIR));
+        QCoreApplication::installTranslator(&translator);
+        QCoreApplication::processEvents();
+        QCOMPARE(wnd.accessibleName(), strName);
+        wnd.AddChromaGroupByIndex(g_nScreenColorSpaceKey, SRGB());
+        wnd.AddChromaGroupByIndex(g_nOutputColorSpaceKey,
+            Group({0.708f, 0.292f}, {0.17f, 0.797f}, {0.131f, 0.046f}, {0.3127f, 0.329f}));
+        QCOMPARE(wnd.accessibleDescription(), strCoverage.arg(53));
+        // A change of the groups reaches the description.
+        wnd.SetChromaGroupByIndex(
+            g_nOutputColorSpaceKey, Group({0.2f, 0.2f}, {0.3f, 0.3f}, {0.4f, 0.4f}, {0.3f, 0.3f}));
+        QCOMPARE(wnd.accessibleDescription(), strCoverage.arg(0));
+        QCoreApplication::removeTranslator(&translator);
     }
 
 private:
@@ -387,6 +551,9 @@ private:
     }
     QPoint PixelOf(Point pt) const { return m_pWnd->ChromaToPixel(pt).toPoint(); }
 
+    QWidget* m_pWindow = nullptr;
+    QLineEdit* m_pBefore = nullptr;
+    QLineEdit* m_pAfter = nullptr;
     CChromaticityDlgWnd* m_pWnd = nullptr;
     int m_nSignals = 0;
     bool m_bReject = false; // then the host supplies (0.3, 0.6) instead

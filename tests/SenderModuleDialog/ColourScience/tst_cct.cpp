@@ -131,8 +131,8 @@ private slots:
         QTest::newRow("too few values") << listRender + QStringList {"0.6,0.3,0.3"} << 2 << "has 3 values";
         QTest::newRow("unknown name") << listRender + QStringList {"sRGB2"} << 2 << "unknown colour standard";
         QTest::newRow("coverage") << listCoverage + QStringList {"Rec2020"} << 0 << "53";
-        QTest::newRow("no coverage") << listCoverage + QStringList {"0.2,0.2,0.3,0.3,0.4,0.4,0.3,0.3"} << 1
-                                     << "cannot be computed";
+        QTest::newRow("output without area")
+            << listCoverage + QStringList {"0.2,0.2,0.3,0.3,0.4,0.4,0.3,0.3"} << 0 << "0";
     }
 
     void toolAnswers()
