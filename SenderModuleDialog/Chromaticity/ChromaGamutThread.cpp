@@ -1,4 +1,5 @@
 #include "ChromaGamutThread.h"
+#include "GamutSlots.h"
 
 #include <QImage>
 
@@ -12,12 +13,15 @@ void BuildSlotImage(SChromaWndBitmap& sBitmap, const SGamutLocus& sLocus)
 
 CChromaGamutThread::CChromaGamutThread(QObject* parent)
     : QThread(parent)
+    , m_pLocus(std::make_unique<SGamutLocus>())
 {
 }
 
+CChromaGamutThread::~CChromaGamutThread() = default;
+
 void CChromaGamutThread::SetJob(const SGamutLocus& sLocus, SChromaWndBitmap* pSlots, int nSlotNum)
 {
-    m_sLocus = sLocus;
+    *m_pLocus = sLocus;
     m_pSlots = pSlots;
     m_nSlotNum = nSlotNum;
 }
@@ -25,7 +29,7 @@ void CChromaGamutThread::SetJob(const SGamutLocus& sLocus, SChromaWndBitmap* pSl
 void CChromaGamutThread::run()
 {
     for (int nType = 0; nType < m_nSlotNum; ++nType)
-        BuildSlotImage(m_pSlots[nType], m_sLocus);
+        BuildSlotImage(m_pSlots[nType], *m_pLocus);
     emit RunOver();
 }
 

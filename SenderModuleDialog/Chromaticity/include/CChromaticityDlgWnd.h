@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ChromaGroupInfo.h"
-#include "ColorStandard.h"
+#include "ColorStandardType.h"
 #include "PointEx.h"
 #include "SenderModuleDialogExport.h"
 
@@ -31,8 +31,6 @@ public:
     explicit CChromaticityDlgWnd(QWidget* parent = nullptr);
     ~CChromaticityDlgWnd() override;
 
-    CChromaDiagram& Diagram() { return *m_pDiagram; }
-    const CChromaDiagram& Diagram() const { return *m_pDiagram; }
     CChromaGamutThread* GamutThread() const { return m_pGamutThread; }
     // The slot of window type 0–4.
     const SChromaWndBitmap& WndBitmap(int nType) const;
@@ -114,6 +112,8 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    friend struct SChromaWndAccess;
+
     const QImage* CurrentGamutImage();
 
     std::unique_ptr<CChromaDiagram> m_pDiagram;

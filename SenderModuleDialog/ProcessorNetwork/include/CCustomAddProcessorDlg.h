@@ -1,8 +1,9 @@
 #pragma once
 
-#include "AddressRules.h"
 #include "CCustomDialog.h"
 #include "SenderModuleDialogExport.h"
+
+#include <memory>
 
 class CCustomComboBox;
 class CCustomIPEdit;
@@ -10,6 +11,8 @@ class CCustomLabel;
 class CCustomSpinBox;
 class QGridLayout;
 class QPushButton;
+class CAddressRules;
+struct SDialogAddressRules;
 
 // How many processors to add by hand, with how many output ports each, and,
 // when the host detects processors by address, the start of their addresses.
@@ -61,6 +64,6 @@ private:
     QGridLayout* m_pGrid = nullptr;
     QPushButton* m_pOkButton = nullptr;
     QPushButton* m_pCancelButton = nullptr;
-    CMessageBoxMessages m_messages;
-    CAddressRules m_rules;
+    std::unique_ptr<SDialogAddressRules> m_pAddressRules;
+    CAddressRules& m_rules;
 };

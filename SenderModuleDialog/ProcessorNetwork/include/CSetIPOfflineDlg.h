@@ -1,11 +1,12 @@
 #pragma once
 
-#include "AddressRules.h"
 #include "CCustomDialog.h"
 #include "SenderModuleDialogExport.h"
 
 #include <QList>
 #include <QString>
+
+#include <memory>
 
 class CCustomIPEdit;
 class CCustomLabel;
@@ -13,6 +14,8 @@ class CCustomSpinBox;
 class QGridLayout;
 class QLineEdit;
 class QPushButton;
+class CAddressRules;
+struct SDialogAddressRules;
 
 // Addresses of processors in an offline project, in one of three modes:
 // batch add (count -1: a count and a start address), set (one editor per
@@ -69,6 +72,6 @@ private:
     QList<CCustomLabel*> m_listLabels;
     QPushButton* m_pOkButton = nullptr;
     QPushButton* m_pCancelButton = nullptr;
-    CMessageBoxMessages m_messages;
-    CAddressRules m_rules;
+    std::unique_ptr<SDialogAddressRules> m_pAddressRules;
+    CAddressRules& m_rules;
 };

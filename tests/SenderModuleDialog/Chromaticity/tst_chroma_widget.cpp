@@ -4,7 +4,8 @@
 #include "ChromaDiagram.h"
 #include "ChromaDiagramPainter.h"
 #include "ChromaFixture.h"
-#include "ChromaGamutThread.h"
+#include "ChromaWndAccess.h"
+#include "GamutSlots.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -129,21 +130,21 @@ private slots:
         // Scale 600: the square reaches 6 pixels to each side, edges included.
         const QPair<QPoint, bool> arrPress[] = {{{194, 300}, true}, {{193, 300}, false}, {{206, 306}, true},
             {{207, 300}, false}, {{200, 293}, false}};
-        QVERIFY(!m_pWnd->Diagram().IsPressed());
+        QVERIFY(!Diagram(*m_pWnd).IsPressed());
         for (const auto& press : arrPress) {
             QTest::mousePress(m_pWnd, Qt::LeftButton, Qt::NoModifier, press.first);
             QCOMPARE(m_pWnd->cursor().shape(), press.second ? Qt::SizeAllCursor : Qt::ArrowCursor);
-            QCOMPARE(m_pWnd->Diagram().CurGroup(), press.second ? 3 : -1);
+            QCOMPARE(Diagram(*m_pWnd).CurGroup(), press.second ? 3 : -1);
             QTest::mouseRelease(m_pWnd, Qt::LeftButton, Qt::NoModifier, press.first);
         }
-        QVERIFY(m_pWnd->Diagram().IsPressed()); // a hit sets it; nothing clears it
+        QVERIFY(Diagram(*m_pWnd).IsPressed()); // a hit sets it; nothing clears it
         // Overlapping points: the higher movable key wins, an immovable marker on top gives way.
         m_pWnd->RemoveChromaGroupByIndex(3);
         AddGroup(1);
         AddGroup(2);
         AddGroup(3, false);
         QTest::mousePress(m_pWnd, Qt::LeftButton, Qt::NoModifier, QPoint(201, 299));
-        QVERIFY(m_pWnd->Diagram().CurGroup() == 2 && m_pWnd->Diagram().CurPoint() == 1);
+        QVERIFY(Diagram(*m_pWnd).CurGroup() == 2 && Diagram(*m_pWnd).CurPoint() == 1);
         QTest::mouseRelease(m_pWnd, Qt::LeftButton, Qt::NoModifier, QPoint(201, 299));
         m_pWnd->ReleaseChromaData();
 
@@ -159,10 +160,10 @@ private slots:
             const SChromaGroupInfo* pGroup = AddGroup(0, c.bMovable);
             const Point ptGreen = pGroup->m_ptColor[1];
             QTest::mouseMove(m_pWnd, QPoint(200, 300));
-            QCOMPARE(m_pWnd->Diagram().CurGroup(), 0);
+            QCOMPARE(Diagram(*m_pWnd).CurGroup(), 0);
             Drag(c.posPress, QPoint(230, 280), c.button);
             QTest::mouseMove(m_pWnd, QPoint(260, 260));
-            QVERIFY(!m_pWnd->Diagram().IsDragging() && pGroup->m_ptColor[1] == ptGreen && m_nSignals == 0);
+            QVERIFY(!Diagram(*m_pWnd).IsDragging() && pGroup->m_ptColor[1] == ptGreen && m_nSignals == 0);
             QTest::mouseRelease(m_pWnd, c.button, Qt::NoModifier, QPoint(260, 260));
             m_pWnd->RemoveChromaGroupByIndex(0);
         }
@@ -173,10 +174,10 @@ private slots:
         const SChromaGroupInfo* pGroup = AddGroup(0);
         m_pWnd->ShowCIEStandard(0, enStandardRec709, true);
         Drag(QPoint(200, 300), QPoint(40, 20)); // far outside the locus; the host accepts
-        QVERIFY(!m_pWnd->Diagram().IsStandardShown()); // a drag hides the standard gamut
+        QVERIFY(!Diagram(*m_pWnd).IsStandardShown()); // a drag hides the standard gamut
         QCOMPARE(m_nSignals, 1);
         QCOMPARE(pGroup->m_ptColor[1], m_ptSeen);
-        QVERIFY(m_pWnd->Diagram().IsInLocus(m_ptSeen) && IsWhiteInside(*pGroup));
+        QVERIFY(Diagram(*m_pWnd).IsInLocus(m_ptSeen) && IsWhiteInside(*pGroup));
 
         m_bReject = true;
         Drag(PixelOf(m_ptSeen), PixelOf({0.25f, 0.5f}));
