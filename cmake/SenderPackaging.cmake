@@ -84,15 +84,18 @@ endfunction()
 function(sender_install_package)
   include(CMakePackageConfigHelpers)
   install(EXPORT SenderModuleDialogTargets NAMESPACE SenderModuleDialog:: DESTINATION ${SENDER_PACKAGE_DIR})
-  install(EXPORT SenderSimulatedHostTargets NAMESPACE SenderModuleDialog::
-    DESTINATION ${SENDER_PACKAGE_DIR} ${sender_host_install_args})
+  if(NOT SENDER_EXTERNAL_HOST)
+    install(EXPORT SenderSimulatedHostTargets NAMESPACE SenderModuleDialog::
+      DESTINATION ${SENDER_PACKAGE_DIR} ${sender_host_install_args})
+  endif()
   configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/SenderModuleDialogConfig.cmake.in
     ${PROJECT_BINARY_DIR}/SenderModuleDialogConfig.cmake INSTALL_DESTINATION ${SENDER_PACKAGE_DIR}
     PATH_VARS SENDER_TRANSLATIONS_DIR)
   write_basic_package_version_file(${PROJECT_BINARY_DIR}/SenderModuleDialogConfigVersion.cmake
     COMPATIBILITY SameMajorVersion)
   install(FILES ${PROJECT_BINARY_DIR}/SenderModuleDialogConfig.cmake
-    ${PROJECT_BINARY_DIR}/SenderModuleDialogConfigVersion.cmake DESTINATION ${SENDER_PACKAGE_DIR})
+    ${PROJECT_BINARY_DIR}/SenderModuleDialogConfigVersion.cmake ${PROJECT_SOURCE_DIR}/cmake/SenderFindHost.cmake
+    DESTINATION ${SENDER_PACKAGE_DIR})
 
   # pkg-config paths relative to the .pc file keep the installed tree relocatable.
   file(RELATIVE_PATH pc_to_prefix /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)
