@@ -89,6 +89,9 @@ run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix} --component Simul
 if(NOT EXISTS ${prefix}/include/SenderModuleDialog/KivoData.h)
   message(FATAL_ERROR "the simulated host's headers were not installed on request")
 endif()
+if(NOT EXISTS ${prefix}/share/doc/SenderModuleDialog/project-file.md)
+  message(FATAL_ERROR "the simulated host's project file format was not installed with it")
+endif()
 # A linker that drops unreferenced libraries (--as-needed) leaves the plug-in to
 # find the host's libraries itself.
 set(flags "")
