@@ -19,6 +19,13 @@ run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${host} --component Simulat
 file(GLOB host_lib_dir LIST_DIRECTORIES true ${host}/lib*)
 file(REMOVE_RECURSE ${host_lib_dir}/cmake ${host}/bin)
 
+# The plug-in is compiled once more here; a compiler cache keeps that cheap on reruns.
+if(NOT LAUNCHER)
+  find_program(LAUNCHER ccache)
+  if(NOT LAUNCHER)
+    set(LAUNCHER "")
+  endif()
+endif()
 set(flags "")
 if(SANITIZE)
   set(flags "-fsanitize=${SANITIZE}")
