@@ -10,17 +10,37 @@ set(SENDER_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/SenderModuleDialog)
 set(SENDER_TRANSLATIONS_DIR ${CMAKE_INSTALL_DATADIR}/SenderModuleDialog/translations)
 set(SENDER_SIMULATED_HOST_LIBRARIES OstraControl KivoData HardwareSupport ILedTesselLabel)
 
-# Libraries in the loader's own search path find each other without help; a
-# RUNPATH there would only override the system's choice.
-sender_is_system_libdir("${CMAKE_INSTALL_FULL_LIBDIR}" sender_system_libdir)
-if(NOT sender_system_libdir)
-  set(CMAKE_INSTALL_RPATH "$ORIGIN/../${CMAKE_INSTALL_LIBDIR}")
-endif()
+# Installed programs find the libraries beside them through a RUNPATH relative
+# to their own place, so the tree starts wherever --prefix puts it. A library
+# looks in its own folder: the host's libraries it needs may not be direct
+# dependencies of the program (a linker with --as-needed drops those).
+file(RELATIVE_PATH sender_bin_to_lib /${CMAKE_INSTALL_BINDIR} /${CMAKE_INSTALL_LIBDIR})
+set(CMAKE_INSTALL_RPATH "$ORIGIN/${sender_bin_to_lib}")
+set(SENDER_LIBRARY_RPATH "$ORIGIN")
+# The prefix is known only at install time; there, a RUNPATH in a folder the
+# loader searches anyway would only override the system's choice, so it goes.
+sender_system_libdirs(SENDER_SYSTEM_LIBDIRS)
 
 set(sender_host_install_args COMPONENT SimulatedHost)
 if(NOT SENDER_INSTALL_SIMULATED_HOST)
   list(APPEND sender_host_install_args EXCLUDE_FROM_ALL)
 endif()
+
+# sender_install_runpath_fixup(TARGET DESTINATION [install args]): after TARGET
+# is installed into DESTINATION, drops its RUNPATH when the library folder of
+# the install prefix is one the loader searches anyway.
+function(sender_install_runpath_fixup target destination)
+  install(CODE "
+    set(sender_libdir \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}\")
+    get_filename_component(sender_libdir \"\${sender_libdir}\" ABSOLUTE)
+    set(sender_system_libdirs [[${SENDER_SYSTEM_LIBDIRS}]])
+    list(FIND sender_system_libdirs \"\${sender_libdir}\" sender_system_index)
+    if(sender_system_index GREATER -1)
+      set(sender_file \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${destination}/$<TARGET_FILE_NAME:${target}>\")
+      message(STATUS \"No RUNPATH in a system folder: \${sender_file}\")
+      file(RPATH_REMOVE FILE \"\${sender_file}\")
+    endif()" ${ARGN})
+endfunction()
 
 # sender_install_simulated_host(TARGETS ... HEADERS ...): install rules of the
 # simulated host's libraries, programs and headers, all in component SimulatedHost.
@@ -30,9 +50,11 @@ function(sender_install_simulated_host)
     get_target_property(type ${target} TYPE)
     if(type STREQUAL "EXECUTABLE")
       install(TARGETS ${target} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} ${sender_host_install_args})
+      sender_install_runpath_fixup(${target} ${CMAKE_INSTALL_BINDIR} ${sender_host_install_args})
     else()
       install(TARGETS ${target} EXPORT SenderSimulatedHostTargets
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} ${sender_host_install_args})
+      sender_install_runpath_fixup(${target} ${CMAKE_INSTALL_LIBDIR} ${sender_host_install_args})
     endif()
   endforeach()
   if(H_HEADERS)
@@ -50,7 +72,7 @@ function(sender_host_library name)
   string(TOUPPER ${name} upper)
   target_compile_definitions(${name} PRIVATE ${upper}_LIBRARY)
   set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
-    VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+    VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR} INSTALL_RPATH "${SENDER_LIBRARY_RPATH}")
   target_include_directories(${name} PUBLIC
     $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>
     $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/SenderModuleDialog>)
@@ -62,15 +84,18 @@ endfunction()
 function(sender_install_package)
   include(CMakePackageConfigHelpers)
   install(EXPORT SenderModuleDialogTargets NAMESPACE SenderModuleDialog:: DESTINATION ${SENDER_PACKAGE_DIR})
-  install(EXPORT SenderSimulatedHostTargets NAMESPACE SenderModuleDialog::
-    DESTINATION ${SENDER_PACKAGE_DIR} ${sender_host_install_args})
+  if(NOT SENDER_EXTERNAL_HOST)
+    install(EXPORT SenderSimulatedHostTargets NAMESPACE SenderModuleDialog::
+      DESTINATION ${SENDER_PACKAGE_DIR} ${sender_host_install_args})
+  endif()
   configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/SenderModuleDialogConfig.cmake.in
     ${PROJECT_BINARY_DIR}/SenderModuleDialogConfig.cmake INSTALL_DESTINATION ${SENDER_PACKAGE_DIR}
     PATH_VARS SENDER_TRANSLATIONS_DIR)
   write_basic_package_version_file(${PROJECT_BINARY_DIR}/SenderModuleDialogConfigVersion.cmake
     COMPATIBILITY SameMajorVersion)
   install(FILES ${PROJECT_BINARY_DIR}/SenderModuleDialogConfig.cmake
-    ${PROJECT_BINARY_DIR}/SenderModuleDialogConfigVersion.cmake DESTINATION ${SENDER_PACKAGE_DIR})
+    ${PROJECT_BINARY_DIR}/SenderModuleDialogConfigVersion.cmake ${PROJECT_SOURCE_DIR}/cmake/SenderFindHost.cmake
+    DESTINATION ${SENDER_PACKAGE_DIR})
 
   # pkg-config paths relative to the .pc file keep the installed tree relocatable.
   file(RELATIVE_PATH pc_to_prefix /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)

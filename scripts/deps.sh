@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need, if missing.
 set -euo pipefail
-packages=(cmake g++ clang make pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n xcvt edid-decode fonts-wqy-microhei)
+packages=(cmake g++ clang make pkg-config doxygen qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n xcvt edid-decode fonts-wqy-microhei)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -2,7 +2,7 @@
 
 #include "ChromaDiagram.h"
 #include "ChromaDiagramPainter.h"
-#include "ChromaGamutThread.h"
+#include "GamutSlots.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

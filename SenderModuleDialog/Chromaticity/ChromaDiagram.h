@@ -3,7 +3,6 @@
 #include "ChromaGroupInfo.h"
 #include "ColorStandard.h"
 #include "PointEx.h"
-#include "SenderModuleDialogExport.h"
 
 #include <QColor>
 #include <QList>
@@ -22,7 +21,7 @@ class CChromaGamutInterpolation;
 // The chromaticity editor without its window: the groups, the selection, the
 // mapping between chromaticity and pixels, hit testing, the mouse protocol and
 // the corrections that keep every group physically meaningful.
-class SENDERMODULEDIALOG_EXPORT CChromaDiagram
+class CChromaDiagram
 {
 public:
     CChromaDiagram();

@@ -1,4 +1,5 @@
 #include "ChromaGamutThread.h"
+#include "GamutSlots.h"
 
 #include <QImage>
 
@@ -19,13 +20,16 @@ void Publish(SChromaWndBitmap& sBitmap, QImage* pImage)
 
 CChromaGamutThread::CChromaGamutThread(QObject* parent)
     : QThread(parent)
+    , m_pLocus(std::make_unique<SGamutLocus>())
 {
 }
+
+CChromaGamutThread::~CChromaGamutThread() = default;
 
 void CChromaGamutThread::SetJob(const SGamutLocus& sLocus, SChromaWndBitmap* pSlots, int nSlotNum)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_sLocus = sLocus;
+    *m_pLocus = sLocus;
     m_pSlots = pSlots;
     m_nSlotNum = nSlotNum;
 }
@@ -33,7 +37,7 @@ void CChromaGamutThread::SetJob(const SGamutLocus& sLocus, SChromaWndBitmap* pSl
 void CChromaGamutThread::SetLocus(const SGamutLocus& sLocus)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_sLocus = sLocus;
+    *m_pLocus = sLocus;
     for (int nType = 0; m_bActive && nType < m_nSlotNum; ++nType)
         m_pSlots[nType].m_nGeneration.fetch_add(1, std::memory_order_relaxed);
 }
@@ -75,7 +79,7 @@ void CChromaGamutThread::BuildSlot(int nType)
     SGamutImageInput sInput;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        sLocus = m_sLocus;
+        sLocus = *m_pLocus;
         sInput = sLocus.Input(m_pSlots[nType].m_nWidth, m_pSlots[nType].m_nHeight);
     }
     QImage* pImage = new QImage(BuildGamutImage(sInput));
@@ -99,7 +103,7 @@ bool CChromaGamutThread::NextSlot(int& nType, int& nGeneration, SGamutImageInput
         nGeneration = sBitmap.m_nGeneration.load(std::memory_order_relaxed);
         if (nGeneration == sBitmap.m_nBuiltGeneration)
             continue;
-        sLocus = m_sLocus;
+        sLocus = *m_pLocus;
         sInput = sLocus.Input(sBitmap.m_nWidth, sBitmap.m_nHeight);
         return true;
     }

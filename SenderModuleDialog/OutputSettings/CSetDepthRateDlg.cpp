@@ -98,7 +98,7 @@ void CSetDepthRateDlg::InitStyle()
 }
 
 QMenu* CSetDepthRateDlg::CreateMenu(
-    const QVector<int>& vecValues, const std::function<QString(int)>& fnText, CCustomComboBox* pCombo)
+    const QVector<int>& vecValues, QString (*fnText)(int), CCustomComboBox* pCombo)
 {
     auto* pMenu = new QMenu(this);
     pMenu->setFixedWidth(g_nMenuWidth);

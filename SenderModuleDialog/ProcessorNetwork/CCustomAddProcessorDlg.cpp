@@ -1,4 +1,5 @@
 #include "CCustomAddProcessorDlg.h"
+#include "AddressRules.h"
 
 #include "CCustomComboBox.h"
 #include "CCustomIPEdit.h"
@@ -39,8 +40,8 @@ const SDialogSize g_arrSizes[] = {
 
 CCustomAddProcessorDlg::CCustomAddProcessorDlg(QWidget* pParent)
     : CCustomDialog(pParent, false)
-    , m_messages(this)
-    , m_rules(&m_messages)
+    , m_pAddressRules(std::make_unique<SDialogAddressRules>(this))
+    , m_rules(m_pAddressRules->m_rules)
 {
     m_bPortRowHidden = g_pHwSenderLogic->GetPortRowValue() > 0;
     const CSender* pFirst = g_pProjectData->GetSender(0);

@@ -1,4 +1,5 @@
 #include "CSetIPOfflineDlg.h"
+#include "AddressRules.h"
 
 #include "CCustomIPEdit.h"
 #include "CCustomLabel.h"
@@ -66,8 +67,8 @@ CSetIPOfflineDlg::CSetIPOfflineDlg(int nIndex, int nCount, bool bSet, bool bSpec
     , m_nIndex(nIndex)
     , m_nCount(nCount)
     , m_bBatch(nCount == -1)
-    , m_messages(this)
-    , m_rules(&m_messages)
+    , m_pAddressRules(std::make_unique<SDialogAddressRules>(this))
+    , m_rules(m_pAddressRules->m_rules)
 {
     if (m_bBatch)
         setWindowTitle(tr("批量添加IP"));

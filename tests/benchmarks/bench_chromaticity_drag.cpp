@@ -1,6 +1,7 @@
 #include "CChromaticityDlgWnd.h"
 #include "ChromaDiagram.h"
 #include "ChromaFixture.h"
+#include "ChromaWndAccess.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -32,13 +33,13 @@ void BenchChromaticityDrag::dragStep()
     const QPoint arrPos[2]
         = {wnd.ChromaToPixel({0.05f, 0.85f}).toPoint(), wnd.ChromaToPixel({0.02f, 0.8f}).toPoint()};
     fnSend(QEvent::MouseButtonPress, wnd.ChromaToPixel({0.3f, 0.6f}).toPoint(), Qt::LeftButton);
-    QCOMPARE(wnd.Diagram().CurGroup(), 768);
+    QCOMPARE(Diagram(wnd).CurGroup(), 768);
     int nStep = 0;
     QBENCHMARK
     {
         fnSend(QEvent::MouseMove, arrPos[++nStep % 2], Qt::LeftButton);
     }
-    QVERIFY(wnd.Diagram().IsInLocus(wnd.GetChromaGroupByIndex(768)->m_ptColor[1]));
+    QVERIFY(Diagram(wnd).IsInLocus(wnd.GetChromaGroupByIndex(768)->m_ptColor[1]));
 }
 
 QTEST_MAIN(BenchChromaticityDrag)

@@ -1,6 +1,7 @@
 #include "CChromaticityDlgWnd.h"
 #include "ChromaDiagram.h"
 #include "ChromaFixture.h"
+#include "ChromaWndAccess.h"
 #include "ColorStandard.h"
 #include "GamutImage.h"
 
@@ -57,7 +58,7 @@ private slots:
         const QPoint pos = wnd.ChromaToPixel(CPointEx<float>(0.3f, 0.4f)).toPoint();
         QMouseEvent event(QEvent::MouseMove, pos, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(&wnd, &event);
-        QVERIFY(wnd.Diagram().Mouse());
+        QVERIFY(Diagram(wnd).Mouse());
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         const auto Paint = [&] {
             QPainter painter(&image);

@@ -3,6 +3,8 @@ cmake_minimum_required(VERSION 3.16)
 # and a host project see it.
 file(REMOVE_RECURSE ${WORK_DIR})
 set(prefix ${WORK_DIR}/prefix)
+# Programs run as a user starts them: nothing tells the loader where to look.
+set(plain ${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH)
 
 function(run)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -18,14 +20,15 @@ file(GLOB headers RELATIVE ${prefix}/include/SenderModuleDialog ${prefix}/includ
 list(SORT headers)
 list(LENGTH headers header_count)
 message(STATUS "${header_count} headers installed: ${headers}")
-foreach(internal CanvasRules.h DepthRateRules.h ChromaDiagram.h ChromaDiagramPainter.h ChromaGamutThread.h
-    GamutImage.h CIE1931Observer.h EdidSettingsRecord.h EdidOptions.h DialogStyle.h LineEx.h EdidBuilder.h Assert.h Maths
+foreach(internal CanvasRules.h DepthRateRules.h ChromaDiagram.h ChromaDiagramPainter.h
+    GamutImage.h GamutSlots.h ColorStandard.h AddressRules.h ChromaWndAccess.h CIE1931Observer.h EdidSettingsRecord.h EdidOptions.h DialogStyle.h LineEx.h EdidBuilder.h Assert.h Maths
     HostCallLog.h CMessageBoxAnswers.h KivoData.h CCustomDialog.h)
   if(internal IN_LIST headers)
     message(FATAL_ERROR "internal or host header installed: ${internal}")
   endif()
 endforeach()
-foreach(public SenderModuleDialogInit.h CEdidSetDlg.h CChromaticityDlgWnd.h Polygon.h)
+foreach(public SenderModuleDialogInit.h CEdidSetDlg.h CChromaticityDlgWnd.h ChromaGamutThread.h Polygon.h
+    SenderModuleDialogExport.h SenderModuleDialogVersion.h)
   if(NOT public IN_LIST headers)
     message(FATAL_ERROR "public header missing: ${public}")
   endif()
@@ -50,13 +53,22 @@ if(targets MATCHES "SenderGeometry|SenderEdid|SenderInclude")
   message(FATAL_ERROR "a static helper library is part of the link interface")
 endif()
 
-# 2. Libraries installed for the system's own library folder carry no RUNPATH.
+# 2. Installed outside the system folders, libraries find each other through a
+#    RUNPATH relative to themselves; installed for a system folder, through the
+#    loader alone. The prefix is chosen at install time, not at configure time.
 file(GLOB plugin_lib ${prefix}/lib*/libSenderModuleDialog.so.*.*)
+get_filename_component(lib_dir ${plugin_lib} DIRECTORY)
 find_program(READELF readelf)
-if(SYSTEM_LIBDIR AND READELF)
+if(READELF)
   run(${READELF} -d ${plugin_lib})
+  if(NOT last_output MATCHES "RUNPATH[^\n]*\[\$ORIGIN\]")
+    message(FATAL_ERROR "no RUNPATH $ORIGIN on ${plugin_lib}:\n${last_output}")
+  endif()
+  run(${CMAKE_COMMAND} -E env DESTDIR=${WORK_DIR}/staged ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr)
+  file(GLOB staged_lib ${WORK_DIR}/staged/usr/lib*/libSenderModuleDialog.so.*.*)
+  run(${READELF} -d ${staged_lib})
   if(last_output MATCHES "RUNPATH|RPATH")
-    message(FATAL_ERROR "RUNPATH on a library for ${SYSTEM_LIBDIR}:\n${last_output}")
+    message(FATAL_ERROR "RUNPATH on a library for /usr:\n${last_output}")
   endif()
 endif()
 
@@ -71,36 +83,45 @@ if(rc EQUAL 0 OR NOT err MATCHES "host library [A-Za-z]+ was not found")
 endif()
 
 # 4. The simulated host comes on request; then a host project builds with the
-#    package, every installed header compiling on its own.
+#    package, every installed header compiling on its own, and runs without
+#    LD_LIBRARY_PATH.
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix} --component SimulatedHost)
 if(NOT EXISTS ${prefix}/include/SenderModuleDialog/KivoData.h)
   message(FATAL_ERROR "the simulated host's headers were not installed on request")
 endif()
+if(NOT EXISTS ${prefix}/share/doc/SenderModuleDialog/project-file.md)
+  message(FATAL_ERROR "the simulated host's project file format was not installed with it")
+endif()
+# A linker that drops unreferenced libraries (--as-needed) leaves the plug-in to
+# find the host's libraries itself.
 set(flags "")
 if(SANITIZE)
   set(flags "-fsanitize=${SANITIZE}")
 endif()
 string(REPLACE ";" "," header_list "${headers}")
 run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/build -DCMAKE_PREFIX_PATH=${prefix}
-    "-DPUBLIC_HEADERS=${header_list}" "-DCMAKE_CXX_FLAGS=${flags}" "-DCMAKE_EXE_LINKER_FLAGS=${flags}")
+    "-DPUBLIC_HEADERS=${header_list}" "-DCMAKE_CXX_FLAGS=${flags}" "-DCMAKE_EXE_LINKER_FLAGS=${flags} -Wl,--as-needed")
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
 file(GLOB_RECURSE header_objects ${WORK_DIR}/build/*_h.cpp.o)
 list(LENGTH header_objects compiled_count)
 if(NOT compiled_count EQUAL header_count)
   message(FATAL_ERROR "${compiled_count} of ${header_count} headers compiled on their own")
 endif()
-# Built for a system folder, the libraries rely on the loader's search path,
-# which the scratch prefix stands in for.
-get_filename_component(lib_dir ${plugin_lib} DIRECTORY)
-set(run_env ${CMAKE_COMMAND} -E env)
-if(SYSTEM_LIBDIR)
-  list(APPEND run_env LD_LIBRARY_PATH=${lib_dir})
-endif()
-run(${run_env} ${WORK_DIR}/build/consumer)
+run(${plain} ${WORK_DIR}/build/consumer)
 if(NOT last_output MATCHES "every exported class")
   message(FATAL_ERROR "consumer did not report: ${last_output}")
 endif()
 message(STATUS "${last_output}")
+
+# The installed programs start as they are, wherever the prefix is.
+run(${plain} ${prefix}/bin/sendertool cct 6500)
+if(NOT last_output MATCHES "^0\\.3127")
+  message(FATAL_ERROR "installed sendertool: ${last_output}")
+endif()
+run(${plain} ${prefix}/bin/SenderDemoHost --project ${WORK_DIR}/demo/project.json --gallery ${WORK_DIR}/demo/png)
+if(NOT last_output MATCHES "00_main_window.png")
+  message(FATAL_ERROR "installed demo host: ${last_output}")
+endif()
 
 # 5. The same host project built with pkg-config alone.
 find_program(PKG_CONFIG pkg-config)
@@ -111,8 +132,12 @@ if(PKG_CONFIG AND CXX AND NOT SANITIZE)
   run(${PKG_CONFIG} --cflags --libs SenderModuleDialog)
   string(STRIP "${last_output}" pc_flags)
   separate_arguments(pc_flags UNIX_COMMAND "${pc_flags}")
-  run(${CXX} -std=c++17 -fPIC ${CONSUMER_DIR}/main.cpp ${pc_flags} -o ${WORK_DIR}/consumer-pc)
-  run(${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${lib_dir} ${WORK_DIR}/consumer-pc)
+  # pkg-config names no RUNPATH; a host outside the system folders adds its own.
+  run(${PKG_CONFIG} --variable=libdir SenderModuleDialog)
+  string(STRIP "${last_output}" pc_libdir)
+  run(${CXX} -std=c++17 -fPIC ${CONSUMER_DIR}/main.cpp ${pc_flags} -Wl,--as-needed -Wl,-rpath,${pc_libdir}
+    -o ${WORK_DIR}/consumer-pc)
+  run(${plain} ${WORK_DIR}/consumer-pc)
   if(NOT last_output MATCHES "every exported class")
     message(FATAL_ERROR "pkg-config consumer did not report: ${last_output}")
   endif()

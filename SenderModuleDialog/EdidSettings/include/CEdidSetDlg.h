@@ -1,5 +1,8 @@
 #pragma once
 
+/// @file
+/// The EDID settings dialog of one sender input.
+
 #include "CCustomDialog.h"
 #include "SenderModuleDialogExport.h"
 
@@ -20,45 +23,71 @@ class QPushButton;
 struct SEdidSettingsRecord;
 struct SEdidDialogState;
 
-// EDID that one video input of the current sender presents to its source:
-// resolution, frame rate, colour depth and format, timing standard and the
-// connect-to-computer flag. Reads the input's settings and limits on opening,
-// lets the host check each choice, and sends the result on OK.
+/// EDID that one video input of the current sender presents to its source:
+/// resolution, frame rate, colour depth and format, timing standard and the
+/// connect-to-computer flag. Reads the input's settings and limits on opening,
+/// lets the host check each choice, and sends the result on OK.
 class SENDERMODULEDIALOG_EXPORT CEdidSetDlg : public CCustomDialog
 {
     Q_OBJECT
 
 public:
+    /// Reads the settings and limits of input nInputId of the current sender; bRestricted stops the rate menu
+    /// after 50 Hz.
     CEdidSetDlg(QWidget* pParent, int nInputId, bool bRestricted);
+    /// Deletes the limit data the dialog created.
     ~CEdidSetDlg() override;
 
+    /// True after OK sent the basic settings successfully; stays false for the extended ones.
     bool IsSetSuccessed() const { return m_bSetSuccessed; }
 
+    /// Resolution at menu position nIndex into size: 0 the custom fields, i the list entry i − 1; false
+    /// outside the list.
     bool GetResolutionByIndex(int nIndex, QSize& size) const;
+    /// Menu position of size into nIndex (entry + 1); false, with 0, when it is not listed.
     bool GetIndexByResolution(QSize size, int& nIndex) const;
+    /// Sets the bit of depth position nIndex (0 to 2: 8, 10, 12 bit) in ucColor, bits 1 to 3, clearing
+    /// the others; false, ucColor untouched, outside 0 to 2.
     bool GetColorDepthByIndex(int nIndex, unsigned char& ucColor) const;
+    /// Depth position of the first set bit 1 to 3 of ucColor into nIndex (0 when none); always true.
     bool GetIndexByColorDepth(unsigned char ucColor, int& nIndex) const;
+    /// Sets the bit of format position nIndex (0 to 3) in ucColor, bits 4 to 7, clearing the others;
+    /// false, ucColor untouched, outside 0 to 3.
     bool GetColorFormatByIndex(int nIndex, unsigned char& ucColor) const;
+    /// Format position of the first set bit 4 to 7 of ucColor into nIndex (0 when none); always true.
     bool GetIndexByColorFormat(unsigned char ucColor, int& nIndex) const;
+    /// Rate in Hz (24 to 240) and fractional flag (23.976, 29.97, 59.94) of rate position nIndex (0 to
+    /// 10); both zeroed first, false outside the table.
     bool GetFrameRateByIndex(int nIndex, unsigned char& ucRate, bool& bFractional) const;
+    /// Rate position of ucRate Hz (fractional only for 24, 30, 60) into nIndex; false, nIndex untouched,
+    /// for an unlisted rate.
     bool GetIndexByFrameRate(unsigned char ucRate, bool bFractional, int& nIndex) const;
+    /// The largest area in pixels the sender model allows at the chosen rate.
     quint32 GetMaxAreaByRate() const;
+    /// 2 when created restricted, else 4.
     int GetRateIndexMax() const;
 
+    /// True when the input (16 to 19) of this sender model offers the connect-to-computer setting.
     bool IsSenderConnectPC() const;
+    /// True when the connect-to-computer check box is shown for this input (16 to 19) and sender model.
     bool IsShowConnectPC() const;
 
 public slots:
+    /// Clamps the custom width to 0 and the model's maximum and refreshes.
     void OnWidthSpinBoxValueChanged();
+    /// Clamps the custom height to 0 and the model's maximum and refreshes.
     void OnHeightSpinBoxValueChanged();
-    // A position chosen from the resolution, depth, format or standard menu
-    // (nField: EdidSelection::enField).
+    /// A position chosen from the resolution, depth, format or standard menu (nField says which);
+    /// a negative position is ignored.
     void OnComboBoxSelect(int nField, int nPosition);
+    /// A rate chosen from the rate menu (the action's data is its position).
     void OnRateComboBoxSelect(QAction* pAction);
-    // Sends once: while the send runs and after it, OK and Cancel do nothing.
+    /// Sends the settings to the input and closes with 1; while the send runs and after it, OK and
+    /// Cancel do nothing.
     void OnOKPushButtonClicked();
+    /// Closes with 0 without sending.
     void OnCancelPushButtonClicked();
-    // Escape and the window's close button: Cancel, unless OK is sending.
+    /// Escape and the window's close button: Cancel, unless OK is sending.
     void reject() override;
 
 private:

@@ -1,13 +1,14 @@
 #pragma once
 
+/// @file
+/// The frame rate and colour depth dialog of the current sender.
+
 #include "SenderModuleDialogExport.h"
 
 #include "CCustomDialog.h"
 
 #include <QString>
 #include <QVector>
-
-#include <functional>
 
 class CCustomComboBox;
 class CCustomLabel;
@@ -16,48 +17,58 @@ class QMenu;
 class QPushButton;
 class QWidget;
 
-// Maximum output frame rate and output colour depth of the current sender,
-// offered as far as the sender supports them and checked against its output
-// limits. OK writes both into the sender, the depth also into the hardware.
+/// Maximum output frame rate and output colour depth of the current sender,
+/// offered as far as the sender supports them and checked against its output
+/// limits. OK writes both into the sender, the depth also into the hardware.
 class SENDERMODULEDIALOG_EXPORT CSetDepthRateDlg : public CCustomDialog
 {
     Q_OBJECT
 
 public:
-    // Action numbers of ButtonClicked; Cancel, like Escape, closes with 2.
+    /// Action numbers of ButtonClicked; Cancel, like Escape, closes with 2.
     enum enAction
     {
-        ActionOk = 2,
-        ActionCancel = 3,
+        ActionOk = 2, ///< save and close with 1
+        ActionCancel = 3, ///< close with 2 without saving
     };
 
+    /// Loads the current sender's rate and depth and the choices its model supports.
     explicit CSetDepthRateDlg(QWidget* pParent = nullptr);
+    /// Writes nothing.
     ~CSetDepthRateDlg() override;
 
+    /// Writes the depth (0 8, 1 10, 2 12 bit) to the hardware when restricted and it changed, then depth and
+    /// rate (Hz) into the current sender.
     void SaveData();
-    // Shows (true) or hides (false) the limit message row; a later choice within
-    // the limits hides it again.
+    /// Shows (true) or hides (false) the limit message row; a later choice within
+    /// the limits hides it again.
     void ChangeWndSize(bool bShow);
-    // Every field is chosen from a menu, so there is nothing to reject.
+    /// Always false: every field is chosen from a menu, so there is nothing to reject.
     bool IsShowError() { return false; }
+    /// Does nothing; the menus hold the values.
     void SetControlValue() { }
 
 public slots:
+    /// A rate or depth chosen from its menu; checks the output limits.
     void ComboBoxSelect(QAction* pAction);
-    // OK saves once: after it has closed the dialog, OK and Cancel do nothing.
+    /// Carries out nAction (enAction); OK saves once: after it has closed the dialog, OK and Cancel do
+    /// nothing.
     void ButtonClicked(int nAction);
-    // Escape and the window's close button act as Cancel.
+    /// Escape and the window's close button act as Cancel.
     void reject() override;
 
 protected:
+    /// Creates the controls.
     void InitControl();
+    /// Applies the host's styles and fonts.
     void InitStyle();
+    /// Connects the menus and buttons.
     void InitControlConnect();
+    /// Places the controls.
     void SetControlRect();
 
 private:
-    QMenu* CreateMenu(
-        const QVector<int>& vecValues, const std::function<QString(int)>& fnText, CCustomComboBox* pCombo);
+    QMenu* CreateMenu(const QVector<int>& vecValues, QString (*fnText)(int), CCustomComboBox* pCombo);
 
     bool m_bHasSender = false;
     bool m_bClosed = false;

@@ -4,7 +4,8 @@
 #include "ChromaDiagram.h"
 #include "ChromaDiagramPainter.h"
 #include "ChromaFixture.h"
-#include "ChromaGamutThread.h"
+#include "ChromaWndAccess.h"
+#include "GamutSlots.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -137,21 +138,21 @@ private slots:
         // Scale 600: the square reaches 6 pixels to each side, edges included.
         const QPair<QPoint, bool> arrPress[] = {{{194, 300}, true}, {{193, 300}, false}, {{206, 306}, true},
             {{207, 300}, false}, {{200, 293}, false}};
-        QVERIFY(!m_pWnd->Diagram().IsPressed());
+        QVERIFY(!Diagram(*m_pWnd).IsPressed());
         for (const auto& press : arrPress) {
             QTest::mousePress(m_pWnd, Qt::LeftButton, Qt::NoModifier, press.first);
             QCOMPARE(m_pWnd->cursor().shape(), press.second ? Qt::SizeAllCursor : Qt::ArrowCursor);
-            QCOMPARE(m_pWnd->Diagram().CurGroup(), press.second ? 3 : -1);
+            QCOMPARE(Diagram(*m_pWnd).CurGroup(), press.second ? 3 : -1);
             QTest::mouseRelease(m_pWnd, Qt::LeftButton, Qt::NoModifier, press.first);
         }
-        QVERIFY(m_pWnd->Diagram().IsPressed()); // a hit sets it; nothing clears it
+        QVERIFY(Diagram(*m_pWnd).IsPressed()); // a hit sets it; nothing clears it
         // Overlapping points: the higher movable key wins, an immovable marker on top gives way.
         m_pWnd->RemoveChromaGroupByIndex(3);
         AddGroup(1);
         AddGroup(2);
         AddGroup(3, false);
         QTest::mousePress(m_pWnd, Qt::LeftButton, Qt::NoModifier, QPoint(201, 299));
-        QVERIFY(m_pWnd->Diagram().CurGroup() == 2 && m_pWnd->Diagram().CurPoint() == 1);
+        QVERIFY(Diagram(*m_pWnd).CurGroup() == 2 && Diagram(*m_pWnd).CurPoint() == 1);
         QTest::mouseRelease(m_pWnd, Qt::LeftButton, Qt::NoModifier, QPoint(201, 299));
         m_pWnd->ReleaseChromaData();
 
@@ -167,10 +168,10 @@ private slots:
             const SChromaGroupInfo* pGroup = AddGroup(0, c.bMovable);
             const Point ptGreen = pGroup->m_ptColor[1];
             QTest::mouseMove(m_pWnd, QPoint(200, 300));
-            QCOMPARE(m_pWnd->Diagram().CurGroup(), 0);
+            QCOMPARE(Diagram(*m_pWnd).CurGroup(), 0);
             Drag(c.posPress, QPoint(230, 280), c.button);
             QTest::mouseMove(m_pWnd, QPoint(260, 260));
-            QVERIFY(!m_pWnd->Diagram().IsDragging() && pGroup->m_ptColor[1] == ptGreen && m_nSignals == 0);
+            QVERIFY(!Diagram(*m_pWnd).IsDragging() && pGroup->m_ptColor[1] == ptGreen && m_nSignals == 0);
             QTest::mouseRelease(m_pWnd, c.button, Qt::NoModifier, QPoint(260, 260));
             m_pWnd->RemoveChromaGroupByIndex(0);
         }
@@ -181,10 +182,10 @@ private slots:
         const SChromaGroupInfo* pGroup = AddGroup(0);
         m_pWnd->ShowCIEStandard(0, enStandardRec709, true);
         Drag(QPoint(200, 300), QPoint(40, 20)); // far outside the locus; the host accepts
-        QVERIFY(!m_pWnd->Diagram().IsStandardShown()); // a drag hides the standard gamut
+        QVERIFY(!Diagram(*m_pWnd).IsStandardShown()); // a drag hides the standard gamut
         QCOMPARE(m_nSignals, 1);
         QCOMPARE(pGroup->m_ptColor[1], m_ptSeen);
-        QVERIFY(m_pWnd->Diagram().IsInLocus(m_ptSeen) && IsWhiteInside(*pGroup));
+        QVERIFY(Diagram(*m_pWnd).IsInLocus(m_ptSeen) && IsWhiteInside(*pGroup));
 
         m_bReject = true;
         Drag(PixelOf(m_ptSeen), PixelOf({0.25f, 0.5f}));
@@ -400,10 +401,10 @@ private slots:
         const QVector<QPair<int, int>> vecOrder = {{1, 0}, {1, 2}, {1, 3}, {3, 0}, {3, 1}, {3, 2}};
         m_pBefore->setFocus();
         QTest::keyClick(m_pBefore, Qt::Key_Tab);
-        QVERIFY(m_pWnd->hasFocus() && m_pWnd->Diagram().CurGroup() == -1);
+        QVERIFY(m_pWnd->hasFocus() && Diagram(*m_pWnd).CurGroup() == -1);
         for (const auto& point : vecOrder) {
             QTest::keyClick(m_pWnd, Qt::Key_Tab);
-            QCOMPARE(qMakePair(m_pWnd->Diagram().CurGroup(), m_pWnd->Diagram().CurPoint()), point);
+            QCOMPARE(qMakePair(Diagram(*m_pWnd).CurGroup(), Diagram(*m_pWnd).CurPoint()), point);
         }
         // Drawn as hovered: read-out and crosshair on the point.
         const Point pt = m_pWnd->GetChromaGroupByIndex(3)->m_ptColor[2];
@@ -413,18 +414,18 @@ private slots:
         const QPointF ptPixel = m_pWnd->ChromaToPixel(pt);
         QCOMPARE(sRecording.vecCross.value(1), QLineF(int(ptPixel.x()), 0, int(ptPixel.x()), 600));
         QTest::keyClick(m_pWnd, Qt::Key_Tab);
-        QVERIFY(m_pAfter->hasFocus() && m_pWnd->Diagram().CurGroup() == -1);
+        QVERIFY(m_pAfter->hasFocus() && Diagram(*m_pWnd).CurGroup() == -1);
         QTest::keyClick(m_pAfter, Qt::Key_Backtab);
         QTest::keyClick(m_pWnd, Qt::Key_Backtab);
         QVERIFY(m_pWnd->hasFocus());
-        QCOMPARE(qMakePair(m_pWnd->Diagram().CurGroup(), m_pWnd->Diagram().CurPoint()), vecOrder.last());
+        QCOMPARE(qMakePair(Diagram(*m_pWnd).CurGroup(), Diagram(*m_pWnd).CurPoint()), vecOrder.last());
         // While the mouse holds a point, Tab neither selects another nor leaves.
         QTest::mousePress(m_pWnd, Qt::LeftButton, Qt::NoModifier, QPoint(200, 300));
         QTest::keyClick(m_pWnd, Qt::Key_Tab);
-        QVERIFY(m_pWnd->hasFocus() && m_pWnd->Diagram().CurGroup() == 3 && m_pWnd->Diagram().CurPoint() == 1);
+        QVERIFY(m_pWnd->hasFocus() && Diagram(*m_pWnd).CurGroup() == 3 && Diagram(*m_pWnd).CurPoint() == 1);
         QTest::mouseRelease(m_pWnd, Qt::LeftButton, Qt::NoModifier, QPoint(200, 300));
         // Arrows without a selection move nothing and ask nothing.
-        m_pWnd->Diagram().Leave();
+        Diagram(*m_pWnd).Leave();
         QTest::keyClick(m_pWnd, Qt::Key_Left, Qt::ShiftModifier);
         QCOMPARE(m_nSignals, 0);
         // Other keys go on to the window: Escape still closes a dialog around the diagram.
@@ -464,7 +465,7 @@ private slots:
         const QPoint posStart = PixelOf(Point::FromQPointF(ptStart));
         SChromaGroupInfo info = SRGB();
         info.m_ptColor[nPoint] = m_pWnd->PixelToChroma(posStart);
-        QVERIFY(IsWhiteInside(info) && m_pWnd->Diagram().IsInLocus(info.m_ptColor[nPoint]));
+        QVERIFY(IsWhiteInside(info) && Diagram(*m_pWnd).IsInLocus(info.m_ptColor[nPoint]));
 
         // By mouse.
         m_pWnd->AddChromaGroupByIndex(0, info);
@@ -480,7 +481,7 @@ private slots:
         m_pWnd->setFocus();
         for (int i = 0; i <= nPoint; ++i)
             QTest::keyClick(m_pWnd, Qt::Key_Tab);
-        QCOMPARE(m_pWnd->Diagram().CurPoint(), nPoint);
+        QCOMPARE(Diagram(*m_pWnd).CurPoint(), nPoint);
         QTest::keyClick(m_pWnd, Qt::Key(nKey), Qt::ShiftModifier);
         QCOMPARE(m_nSignals, 2);
         const SChromaGroupInfo* pGroup = m_pWnd->GetChromaGroupByIndex(0);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "SenderModuleDialogExport.h"
-
 #include <QCoreApplication>
 #include <QHostAddress>
 #include <QList>
@@ -15,7 +13,7 @@ class QWidget;
 
 // How the address rules talk to the user: a notice, and a question whose
 // answer lets the user override the host's check (only answer 2 goes on).
-class SENDERMODULEDIALOG_EXPORT IAddressMessages
+class IAddressMessages
 {
 public:
     virtual ~IAddressMessages();
@@ -24,7 +22,7 @@ public:
 };
 
 // The dialogs' messages: the host's message boxes over the given parent.
-class SENDERMODULEDIALOG_EXPORT CMessageBoxMessages : public IAddressMessages
+class CMessageBoxMessages : public IAddressMessages
 {
 public:
     explicit CMessageBoxMessages(QWidget* pParent);
@@ -50,7 +48,7 @@ constexpr int g_nSpecifiedCapacity = 255;
 // typed addresses, suggesting free ones next to this computer, and adding
 // runs of consecutive addresses to the host's specified list. Addresses are
 // values with the first octet most significant.
-class SENDERMODULEDIALOG_EXPORT CAddressRules
+class CAddressRules
 {
     Q_DECLARE_TR_FUNCTIONS(CAddressRules)
 
@@ -102,4 +100,18 @@ private:
     IAddressMessages* m_pMessages;
     LocalAddressSource m_localSource;
     mutable QVector<unsigned long> m_vecRowCodes;
+};
+
+// A dialog's address rules with the message boxes they speak through; the
+// dialogs hold it behind a pointer so that their headers need none of this.
+struct SDialogAddressRules
+{
+    explicit SDialogAddressRules(QWidget* pParent)
+        : m_messages(pParent)
+        , m_rules(&m_messages)
+    {
+    }
+
+    CMessageBoxMessages m_messages;
+    CAddressRules m_rules;
 };

@@ -1,0 +1,6 @@
+#include "SenderModuleDialogVersion.h"
+
+const char* SenderModuleDialogVersion()
+{
+    return SENDERMODULEDIALOG_VERSION_STRING;
+}
