@@ -51,17 +51,20 @@ public:
 public slots:
     void OnWidthSpinBoxValueChanged();
     void OnHeightSpinBoxValueChanged();
-    // A position chosen from the resolution, depth, format or standard menu
-    // (nField: EdidSelection::enField).
-    void OnComboBoxSelect(int nField, int nPosition);
+    // Option positions (not menu places); a position the option lacks is ignored.
+    void OnResolutionComboBoxSelect(int nPosition);
     void OnRateComboBoxSelect(QAction* pAction);
-    // Sends once: while the send runs and after it, OK and Cancel do nothing.
+    void OnColorDepthComboBoxSelect(int nPosition);
+    void OnColorFormatComboBoxSelect(int nPosition);
+    void OnTimingStandardComboBoxSelect(int nPosition);
+    // Sends once per showing: while the send runs, OK and Cancel do nothing.
     void OnOKPushButtonClicked();
     void OnCancelPushButtonClicked();
-    // Escape and the window's close button: Cancel, unless OK is sending.
-    void reject() override;
 
 private:
+    // nField: EdidSelection::enField.
+    void OnComboBoxSelect(int nField, int nPosition);
+    bool SendSelection();
     void ReadCurrentSettings();
     void InitControl();
     void InitStyle();
@@ -79,7 +82,7 @@ private:
     void RefreshErrorInfo();
 
     void CreateMenu(CCustomComboBox* pCombo, bool bMatchWidth);
-    void ConnectPositionMenu(CCustomComboBox* pCombo, int nField);
+    void ConnectPositionMenu(CCustomComboBox* pCombo, void (CEdidSetDlg::*pfnSlot)(int));
     void AddMenuItem(CCustomComboBox* pCombo, const QString& strText, int nData);
     int ClampCustomField(CCustomSpinBox* pSpin, int nMax);
     void SetSizeFieldsEnabled(bool bEnabled);
@@ -96,7 +99,6 @@ private:
     QStringList m_listStandardNames;
     bool m_bSetSuccessed = false;
     bool m_bHasSender = false;
-    bool m_bSending = false; // OK has started; the dialog only finishes
     CSenderEdidLimitData* m_pLimitData = nullptr;
 
     CCustomComboBox* m_pResolutionCombo = nullptr;

@@ -41,10 +41,8 @@ public:
 
 public slots:
     void ComboBoxSelect(QAction* pAction);
-    // OK saves once: after it has closed the dialog, OK and Cancel do nothing.
+    // OK saves once per showing; Escape and the close box act as Cancel.
     void ButtonClicked(int nAction);
-    // Escape and the window's close button act as Cancel.
-    void reject() override;
 
 protected:
     void InitControl();
@@ -54,9 +52,9 @@ protected:
 
 private:
     QMenu* CreateMenu(const QStringList& listItems, CCustomComboBox* pCombo);
+    bool Confirm();
 
     bool m_bHasSender = false;
-    bool m_bClosed = false;
     int m_nRate = 60;
     int m_nDepth = 8;
     QString m_strMessage;

@@ -103,3 +103,9 @@ private:
     LocalAddressSource m_localSource;
     mutable QVector<unsigned long> m_vecRowCodes;
 };
+
+class CCustomSpinBox;
+// A count box of the adding dialogs: 1 to nMax starting at nValue. With nMax
+// below 1 no count can be chosen (the box holds 0 and is disabled), whatever
+// the control would make of reversed bounds. False in that case.
+SENDERMODULEDIALOG_EXPORT bool SetCountRange(CCustomSpinBox* pBox, int nMax, int nValue);
