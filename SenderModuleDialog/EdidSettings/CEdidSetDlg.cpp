@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -285,8 +286,12 @@ void CEdidSetDlg::SetControlRect()
 
 void CEdidSetDlg::InitControlConnect()
 {
-    connect(m_pWidthSpin, &QDoubleSpinBox::textChanged, this, &CEdidSetDlg::OnWidthSpinBoxValueChanged);
-    connect(m_pHeightSpin, &QDoubleSpinBox::textChanged, this, &CEdidSetDlg::OnHeightSpinBoxValueChanged);
+    // The editor's own signal: the box stays silent while its text is not a
+    // number, and a cleared field must still be checked (as 0).
+    connect(m_pWidthSpin->findChild<QLineEdit*>(), &QLineEdit::textChanged, this,
+        &CEdidSetDlg::OnWidthSpinBoxValueChanged);
+    connect(m_pHeightSpin->findChild<QLineEdit*>(), &QLineEdit::textChanged, this,
+        &CEdidSetDlg::OnHeightSpinBoxValueChanged);
     connect(m_pOKButton, &QPushButton::clicked, this, &CEdidSetDlg::OnOKPushButtonClicked);
     connect(m_pCancelButton, &QPushButton::clicked, this, &CEdidSetDlg::OnCancelPushButtonClicked);
     SetDialogButtons(m_pOKButton, m_pCancelButton);
@@ -400,7 +405,7 @@ int CEdidSetDlg::ClampCustomField(CCustomSpinBox* pSpin, int nMax)
     const int nValue = static_cast<int>(pSpin->value());
     const int nClamped = EdidOptions::ClampCustomSize(nValue, nMax);
     if (nClamped != nValue) {
-        const QSignalBlocker blocker(pSpin);
+        const QSignalBlocker blocker(pSpin->findChild<QLineEdit*>());
         pSpin->setValue(nClamped);
     }
     return static_cast<int>(pSpin->value());
