@@ -24,8 +24,8 @@ SEdidSelection FromRecord(const SEdidSettingsRecord* pRead, const QVector<QSize>
     const int nFound = vecResolutions.indexOf(QSize(record.uWidth, record.uHeight));
     selection.nResolutionIndex = nFound >= 0 ? nFound + 1 : FallbackResolutionIndex(nInput);
     // The rate is one byte on the device; wider fields carry it in the low byte.
-    if (!IndexByFrameRate(static_cast<uint8_t>(record.uFrameRate & 0xFF), record.bFractional,
-            selection.nRateIndex))
+    if (!IndexByFrameRate(
+            static_cast<uint8_t>(record.uFrameRate & 0xFF), record.bFractional, selection.nRateIndex))
         selection.nRateIndex = g_nRatePos60;
     selection.nDepthIndex = IndexByColorDepth(selection.ucColor);
     selection.nFormatIndex = IndexByColorFormat(selection.ucColor);

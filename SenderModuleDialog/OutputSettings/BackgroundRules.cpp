@@ -42,7 +42,7 @@ enPictureCheck CheckPicture(const QString& strPath)
     if (!reader.canRead() || size.isEmpty())
         return PictureUnreadable;
     return size.width() > g_nMaxPictureWidth || size.height() > g_nMaxPictureHeight ? PictureTooLarge
-                                                                                      : PictureReadable;
+                                                                                    : PictureReadable;
 }
 
 bool ReplaceFile(QIODevice& source, const QString& strTarget)
