@@ -286,12 +286,19 @@ void CEdidSetDlg::SetControlRect()
 
 void CEdidSetDlg::InitControlConnect()
 {
-    // The editor's own signal: the box stays silent while its text is not a
-    // number, and a cleared field must still be checked (as 0).
-    connect(m_pWidthSpin->findChild<QLineEdit*>(), &QLineEdit::textChanged, this,
-        &CEdidSetDlg::OnWidthSpinBoxValueChanged);
-    connect(m_pHeightSpin->findChild<QLineEdit*>(), &QLineEdit::textChanged, this,
-        &CEdidSetDlg::OnHeightSpinBoxValueChanged);
+    connect(m_pWidthSpin, &QDoubleSpinBox::textChanged, this, &CEdidSetDlg::OnWidthSpinBoxValueChanged);
+    connect(m_pHeightSpin, &QDoubleSpinBox::textChanged, this, &CEdidSetDlg::OnHeightSpinBoxValueChanged);
+    // The box stays silent while its text is no acceptable number; a cleared
+    // field must still be checked (as 0), so its editor reports that text.
+    for (const auto& field : {std::make_pair(m_pWidthSpin, &CEdidSetDlg::OnWidthSpinBoxValueChanged),
+             std::make_pair(m_pHeightSpin, &CEdidSetDlg::OnHeightSpinBoxValueChanged)}) {
+        connect(field.first->findChild<QLineEdit*>(), &QLineEdit::textChanged, this,
+            [this, field](QString strText) {
+                int nPos = 0;
+                if (field.first->validate(strText, nPos) != QValidator::Acceptable)
+                    (this->*field.second)();
+            });
+    }
     connect(m_pOKButton, &QPushButton::clicked, this, &CEdidSetDlg::OnOKPushButtonClicked);
     connect(m_pCancelButton, &QPushButton::clicked, this, &CEdidSetDlg::OnCancelPushButtonClicked);
     SetDialogButtons(m_pOKButton, m_pCancelButton);
@@ -405,7 +412,7 @@ int CEdidSetDlg::ClampCustomField(CCustomSpinBox* pSpin, int nMax)
     const int nValue = static_cast<int>(pSpin->value());
     const int nClamped = EdidOptions::ClampCustomSize(nValue, nMax);
     if (nClamped != nValue) {
-        const QSignalBlocker blocker(pSpin->findChild<QLineEdit*>());
+        const QSignalBlocker blocker(pSpin);
         pSpin->setValue(nClamped);
     }
     return static_cast<int>(pSpin->value());
