@@ -38,8 +38,9 @@ enPictureCheck CheckPicture(const QString& strPath)
         return PictureUnreadable;
     QImageReader reader(strPath);
     reader.setDecideFormatFromContent(true);
+    // No size: no picture in a format the reader knows, or a broken header.
     const QSize size = reader.size();
-    if (!reader.canRead() || size.isEmpty())
+    if (size.isEmpty())
         return PictureUnreadable;
     return size.width() > g_nMaxPictureWidth || size.height() > g_nMaxPictureHeight ? PictureTooLarge
                                                                                     : PictureReadable;

@@ -155,9 +155,9 @@ private slots:
     {
         SVideoInputState& input = ResetHost(61, 16);
         input.strName = "HDMI 1";
-        input.vecResolutions = {QSize(3840, 2160), QSize(2560, 1440), QSize(1920, 1080)};
+        input.vecResolutions = {QSize(1920, 1080), QSize(3840, 2160), QSize(2560, 1440)};
         {
-            CEdidSetDlg dlg(nullptr, 16, false); // no record to read: 1920 x 1080 from the list
+            CEdidSetDlg dlg(nullptr, 16, false); // no record to read: 1920 x 1080, the list's first
             QCOMPARE(dlg.windowTitle(), QString("HDMI 1 - EDID设置"));
             QCOMPARE(State(dlg), QString("1920×1080 | 60 | 8 bit | RGB | CVT_RB | - | OK | 199"));
             QVERIFY(HostFixture::Calls().isEmpty());

@@ -144,15 +144,17 @@ private slots:
         QVERIFY(::mkfifo(QFile::encodeName(strFifo).constData(), 0600) == 0 && QDir().mkpath(strFolder));
         QCOMPARE(BackgroundRules::CheckPicture("/dev/zero"), BackgroundRules::PictureUnreadable);
         QVERIFY(Write(m_strTarget, Picture(4)));
-        HostFixture::CurrentSender().SetBackground(128, 1, 0); // switched on: pictures may be chosen
+        HostFixture::CurrentSender().SetBackground(0, 1, 0); // switched on: pictures may be chosen
         CBackgroundImageDlg dlg;
         dlg.show();
+        QCOMPARE(Box(dlg)->text(), QString("100%")); // fully transparent
         HostFixture::ClearLog();
         const QString strLarge = "图片不能大于32768×16384像素。";
-        const std::pair<QString, QString> arrCases[]
-            = {{strFifo, "所选文件不是可以读取的图片。"}, {strFolder, "所选文件不是可以读取的图片。"},
-                {"wide.png", strLarge}, {"tall.png", strLarge}, {"largest.png", QString()}};
-        QVERIFY(Write(m_pDir->filePath("wide.png"), PngHeader(32769, 1))
+        const std::pair<QString, QString> arrCases[] = {{strFifo, "所选文件不是可以读取的图片。"},
+            {strFolder, "所选文件不是可以读取的图片。"}, {"empty.png", "所选文件不是可以读取的图片。"},
+            {"wide.png", strLarge}, {"tall.png", strLarge}, {"largest.png", QString()}};
+        QVERIFY(Write(m_pDir->filePath("empty.png"), PngHeader(0, 5)) // a PNG signature, no size
+            && Write(m_pDir->filePath("wide.png"), PngHeader(32769, 1))
             && Write(m_pDir->filePath("tall.png"), PngHeader(1, 16385))
             && Write(m_pDir->filePath("largest.png"), PngHeader(32768, 16384)));
         for (const auto& c : arrCases) {
