@@ -85,6 +85,10 @@
         <translation>The selected file is not a picture that can be read.</translation>
     </message>
     <message>
+        <source>图片不能大于%1×%2像素。</source>
+        <translation>The picture may not be larger than %1 × %2 pixels.</translation>
+    </message>
+    <message>
         <location line="+55"/>
         <source>背景图片保存失败，已关闭背景。</source>
         <translation>The background picture could not be saved; the background has been turned off.</translation>

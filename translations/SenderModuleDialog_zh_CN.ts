@@ -85,6 +85,10 @@
         <translation>所选文件不是可以读取的图片。</translation>
     </message>
     <message>
+        <source>图片不能大于%1×%2像素。</source>
+        <translation>图片不能大于%1×%2像素。</translation>
+    </message>
+    <message>
         <location line="+55"/>
         <source>背景图片保存失败，已关闭背景。</source>
         <translation>背景图片保存失败，已关闭背景。</translation>

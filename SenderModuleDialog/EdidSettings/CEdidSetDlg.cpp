@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -213,10 +214,10 @@ void CEdidSetDlg::CreateMenu(CCustomComboBox* pCombo, bool bMatchWidth)
 }
 
 // The slot gets the entry's option position, not its place in the menu.
-void CEdidSetDlg::ConnectPositionMenu(CCustomComboBox* pCombo, int nField)
+void CEdidSetDlg::ConnectPositionMenu(CCustomComboBox* pCombo, void (CEdidSetDlg::*pfnSlot)(int))
 {
     connect(pCombo->Menu(), &QMenu::triggered, this,
-        [this, nField](QAction* pAction) { OnComboBoxSelect(nField, pAction->data().toInt()); });
+        [this, pfnSlot](QAction* pAction) { (this->*pfnSlot)(pAction->data().toInt()); });
 }
 
 void CEdidSetDlg::AddMenuItem(CCustomComboBox* pCombo, const QString& strText, int nData)
@@ -268,11 +269,11 @@ void CEdidSetDlg::InitComboBox()
     for (int i = 0; i < m_listStandardNames.size(); ++i)
         AddMenuItem(m_pStandardCombo, m_listStandardNames.at(i), i);
 
-    ConnectPositionMenu(m_pResolutionCombo, EdidSelection::FieldResolution);
+    ConnectPositionMenu(m_pResolutionCombo, &CEdidSetDlg::OnResolutionComboBoxSelect);
     connect(m_pRateCombo->Menu(), &QMenu::triggered, this, &CEdidSetDlg::OnRateComboBoxSelect);
-    ConnectPositionMenu(m_pDepthCombo, EdidSelection::FieldDepth);
-    ConnectPositionMenu(m_pFormatCombo, EdidSelection::FieldFormat);
-    ConnectPositionMenu(m_pStandardCombo, EdidSelection::FieldStandard);
+    ConnectPositionMenu(m_pDepthCombo, &CEdidSetDlg::OnColorDepthComboBoxSelect);
+    ConnectPositionMenu(m_pFormatCombo, &CEdidSetDlg::OnColorFormatComboBoxSelect);
+    ConnectPositionMenu(m_pStandardCombo, &CEdidSetDlg::OnTimingStandardComboBoxSelect);
     connect(m_pConnectCheck, &QCheckBox::clicked, this,
         [this] { m_pState->selection.ucConnectPC = m_pState->selection.ucConnectPC ? 0 : 1; });
 }
@@ -291,9 +292,20 @@ void CEdidSetDlg::InitControlConnect()
 {
     connect(m_pWidthSpin, &QDoubleSpinBox::textChanged, this, &CEdidSetDlg::OnWidthSpinBoxValueChanged);
     connect(m_pHeightSpin, &QDoubleSpinBox::textChanged, this, &CEdidSetDlg::OnHeightSpinBoxValueChanged);
+    // The box stays silent while its text is no acceptable number; a cleared
+    // field must still be checked (as 0), so its editor reports that text.
+    for (const auto& field : {std::make_pair(m_pWidthSpin, &CEdidSetDlg::OnWidthSpinBoxValueChanged),
+             std::make_pair(m_pHeightSpin, &CEdidSetDlg::OnHeightSpinBoxValueChanged)}) {
+        connect(field.first->findChild<QLineEdit*>(), &QLineEdit::textChanged, this,
+            [this, field](QString strText) {
+                int nPos = 0;
+                if (field.first->validate(strText, nPos) != QValidator::Acceptable)
+                    (this->*field.second)();
+            });
+    }
     connect(m_pOKButton, &QPushButton::clicked, this, &CEdidSetDlg::OnOKPushButtonClicked);
     connect(m_pCancelButton, &QPushButton::clicked, this, &CEdidSetDlg::OnCancelPushButtonClicked);
-    SetDialogDefaultButton(this, m_pOKButton);
+    SetDialogButtons(m_pOKButton, m_pCancelButton);
 }
 
 void CEdidSetDlg::RefreshWindow()
@@ -382,7 +394,11 @@ void CEdidSetDlg::RefreshErrorInfo()
 {
     QSize size;
     QString strMessage;
-    if (EdidSelection::CurrentSize(m_pState->selection, Resolutions(), size)) {
+    // The fields' text, not their last valid value: a cleared field counts as 0.
+    if (m_pState->selection.nResolutionIndex == 0)
+        size = QSize(m_pWidthSpin->cleanText().toInt(), m_pHeightSpin->cleanText().toInt());
+    if (m_pState->selection.nResolutionIndex == 0
+        || EdidSelection::CurrentSize(m_pState->selection, Resolutions(), size)) {
         const quint32 uClockOrArea = EdidOptions::FormatCheckValue(m_pLimitData->m_bCheckByPixelClock,
             m_pState->selection.nRateIndex, size.width(), size.height(), m_pState->selection.ucTimingStandard,
             m_pLimitData->m_nMaxArea);
@@ -418,6 +434,26 @@ void CEdidSetDlg::OnHeightSpinBoxValueChanged()
     RefreshWindow();
 }
 
+void CEdidSetDlg::OnResolutionComboBoxSelect(int nPosition)
+{
+    OnComboBoxSelect(EdidSelection::FieldResolution, nPosition);
+}
+
+void CEdidSetDlg::OnColorDepthComboBoxSelect(int nPosition)
+{
+    OnComboBoxSelect(EdidSelection::FieldDepth, nPosition);
+}
+
+void CEdidSetDlg::OnColorFormatComboBoxSelect(int nPosition)
+{
+    OnComboBoxSelect(EdidSelection::FieldFormat, nPosition);
+}
+
+void CEdidSetDlg::OnTimingStandardComboBoxSelect(int nPosition)
+{
+    OnComboBoxSelect(EdidSelection::FieldStandard, nPosition);
+}
+
 void CEdidSetDlg::OnComboBoxSelect(int nField, int nPosition)
 {
     if (nField < EdidSelection::FieldResolution || nField > EdidSelection::FieldStandard)
@@ -443,25 +479,27 @@ void CEdidSetDlg::SetSizeFieldsEnabled(bool bEnabled)
 
 void CEdidSetDlg::OnOKPushButtonClicked()
 {
-    if (m_bSending || !m_bHasSender)
-        return;
+    // The progress loop lets events through; the base keeps a second click or
+    // Enter arriving then from sending again.
+    RunConfirm([this] { return SendSelection(); });
+}
+
+bool CEdidSetDlg::SendSelection()
+{
+    if (!m_bHasSender)
+        return false;
     SetSizeFieldsEnabled(false);
     EdidOptions::SInputContext ctx = m_pState->context;
     ctx.bExtendedEdid = g_pHwSenderLogic->IsExtendedEdidSupported();
     SEdidSettingsRecord record;
-    if (!EdidSelection::MakeRecord(m_pState->selection, ctx, Resolutions(), record)) {
-        SetSizeFieldsEnabled(true);
-        return;
-    }
-    // The progress loop lets events through; a second click or Enter arriving
-    // then must not send again.
-    m_bSending = true;
-    m_pOKButton->setEnabled(false);
-    m_pCancelButton->setEnabled(false);
-    if (ctx.bExtendedEdid)
+    const bool bValid = EdidSelection::MakeRecord(m_pState->selection, ctx, Resolutions(), record);
+    if (bValid && ctx.bExtendedEdid)
         SendExtended(record);
-    else
+    else if (bValid)
         SendBasic(record);
+    // Shown again, the dialog's fields are editable again.
+    SetSizeFieldsEnabled(true);
+    return bValid;
 }
 
 void CEdidSetDlg::SendExtended(const SEdidSettingsRecord& record)
@@ -470,14 +508,12 @@ void CEdidSetDlg::SendExtended(const SEdidSettingsRecord& record)
     const SEdidSettingsRecord::CBytes bytes = record.ToBytes();
     if (g_pHwVideoSourceLogic->SendEdidSetting(nSender, m_pState->context.nInput, bytes.data()) < 0) {
         ReportSaveFailed();
-        done(1);
         return;
     }
     const int nStepMs
         = EdidOptions::ProgressStepMs(g_pProjectData->GetDemoModeEnable(), true, m_pState->context.nModel);
     ShowProgress(nStepMs); // the returned bar closes right here
     g_pHwVideoSourceLogic->ApplyEdidSetting(nSender, 1);
-    done(1);
 }
 
 void CEdidSetDlg::SendBasic(const SEdidSettingsRecord& record)
@@ -498,7 +534,6 @@ void CEdidSetDlg::SendBasic(const SEdidSettingsRecord& record)
         pProgress.reset();
         ReportSaveFailed();
     }
-    done(1);
 }
 
 // The device applies the settings in its own time and tells nobody when it is
@@ -524,13 +559,7 @@ void CEdidSetDlg::ReportSaveFailed()
 
 void CEdidSetDlg::OnCancelPushButtonClicked()
 {
-    if (!m_bSending)
-        done(0);
-}
-
-void CEdidSetDlg::reject()
-{
-    OnCancelPushButtonClicked();
+    RunCancel();
 }
 
 bool CEdidSetDlg::GetResolutionByIndex(int nIndex, QSize& size) const

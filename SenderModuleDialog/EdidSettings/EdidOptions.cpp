@@ -2,7 +2,6 @@
 
 #include "EdidBuilder.h"
 
-#include <QSet>
 #include <QSysInfo>
 
 #include <cmath>
@@ -261,19 +260,7 @@ SDepthOffer OfferedDepths(
 
 QVector<QSize> BoundedResolutions(const QVector<QSize>& vecResolutions)
 {
-    QVector<QSize> vecBounded;
-    QSet<QPair<int, int>> setSeen;
-    for (const QSize& size : vecResolutions) {
-        if (vecBounded.size() >= g_nMaxResolutions)
-            break;
-        if (size.width() <= 0 || size.height() <= 0)
-            continue;
-        if (setSeen.contains({size.width(), size.height()}))
-            continue;
-        setSeen.insert({size.width(), size.height()});
-        vecBounded.append(size);
-    }
-    return vecBounded;
+    return vecResolutions.mid(0, g_nMaxResolutions);
 }
 
 QSize DeviceSize(const QSize& sizeLogical, double dPixelRatio)
@@ -311,9 +298,9 @@ bool IsSenderConnectPC(int nModel, int nInput)
 
 int ClampCustomSize(int nValue, int nMax)
 {
-    if (nValue < 0)
-        return 0;
-    return nMax > 0 && nValue > nMax ? nMax : nValue;
+    if (nValue > nMax)
+        nValue = nMax;
+    return nValue < 0 ? 0 : nValue;
 }
 
 uint32_t FormatCheckValue(

@@ -71,10 +71,10 @@ SDepthOffer OfferedDepths(
 
 // Longest resolution list the dialog offers. Real inputs list a few dozen
 // sizes; a host that reports more would make the menu take seconds to build
-// (200,000 entries took 15 s), so the rest is dropped.
+// (200,000 entries took 15 s), so the entries past it are dropped.
 constexpr int g_nMaxResolutions = 1024;
-// The host's list without repeats (first one kept) and without sizes that
-// are not positive, cut to g_nMaxResolutions entries.
+// The host's list as it is, repeats and odd sizes included, so that position
+// i stays entry i - 1; only entries past g_nMaxResolutions are cut.
 QVector<QSize> BoundedResolutions(const QVector<QSize>& vecResolutions);
 // A screen's mode in device pixels from its logical size and scale factor.
 QSize DeviceSize(const QSize& sizeLogical, double dPixelRatio);
@@ -86,8 +86,8 @@ bool IsStandardShown(int nModel);
 bool IsShowConnectPC(int nModel, int nInput);
 bool IsSenderConnectPC(int nModel, int nInput);
 
-// A custom width or height after an edit: held to [0, nMax]; nMax <= 0 means
-// the input reported no maximum.
+// A custom width or height after an edit: above nMax it is set back to nMax,
+// below 0 to 0. A maximum of 0 leaves 0 (the field's own minimum then applies).
 int ClampCustomSize(int nValue, int nMax);
 
 // The number the host's format check gets: the pixel clock in whole MHz when

@@ -18,15 +18,14 @@ SEdidSelection FromRecord(const SEdidSettingsRecord* pRead, const QVector<QSize>
     selection.nOpenedWidth = selection.nFieldWidth = record.uWidth;
     selection.nOpenedHeight = selection.nFieldHeight = record.uHeight;
     selection.ucColor = record.ucColor;
-    selection.ucTimingStandard = record.ucTimingStandard < g_nStandardCount ? record.ucTimingStandard : 0;
+    selection.ucTimingStandard = record.ucTimingStandard; // 2 and above too: it travels back as read
     selection.ucConnectPC = record.ucConnectPC;
 
     const int nFound = vecResolutions.indexOf(QSize(record.uWidth, record.uHeight));
     selection.nResolutionIndex = nFound >= 0 ? nFound + 1 : FallbackResolutionIndex(nInput);
-    // A rate beyond one byte cannot be in the table; it falls back like any unknown rate.
-    if (record.uFrameRate > 0xFF
-        || !IndexByFrameRate(
-            static_cast<uint8_t>(record.uFrameRate), record.bFractional, selection.nRateIndex))
+    // The rate is one byte on the device; wider fields carry it in the low byte.
+    if (!IndexByFrameRate(
+            static_cast<uint8_t>(record.uFrameRate & 0xFF), record.bFractional, selection.nRateIndex))
         selection.nRateIndex = g_nRatePos60;
     selection.nDepthIndex = IndexByColorDepth(selection.ucColor);
     selection.nFormatIndex = IndexByColorFormat(selection.ucColor);

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QImageReader>
 #include <QTemporaryFile>
 #include <QtMath>
@@ -32,11 +31,19 @@ bool IsSameFile(const QString& strPathA, const QString& strPathB)
     return !strCanonicalA.isEmpty() && strCanonicalA == QFileInfo(strPathB).canonicalFilePath();
 }
 
-bool IsReadablePicture(const QString& strPath)
+enPictureCheck CheckPicture(const QString& strPath)
 {
+    // A FIFO or a device would block in open() until some process writes to it.
+    if (!QFileInfo(strPath).isFile())
+        return PictureUnreadable;
     QImageReader reader(strPath);
     reader.setDecideFormatFromContent(true);
-    return !reader.read().isNull();
+    // No size: no picture in a format the reader knows, or a broken header.
+    const QSize size = reader.size();
+    if (size.isEmpty())
+        return PictureUnreadable;
+    return size.width() > g_nMaxPictureWidth || size.height() > g_nMaxPictureHeight ? PictureTooLarge
+                                                                                    : PictureReadable;
 }
 
 bool ReplaceFile(QIODevice& source, const QString& strTarget)

@@ -17,8 +17,18 @@ int OpacityFromTransparency(int nTransparency);
 // True when both names lead to the same existing file.
 bool IsSameFile(const QString& strPathA, const QString& strPathB);
 
-// True when the file decodes as a picture, whatever its name says.
-bool IsReadablePicture(const QString& strPath);
+// Largest picture a canvas can show.
+constexpr int g_nMaxPictureWidth = 32768;
+constexpr int g_nMaxPictureHeight = 16384;
+
+enum enPictureCheck
+{
+    PictureReadable,
+    PictureUnreadable, // no picture, whatever its name says, or not a plain file
+    PictureTooLarge,
+};
+// Judged from the file's header; the picture itself is not decoded.
+enPictureCheck CheckPicture(const QString& strPath);
 
 // Copies all of source into a temporary file in the target's folder and
 // renames it over strTarget only once it is complete and flushed. On any

@@ -200,9 +200,15 @@ void CBackgroundImageDlg::ChooseImage()
         = m_fnChooseFile(this, tr("选取图片..."), QStringLiteral("Image File(*.PNG *.JPG *.JPEG *.JPE)"));
     if (strFile.isEmpty())
         return;
-    if (!BackgroundRules::IsReadablePicture(strFile)) {
-        CCustomMessageBox::information(this, tr("所选文件不是可以读取的图片。"), CCustomMessageBox::ButtonOk,
-            CCustomMessageBox::ButtonOk, 2147483647);
+    const BackgroundRules::enPictureCheck nCheck = BackgroundRules::CheckPicture(strFile);
+    if (nCheck != BackgroundRules::PictureReadable) {
+        const QString strMessage = nCheck == BackgroundRules::PictureTooLarge
+            ? tr("图片不能大于%1×%2像素。")
+                  .arg(BackgroundRules::g_nMaxPictureWidth)
+                  .arg(BackgroundRules::g_nMaxPictureHeight)
+            : tr("所选文件不是可以读取的图片。");
+        CCustomMessageBox::information(
+            this, strMessage, CCustomMessageBox::ButtonOk, CCustomMessageBox::ButtonOk, 2147483647);
         return;
     }
     m_strImagePath = strFile;

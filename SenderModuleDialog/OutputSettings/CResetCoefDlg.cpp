@@ -50,7 +50,7 @@ void CResetCoefDlg::InitControl()
     }
     connect(pOkButton, &QPushButton::clicked, this, [this] { ActionSlots(ActionOk); });
     connect(pCancelButton, &QPushButton::clicked, this, [this] { ActionSlots(ActionCancel); });
-    SetDialogDefaultButton(this, pOkButton);
+    SetDialogButtons(pOkButton, pCancelButton);
 
     auto* pValueRow = new QHBoxLayout;
     pValueRow->addStretch(1);
@@ -81,13 +81,14 @@ void CResetCoefDlg::ActionSlots(int nAction)
 {
     switch (nAction) {
     case ActionOk:
-        // The box has already rounded to the three decimals it shows.
-        m_fValue = static_cast<float>(m_pValueBox->value());
-        done(1);
-        close();
+        RunConfirm([this] {
+            // The box has already rounded to the three decimals it shows.
+            m_fValue = static_cast<float>(m_pValueBox->value());
+            return true;
+        });
         break;
     case ActionCancel:
-        close();
+        RunCancel();
         break;
     default:
         break;

@@ -82,8 +82,12 @@ void CSetCanvasDlg::InitControl()
     SCanvasLimits limits;
     g_pHwSenderLogic->GetCanvasLimits(
         CurrentSenderIndex(), limits.nMaxWidth, limits.nMaxHeight, limits.nMaxArea);
-    m_pWidthBox->SetMinMax(CanvasRules::g_nMinSide, qMin<int>(limits.nMaxWidth, CanvasRules::g_nMaxWidth));
-    m_pHeightBox->SetMinMax(CanvasRules::g_nMinSide, qMin<int>(limits.nMaxHeight, CanvasRules::g_nMaxHeight));
+    // A limit below the minimum leaves the minimum as the only size; the box
+    // would otherwise swap the bounds and offer sizes below it.
+    m_pWidthBox->SetMinMax(CanvasRules::g_nMinSide,
+        qBound<int>(CanvasRules::g_nMinSide, limits.nMaxWidth, CanvasRules::g_nMaxWidth));
+    m_pHeightBox->SetMinMax(CanvasRules::g_nMinSide,
+        qBound<int>(CanvasRules::g_nMinSide, limits.nMaxHeight, CanvasRules::g_nMaxHeight));
 
     auto* pSizeRow = new QHBoxLayout;
     pSizeRow->setSpacing(6);
@@ -179,7 +183,7 @@ void CSetCanvasDlg::InitControlConnect()
     connect(m_pHeightBox, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, fnValueChanged);
     connect(m_pOkButton, &QPushButton::clicked, this, [this] { ButtonClicked(ActionOk); });
     connect(m_pCancelButton, &QPushButton::clicked, this, [this] { ButtonClicked(ActionCancel); });
-    SetDialogDefaultButton(this, m_pOkButton);
+    SetDialogButtons(m_pOkButton, m_pCancelButton);
 }
 
 void CSetCanvasDlg::ComboBoxSelect(int nPreset)
@@ -247,22 +251,21 @@ void CSetCanvasDlg::ChangeSize(bool bError)
 
 void CSetCanvasDlg::ButtonClicked(int nAction)
 {
-    switch (nAction) {
-    case ActionOk:
+    if (nAction == ActionCancel) {
+        RunCancel();
+        return;
+    }
+    if (nAction != ActionOk)
+        return;
+    RunConfirm([this] {
         if (!m_bHasSender)
-            return;
+            return false;
         if (!m_strError.isEmpty()) {
             CCustomMessageBox::information(
                 this, m_strError, CCustomMessageBox::ButtonOk, CCustomMessageBox::ButtonOk, 2147483647);
-            return;
+            return false;
         }
         m_sizeCanvas = QSize(static_cast<int>(m_pWidthBox->value()), static_cast<int>(m_pHeightBox->value()));
-        done(1);
-        break;
-    case ActionCancel:
-        done(0);
-        break;
-    default:
-        break;
-    }
+        return true;
+    });
 }

@@ -114,7 +114,7 @@ void CSetDepthRateDlg::InitControlConnect()
 {
     connect(m_pOkButton, &QPushButton::clicked, this, [this] { ButtonClicked(ActionOk); });
     connect(m_pCancelButton, &QPushButton::clicked, this, [this] { ButtonClicked(ActionCancel); });
-    SetDialogDefaultButton(this, m_pOkButton);
+    SetDialogButtons(m_pOkButton, m_pCancelButton);
     const CSender* pSender = g_pProjectData->GetCurrentSender();
     if (!pSender) {
         for (QWidget* pWidget : {static_cast<QWidget*>(m_pRateCombo), static_cast<QWidget*>(m_pDepthCombo),
@@ -208,16 +208,16 @@ void CSetDepthRateDlg::ChangeWndSize(bool bShow)
 
 void CSetDepthRateDlg::ButtonClicked(int nAction)
 {
-    if (m_bClosed)
-        return;
-    if (nAction == ActionCancel) {
-        m_bClosed = true;
-        done(2);
-        return;
-    }
-    if (nAction != ActionOk || !m_bHasSender)
-        return;
+    if (nAction == ActionCancel)
+        RunCancel(2);
+    else if (nAction == ActionOk)
+        RunConfirm([this] { return Confirm(); });
+}
 
+bool CSetDepthRateDlg::Confirm()
+{
+    if (!m_bHasSender)
+        return false;
     const int nIndex = g_pProjectData->GetCurSenderIndex();
     if (g_pHwSenderLogic->IsRestricted(nIndex)) {
         const float fInputMaxRate = g_pHwVideoSourceLogic->GetInputMaxFrameRate(nIndex);
@@ -226,19 +226,13 @@ void CSetDepthRateDlg::ButtonClicked(int nAction)
                 DepthRateRules::RateQuestion(m_nRate, fInputMaxRate),
                 CCustomMessageBox::ButtonYes | CCustomMessageBox::ButtonNo, CCustomMessageBox::ButtonCancel);
             if (nAnswer != CCustomMessageBox::AnswerYes)
-                return;
+                return false;
         }
         g_pHwSenderLogic->NotifyFrameRate(nIndex, m_nRate == 50, 0);
     }
-    m_bClosed = true;
     SaveData();
     g_pLedLabel->Notify(g_nRateDepthEvent, 0, 1, 0);
-    done(1);
-}
-
-void CSetDepthRateDlg::reject()
-{
-    ButtonClicked(ActionCancel);
+    return true;
 }
 
 void CSetDepthRateDlg::SaveData()

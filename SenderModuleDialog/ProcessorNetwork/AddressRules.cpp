@@ -1,6 +1,7 @@
 #include "AddressRules.h"
 
 #include "CCustomMessageBox.h"
+#include "CCustomSpinBox.h"
 #include "Common/Assert.h"
 #include "Common/IPv4Text.h"
 #include "ConfigData.h"
@@ -308,4 +309,13 @@ int CAddressRules::AddAddressRun(quint32 uStart, int nCount) const
     }
     g_pConfigData->SpecifiedIPsSave();
     return nAdded;
+}
+
+bool SetCountRange(CCustomSpinBox* pBox, int nMax, int nValue)
+{
+    const bool bChoosable = nMax >= 1;
+    pBox->SetMinMax(bChoosable ? 1 : 0, bChoosable ? nMax : 0);
+    pBox->setValue(bChoosable ? nValue : 0);
+    pBox->setEnabled(bChoosable);
+    return bChoosable;
 }

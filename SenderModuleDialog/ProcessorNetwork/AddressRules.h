@@ -115,3 +115,9 @@ struct SDialogAddressRules
     CMessageBoxMessages m_messages;
     CAddressRules m_rules;
 };
+
+class CCustomSpinBox;
+// A count box of the adding dialogs: 1 to nMax starting at nValue. With nMax
+// below 1 no count can be chosen (the box holds 0 and is disabled), whatever
+// the control would make of reversed bounds. False in that case.
+bool SetCountRange(CCustomSpinBox* pBox, int nMax, int nValue);

@@ -73,8 +73,9 @@ void CCustomAddProcessorDlg::InitControl()
     m_pCountBox = new CCustomSpinBox(0, this);
     m_pCountBox->setFixedSize(60, 24);
     m_pCountBox->setStyleSheet(DialogSpinBoxStyle());
-    m_pCountBox->SetMinMax(1, g_pRuntimeData->GetSenderCountLimit(bState));
-    m_pCountBox->setValue(m_nProcessorCount);
+    // A limit below 1 allows no processor: OK stays off below.
+    const bool bCountChoosable
+        = SetCountRange(m_pCountBox, g_pRuntimeData->GetSenderCountLimit(bState), m_nProcessorCount);
     AddRow(0, tr("主控数量"), m_pCountBox);
 
     if (!m_bPortRowHidden) {
@@ -121,6 +122,7 @@ void CCustomAddProcessorDlg::InitControl()
     pButtons->addStretch();
     pMainLayout->addLayout(pButtons);
 
+    m_pOkButton->setEnabled(bCountChoosable);
     SetDialogButtons(m_pOkButton, m_pCancelButton);
     connect(m_pOkButton, &QPushButton::clicked, this, [this] { ActionSlots(ActionOk); });
     connect(m_pCancelButton, &QPushButton::clicked, this, [this] { ActionSlots(ActionCancel); });
@@ -158,6 +160,8 @@ void CCustomAddProcessorDlg::ActionSlots(int nAction)
 
 bool CCustomAddProcessorDlg::Confirm()
 {
+    if (m_pCountBox && !m_pCountBox->isEnabled())
+        return false; // the host allows no processor
     if (m_pCountBox)
         m_nProcessorCount = static_cast<int>(m_pCountBox->value());
     if (m_pPortBox)

@@ -172,16 +172,8 @@ void CSetIPOfflineDlg::InitCountBox()
 {
     QStringList listStored;
     g_pConfigData->GetSpecifiedIPs(listStored);
-    const int nRoom = g_nSpecifiedCapacity - listStored.size();
-    if (nRoom < 1) {
-        // A full list leaves nothing to add; the box says so rather than offering 1.
-        m_pCountBox->SetMinMax(0, 0);
-        m_pCountBox->setValue(0);
-        m_pCountBox->setEnabled(false);
-        return;
-    }
-    m_pCountBox->SetMinMax(1, nRoom);
-    m_pCountBox->setValue(InitialCount(listStored.size()));
+    // A full list leaves nothing to add; the box says so rather than offering 1.
+    SetCountRange(m_pCountBox, g_nSpecifiedCapacity - listStored.size(), InitialCount(listStored.size()));
 }
 
 void CSetIPOfflineDlg::InitStyle()

@@ -46,15 +46,21 @@ bool CConfigData::IsIPHasError(unsigned long ulAddress, unsigned long* pCode, bo
         ulCode = IP_ERROR_LOCAL_PC;
     else if (m_uGateway != 0 && uAddress == m_uGateway)
         ulCode = IP_ERROR_GATEWAY;
-    else if (m_uNetmask != 0xFFFFFFFFu && (uAddress | m_uNetmask) == 0xFFFFFFFFu)
+    else if (HasSubnetEnds() && (uAddress | m_uNetmask) == 0xFFFFFFFFu)
         ulCode = IP_ERROR_BROADCAST; // host part all ones
-    else if (m_uNetmask != 0xFFFFFFFFu && (uAddress & ~m_uNetmask) == 0)
+    else if (HasSubnetEnds() && (uAddress & ~m_uNetmask) == 0)
         ulCode = IP_ERROR_INVALID; // host part all zeros: the subnet itself
     else if (IsInUse(uAddress))
         ulCode = IP_ERROR_IN_USE;
     if (ulCode != 0 && pCode)
         *pCode = ulCode;
     return ulCode != 0;
+}
+
+bool CConfigData::HasSubnetEnds() const
+{
+    // A /31 link has no network or broadcast address: both are hosts (RFC 3021).
+    return ~m_uNetmask > 1u;
 }
 
 bool CConfigData::IsInUse(quint32 uAddress) const

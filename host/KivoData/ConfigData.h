@@ -87,6 +87,7 @@ public:
 
 private:
     bool IsInUse(quint32 uAddress) const;
+    bool HasSubnetEnds() const;
 
     QVector<SSpecifiedIP> m_vecSpecified;
     QVector<SSpecifiedIP> m_vecSavedSpecified;

@@ -86,10 +86,10 @@ void CCustomDialog::RunConfirm(const std::function<bool()>& fnWork)
     }
 }
 
-void CCustomDialog::RunCancel()
+void CCustomDialog::RunCancel(int nResult)
 {
     if (IsActionBlocked())
         return;
-    done(Rejected);
+    done(nResult);
     close();
 }

@@ -24,6 +24,9 @@ class QPushButton;
 // - An action run through RunConfirm or RunCancel does nothing while a
 //   confirming action runs (its message boxes and progress included) or after
 //   the dialog finished; Escape and the close box do nothing then either.
+// - Shown again, the dialog starts afresh: OK and Cancel act once more.
+// Every dialog confirms and cancels through these two, so none keeps a flag
+// of its own.
 class OSTRACONTROL_EXPORT CCustomDialog : public QDialog
 {
     Q_OBJECT
@@ -47,8 +50,8 @@ protected:
     // close accepted, which it then does (done(1), close()). Nothing runs
     // while blocked.
     void RunConfirm(const std::function<bool()>& fnWork);
-    // Closes rejected (done(0), close()) unless blocked.
-    void RunCancel();
+    // Closes with nResult (done(nResult), close()) unless blocked.
+    void RunCancel(int nResult = Rejected);
 
     void showEvent(QShowEvent* pEvent) override;
 

@@ -77,20 +77,26 @@ public slots:
     void OnWidthSpinBoxValueChanged();
     /// Clamps the custom height to 0 and the model's maximum and refreshes.
     void OnHeightSpinBoxValueChanged();
-    /// A position chosen from the resolution, depth, format or standard menu (nField says which);
-    /// a negative position is ignored.
-    void OnComboBoxSelect(int nField, int nPosition);
+    /// A resolution position chosen (0 is the custom entry); a position the list lacks is ignored.
+    void OnResolutionComboBoxSelect(int nPosition);
     /// A rate chosen from the rate menu (the action's data is its position).
     void OnRateComboBoxSelect(QAction* pAction);
-    /// Sends the settings to the input and closes with 1; while the send runs and after it, OK and
-    /// Cancel do nothing.
+    /// A colour depth position chosen (8, 10, 12 bit in table order); a missing one is ignored.
+    void OnColorDepthComboBoxSelect(int nPosition);
+    /// A colour format position chosen; a missing one is ignored.
+    void OnColorFormatComboBoxSelect(int nPosition);
+    /// A timing standard position chosen (CVT, CVT reduced blanking); a missing one is ignored.
+    void OnTimingStandardComboBoxSelect(int nPosition);
+    /// Sends the settings to the input and closes with 1; once per showing: while the send runs,
+    /// OK and Cancel do nothing.
     void OnOKPushButtonClicked();
     /// Closes with 0 without sending.
     void OnCancelPushButtonClicked();
-    /// Escape and the window's close button: Cancel, unless OK is sending.
-    void reject() override;
 
 private:
+    // nField: EdidSelection::enField.
+    void OnComboBoxSelect(int nField, int nPosition);
+    bool SendSelection();
     void ReadCurrentSettings();
     void InitControl();
     void InitStyle();
@@ -108,7 +114,7 @@ private:
     void RefreshErrorInfo();
 
     void CreateMenu(CCustomComboBox* pCombo, bool bMatchWidth);
-    void ConnectPositionMenu(CCustomComboBox* pCombo, int nField);
+    void ConnectPositionMenu(CCustomComboBox* pCombo, void (CEdidSetDlg::*pfnSlot)(int));
     void AddMenuItem(CCustomComboBox* pCombo, const QString& strText, int nData);
     int ClampCustomField(CCustomSpinBox* pSpin, int nMax);
     void SetSizeFieldsEnabled(bool bEnabled);
@@ -125,7 +131,6 @@ private:
     QStringList m_listStandardNames;
     bool m_bSetSuccessed = false;
     bool m_bHasSender = false;
-    bool m_bSending = false; // OK has started; the dialog only finishes
     CSenderEdidLimitData* m_pLimitData = nullptr;
 
     CCustomComboBox* m_pResolutionCombo = nullptr;

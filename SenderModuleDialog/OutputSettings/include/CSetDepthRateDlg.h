@@ -51,11 +51,9 @@ public:
 public slots:
     /// A rate or depth chosen from its menu; checks the output limits.
     void ComboBoxSelect(QAction* pAction);
-    /// Carries out nAction (enAction); OK saves once: after it has closed the dialog, OK and Cancel do
-    /// nothing.
+    /// Carries out nAction (enAction); OK saves once per showing; Escape and the close box act as
+    /// Cancel.
     void ButtonClicked(int nAction);
-    /// Escape and the window's close button act as Cancel.
-    void reject() override;
 
 protected:
     /// Creates the controls.
@@ -69,9 +67,9 @@ protected:
 
 private:
     QMenu* CreateMenu(const QVector<int>& vecValues, QString (*fnText)(int), CCustomComboBox* pCombo);
+    bool Confirm();
 
     bool m_bHasSender = false;
-    bool m_bClosed = false;
     int m_nRate = 60;
     int m_nDepth = 8;
     QString m_strMessage;

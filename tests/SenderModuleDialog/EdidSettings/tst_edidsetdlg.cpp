@@ -155,9 +155,9 @@ private slots:
     {
         SVideoInputState& input = ResetHost(61, 16);
         input.strName = "HDMI 1";
-        input.vecResolutions = {QSize(3840, 2160), QSize(2560, 1440), QSize(1920, 1080)};
+        input.vecResolutions = {QSize(1920, 1080), QSize(3840, 2160), QSize(2560, 1440)};
         {
-            CEdidSetDlg dlg(nullptr, 16, false); // no record to read: 1920 x 1080 from the list
+            CEdidSetDlg dlg(nullptr, 16, false); // no record to read: 1920 x 1080, the list's first
             QCOMPARE(dlg.windowTitle(), QString("HDMI 1 - EDID设置"));
             QCOMPARE(State(dlg), QString("1920×1080 | 60 | 8 bit | RGB | CVT_RB | - | OK | 199"));
             QVERIFY(HostFixture::Calls().isEmpty());
@@ -277,7 +277,7 @@ private slots:
     void invalidPositionSendsNothing()
     {
         // Input 132 falls back to position 4, which a two-entry list does not have; a rate
-        // beyond a byte falls back to 60 Hz, an unknown standard to CVT_RB.
+        // beyond a byte is read from its low byte, a standard above CVT is kept as stored.
         SVideoInputState& input = ResetHost(68, 132);
         input.vecResolutions = {QSize(3840, 2160), QSize(1920, 1080)};
         input.baEdidRecord = Record(286, false, 1600, 900, 0x49, 7, 0); // 286: 30 in one byte
@@ -290,7 +290,7 @@ private slots:
         QVERIFY(Choose(dlg, "resolutionCombo", "1920 × 1080")); // a valid choice afterwards goes through
         Click(dlg, "okButton");
         QCOMPARE(HostFixture::Calls(),
-            QStringList({SendCall(132, Record(60, false, 1920, 1080, 0x49, 0, 0)), g_strApply}));
+            QStringList({SendCall(132, Record(30, false, 1920, 1080, 0x49, 7, 0)), g_strApply}));
         QCOMPARE(dlg.result(), 1);
     }
 
@@ -322,23 +322,83 @@ private slots:
         }
     }
 
-    // The lookups a host may call refuse positions past their lists.
-    void publicLookups()
+    // The lookups and slots a host may call; positions count repeats in the list.
+    void publicLookupsAndSlots()
     {
-        ResetHost(68, 16).vecResolutions = {QSize(1280, 720)};
-        CEdidSetDlg dlg(nullptr, 16, false);
+        SVideoInputState& input = ResetHost(21, 132); // no standard row
+        input.vecResolutions
+            = {QSize(3840, 2160), QSize(3840, 2160), QSize(2560, 1440), QSize(1920, 1080), QSize(1280, 720)};
+        input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
+        CEdidSetDlg dlg(nullptr, 132, false);
+        // No custom entry for input 132; an unknown size takes position 4, entry 3.
+        QCOMPARE(MenuTexts(Combo(dlg, "resolutionCombo")).first(), QString("3840 × 2160"));
+        QCOMPARE(State(dlg), QString("1920×1080 | 60 | 8 bit | RGB | CVT_RB | - | OK | 167"));
         QSize size;
-        unsigned char ucDepth = 0, ucFormat = 0, ucRate = 0;
-        bool bFractional = false;
+        QVERIFY(dlg.GetResolutionByIndex(5, size) && size == QSize(1280, 720)
+            && !dlg.GetResolutionByIndex(6, size));
         int nIndex = -1;
-        QVERIFY(dlg.GetResolutionByIndex(1, size) && size == QSize(1280, 720)
-            && !dlg.GetResolutionByIndex(2, size));
-        QVERIFY(dlg.GetColorDepthByIndex(2, ucDepth) && !dlg.GetColorDepthByIndex(3, ucFormat));
-        QVERIFY(dlg.GetIndexByColorDepth(ucDepth, nIndex) && nIndex == 2);
-        QVERIFY(dlg.GetColorFormatByIndex(3, ucFormat) && !dlg.GetColorFormatByIndex(4, ucFormat));
-        QVERIFY(ucDepth != 0 && ucFormat != 0 && (ucDepth & ucFormat) == 0);
-        QVERIFY(dlg.GetFrameRateByIndex(0, ucRate, bFractional) && ucRate != 0);
-        QVERIFY(!dlg.GetFrameRateByIndex(-1, ucRate, bFractional));
+        QVERIFY(dlg.GetIndexByResolution(QSize(2560, 1440), nIndex) && nIndex == 3);
+        QVERIFY(!dlg.GetIndexByResolution(QSize(1, 1), nIndex) && nIndex == 0);
+
+        unsigned char ucColor = 0x12;
+        QVERIFY(dlg.GetColorFormatByIndex(3, ucColor) && ucColor == 0x82);
+        QVERIFY(dlg.GetColorDepthByIndex(1, ucColor) && ucColor == 0x84);
+        QVERIFY(!dlg.GetColorDepthByIndex(3, ucColor) && !dlg.GetColorFormatByIndex(4, ucColor)
+            && ucColor == 0x84);
+        QVERIFY(dlg.GetIndexByColorDepth(0x0C, nIndex) && nIndex == 1);
+        QVERIFY(dlg.GetIndexByColorFormat(0x01, nIndex) && nIndex == 0);
+        QVERIFY(dlg.GetIndexByFrameRate(60, true, nIndex) && nIndex == 6);
+        QVERIFY(dlg.GetIndexByFrameRate(60, false, nIndex) && nIndex == 7);
+        unsigned char ucRate = 99;
+        bool bFractional = true;
+        QVERIFY(!dlg.GetFrameRateByIndex(11, ucRate, bFractional) && ucRate == 0 && !bFractional);
+        QVERIFY(dlg.GetFrameRateByIndex(3, ucRate, bFractional) && ucRate == 30 && bFractional);
+
+        // The slots, in the order a host knows them, called by name.
+        QStringList listSlots;
+        for (int i = dlg.metaObject()->methodOffset(); i < dlg.metaObject()->methodCount(); ++i)
+            listSlots << dlg.metaObject()->method(i).methodSignature();
+        QCOMPARE(listSlots,
+            QStringList({"OnWidthSpinBoxValueChanged()", "OnHeightSpinBoxValueChanged()",
+                "OnResolutionComboBoxSelect(int)", "OnRateComboBoxSelect(QAction*)",
+                "OnColorDepthComboBoxSelect(int)", "OnColorFormatComboBoxSelect(int)",
+                "OnTimingStandardComboBoxSelect(int)", "OnOKPushButtonClicked()",
+                "OnCancelPushButtonClicked()"}));
+        for (const auto& call : {qMakePair<const char*, int>("OnResolutionComboBoxSelect", 5),
+                 qMakePair<const char*, int>("OnColorDepthComboBoxSelect", 2),
+                 qMakePair<const char*, int>("OnColorFormatComboBoxSelect", 2),
+                 qMakePair<const char*, int>("OnTimingStandardComboBoxSelect", 1)}) {
+            QVERIFY(QMetaObject::invokeMethod(&dlg, call.first, Q_ARG(int, call.second)));
+            QVERIFY(QMetaObject::invokeMethod(&dlg, call.first, Q_ARG(int, -1))); // ignored
+        }
+        dlg.OnColorDepthComboBoxSelect(3); // past the names: ignored
+        dlg.OnColorFormatComboBoxSelect(4);
+        dlg.OnTimingStandardComboBoxSelect(2);
+        QCOMPARE(State(dlg), QString("1280×720 | 60 | 12 bit | YCBCR 4:2:2 | CVT | - | OK | 167"));
+    }
+
+    // The limit check reads the fields' text; a host maximum of 0 holds the field at its minimum.
+    void customFieldRules()
+    {
+        SVideoInputState& input = ResetHost(21, 5);
+        input.baEdidRecord = Record(60, false, 1600, 900, 0x12, 0, 0);
+        CEdidSetDlg dlg(nullptr, 5, false);
+        dlg.show();
+        auto* pWidth = Child<CCustomSpinBox>(dlg, "widthSpin");
+        TypeInto(pWidth, "3000"); // 3000 x 900 exceeds the 60 Hz area
+        QCOMPARE(State(dlg).section(" | ", 6), QString("no OK | 231"));
+        QTest::keyClick(pWidth, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(pWidth, Qt::Key_Backspace);
+        QCOMPARE(State(dlg).section(" | ", 5), QString("- | OK | 199"));
+
+        input.nMaxWidth = 0;
+        input.nMaxHeight = 500;
+        CEdidSetDlg dlgZero(nullptr, 5, false);
+        dlgZero.show();
+        TypeInto(Child<CCustomSpinBox>(dlgZero, "widthSpin"), "700");
+        TypeInto(Child<CCustomSpinBox>(dlgZero, "heightSpin"), "700");
+        QCOMPARE(Child<CCustomSpinBox>(dlgZero, "widthSpin")->text(), QString("1"));
+        QCOMPARE(Child<CCustomSpinBox>(dlgZero, "heightSpin")->text(), QString("500"));
     }
 
     // Without a current sender the dialog says so; OK and Return send nothing.
@@ -383,7 +443,7 @@ private slots:
         QCOMPARE(finished.count(), 1);
     }
 
-    // Repeats and empty sizes go and the list is capped; the computer's own mode is marked in
+    // The list is capped past its limit only; the computer's own mode is marked in
     // device pixels: at scale factor 2 the screen's logical size is half of it.
     void resolutionList()
     {
@@ -392,16 +452,17 @@ private slots:
         SVideoInputState& input = ResetHost(21, 5); // no standard row
         input.vecResolutions = {sizeLogical, QSize(0, 720), sizeLogical * 2, sizeLogical};
         for (int i = 0; i < 5000; ++i)
-            input.vecResolutions.append(QSize(800 + i % 2500, 600 + i / 2500));
+            input.vecResolutions.append(QSize(1000 + i, 700));
         CEdidSetDlg dlg(nullptr, 5, true); // restricted: nothing above 50 Hz
         QCOMPARE(MenuTexts(Combo(dlg, "rateCombo")), QStringList({"30", "50"}));
         QCOMPARE(dlg.height(), 199);
         auto text = [](const QSize& size) { return QString("%1 × %2").arg(size.width()).arg(size.height()); };
         const QString strDevice = text(sizeLogical * 2) + " (电脑)";
-        QStringList listMenu = MenuTexts(Combo(dlg, "resolutionCombo"));
-        QCOMPARE(listMenu.mid(1, 3), QStringList({text(sizeLogical), strDevice, "801 × 600"}));
-        listMenu.removeDuplicates();
+        const QStringList listMenu = MenuTexts(Combo(dlg, "resolutionCombo"));
+        QCOMPARE(listMenu.mid(1, 5),
+            QStringList({text(sizeLogical), "0 × 720", strDevice, text(sizeLogical), "1000 × 700"}));
         QCOMPARE(listMenu.size(), 1 + g_nMaxResolutions);
+        QCOMPARE(listMenu.last(), QString("%1 × 700").arg(1000 + g_nMaxResolutions - 5));
         QVERIFY(Choose(dlg, "resolutionCombo", strDevice));
         QCOMPARE(Combo(dlg, "resolutionCombo")->text(), QString(strDevice).remove(' '));
     }

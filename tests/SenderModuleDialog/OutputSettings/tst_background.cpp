@@ -1,7 +1,7 @@
-#include "FileSizeLimit.h"
 #include "BackgroundRules.h"
 #include "CBackgroundImageDlg.h"
 #include "DialogDriver.h"
+#include "FileSizeLimit.h"
 
 #include "CCustomComboBox.h"
 #include "CCustomSwitchButton.h"
@@ -15,9 +15,12 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 #include <utility>
+
+#include <sys/stat.h>
 
 namespace {
 // Delivers one byte, then fails, as a source on a dying disk would.
@@ -55,6 +58,31 @@ QByteArray Picture(int nSide, const char* pszFormat = "PNG")
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, pszFormat);
     return baData;
+}
+
+// A PNG that ends after its header: its size is readable, its pixels are not.
+QByteArray PngHeader(quint32 uWidth, quint32 uHeight)
+{
+    auto chunk = [](const QByteArray& baType, const QByteArray& baData) {
+        QByteArray baChunk = baType + baData;
+        quint32 uCrc = 0xFFFFFFFFu;
+        for (char c : baChunk) {
+            uCrc ^= quint8(c);
+            for (int i = 0; i < 8; ++i)
+                uCrc = (uCrc >> 1) ^ (0xEDB88320u & (0u - (uCrc & 1u)));
+        }
+        QByteArray baOut(4, '\0');
+        qToBigEndian<quint32>(quint32(baData.size()), baOut.data());
+        QByteArray baCrc(4, '\0');
+        qToBigEndian<quint32>(~uCrc, baCrc.data());
+        return baOut + baChunk + baCrc;
+    };
+    QByteArray baHeader(13, '\0');
+    qToBigEndian<quint32>(uWidth, baHeader.data());
+    qToBigEndian<quint32>(uHeight, baHeader.data() + 4);
+    baHeader[8] = 8; // 8 bit grey
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", baHeader) + chunk("IDAT", QByteArray())
+        + chunk("IEND", QByteArray());
 }
 
 QStringList FilesIn(const QString& strFolder)
@@ -105,6 +133,38 @@ private slots:
         m_nChooserCalls = 0;
         m_strChosen = m_pDir->filePath("pick/chosen.png");
         QVERIFY(Write(m_strChosen, Picture(8)));
+    }
+
+    // Only a plain file's header is read: a FIFO or a directory is refused at
+    // once, a picture larger than any canvas with a message naming the limit.
+    void picturesJudgedByHeader()
+    {
+        const QString strFifo = m_pDir->filePath("pick/fifo.png");
+        const QString strFolder = m_pDir->filePath("pick/folder.png");
+        QVERIFY(::mkfifo(QFile::encodeName(strFifo).constData(), 0600) == 0 && QDir().mkpath(strFolder));
+        QCOMPARE(BackgroundRules::CheckPicture("/dev/zero"), BackgroundRules::PictureUnreadable);
+        QVERIFY(Write(m_strTarget, Picture(4)));
+        HostFixture::CurrentSender().SetBackground(0, 1, 0); // switched on: pictures may be chosen
+        CBackgroundImageDlg dlg;
+        dlg.show();
+        QCOMPARE(Box(dlg)->text(), QString("100%")); // fully transparent
+        HostFixture::ClearLog();
+        const QString strLarge = "图片不能大于32768×16384像素。";
+        const std::pair<QString, QString> arrCases[] = {{strFifo, "所选文件不是可以读取的图片。"},
+            {strFolder, "所选文件不是可以读取的图片。"}, {"empty.png", "所选文件不是可以读取的图片。"},
+            {"wide.png", strLarge}, {"tall.png", strLarge}, {"largest.png", QString()}};
+        QVERIFY(Write(m_pDir->filePath("empty.png"), PngHeader(0, 5)) // a PNG signature, no size
+            && Write(m_pDir->filePath("wide.png"), PngHeader(32769, 1))
+            && Write(m_pDir->filePath("tall.png"), PngHeader(1, 16385))
+            && Write(m_pDir->filePath("largest.png"), PngHeader(32768, 16384)));
+        for (const auto& c : arrCases) {
+            CMessageBoxAnswers::ClearShown();
+            ChooseFile(dlg, QFileInfo(c.first).isAbsolute() ? c.first : m_pDir->filePath(c.first));
+            QCOMPARE(CMessageBoxAnswers::ShownTexts(),
+                c.second.isEmpty() ? QStringList() : QStringList {c.second});
+            QCOMPARE(HostFixture::Calls().isEmpty(), !c.second.isEmpty());
+        }
+        QCOMPARE(ReadAll(m_strTarget), PngHeader(32768, 16384));
     }
 
     void failedReplacementKeepsTarget()

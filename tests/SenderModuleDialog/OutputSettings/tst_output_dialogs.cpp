@@ -40,6 +40,13 @@ private slots:
         QCOMPARE(error(4096, 4096), QString());
         QCOMPARE(error(10000, 5000), QString("画布的面积不能大于16,777,216。")); // not the width one
         QCOMPARE(error(50, 1080), QString("画布的宽或高不能小于64。")); // the boxes cannot go that low
+        // The rule clamps by itself, whatever the boxes allow.
+        const SCanvasCheck check = CanvasRules::Check(32769, 16385, nullptr);
+        QVERIFY(check.bClamped && check.nPreset < 0 && check.strError.isEmpty());
+        QCOMPARE(check.size, QSize(32768, 16384));
+        QCOMPARE(check.strButtonText, QString("自定义(32768×16384)"));
+        QCOMPARE(CanvasRules::Check(1920, 16385, nullptr).size, QSize(1920, 16384));
+        QVERIFY(!CanvasRules::Check(32768, 16384, nullptr).bClamped);
     }
 
     // Typed sizes are clamped, and a preset is recognised anew after a custom size.
@@ -79,6 +86,12 @@ private slots:
         CSetCanvasDlg unset;
         QCOMPARE(unset.GetCanvasSize(), QSize(1920, 1080));
         QCOMPARE(Child<CCustomComboBox>(unset, "presetButton")->Count(), 3);
+        // A limit below the smallest canvas leaves that as the only size.
+        Device().nCanvasMaxWidth = 32;
+        Device().nCanvasMaxHeight = 0;
+        CSetCanvasDlg narrow;
+        for (const char* pszBox : {"widthBox", "heightBox"})
+            QVERIFY(Box(narrow, pszBox)->minimum() == 64 && Box(narrow, pszBox)->maximum() == 64);
     }
 
     // Typed sizes: Return or OK (once, though double clicked) takes them, Escape
@@ -236,6 +249,8 @@ private slots:
         QVERIFY(dlg.isVisible());
         QVERIFY(Choose(dlg, "rateCombo", "50Hz") && !Choose(dlg, "depthCombo", "10bit"));
         QVERIFY(pMessage->isHidden());
+        QVERIFY(Choose(dlg, "depthCombo", "8bit")); // a depth change at 50Hz checks nothing either
+        QVERIFY(pMessage->isHidden() && Child<QPushButton>(dlg, "okButton")->isEnabled());
         QTest::keyClick(&dlg, Qt::Key_Return);
         QVERIFY(dlg.result() == 1 && HostFixture::CurrentSender().GetColorDepth() == 8);
     }
@@ -282,6 +297,14 @@ private slots:
             QVERIFY(!dlg.isVisible());
             QCOMPARE(dlg.result(), bTaken ? 1 : 0);
             QCOMPARE(dlg.GetValue(), bTaken ? 0.501f : 0.5f);
+        }
+        // Typing cannot leave 0 to 1: the digit past 1 is refused, a negative ends at 0.
+        for (const auto& typed : {qMakePair(QString("1.5"), 1.0f), qMakePair(QString("-0.25"), 0.0f)}) {
+            CResetCoefDlg dlg(true);
+            dlg.show();
+            TypeInto(Box(dlg, "valueBox"), typed.first);
+            QTest::keyClick(Box(dlg, "valueBox")->findChild<QLineEdit*>(), Qt::Key_Return);
+            QCOMPARE(dlg.GetValue(), typed.second);
         }
     }
 };

@@ -7,6 +7,7 @@
 #include "CSetCanvasDlg.h"
 #include "CSetDepthRateDlg.h"
 #include "CSetIPOfflineDlg.h"
+#include "DialogDriver.h"
 #include "HostFixture.h"
 #include "RecordingLedLabel.h"
 #include "SenderModuleDialogInit.h"
@@ -14,6 +15,7 @@
 #include "HardwareSupport.h"
 #include "KivoData.h"
 
+#include <QAbstractSpinBox>
 #include <QtTest>
 
 #include <functional>
@@ -50,6 +52,45 @@ private slots:
                 delete dialog.second();
                 QVERIFY2(HostFixture::Calls().isEmpty(), dialog.first);
             }
+        }
+    }
+
+    // Shown again after OK, every dialog starts afresh: OK confirms once more with
+    // the same writes, and Escape cancels. Without OK, Escape closes each time.
+    void everyDialogShownTwice()
+    {
+        const std::pair<const char*, std::function<QDialog*()>> arrDialogs[]
+            = {{"EDID", [] { return new CEdidSetDlg(nullptr, 16, false); }},
+                {"canvas", [] { return new CSetCanvasDlg(nullptr); }},
+                {"depth and rate", [] { return new CSetDepthRateDlg(nullptr); }},
+                {"reset coefficient", [] { return new CResetCoefDlg(true, nullptr); }},
+                {"offline IP modify", [] { return new CSetIPOfflineDlg(0, 1, false, true, nullptr); }},
+                {"add processor", [] { return new CCustomAddProcessorDlg(nullptr); }},
+                {"demo project", [] { return new CDemoProjectConfigDlg(nullptr); }},
+                {"background", [] { return new CBackgroundImageDlg(nullptr); }}};
+        for (const auto& dialog : arrDialogs) {
+            HostFixture::Reset({{"project", QJsonObject {{"demoMode", true}}}}); // a short EDID wait
+            QScopedPointer<QDialog> pDlg(dialog.second());
+            QPushButton* pOk = DialogDriver::Button(pDlg.data(), "确定");
+            pOk = pOk ? pOk : DialogDriver::Button(pDlg.data(), "确认");
+            QStringList listFirst;
+            for (int nShowing = 0; nShowing < 3; ++nShowing) {
+                HostFixture::ClearLog();
+                pDlg->open();
+                const bool bOk = pOk && nShowing < 2;
+                if (bOk)
+                    QTest::mouseClick(pOk, Qt::LeftButton);
+                else
+                    QTest::keyClick(pDlg.data(), Qt::Key_Escape);
+                QVERIFY2(!pDlg->isVisible() && (pDlg->result() == 1) == bOk, dialog.first); // Cancel: 0, or 2
+                if (nShowing == 0)
+                    listFirst = HostFixture::Calls();
+                else if (bOk)
+                    QCOMPARE(HostFixture::Calls(), listFirst);
+            }
+            const auto listFields = pDlg->findChildren<QAbstractSpinBox*>();
+            for (const QAbstractSpinBox* pField : listFields)
+                QVERIFY2(!pOk || pField->isEnabled(), dialog.first); // the background's follow its switch
         }
     }
 

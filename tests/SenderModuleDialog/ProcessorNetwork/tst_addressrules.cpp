@@ -267,12 +267,17 @@ private slots:
             << SConfirm {{1, 2, 1, 1}, "10.0.0.010 010.0.0.8", AddCalls({"10.0.0.10", "10.0.0.8"})};
         QTest::newRow("250 stored, 8 rows") << SConfirm {{1, 8, 1, 1}, nullptr,
             AddCalls(Range("192.168.1.", 101, 105)), "", "", "", {{"specified", StoredEntries(250)}}};
+        QTest::newRow("255 stored, 2 rows") << SConfirm {
+            {1, 2, 1, 1}, "10.0.0.5 10.0.0.6", AddCalls({}), "", "", "", {{"specified", StoredEntries(255)}}};
         QTest::newRow("modify keeps its own address") << SConfirm {{0, 0, 0, 1}, nullptr,
             {"CConfigData::SetSpecifiedIPWithIndex(0, 192.168.1.10, two)"}, "192.168.1.10(two)", "", "two"};
         QTest::newRow("modify keeps the typed spelling") << SConfirm {{1, 0, 0, 1}, "192.168.001.030",
             {"CConfigData::SetSpecifiedIPWithIndex(1, 192.168.001.030, )"}, "192.168.001.030()"};
         QTest::newRow("modify current set") << SConfirm {{0, 0, 0, 0}, "192.168.1.30",
             {"CConfigData::SetCurSetSpecifiedIPWithIndex(0, 192.168.1.30, )"}, "192.168.1.30(IP30)"};
+        QTest::newRow("modify named current set") << SConfirm {{0, 0, 0, 0}, nullptr,
+            {"CConfigData::SetCurSetSpecifiedIPWithIndex(0, 192.168.1.20, hall)"}, "192.168.1.20(hall)", "",
+            "", {{"currentSet", QJsonArray {QJsonObject {{"ip", "192.168.1.20"}, {"name", "hall"}}}}}};
         QTest::newRow("modify: incomplete")
             << SConfirm {{1, 0, 0, 1}, "192.168.1", {}, "192.168.1.11()", g_strInvalid};
         QTest::newRow("modify: another stored")
@@ -380,6 +385,21 @@ private slots:
             if (bRejected)
                 QCOMPARE(dlg.findChild<CCustomIPEdit*>()->text(), QString(pszStart));
         }
+    }
+
+    // A host limit below 1 leaves no count to choose: OK and Return do nothing.
+    void addProcessorWithoutRoom()
+    {
+        HostFixture::Reset({{"runtime", QJsonObject {{"senderCountLimit", QJsonArray {0, 0}}}}});
+        CCustomAddProcessorDlg dlg;
+        dlg.show();
+        auto* pCount = dlg.findChild<CCustomSpinBox*>();
+        QVERIFY(!pCount->isEnabled() && pCount->maximum() == 0 && pCount->value() == 0);
+        QTest::mouseClick(Button(&dlg, "确定"), Qt::LeftButton);
+        QTest::keyClick(&dlg, Qt::Key_Return);
+        dlg.ActionSlots(CCustomAddProcessorDlg::ActionOk);
+        QVERIFY(dlg.isVisible() && dlg.m_nProcessorCount == 3);
+        QCOMPARE(HostFixture::Calls(), QStringList());
     }
 
     // This computer's address needs consent: only yes goes on.

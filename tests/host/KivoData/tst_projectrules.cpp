@@ -219,6 +219,17 @@ private slots:
             config.SpecifiedIPsSave();
             QCOMPARE(config.SavedSpecifiedList().size(), 2);
         }
+        // A /31 link uses both of its addresses; a /30 keeps its two ends.
+        for (const char* pszMask : {"255.255.255.254", "255.255.255.252"}) {
+            CConfigData config;
+            config.SetNetwork("10.9.9.9", pszMask);
+            config.SetFixedLocalAddresses({"10.1.2.100"});
+            const bool b31 = QString(pszMask).endsWith("254");
+            for (const char* pszAddress : {"10.1.2.4", "10.1.2.7"}) {
+                const quint32 uAddress = QHostAddress(pszAddress).toIPv4Address();
+                QCOMPARE(config.IsIPHasError(uAddress, nullptr, false), !b31);
+            }
+        }
     }
 
     // Loading writes nothing through the plug-in's calls; a known field the host
