@@ -64,7 +64,7 @@
         <translation>白</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+27"/>
         <source>project not saved: %1</source>
         <translation>工程未保存：%1</translation>
     </message>
@@ -90,7 +90,7 @@
 <context>
     <name>CDemoMainWindow</name>
     <message>
-        <location filename="../demo/MainWindow.cpp" line="+58"/>
+        <location filename="../demo/MainWindow.cpp" line="+61"/>
         <source>SenderModuleDialog demo host</source>
         <translation>SenderModuleDialog 演示主机</translation>
     </message>
@@ -130,7 +130,7 @@
         <translation>恢复失败：%1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>== sample project restored</source>
         <translation>== 示例工程已恢复</translation>
     </message>
@@ -193,18 +193,18 @@
         <translation>演示工程</translation>
     </message>
     <message>
-        <location filename="../demo/Entry_CEdidSetDlg.cpp" line="+49"/>
-        <location line="+26"/>
+        <location filename="../demo/Entry_CEdidSetDlg.cpp" line="+50"/>
+        <location line="+29"/>
         <source>EDID settings</source>
         <translation>EDID设置</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-28"/>
         <source>Sender input:</source>
         <translation>主控输入：</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+32"/>
         <source>EDID settings - custom size over the limit</source>
         <translation>EDID设置 - 自定义尺寸超出限制</translation>
     </message>

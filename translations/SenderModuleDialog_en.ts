@@ -4,7 +4,7 @@
 <context>
     <name>CAddressRules</name>
     <message>
-        <location filename="../SenderModuleDialog/ProcessorNetwork/AddressRules.cpp" line="+30"/>
+        <location filename="../SenderModuleDialog/ProcessorNetwork/AddressRules.cpp" line="+31"/>
         <source>IP地址已被使用。</source>
         <translation>The IP address is already in use.</translation>
     </message>
@@ -80,16 +80,17 @@
         <translation>Transparency</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+56"/>
         <source>所选文件不是可以读取的图片。</source>
         <translation>The selected file is not a picture that can be read.</translation>
     </message>
     <message>
+        <location line="-3"/>
         <source>图片不能大于%1×%2像素。</source>
         <translation>The picture may not be larger than %1 × %2 pixels.</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+59"/>
         <source>背景图片保存失败，已关闭背景。</source>
         <translation>The background picture could not be saved; the background has been turned off.</translation>
     </message>
@@ -112,7 +113,7 @@
         <translation>Screen colour space (calibrated)</translation>
     </message>
     <message>
-        <location filename="../SenderModuleDialog/Chromaticity/CChromaticityDlgWnd.cpp" line="+362"/>
+        <location filename="../SenderModuleDialog/Chromaticity/CChromaticityDlgWnd.cpp" line="+365"/>
         <source>色度图</source>
         <translation>Chromaticity diagram</translation>
     </message>
@@ -120,12 +121,12 @@
 <context>
     <name>CCustomAddProcessorDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/ProcessorNetwork/CCustomAddProcessorDlg.cpp" line="+61"/>
+        <location filename="../SenderModuleDialog/ProcessorNetwork/CCustomAddProcessorDlg.cpp" line="+62"/>
         <source>自定义添加主控</source>
         <translation>Custom Add Processor</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>主控数量</source>
         <translation>Processors</translation>
     </message>
@@ -153,7 +154,7 @@
 <context>
     <name>CDemoProjectConfigDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/ProcessorNetwork/CDemoProjectConfigDlg.cpp" line="+25"/>
+        <location filename="../SenderModuleDialog/ProcessorNetwork/CDemoProjectConfigDlg.cpp" line="+26"/>
         <source>Orvik</source>
         <translation>Orvik</translation>
     </message>
@@ -188,7 +189,7 @@
         <translation>Demo Project Configuration</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>主控类型</source>
         <translation>Processor type</translation>
     </message>
@@ -206,7 +207,7 @@
 <context>
     <name>CEdidSetDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/EdidSettings/CEdidSetDlg.cpp" line="+76"/>
+        <location filename="../SenderModuleDialog/EdidSettings/CEdidSetDlg.cpp" line="+78"/>
         <source>8 bit</source>
         <translation>8-bit</translation>
     </message>
@@ -312,12 +313,12 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+85"/>
+        <location line="+96"/>
         <source>电脑</source>
         <translation>Computer</translation>
     </message>
     <message>
-        <location line="-74"/>
+        <location line="-85"/>
         <source>8bit</source>
         <translation>8-bit</translation>
     </message>
@@ -332,17 +333,17 @@
         <translation>12-bit</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+78"/>
         <source>自定义：%1×%2</source>
         <translation>Custom: %1×%2</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+78"/>
         <source>已使用DisplayID 1.3扩展块</source>
         <translation>DisplayID 1.3 extension block in use</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+133"/>
         <source>发送中...</source>
         <translation>Sending...</translation>
     </message>
@@ -456,7 +457,7 @@
 <context>
     <name>CSetDepthRateDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/OutputSettings/CSetDepthRateDlg.cpp" line="+33"/>
+        <location filename="../SenderModuleDialog/OutputSettings/CSetDepthRateDlg.cpp" line="+34"/>
         <source>帧率和色深设置</source>
         <translation>Frame Rate and Colour Depth Settings</translation>
     </message>
@@ -534,7 +535,7 @@
 <context>
     <name>CSetIPOfflineDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/ProcessorNetwork/CSetIPOfflineDlg.cpp" line="+71"/>
+        <location filename="../SenderModuleDialog/ProcessorNetwork/CSetIPOfflineDlg.cpp" line="+74"/>
         <source>批量添加IP</source>
         <translation>Batch Add IP Addresses</translation>
     </message>
