@@ -1,8 +1,6 @@
-#include "CCT2ColorCoord.h"
 #include "CChromaticityDlgWnd.h"
 #include "ChromaDiagram.h"
 #include "ChromaFixture.h"
-#include "ChromaGamutInterpolation.h"
 #include "ChromaGamutThread.h"
 #include "ChromaWndAccess.h"
 #include "ColorStandard.h"
@@ -25,18 +23,6 @@ class BenchChromaticity : public QObject
     Q_OBJECT
 
 private slots:
-    void startUpTables()
-    {
-        QBENCHMARK
-        {
-            CChromaGamutInterpolation locus;
-            CCCT2ColorCoord cct;
-            cct.CalcColorGamut();
-            cct.ColorCoordTables();
-            QVERIFY(!locus.GetQPointFData().isEmpty() && !cct.GetColorCoordTables().isEmpty());
-        }
-    }
-
     // Against a transparent fill of the same size, so that ratios compare like with like.
     void gamutImage_data()
     {

@@ -1,4 +1,3 @@
-#include "BackgroundRules.h"
 #include "CBackgroundImageDlg.h"
 #include "CEdidSetDlg.h"
 #include "CMessageBoxAnswers.h"
@@ -36,20 +35,6 @@ class BenchOutputSettings : public QObject
     Q_OBJECT
 
 private slots:
-    // Every background change copies the picture; 16 MB is a large one.
-    void replace16MBPicture()
-    {
-        QTemporaryDir dir;
-        QFile source(dir.filePath("source.png"));
-        QVERIFY(source.open(QIODevice::WriteOnly) && source.write(QByteArray(16 << 20, 'p')) == (16 << 20));
-        source.close();
-        QBENCHMARK
-        {
-            QVERIFY(BackgroundRules::ReplaceFile(source.fileName(), dir.filePath("target.png")));
-        }
-        QCOMPARE(QFileInfo(dir.filePath("target.png")).size(), qint64(16 << 20));
-    }
-
     // Choosing a 16384 x 16384 picture (256 MB decoded) reads its header only:
     // well under a second and under 100 MB each time.
     void choose16384SquarePicture()
