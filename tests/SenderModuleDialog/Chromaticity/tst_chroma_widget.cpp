@@ -171,26 +171,6 @@ private slots:
         }
     }
 
-    void dragAppliesHostAnswer()
-    {
-        const SChromaGroupInfo* pGroup = AddGroup(0);
-        m_pWnd->ShowCIEStandard(0, enStandardRec709, true);
-        Drag(QPoint(200, 300), QPoint(40, 20)); // far outside the locus; the host accepts
-        QVERIFY(!Diagram(*m_pWnd).IsStandardShown()); // a drag hides the standard gamut
-        QCOMPARE(m_nSignals, 1);
-        QCOMPARE(pGroup->m_ptColor[1], m_ptSeen);
-        QVERIFY(Diagram(*m_pWnd).IsInLocus(m_ptSeen) && IsWhiteInside(*pGroup));
-
-        m_bReject = true;
-        Drag(PixelOf(m_ptSeen), PixelOf({0.25f, 0.5f}));
-        QCOMPARE(m_nSignals, 2);
-        QCOMPARE(pGroup->m_ptColor[1], Point(0.3f, 0.6f));
-        // The supplied point is for colour points: the white point keeps its own.
-        Drag(PixelOf(pGroup->m_ptColor[3]), PixelOf({0.35f, 0.35f}));
-        QCOMPARE(m_nSignals, 3);
-        QCOMPARE(pGroup->m_ptColor[3], m_ptSeen);
-    }
-
     void readOutAndCrosshairFollowTheMouse()
     {
         const auto fnReadOut = [this] {
@@ -419,6 +399,8 @@ private slots:
             << 3 << QPointF(0.45, 0.476) << int(Qt::Key_Up) << QPoint(0, -6) << false;
         QTest::newRow("host rejects") << 1 << QPointF(0.3, 0.5) << int(Qt::Key_Left) << QPoint(-6, 0) << true;
         QTest::newRow("down") << 0 << QPointF(0.6, 0.33) << int(Qt::Key_Down) << QPoint(0, 6) << false;
+        QTest::newRow("white, host rejects")
+            << 3 << QPointF(0.3, 0.3) << int(Qt::Key_Right) << QPoint(6, 0) << true;
     }
     void arrowStepsAreDragSteps()
     {
@@ -433,13 +415,17 @@ private slots:
         info.m_ptColor[nPoint] = m_pWnd->PixelToChroma(posStart);
         QVERIFY(IsWhiteInside(info) && Diagram(*m_pWnd).IsInLocus(info.m_ptColor[nPoint]));
 
-        // By mouse.
+        // By mouse. A rejected colour point takes the host's point, a white point keeps its own.
         m_pWnd->AddChromaGroupByIndex(0, info);
+        m_pWnd->ShowCIEStandard(0, enStandardRec709, true);
         Drag(posStart, posStart + posDelta);
         QTest::mouseRelease(m_pWnd, Qt::LeftButton, Qt::NoModifier, posStart + posDelta);
+        QVERIFY(!Diagram(*m_pWnd).IsStandardShown()); // a drag hides the standard gamut
         const SChromaGroupInfo sDragged = *m_pWnd->GetChromaGroupByIndex(0);
         const Point ptDraggedSeen = m_ptSeen;
         QCOMPARE(m_nSignals, 1);
+        QCOMPARE(sDragged.m_ptColor[nPoint], bReject && nPoint < 3 ? Point(0.3f, 0.6f) : ptDraggedSeen);
+        QVERIFY(IsWhiteInside(sDragged) && Diagram(*m_pWnd).IsInLocus(sDragged.m_ptColor[nPoint]));
 
         // By keyboard, from the same start.
         m_pWnd->SetChromaGroupByIndex(0, info);
