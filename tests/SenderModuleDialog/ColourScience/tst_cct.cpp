@@ -54,6 +54,8 @@ private slots:
 
     void chromaticityToTemperature()
     {
+        const QVector<sCIE1931>& vecTable = m_cct.GetColorCoordTables(); // 4000 to 25000 K in steps of 5
+        QVERIFY(vecTable.size() == 4201 && vecTable.first().nCCT == 4000 && vecTable.last().nCCT == 25000);
         // D65, D50, a bluish white, then points near the middle between two
         // records: the last bits of the table pick the pair, and a neighbour one
         // record away moves the result by 5 K.
