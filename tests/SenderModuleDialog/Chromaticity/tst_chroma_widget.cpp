@@ -15,7 +15,6 @@
 #include <QtTest>
 
 #include <atomic>
-#include <cstring>
 
 using namespace ChromaFixture;
 using Point = CPointEx<float>;
@@ -256,25 +255,6 @@ private slots:
                 {Pixel(0.7f, 0.1f), Pixel(0.02f, 0.1f), Pixel(0.5f, 0.7f), image.pixel(0, 0)})
                 QCOMPARE(rgb, qRgba(0, 0, 0, 0)); // outside the locus
         }
-    }
-
-    void channelLookupEqualsPower()
-    {
-        const auto Check = [](uint32_t nBits) {
-            float fRatio;
-            std::memcpy(&fRatio, &nBits, sizeof fRatio);
-            QCOMPARE(GamutChannelFromRatio(fRatio), GamutChannelFromRatioReference(fRatio));
-        };
-        // Around every step of the channel, where a wrong threshold would show.
-        for (int k = 1; k <= 255; ++k) {
-            const float fStep = float(k * k) / (255.0f * 255.0f);
-            uint32_t nCentre;
-            std::memcpy(&nCentre, &fStep, sizeof nCentre);
-            for (uint32_t nBits = nCentre - 300; nBits <= std::min(nCentre + 300, 0x3f800000u); ++nBits)
-                Check(nBits);
-        }
-        for (uint32_t nBits = 0; nBits <= 0x3f800000u; nBits += 9973) // the whole interval, denormals too
-            Check(nBits);
     }
 
     // A run under way never holds the GUI thread up: the calls return while it
