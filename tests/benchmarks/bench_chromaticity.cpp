@@ -1,10 +1,7 @@
 #include "CChromaticityDlgWnd.h"
-#include "ChromaDiagram.h"
 #include "ChromaFixture.h"
 #include "ChromaGamutThread.h"
-#include "ChromaWndAccess.h"
 #include "ColorStandard.h"
-#include "GamutImage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,42 +12,13 @@
 #include <algorithm>
 #include <memory>
 
-// The chromaticity widget at full HD with four groups, every gamut slot set.
-// Where the GUI thread may be held up by the worker, the worst case is printed
-// beside QBENCHMARK's average.
+// The gamut worker as the GUI thread feels it, at full HD with four groups and
+// every slot set; the worst case is printed beside QBENCHMARK's average.
 class BenchChromaticity : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // Against a transparent fill of the same size, so that ratios compare like with like.
-    void gamutImage_data()
-    {
-        QTest::addColumn<int>("nBuild");
-        QTest::newRow("floor") << 0;
-        QTest::newRow("reference") << 1;
-        QTest::newRow("production") << 2;
-    }
-    void gamutImage()
-    {
-        QFETCH(int, nBuild);
-        CChromaDiagram diagram;
-        diagram.SetSize(1920, 1080);
-        const SGamutLocus sLocus {diagram.LocusHull(), diagram.LocusPixelsF()}; // Input points into it
-        const SGamutImageInput sInput = sLocus.Input(1920, 1080);
-        QImage image;
-        QBENCHMARK
-        {
-            if (nBuild == 0) {
-                image = QImage(1920, 1080, QImage::Format_ARGB32);
-                image.fill(Qt::transparent);
-            } else {
-                image = nBuild == 1 ? BuildGamutImageReference(sInput) : BuildGamutImage(sInput);
-            }
-        }
-        QVERIFY(nBuild == 0 || image == BuildGamutImageReference(sInput));
-    }
-
     // A paint with the mouse over the locus, idle and while the worker runs, and
     // the calls that must not wait for a run.
     void callDuringRun_data()
@@ -124,25 +92,6 @@ private slots:
             nWorst = std::max(nWorst, timer.nsecsElapsed());
         }
         Report(nWorst, bRunning);
-    }
-
-    // One drag step as the host sees it: the mouse event, the recalculation and
-    // the signal, answered at once; green to and fro beyond the locus, the costlier path.
-    void dragStep()
-    {
-        const auto pWnd = NewWidget();
-        connect(pWnd.get(), &CChromaticityDlgWnd::OnPositionChangeSignal, this,
-            [](int, int, bool& bOk) { bOk = true; });
-        const QPoint arrPos[2]
-            = {pWnd->ChromaToPixel({0.05f, 0.85f}).toPoint(), pWnd->ChromaToPixel({0.02f, 0.8f}).toPoint()};
-        Send(*pWnd, QEvent::MouseButtonPress, pWnd->ChromaToPixel({0.3f, 0.6f}).toPoint(), Qt::LeftButton);
-        QCOMPARE(Diagram(*pWnd).CurGroup(), g_nOutputColorSpaceKey);
-        int nStep = 0;
-        QBENCHMARK
-        {
-            Send(*pWnd, QEvent::MouseMove, arrPos[++nStep % 2], Qt::LeftButton);
-        }
-        QVERIFY(Diagram(*pWnd).IsInLocus(pWnd->GetChromaGroupByIndex(g_nOutputColorSpaceKey)->m_ptColor[1]));
     }
 
 private:
