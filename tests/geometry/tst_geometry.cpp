@@ -64,30 +64,6 @@ private slots:
         QVERIFY(!IsPointInPolygonEvenOdd(PointF(-0.00005f, 1.00005f), arrSquare, 4));
         QVERIFY(IsPointInPolygon(PointF(-0.00005f, 1.00005f), arrSquare, 4));
         QVERIFY(!IsPointInPolygon(PointF(-0.00005f, 1.0002f), arrSquare, 4));
-
-        // Random polygons, often self-intersecting, against Qt's even-odd fill.
-        std::mt19937 rng(20261205);
-        std::uniform_real_distribution<float> coord(0.0f, 1.0f);
-        std::uniform_int_distribution<int> count(3, 9);
-        int nCompared = 0;
-        for (int nPolygon = 0; nPolygon < 500; ++nPolygon) {
-            QVector<PointF> vecVertices(count(rng));
-            QPolygonF polygon;
-            for (PointF& pt : vecVertices)
-                polygon << (pt = PointF(coord(rng), coord(rng))).ToQPointF();
-            for (int nPoint = 0; nPoint < 20; ++nPoint) {
-                const PointF pt(coord(rng), coord(rng));
-                // Compare only away from edges: nudges of 1e-3 must not change the answer.
-                const QPointF ptQ = pt.ToQPointF(), ptNudge(1e-3, 1e-3);
-                const bool bInside = polygon.containsPoint(ptQ, Qt::OddEvenFill);
-                if (polygon.containsPoint(ptQ + ptNudge, Qt::OddEvenFill) != bInside
-                    || polygon.containsPoint(ptQ - ptNudge, Qt::OddEvenFill) != bInside)
-                    continue;
-                ++nCompared;
-                QCOMPARE(IsPointInPolygon(pt, vecVertices.constData(), vecVertices.size()), bInside);
-            }
-        }
-        QVERIFY(nCompared > 9000);
     }
 
     void overlapRatio()

@@ -4,6 +4,7 @@
 #include "LineEx.h"
 
 #include <algorithm>
+#include <cmath>
 
 // Groups shared by the chromaticity editor's tests.
 namespace ChromaFixture {
@@ -25,6 +26,11 @@ inline SChromaGroupInfo SRGB()
 inline bool IsWhiteInside(const SChromaGroupInfo& info)
 {
     return IsPointInPolygon(info.m_ptColor[3], info.m_ptColor, 3);
+}
+
+inline bool Near(CPointEx<float> pt, double dX, double dY, double dTolerance = 1e-6)
+{
+    return std::abs(pt.x - dX) < dTolerance && std::abs(pt.y - dY) < dTolerance;
 }
 
 } // namespace ChromaFixture
