@@ -131,7 +131,8 @@ private slots:
         {
             CSetCanvasDlg dlg;
             dlg.show();
-            QCOMPARE(Child<CCustomLabel>(dlg, "errorLabel")->text(), QString("画布的面积不能大于1,000,000。"));
+            QCOMPARE(
+                Child<CCustomLabel>(dlg, "errorLabel")->text(), QString("画布的面积不能大于1,000,000。"));
             QTest::keyClick(Box(dlg, "widthBox"), Qt::Key_Return); // OK is off while the error stands
             dlg.ButtonClicked(CSetCanvasDlg::ActionOk); // and told why
             QVERIFY(dlg.isVisible() && dlg.result() == 0);
@@ -253,29 +254,6 @@ private slots:
         QVERIFY(pMessage->isHidden() && Child<QPushButton>(dlg, "okButton")->isEnabled());
         QTest::keyClick(&dlg, Qt::Key_Return);
         QVERIFY(dlg.result() == 1 && HostFixture::CurrentSender().GetColorDepth() == 8);
-    }
-
-    // Without a current sender: told so, neither Return nor OK writes, Escape closes.
-    void noCurrentSender()
-    {
-        GetProjectData()->SetCurSenderIndex(7);
-        CSetCanvasDlg canvas;
-        CSetDepthRateDlg depthRate;
-        const QString strNone = "当前没有可设置的主控。";
-        QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList({strNone, strNone}));
-        QVERIFY(!Box(canvas, "widthBox")->isEnabled() && !Box(canvas, "heightBox")->isEnabled()
-            && !Child<QPushButton>(canvas, "presetButton")->isEnabled());
-        canvas.ButtonClicked(CSetCanvasDlg::ActionOk);
-        depthRate.ButtonClicked(CSetDepthRateDlg::ActionOk);
-        QVERIFY(canvas.result() == 0 && depthRate.result() == 0);
-        for (QDialog* pDlg : {static_cast<QDialog*>(&canvas), static_cast<QDialog*>(&depthRate)}) {
-            pDlg->show();
-            QTest::keyClick(pDlg, Qt::Key_Return);
-            QVERIFY(pDlg->isVisible());
-            QTest::keyClick(pDlg, Qt::Key_Escape);
-            QVERIFY(!pDlg->isVisible());
-        }
-        QCOMPARE(HostFixture::Calls(), QStringList());
     }
 
     // A step up is taken by Return or OK; Escape, like Cancel, keeps the value set.
