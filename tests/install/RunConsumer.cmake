@@ -3,16 +3,7 @@ cmake_minimum_required(VERSION 3.16)
 # and a host project see it.
 file(REMOVE_RECURSE ${WORK_DIR})
 set(prefix ${WORK_DIR}/prefix)
-# Programs run as a user starts them: nothing tells the loader where to look.
-set(plain ${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH)
-
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "failed (${rc}): ${ARGN}\n${out}\n${err}")
-  endif()
-  set(last_output "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/InstallSteps.cmake)
 
 # 1. A plain install holds the plug-in's public API and nothing of the simulated host.
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
@@ -94,10 +85,6 @@ if(NOT EXISTS ${prefix}/share/doc/SenderModuleDialog/project-file.md)
 endif()
 # A linker that drops unreferenced libraries (--as-needed) leaves the plug-in to
 # find the host's libraries itself.
-set(flags "")
-if(SANITIZE)
-  set(flags "-fsanitize=${SANITIZE}")
-endif()
 string(REPLACE ";" "," header_list "${headers}")
 run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/build -DCMAKE_PREFIX_PATH=${prefix}
     "-DPUBLIC_HEADERS=${header_list}" "-DCMAKE_CXX_FLAGS=${flags}" "-DCMAKE_EXE_LINKER_FLAGS=${flags} -Wl,--as-needed")
@@ -107,11 +94,7 @@ list(LENGTH header_objects compiled_count)
 if(NOT compiled_count EQUAL header_count)
   message(FATAL_ERROR "${compiled_count} of ${header_count} headers compiled on their own")
 endif()
-run(${plain} ${WORK_DIR}/build/consumer)
-if(NOT last_output MATCHES "every exported class")
-  message(FATAL_ERROR "consumer did not report: ${last_output}")
-endif()
-message(STATUS "${last_output}")
+run_consumer(${WORK_DIR}/build/consumer)
 
 # The installed programs start as they are, wherever the prefix is.
 run(${plain} ${prefix}/bin/sendertool cct 6500)
@@ -137,8 +120,5 @@ if(PKG_CONFIG AND CXX AND NOT SANITIZE)
   string(STRIP "${last_output}" pc_libdir)
   run(${CXX} -std=c++17 -fPIC ${CONSUMER_DIR}/main.cpp ${pc_flags} -Wl,--as-needed -Wl,-rpath,${pc_libdir}
     -o ${WORK_DIR}/consumer-pc)
-  run(${plain} ${WORK_DIR}/consumer-pc)
-  if(NOT last_output MATCHES "every exported class")
-    message(FATAL_ERROR "pkg-config consumer did not report: ${last_output}")
-  endif()
+  run_consumer(${WORK_DIR}/consumer-pc)
 endif()

@@ -401,23 +401,6 @@ private slots:
         QCOMPARE(Child<CCustomSpinBox>(dlgZero, "heightSpin")->text(), QString("500"));
     }
 
-    // Without a current sender the dialog says so; OK and Return send nothing.
-    void noCurrentSender()
-    {
-        ResetHost(68, 16);
-        GetProjectData()->SetCurSenderIndex(7);
-        CEdidSetDlg dlg(nullptr, 16, false);
-        QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList("当前没有可设置的主控。"));
-        dlg.show();
-        QTest::mouseClick(Child<QPushButton>(dlg, "okButton"), Qt::LeftButton);
-        QTest::keyClick(&dlg, Qt::Key_Return);
-        QVERIFY(dlg.isVisible());
-        QTest::keyClick(&dlg, Qt::Key_Escape);
-        QVERIFY(!dlg.isVisible() && dlg.result() == 0);
-        QCOMPARE(HostFixture::Calls(), QStringList());
-        QCOMPARE(CMessageBoxAnswers::ShownTexts().size(), 1);
-    }
-
     void oneOkSendsOnce()
     {
         // Sender 1, so a send for sender 0 shows.

@@ -94,28 +94,37 @@ private slots:
             QVERIFY(Box(narrow, pszBox)->minimum() == 64 && Box(narrow, pszBox)->maximum() == 64);
     }
 
-    // Typed sizes: Return or OK (once, though double clicked) takes them, Escape
-    // and Cancel keep the sender's size.
+    // An edit is taken by Return or OK (once, though double clicked); Escape and
+    // Cancel keep what was set: the canvas's typed size, a coefficient's step up.
     void keysConfirmAndCancel()
     {
         HostFixture::CurrentSender().SetCanvasSize(QSize(2000, 1000));
         HostFixture::ClearLog();
         for (int nEnding : {int(Qt::Key_Return), int(Qt::Key_Escape), 0, -1}) {
-            CSetCanvasDlg dlg;
-            dlg.show();
-            TypeInto(Box(dlg, "widthBox"), "2560");
-            TypeInto(Box(dlg, "heightBox"), "1440");
-            auto* pPreset = Child<QPushButton>(dlg, "presetButton");
-            QVERIFY(OkIsDefault(dlg, pPreset));
-            if (nEnding < 0) {
-                QCOMPARE(DoubleClickOk(dlg), 1);
-            } else {
-                EndWith(dlg, pPreset, nEnding);
-            }
+            CSetCanvasDlg canvas;
+            CResetCoefDlg coef(false);
+            coef.SetValue(0.5f);
+            canvas.show();
+            coef.show();
+            TypeInto(Box(canvas, "widthBox"), "2560");
+            TypeInto(Box(canvas, "heightBox"), "1440");
+            QTest::keyClick(Box(coef, "valueBox"), Qt::Key_Up); // in thousandths
+            auto* pPreset = Child<QPushButton>(canvas, "presetButton");
+            QVERIFY(
+                OkIsDefault(canvas, pPreset) && OkIsDefault(coef, Child<QPushButton>(coef, "cancelButton")));
             const bool bTaken = nEnding < 0 || nEnding == Qt::Key_Return;
-            QVERIFY(!dlg.isVisible());
-            QCOMPARE(dlg.result(), bTaken ? 1 : 0);
-            QCOMPARE(dlg.GetCanvasSize(), bTaken ? QSize(2560, 1440) : QSize(2000, 1000));
+            const std::pair<QDialog*, QWidget*> arrEnds[]
+                = {{&canvas, pPreset}, {&coef, Box(coef, "valueBox")->findChild<QLineEdit*>()}};
+            for (const auto& [pDlg, pFocus] : arrEnds) {
+                if (nEnding < 0) {
+                    QCOMPARE(DoubleClickOk(*pDlg), 1);
+                } else {
+                    EndWith(*pDlg, pFocus, nEnding);
+                }
+                QVERIFY(!pDlg->isVisible() && pDlg->result() == int(bTaken));
+            }
+            QCOMPARE(canvas.GetCanvasSize(), bTaken ? QSize(2560, 1440) : QSize(2000, 1000));
+            QCOMPARE(coef.GetValue(), bTaken ? 0.501f : 0.5f);
         }
         QCOMPARE(HostFixture::Calls(), QStringList());
     }
@@ -131,7 +140,8 @@ private slots:
         {
             CSetCanvasDlg dlg;
             dlg.show();
-            QCOMPARE(Child<CCustomLabel>(dlg, "errorLabel")->text(), QString("画布的面积不能大于1,000,000。"));
+            QCOMPARE(
+                Child<CCustomLabel>(dlg, "errorLabel")->text(), QString("画布的面积不能大于1,000,000。"));
             QTest::keyClick(Box(dlg, "widthBox"), Qt::Key_Return); // OK is off while the error stands
             dlg.ButtonClicked(CSetCanvasDlg::ActionOk); // and told why
             QVERIFY(dlg.isVisible() && dlg.result() == 0);
@@ -255,50 +265,9 @@ private slots:
         QVERIFY(dlg.result() == 1 && HostFixture::CurrentSender().GetColorDepth() == 8);
     }
 
-    // Without a current sender: told so, neither Return nor OK writes, Escape closes.
-    void noCurrentSender()
+    // Typing cannot leave 0 to 1: the digit past 1 is refused, a negative ends at 0.
+    void coefficientRange()
     {
-        GetProjectData()->SetCurSenderIndex(7);
-        CSetCanvasDlg canvas;
-        CSetDepthRateDlg depthRate;
-        const QString strNone = "当前没有可设置的主控。";
-        QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList({strNone, strNone}));
-        QVERIFY(!Box(canvas, "widthBox")->isEnabled() && !Box(canvas, "heightBox")->isEnabled()
-            && !Child<QPushButton>(canvas, "presetButton")->isEnabled());
-        canvas.ButtonClicked(CSetCanvasDlg::ActionOk);
-        depthRate.ButtonClicked(CSetDepthRateDlg::ActionOk);
-        QVERIFY(canvas.result() == 0 && depthRate.result() == 0);
-        for (QDialog* pDlg : {static_cast<QDialog*>(&canvas), static_cast<QDialog*>(&depthRate)}) {
-            pDlg->show();
-            QTest::keyClick(pDlg, Qt::Key_Return);
-            QVERIFY(pDlg->isVisible());
-            QTest::keyClick(pDlg, Qt::Key_Escape);
-            QVERIFY(!pDlg->isVisible());
-        }
-        QCOMPARE(HostFixture::Calls(), QStringList());
-    }
-
-    // A step up is taken by Return or OK; Escape, like Cancel, keeps the value set.
-    void resetCoefEndings()
-    {
-        for (int nEnding : {int(Qt::Key_Return), int(Qt::Key_Escape), 0, -1}) {
-            CResetCoefDlg dlg(false);
-            dlg.SetValue(0.5f);
-            dlg.show();
-            QVERIFY(OkIsDefault(dlg, Child<QPushButton>(dlg, "cancelButton")));
-            auto* pBox = Box(dlg, "valueBox");
-            QTest::keyClick(pBox, Qt::Key_Up); // from the value set, in thousandths
-            if (nEnding < 0) {
-                QCOMPARE(DoubleClickOk(dlg), 1);
-            } else {
-                EndWith(dlg, pBox->findChild<QLineEdit*>(), nEnding);
-            }
-            const bool bTaken = nEnding < 0 || nEnding == Qt::Key_Return;
-            QVERIFY(!dlg.isVisible());
-            QCOMPARE(dlg.result(), bTaken ? 1 : 0);
-            QCOMPARE(dlg.GetValue(), bTaken ? 0.501f : 0.5f);
-        }
-        // Typing cannot leave 0 to 1: the digit past 1 is refused, a negative ends at 0.
         for (const auto& typed : {qMakePair(QString("1.5"), 1.0f), qMakePair(QString("-0.25"), 0.0f)}) {
             CResetCoefDlg dlg(true);
             dlg.show();

@@ -94,6 +94,40 @@ private slots:
         }
     }
 
+    // Without a current sender these say so once; the canvas's fields are off; OK,
+    // clicked or called, and Return write nothing and leave them open; Escape closes.
+    void noCurrentSender()
+    {
+        using CDlg = QDialog*;
+        const std::tuple<const char*, std::function<CDlg()>, std::function<void(CDlg)>> arrDialogs[]
+            = {{"EDID", [] { return new CEdidSetDlg(nullptr, 16, false); },
+                   [](CDlg p) { static_cast<CEdidSetDlg*>(p)->OnOKPushButtonClicked(); }},
+                {"canvas", [] { return new CSetCanvasDlg(nullptr); },
+                    [](CDlg p) { static_cast<CSetCanvasDlg*>(p)->ButtonClicked(CSetCanvasDlg::ActionOk); }},
+                {"depth and rate", [] { return new CSetDepthRateDlg(nullptr); },
+                    [](CDlg p) {
+                        static_cast<CSetDepthRateDlg*>(p)->ButtonClicked(CSetDepthRateDlg::ActionOk);
+                    }}};
+        for (const auto& [pszName, fnCreate, fnOk] : arrDialogs) {
+            HostFixture::Reset();
+            GetProjectData()->SetCurSenderIndex(7);
+            QScopedPointer<QDialog> pDlg(fnCreate());
+            pDlg->show();
+            for (const char* pszField : {"widthBox", "heightBox", "presetButton"}) {
+                const QWidget* pField = pDlg->findChild<QWidget*>(pszField);
+                QVERIFY(!pField || !pField->isEnabled() || QString(pszName) != "canvas");
+            }
+            QTest::mouseClick(DialogDriver::Child<QPushButton>(*pDlg, "okButton"), Qt::LeftButton);
+            fnOk(pDlg.data());
+            QTest::keyClick(pDlg.data(), Qt::Key_Return);
+            QVERIFY2(pDlg->isVisible(), pszName);
+            QTest::keyClick(pDlg.data(), Qt::Key_Escape);
+            QVERIFY2(!pDlg->isVisible() && pDlg->result() != 1, pszName);
+            QCOMPARE(CMessageBoxAnswers::ShownTexts(), QStringList("当前没有可设置的主控。"));
+            QCOMPARE(HostFixture::Calls(), QStringList());
+        }
+    }
+
     // A second call of the plug-in's entry replaces every entry and writes nothing.
     void pluginEntryReplacesEveryEntry()
     {

@@ -233,60 +233,43 @@ private slots:
 
     // The box a person sees: Return takes the default, Escape and the close box
     // the cautious answer, and a default that is not offered never means yes.
-    void messageBoxAnswers_data()
-    {
-        QTest::addColumn<bool>("bQuestion");
-        QTest::addColumn<int>("nButtons");
-        QTest::addColumn<int>("nDefault");
-        QTest::addColumn<QString>("strAction"); // a key, "close", or a button's text
-        QTest::addColumn<int>("nAnswer");
-        using M = CCustomMessageBox;
-        // The plug-in's own calls: yes/no with Cancel as the default, one OK button.
-        QTest::newRow("question Return") << true << 6 << 8 << "Return" << int(M::AnswerNo);
-        QTest::newRow("question Escape") << true << 6 << 8 << "Escape" << int(M::AnswerNo);
-        QTest::newRow("question close") << true << 6 << 8 << "close" << int(M::AnswerNo);
-        QTest::newRow("question yes") << true << 6 << 8 << "是" << int(M::AnswerYes);
-        QTest::newRow("yes default Return")
-            << true << 6 << int(M::ButtonYes) << "Return" << int(M::AnswerYes);
-        QTest::newRow("yes default Escape") << true << 6 << int(M::ButtonYes) << "Escape" << int(M::AnswerNo);
-        QTest::newRow("cancel offered")
-            << true << 14 << int(M::ButtonYes) << "Escape" << int(M::AnswerCancel);
-        QTest::newRow("notice Return") << false << 1 << 1 << "Return" << int(M::AnswerOk);
-        QTest::newRow("notice Escape") << false << 1 << 1 << "Escape" << int(M::AnswerOk);
-        QTest::newRow("no buttons given") << false << 0 << 0 << "确定" << int(M::AnswerOk);
-    }
-
     void messageBoxAnswers()
     {
-        QFETCH(bool, bQuestion);
-        QFETCH(int, nButtons);
-        QFETCH(int, nDefault);
-        QFETCH(QString, strAction);
-        QFETCH(int, nAnswer);
-        QWidget parent;
-        parent.show();
-        QStringList listShown;
-        bool bRescued = false;
-        OnModal(
-            [&](QWidget* pBox) {
-                for (auto* pButton : pBox->findChildren<QPushButton*>())
-                    listShown << pButton->text();
-                QWidget* pFocus = pBox->focusWidget() ? pBox->focusWidget() : pBox;
-                if (strAction == "Return" || strAction == "Escape")
-                    QTest::keyClick(pFocus, strAction == "Return" ? Qt::Key_Return : Qt::Key_Escape);
-                else if (strAction == "close")
-                    pBox->close();
-                else
+        using M = CCustomMessageBox;
+        // Question or notice, buttons, default, what is done (a key, "close" or a
+        // button's text), answer. The plug-in asks yes/no with Cancel as the default.
+        const std::tuple<bool, int, int, QString, int> arrCases[] = {{true, 6, 8, "Return", M::AnswerNo},
+            {true, 6, 8, "Escape", M::AnswerNo}, {true, 6, 8, "close", M::AnswerNo},
+            {true, 6, 8, "是", M::AnswerYes}, {true, 6, M::ButtonYes, "Return", M::AnswerYes},
+            {true, 6, M::ButtonYes, "Escape", M::AnswerNo},
+            {true, 14, M::ButtonYes, "Escape", M::AnswerCancel}, {false, 1, 1, "Return", M::AnswerOk},
+            {false, 1, 1, "Escape", M::AnswerOk}, {false, 0, 0, "确定", M::AnswerOk}};
+        for (const auto& [bQuestion, nButtons, nDefault, strAction, nAnswer] : arrCases) {
+            QWidget parent;
+            parent.show();
+            QStringList listShown;
+            bool bRescued = false;
+            OnModal(
+                [&](QWidget* pBox) {
                     for (auto* pButton : pBox->findChildren<QPushButton*>())
-                        if (pButton->text() == strAction)
-                            QTest::mouseClick(pButton, Qt::LeftButton);
-            },
-            bRescued);
-        const int nResult = bQuestion ? CCustomMessageBox::question(&parent, "?", nButtons, nDefault)
-                                      : CCustomMessageBox::information(&parent, "!", nButtons, nDefault);
-        QVERIFY(!bRescued);
-        QCOMPARE(nResult, nAnswer);
-        QCOMPARE(listShown.size(), qPopulationCount(quint32(nButtons ? nButtons : 1)));
+                        listShown << pButton->text();
+                    QWidget* pFocus = pBox->focusWidget() ? pBox->focusWidget() : pBox;
+                    if (strAction == "Return" || strAction == "Escape")
+                        QTest::keyClick(pFocus, strAction == "Return" ? Qt::Key_Return : Qt::Key_Escape);
+                    else if (strAction == "close")
+                        pBox->close();
+                    else
+                        for (auto* pButton : pBox->findChildren<QPushButton*>())
+                            if (pButton->text() == strAction)
+                                QTest::mouseClick(pButton, Qt::LeftButton);
+                },
+                bRescued);
+            const int nResult = bQuestion ? CCustomMessageBox::question(&parent, "?", nButtons, nDefault)
+                                          : CCustomMessageBox::information(&parent, "!", nButtons, nDefault);
+            QVERIFY(!bRescued);
+            QCOMPARE(nResult, nAnswer);
+            QCOMPARE(listShown.size(), qPopulationCount(quint32(nButtons ? nButtons : 1)));
+        }
     }
 
     // A notice given a time closes by itself, confirmed.

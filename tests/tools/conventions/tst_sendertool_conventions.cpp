@@ -11,23 +11,9 @@ QByteArray ReadFile(const QString& strPath)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
-// Runs the tool in the environment given, changed by the pairs given (an
-// empty value removes the variable).
-SToolRun RunIn(const QStringList& listArgs, const QVector<QPair<QString, QString>>& vecChanges)
+SToolRun RunIn(const QStringList& listArgs, const CEnvChanges& vecChanges)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    for (const auto& change : vecChanges)
-        change.second.isEmpty() ? env.remove(change.first) : env.insert(change.first, change.second);
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(qEnvironmentVariable("SENDERTOOL"), listArgs);
-    SToolRun run;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
-        run.nExitCode = process.exitCode();
-    run.baOut = process.readAllStandardOutput();
-    run.baErr = process.readAllStandardError();
-    return run;
+    return Run(listArgs, qEnvironmentVariable("SENDERTOOL"), vecChanges);
 }
 
 // The command names the help lists: its lines that start with a word.
@@ -101,19 +87,11 @@ private slots:
     void outputIgnoresTheLocale()
     {
         QTemporaryDir dir;
-        QProcess localedef;
-        localedef.start("localedef", {"-i", "de_DE", "-f", "UTF-8", dir.filePath("de_DE.UTF-8")});
-        if (!localedef.waitForFinished(60000) || localedef.exitCode() != 0)
+        if (Run({"-i", "de_DE", "-f", "UTF-8", dir.filePath("de_DE.UTF-8")}, "localedef").nExitCode != 0)
             QSKIP("localedef cannot build de_DE.UTF-8 here (needs the locales' sources)");
-        const QVector<QPair<QString, QString>> vecComma {
+        const CEnvChanges vecComma {
             {"LOCPATH", dir.path()}, {"LC_ALL", "de_DE.UTF-8"}, {"LANG", "de_DE.UTF-8"}};
-        QProcess probe;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const auto& change : vecComma)
-            env.insert(change.first, change.second);
-        probe.setProcessEnvironment(env);
-        probe.start("printf", {"%.1f", "1.5"});
-        if (!probe.waitForFinished(10000) || probe.readAllStandardOutput() != "1,5")
+        if (Run({"%.1f", "1.5"}, "printf", vecComma).baOut != "1,5")
             QSKIP("the generated locale does not take effect in child processes");
 
         const QVector<QStringList> vecCalls {{"edid", "1920", "1080", "59.94", "--hex"},
