@@ -90,12 +90,12 @@
 <context>
     <name>CDemoMainWindow</name>
     <message>
-        <location filename="../demo/MainWindow.cpp" line="+61"/>
+        <location filename="../demo/MainWindow.cpp" line="+62"/>
         <source>SenderModuleDialog demo host</source>
         <translation>SenderModuleDialog 演示主机</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+25"/>
         <source>Reset sample project</source>
         <translation>恢复示例工程</translation>
     </message>

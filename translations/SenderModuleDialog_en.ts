@@ -207,22 +207,19 @@
 <context>
     <name>CEdidSetDlg</name>
     <message>
-        <location filename="../SenderModuleDialog/EdidSettings/CEdidSetDlg.cpp" line="+78"/>
         <source>8 bit</source>
-        <translation>8-bit</translation>
+        <translation type="vanished">8-bit</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>10 bit</source>
-        <translation>10-bit</translation>
+        <translation type="vanished">10-bit</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>12 bit</source>
-        <translation>12-bit</translation>
+        <translation type="vanished">12-bit</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../SenderModuleDialog/EdidSettings/CEdidSetDlg.cpp" line="+80"/>
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
@@ -318,17 +315,20 @@
         <translation>Computer</translation>
     </message>
     <message>
-        <location line="-85"/>
+        <location line="-262"/>
+        <location line="+177"/>
         <source>8bit</source>
         <translation>8-bit</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-177"/>
+        <location line="+177"/>
         <source>10bit</source>
         <translation>10-bit</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-177"/>
+        <location line="+177"/>
         <source>12bit</source>
         <translation>12-bit</translation>
     </message>

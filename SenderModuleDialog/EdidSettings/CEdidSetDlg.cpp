@@ -75,7 +75,8 @@ CEdidSetDlg::CEdidSetDlg(QWidget* pParent, int nInputId, bool bRestricted)
     m_pState->context.bRestricted = bRestricted;
     m_pState->context.nModel = g_pHwSenderLogic->GetModelCode(nSender);
 
-    m_listDepthNames << tr("8 bit") << tr("10 bit") << tr("12 bit");
+    // The menu's spelling, so the combo reads as the entry that was picked.
+    m_listDepthNames << tr("8bit") << tr("10bit") << tr("12bit");
     m_listFormatNames << tr("RGB") << tr("YCBCR 4:4:4") << tr("YCBCR 4:2:2") << tr("YCBCR 4:4:0");
     m_listStandardNames << tr("CVT_RB") << tr("CVT");
 
