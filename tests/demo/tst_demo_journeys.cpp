@@ -149,9 +149,9 @@ const SJourney g_arrJourneys[] = {
         [](QDialog& dlg) { return Typed<QLineEdit>(dlg, nullptr, "Hall left", 1); }}, // after the address
     {"EDID settings - fibre input 132",
         [](QDialog& dlg) {
-            for (const char* pszCombo : {"resolutionCombo", "rateCombo", "depthCombo"})
-                ChooseAnother(dlg, pszCombo);
-            return ChooseAnother(dlg, "formatCombo");
+            ChooseAnother(dlg, "resolutionCombo");
+            ChooseAnother(dlg, "rateCombo");
+            return ChooseAnother(dlg, "depthCombo");
         }},
 };
 
