@@ -199,12 +199,6 @@ CChromaticityPanel* ShowPanel(QWidget& window)
     return pPanel;
 }
 
-// Waits for the diagram to take the size it was given.
-void Settle()
-{
-    QTest::qWait(250);
-}
-
 QString PointsListed(QWidget& window)
 {
     return window.findChild<QLabel*>("pointsLabel")->text();
@@ -304,7 +298,7 @@ private slots:
         for (const QSize& size : {QSize(1400, 1000), QSize(200, 150)}) {
             panel.resize(size);
             panel.show();
-            Settle();
+            QTest::qWait(250); // the diagram takes the size it was given
             const QSizeF sizeWnd = pWnd->size();
             const float fMarginX = float(sizeWnd.width()) / 30 + 10,
                         fMarginY = float(sizeWnd.height()) / 30 + 10;
@@ -353,7 +347,7 @@ private:
     static QString DragGreen(QWidget& window, bool bReject)
     {
         CChromaticityPanel* pPanel = ShowPanel(window);
-        Settle();
+        QTest::qWait(250);
         const QString strBefore = PointsListed(window);
         if (bReject)
             QTest::mouseClick(pPanel->findChild<QCheckBox*>(), Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));

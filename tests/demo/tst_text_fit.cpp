@@ -135,10 +135,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QString strError;
-        QVERIFY(QFile::copy(":/demo/SampleProject.json", m_dir.filePath("project.json")));
-        QFile::setPermissions(
-            m_dir.filePath("project.json"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QString strError; // a new project starts as the sample
         QVERIFY2(DemoHost::Start(m_dir.filePath("project.json"), &strError), qPrintable(strError));
         DemoTheme::Apply(*qApp);
         CMessageBoxAnswers::Install();
