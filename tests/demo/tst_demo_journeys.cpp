@@ -2,11 +2,12 @@
 #include "CCustomComboBox.h"
 #include "CMessageBoxAnswers.h"
 #include "ChromaticityPanel.h"
-#include "DemoEntry.h"
 #include "DemoHost.h"
 #include "DemoLanguage.h"
+#include "DialogDriver.h"
 #include "KivoData.h"
 #include "MainWindow.h"
+#include "ReadFile.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -27,28 +28,17 @@
 #include <memory>
 
 namespace {
-QByteArray ReadFile(const QString& strPath)
-{
-    QFile file(strPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using DialogDriver::TypeInto;
 
-// Replaces a box's text by typing, as a person does.
-void TypeInto(QWidget* pEditor, const QString& strText)
-{
-    QTest::keyClick(pEditor, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(pEditor, Qt::Key_Backspace);
-    QTest::keyClicks(pEditor, strText);
-}
-
-// Opens the combo's menu with a click and picks the last entry not checked yet.
-QWidget* ChooseAnother(QDialog& dlg, const char* pszCombo)
+// Opens the combo's menu with a click and picks the entry carrying nValue,
+// or else the last one not checked yet.
+QWidget* ChooseAnother(QDialog& dlg, const char* pszCombo, int nValue = -1)
 {
     auto* pCombo = dlg.findChild<CCustomComboBox*>(pszCombo);
     for (int i = pCombo->Count() - 1; i >= 0; --i) {
         QAction* pAction = pCombo->ItemAt(i);
         if (pAction->isEnabled() && pAction->isVisible() && !pAction->isChecked()
-            && pAction->text() != pCombo->text()) {
+            && pAction->text() != pCombo->text() && (nValue < 0 || pAction->data().toInt() == nValue)) {
             QTimer::singleShot(0, pCombo, [pAction] {
                 if (QMenu* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
                     QTest::mouseClick(
@@ -82,18 +72,16 @@ QString Shown(QDialog& dlg)
 
 QString DemoProjectState()
 {
-    return QString("demo %1, type %2")
-        .arg(GetProjectData()->GetDemoModeEnable())
-        .arg(GetProjectData()->GetDemoSenderType());
+    CProjectData* pProject = GetProjectData();
+    return QString("demo %1, type %2").arg(pProject->GetDemoModeEnable()).arg(pProject->GetDemoSenderType());
 }
 
 QString AddedProcessors()
 {
     CProjectData* pProject = GetProjectData();
-    const CSender* pLast = pProject->GetSender(pProject->GetSenderCount() - 1);
     return QString("%1 processors, the last with %2 ports")
         .arg(pProject->GetSenderCount())
-        .arg(pLast->GetOutputPortCount());
+        .arg(pProject->GetSender(pProject->GetSenderCount() - 1)->GetOutputPortCount());
 }
 
 struct SJourney
@@ -130,7 +118,8 @@ const SJourney g_arrJourneys[] = {
         }},
     {"Frame rate and colour depth",
         [](QDialog& dlg) {
-            ChooseAnother(dlg, "rateCombo");
+            ChooseAnother(dlg, "rateCombo"); // over the sender's output limit: OK is off
+            ChooseAnother(dlg, "rateCombo", 50); // within every limit
             return ChooseAnother(dlg, "depthCombo");
         }},
     {"Reset calibration coefficient",
@@ -139,12 +128,17 @@ const SJourney g_arrJourneys[] = {
         [](QDialog& dlg) { return Typed<QAbstractSpinBox>(dlg, "valueBox", "0.125"); }},
     {"Background image",
         [](QDialog& dlg) -> QWidget* {
+            ChooseAnother(dlg, "fitButton");
             QTest::keyClick(Typed<QAbstractSpinBox>(dlg, "transparencyBox", "40"), Qt::Key_Return);
             return &dlg;
         },
         nullptr, nullptr, true},
-    {"Custom add processor", [](QDialog& dlg) { return Typed<QAbstractSpinBox>(dlg, nullptr, "2"); },
-        AddedProcessors, "4 processors, the last with 16 ports"},
+    {"Custom add processor",
+        [](QDialog& dlg) {
+            ChooseAnother(dlg, nullptr);
+            return Typed<QAbstractSpinBox>(dlg, nullptr, "2");
+        },
+        AddedProcessors, "4 processors, the last with 80 ports"},
     {"Demo project",
         [](QDialog& dlg) {
             ChooseAnother(dlg, nullptr);
@@ -152,38 +146,32 @@ const SJourney g_arrJourneys[] = {
         },
         DemoProjectState, "demo 1, type 131074"},
     {"Offline IP - modify specified",
-        [](QDialog& dlg) {
-            // The second editor, after the address, is the name.
-            return Typed<QLineEdit>(dlg, nullptr, "Hall left", 1);
-        }},
+        [](QDialog& dlg) { return Typed<QLineEdit>(dlg, nullptr, "Hall left", 1); }}, // after the address
     {"EDID settings - fibre input 132",
         [](QDialog& dlg) {
             ChooseAnother(dlg, "resolutionCombo");
-            return ChooseAnother(dlg, "rateCombo");
+            ChooseAnother(dlg, "rateCombo");
+            return ChooseAnother(dlg, "depthCombo");
         }},
 };
 
-bool IsLive(const QString& strEntry)
+const SJourney* Find(const QString& strEntry)
 {
-    return std::any_of(std::begin(g_arrJourneys), std::end(g_arrJourneys),
-        [&](const SJourney& journey) { return journey.bLive && strEntry == journey.pszEntry; });
-}
-
-QPushButton* EntryButton(QWidget& window, const QString& strEntry)
-{
-    const QString strText = QCoreApplication::translate("SDemoEntry", strEntry.toUtf8().constData());
-    for (QPushButton* pButton : window.findChildren<QPushButton*>()) {
-        if (pButton->text() == strText)
-            return pButton;
+    for (const SJourney& journey : g_arrJourneys) {
+        if (strEntry == journey.pszEntry)
+            return &journey;
     }
-    return nullptr;
+    return nullptr; // the chromaticity editor
 }
 
 // Clicks the entry's button in the main window and runs fnInDialog in the
 // dialog it opens; false when no dialog opened.
 bool InDialog(QWidget& window, const QString& strEntry, const std::function<void(QDialog&)>& fnInDialog)
 {
-    QPushButton* pButton = EntryButton(window, strEntry);
+    const QString strText = QCoreApplication::translate("SDemoEntry", strEntry.toUtf8().constData());
+    QPushButton* pButton = nullptr;
+    for (QPushButton* pCandidate : window.findChildren<QPushButton*>())
+        pButton = pCandidate->text() == strText ? pCandidate : pButton;
     if (!pButton)
         return false;
     bool bRan = false;
@@ -211,10 +199,9 @@ CChromaticityPanel* ShowPanel(QWidget& window)
     return pPanel;
 }
 
-// Waits for the diagram to take the size it was given.
-void Settle()
+QString PointsListed(QWidget& window)
 {
-    QTest::qWait(250);
+    return window.findChild<QLabel*>("pointsLabel")->text();
 }
 } // namespace
 
@@ -239,7 +226,7 @@ private slots:
         for (const QString& strEntry : listEntries) {
             for (const char* pszLanguage : {"zh_CN", "en"}) {
                 for (bool bConfirm : {true, false})
-                    if (bConfirm || !IsLive(strEntry))
+                    if (bConfirm || !Find(strEntry) || !Find(strEntry)->bLive)
                         QTest::addRow(
                             "%s %s %s", qPrintable(strEntry), pszLanguage, bConfirm ? "OK" : "Escape")
                             << strEntry << QString(pszLanguage) << bConfirm;
@@ -257,40 +244,36 @@ private slots:
         const QString strPath = StartOnSample();
         const QByteArray baBefore = ReadFile(strPath);
 
+        const SJourney* pJourney = Find(strEntry);
         QString strBefore, strEdited, strReopened;
         auto window = std::make_unique<CDemoMainWindow>();
         window->resize(1280, 690); // a laptop's screen less the window frame and the task bar
         window->show();
-        if (strEntry == "Chromaticity editor") {
+        if (!pJourney) {
             strBefore = DragGreen(*window, !bConfirm);
-            strEdited = window->findChild<QLabel*>("pointsLabel")->text();
+            strEdited = PointsListed(*window);
         } else {
-            const SJourney& journey = *std::find_if(std::begin(g_arrJourneys), std::end(g_arrJourneys),
-                [&](const SJourney& j) { return strEntry == j.pszEntry; });
             QVERIFY(InDialog(*window, strEntry, [&](QDialog& dlg) {
-                strBefore = journey.Read(dlg);
-                QWidget* pFocus = journey.fnEdit(dlg);
-                strEdited = journey.Read(dlg);
-                QTest::keyClick(pFocus, bConfirm && !journey.bLive ? Qt::Key_Return : Qt::Key_Escape);
+                strBefore = pJourney->Read(dlg);
+                QWidget* pFocus = pJourney->fnEdit(dlg);
+                strEdited = pJourney->Read(dlg);
+                QTest::keyClick(pFocus, bConfirm && !pJourney->bLive ? Qt::Key_Return : Qt::Key_Escape);
                 QVERIFY2(!dlg.isVisible(), "the dialog stayed open");
             }));
-            if (journey.fnHostRead) // the dialog does not show it again
-                strEdited = journey.pszAsked;
+            if (pJourney->fnHostRead) // the dialog does not show it again
+                strEdited = pJourney->pszAsked;
         }
         window.reset();
 
-        QString strRestartError;
-        QVERIFY2(DemoHost::Start(strPath, &strRestartError), qPrintable(strRestartError));
+        QVERIFY2(DemoHost::Start(strPath, &strError), qPrintable(strError));
         window = std::make_unique<CDemoMainWindow>();
         window->show();
-        if (strEntry == "Chromaticity editor") {
+        if (!pJourney) {
             ShowPanel(*window);
-            strReopened = window->findChild<QLabel*>("pointsLabel")->text();
+            strReopened = PointsListed(*window);
         } else {
-            const SJourney& journey = *std::find_if(std::begin(g_arrJourneys), std::end(g_arrJourneys),
-                [&](const SJourney& j) { return strEntry == j.pszEntry; });
             QVERIFY(InDialog(*window, strEntry, [&](QDialog& dlg) {
-                strReopened = journey.Read(dlg);
+                strReopened = pJourney->Read(dlg);
                 QTest::keyClick(&dlg, Qt::Key_Escape);
             }));
         }
@@ -315,7 +298,7 @@ private slots:
         for (const QSize& size : {QSize(1400, 1000), QSize(200, 150)}) {
             panel.resize(size);
             panel.show();
-            Settle();
+            QTest::qWait(250); // the diagram takes the size it was given
             const QSizeF sizeWnd = pWnd->size();
             const float fMarginX = float(sizeWnd.width()) / 30 + 10,
                         fMarginY = float(sizeWnd.height()) / 30 + 10;
@@ -336,10 +319,13 @@ private:
         QJsonObject objRoot = QJsonDocument::fromJson(ReadFile(":/demo/SampleProject.json")).object();
         QJsonObject objProject = objRoot["project"].toObject();
         objProject["demoMode"] = true;
-        // The first sender shows its picture, kept beside the project.
+        // The first sender shows its picture, kept beside the project, and has an output limit.
         QJsonArray arrSenders = objProject["senders"].toArray();
         QJsonObject objSender = arrSenders[0].toObject();
         objSender["background"] = QJsonObject {{"opacity", 255}, {"enabled", 1}, {"stretched", 0}};
+        QJsonObject objDevice = objSender["device"].toObject();
+        objDevice["outputLimitFlags"] = 2048;
+        objSender["device"] = objDevice;
         arrSenders[0] = objSender;
         objProject["senders"] = arrSenders;
         objRoot["project"] = objProject;
@@ -347,12 +333,11 @@ private:
         picture.fill(Qt::darkCyan);
         QDir().mkpath(QFileInfo(strPath).path() + "/backgrounds");
         picture.save(QFileInfo(strPath).path() + "/backgrounds/sender_0_background.png");
-        QDir().mkpath(QFileInfo(strPath).path());
         QFile file(strPath);
-        QString strError;
         if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(objRoot).toJson()) <= 0)
             qFatal("cannot write %s", qPrintable(strPath));
         file.close();
+        QString strError;
         if (!DemoHost::Start(strPath, &strError))
             qFatal("%s", qPrintable(strError));
         return strPath;
@@ -362,8 +347,8 @@ private:
     static QString DragGreen(QWidget& window, bool bReject)
     {
         CChromaticityPanel* pPanel = ShowPanel(window);
-        Settle();
-        const QString strBefore = pPanel->findChild<QLabel*>("pointsLabel")->text();
+        QTest::qWait(250);
+        const QString strBefore = PointsListed(window);
         if (bReject)
             QTest::mouseClick(pPanel->findChild<QCheckBox*>(), Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
         CChromaticityDlgWnd* pWnd = pPanel->GetChromaWnd();

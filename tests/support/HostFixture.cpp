@@ -1,20 +1,12 @@
 #include "HostFixture.h"
 
-#include "Language.h"
-
-#include "CCustomComboBox.h"
 #include "CMessageBoxAnswers.h"
 #include "KivoData.h"
 #include "ProjectFile.h"
 #include "RecordingLedLabel.h"
 #include "SenderModuleDialogInit.h"
 
-#include <QAbstractSpinBox>
-#include <QDialog>
 #include <QJsonArray>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtTest>
 
 namespace HostFixture {
 
@@ -48,15 +40,10 @@ QJsonObject Baseline()
     };
 }
 
-void Reset()
-{
-    Reset(QJsonObject());
-}
-
 void Reset(const QJsonObject& objOverrides)
 {
-    // Numbers in messages follow the language the test runs in, not the machine's.
-    QLocale::setDefault(Language::CurrentLocale());
+    // Numbers in messages follow the dialogs' language, not the machine's.
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     QJsonObject objRoot = Baseline();
     for (auto it = objOverrides.begin(); it != objOverrides.end(); ++it) {
         QJsonObject objSection = objRoot[it.key()].toObject();

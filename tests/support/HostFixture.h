@@ -12,10 +12,8 @@ struct SVideoInputState;
 // (two senders, two specified addresses, fixed local address 192.168.1.100),
 // the plug-in initialised, message boxes answered from a queue, call log empty.
 namespace HostFixture {
-void Reset();
-// Same, after applying changes to the baseline JSON (merged at the top level
-// of "project", "config", "runtime", "constant" and "hardware").
-void Reset(const QJsonObject& objOverrides);
+// objOverrides is merged at the top level of each section of the baseline JSON.
+void Reset(const QJsonObject& objOverrides = QJsonObject());
 QJsonObject Baseline();
 
 CSender& CurrentSender();

@@ -3,6 +3,7 @@
 #include "HostFixture.h"
 #include "KivoData.h"
 #include "ProjectFile.h"
+#include "ReadFile.h"
 #include "SafeFile.h"
 
 #include <QJsonArray>
@@ -13,12 +14,6 @@
 #include <QtTest>
 
 namespace {
-QByteArray ReadFile(const QString& strPath)
-{
-    QFile file(strPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QJsonObject Sample()
 {
     return QJsonDocument::fromJson(ReadFile(SAMPLE_PROJECT)).object();
@@ -51,11 +46,35 @@ QJsonObject SetAt(const QJsonObject& objRoot, QString strPath, const QJsonValue&
 {
     return SetAt(objRoot, strPath.replace('[', ".[").split('.', Qt::SkipEmptyParts), value).toObject();
 }
+
+QJsonValue ValueAt(QJsonValue node, const QString& strPath)
+{
+    for (const QString& strStep : QString(strPath).replace('[', ".[").split('.', Qt::SkipEmptyParts))
+        node = strStep.startsWith('[') ? node.toArray().at(strStep.mid(1).chopped(1).toInt())
+                                       : node.toObject().value(strStep);
+    return node;
+}
+
+// Every field's path, such as "a.b[1].c"; the items of arrays too when bItems,
+// else only arrays of objects are entered.
+QStringList Paths(const QJsonValue& node, bool bItems, const QString& strPath = QString())
+{
+    QStringList listPaths;
+    const QJsonObject obj = node.toObject();
+    for (auto it = obj.begin(); it != obj.end(); ++it) {
+        const QString strField = strPath.isEmpty() ? it.key() : strPath + "." + it.key();
+        listPaths << strField << Paths(it.value(), bItems, strField);
+    }
+    const QJsonArray arr = node.toArray();
+    for (int i = 0; i < arr.size() && (bItems || arr[i].isObject()); ++i) {
+        const QString strItem = QString("%1[%2]").arg(strPath).arg(i);
+        listPaths << (bItems ? QStringList {strItem} : QStringList()) << Paths(arr[i], bItems, strItem);
+    }
+    return listPaths;
+}
 } // namespace
 
-// The simulated host: its address rule book, its project file (what is
-// refused, with which words, and that a refusal or a failed save loses
-// nothing) and the answers its logic objects give.
+// The simulated host's address rules, project file and logic objects.
 class TestProjectRules : public QObject
 {
     Q_OBJECT
@@ -67,10 +86,7 @@ private slots:
         QVERIFY2(ProjectFile::FromJson(Sample(), &strError), qPrintable(strError));
     }
 
-    // The sample holds every kind of state: loaded and saved untouched it gives
-    // back its own bytes, numbers as written (59.94, not the float's nearest
-    // double) and the empty background folder as empty, although the host uses
-    // a folder of its own.
+    // Numbers as written (59.94) and an empty background folder stay so.
     void untouchedSampleSavesItsOwnBytes()
     {
         const QString strPath = m_dir.filePath("same.json");
@@ -84,9 +100,7 @@ private slots:
         QCOMPARE(ReadFile(strPath), ReadFile(SAMPLE_PROJECT));
     }
 
-    // Only format, version and the senders are required: each other field of the
-    // sample, left out on its own, takes the default docs/project-file.md gives,
-    // and a project of nothing but the required fields loads with all of them.
+    // Each optional field left out takes its documented default, alone or all at once.
     void leftOutFieldsTakeTheirDefaults()
     {
         const QJsonArray arrTrue4 {true, true, true, true};
@@ -131,31 +145,10 @@ private slots:
             {"hardware.senderAddresses", QJsonArray()}};
         const QStringList listRequired {"format", "version", "project", "project.senders", strGroup + "key",
             strGroup + "points", "config.specified[].ip", "config.currentSet[].ip"};
-        // Every field of objects, within arrays of objects too, by its path.
-        QStringList listPaths;
-        std::function<void(const QJsonValue&, const QString&)> collect
-            = [&](const QJsonValue& node, const QString& strPath) {
-                  const QJsonObject obj = node.toObject();
-                  for (auto it = obj.begin(); it != obj.end(); ++it) {
-                      const QString strField = strPath.isEmpty() ? it.key() : strPath + "." + it.key();
-                      listPaths << strField;
-                      collect(it.value(), strField);
-                  }
-                  const QJsonArray arr = node.toArray();
-                  for (int i = 0; i < arr.size() && arr[i].isObject(); ++i)
-                      collect(arr[i], QString("%1[%2]").arg(strPath).arg(i));
-              };
         const auto generic
             = [](QString strPath) { return strPath.replace(QRegularExpression("\\[\\d+\\]"), "[]"); };
-        const auto valueAt = [](QJsonValue node, const QString& strPath) {
-            for (const QString& strStep : QString(strPath).replace('[', ".[").split('.', Qt::SkipEmptyParts))
-                node = strStep.startsWith('[') ? node.toArray().at(strStep.mid(1).chopped(1).toInt())
-                                               : node.toObject().value(strStep);
-            return node;
-        };
-        collect(Sample(), QString());
         int nChecked = 0;
-        for (const QString& strPath : listPaths) {
+        for (const QString& strPath : Paths(Sample(), false)) {
             const QString strGeneric = generic(strPath);
             if (listRequired.contains(strGeneric))
                 continue;
@@ -164,7 +157,7 @@ private slots:
             QString strError;
             QVERIFY2(ProjectFile::FromJson(SetAt(Sample(), strPath, QJsonValue::Undefined), &strError),
                 qPrintable(strPath + ": " + strError));
-            QVERIFY2(valueAt(ProjectFile::ToJson(), strPath) == mapDefaults[strGeneric], qPrintable(strPath));
+            QVERIFY2(ValueAt(ProjectFile::ToJson(), strPath) == mapDefaults[strGeneric], qPrintable(strPath));
             ++nChecked;
         }
         QVERIFY(nChecked > 60);
@@ -173,19 +166,16 @@ private slots:
             {"project", QJsonObject {{"senders", QJsonArray {QJsonObject()}}}}};
         QString strError;
         QVERIFY2(ProjectFile::FromJson(objMinimal, &strError), qPrintable(strError));
-        listPaths.clear();
-        collect(ProjectFile::ToJson(), QString());
-        for (const QString& strPath : listPaths) {
+        for (const QString& strPath : Paths(ProjectFile::ToJson(), false)) {
             const QString strGeneric = generic(strPath);
             if (mapDefaults.contains(strGeneric) && !strGeneric.startsWith(strGroup))
                 QVERIFY2(
-                    valueAt(ProjectFile::ToJson(), strPath) == mapDefaults[strGeneric], qPrintable(strPath));
+                    ValueAt(ProjectFile::ToJson(), strPath) == mapDefaults[strGeneric], qPrintable(strPath));
         }
-        QCOMPARE(valueAt(ProjectFile::ToJson(), "project.senders").toArray().size(), 1);
+        QCOMPARE(ValueAt(ProjectFile::ToJson(), "project.senders").toArray().size(), 1);
     }
 
-    // A fixed computer address, so the answers do not depend on the machine; "wide"
-    // rows widen the subnet to 255.255.0.0 (gateway 10.1.0.1).
+    // "Wide" rows widen the subnet to 255.255.0.0 (gateway 10.1.0.1).
     void addressCodes()
     {
         const std::tuple<bool, const char*, unsigned long> aRows[] = {{false, "10.1.2.50", 0},
@@ -287,26 +277,13 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"project.json"});
     }
 
-    // Random damage to every kind of field: a file either loads whole, and then
-    // saves and loads back the same, or is refused with one line naming where.
+    // A damaged file loads whole (and saves back the same) or is refused in one line.
     void fuzzedFilesLoadWholeOrNotAtAll()
     {
         constexpr int CASE_COUNT = 400;
         QRandomGenerator random(0x5EED);
         const QJsonObject objSample = Sample();
-        QStringList listPaths; // every field and item of the sample
-        std::function<void(const QJsonValue&, const QString&)> collect
-            = [&](const QJsonValue& node, const QString& strPath) {
-                  if (!strPath.isEmpty())
-                      listPaths << strPath;
-                  const QJsonObject obj = node.toObject();
-                  for (auto it = obj.begin(); it != obj.end(); ++it)
-                      collect(it.value(), strPath.isEmpty() ? it.key() : strPath + "." + it.key());
-                  const QJsonArray arr = node.toArray();
-                  for (int i = 0; i < arr.size(); ++i)
-                      collect(arr[i], QString("%1[%2]").arg(strPath).arg(i));
-              };
-        collect(objSample, QString());
+        const QStringList listPaths = Paths(objSample, true);
         const QJsonValue arrValues[]
             = {"text", -1, 0, 1, 256, 2.5, 1e300, -2147483649.0, 4294967295.0, QJsonValue::Null, true,
                 QJsonArray(), QJsonObject(), QJsonArray {1, 2}, "10.0.0.1", "", QJsonValue::Undefined};
