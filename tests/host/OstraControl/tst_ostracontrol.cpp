@@ -244,7 +244,8 @@ private slots:
             {true, 6, M::ButtonYes, "Escape", M::AnswerNo},
             {true, 14, M::ButtonYes, "Escape", M::AnswerCancel}, {false, 1, 1, "Return", M::AnswerOk},
             {false, 1, 1, "Escape", M::AnswerOk}, {false, 0, 0, "确定", M::AnswerOk}};
-        for (const auto& [bQuestion, nButtons, nDefault, strAction, nAnswer] : arrCases) {
+        for (const auto& [bQuestion, nButtons, nDefault, strCaseAction, nAnswer] : arrCases) {
+            const QString strAction = strCaseAction; // a lambda may not capture a structured binding
             QWidget parent;
             parent.show();
             QStringList listShown;
