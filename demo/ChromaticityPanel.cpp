@@ -190,8 +190,16 @@ void CChromaticityPanel::OnPositionChange(int nGroupIndex, int nPointIndex, bool
         + Coordinates(pGroup->m_ptColor[nPointIndex]);
     bSuccessed = !m_pRejectBox->isChecked();
     if (!bSuccessed) {
-        if (m_pSupplyBox->isChecked())
-            m_pChromaWnd->SetNearstPoint(QPointF(m_pSupplyXSpin->value(), m_pSupplyYSpin->value()));
+        // The widget puts a refused point where the host says; unless a point is
+        // supplied, that is where the project has it, so the drawing and the file agree.
+        auto& arrStored = itGroup->arrPoints[nPointIndex];
+        if (m_pSupplyBox->isChecked()) {
+            arrStored = {float(m_pSupplyXSpin->value()), float(m_pSupplyYSpin->value())};
+            GetProjectData()->SetChromaGroups(vecGroups);
+            m_bUnsaved = true;
+            ShowPoints();
+        }
+        m_pChromaWnd->SetNearstPoint(QPointF(arrStored[0], arrStored[1]));
         m_pAnswerLabel->setText(tr("rejected %1").arg(strPoint));
         return;
     }

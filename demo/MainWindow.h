@@ -14,7 +14,7 @@ public:
 
 private:
     void OpenDialog(const SDemoEntry& entry);
-    void ReportHostCalls();
+    void ReportHostCalls(bool bSaveAlways = false);
     void ResetProject();
 
     QPlainTextEdit* m_pReport = nullptr;

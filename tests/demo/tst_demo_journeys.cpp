@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDoubleSpinBox>
+#include <QInputDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -110,18 +111,45 @@ QWidget* Typed(QDialog& dlg, const char* pszName, const QString& strText, int nI
     return pEditor;
 }
 
+QString SpecifiedAddresses()
+{
+    QStringList listAddresses;
+    GetConfigData()->GetSpecifiedIPs(listAddresses);
+    return listAddresses.join(' ');
+}
+
+// Three processors from a start address typed over the suggested one.
+QWidget* AddThreeFrom150(QDialog& dlg)
+{
+    Typed<QAbstractSpinBox>(dlg, nullptr, "3");
+    return Typed<QLineEdit>(dlg, nullptr, "192.168.1.150");
+}
+
+QWidget* CanvasTo2560(QDialog& dlg)
+{
+    Typed<QAbstractSpinBox>(dlg, "widthBox", "2560");
+    return Typed<QAbstractSpinBox>(dlg, "heightBox", "1440");
+}
+
+QWidget* EdidChoices(QDialog& dlg)
+{
+    ChooseAnother(dlg, "resolutionCombo");
+    ChooseAnother(dlg, "rateCombo");
+    return ChooseAnother(dlg, "depthCombo");
+}
+
+QWidget* RateThenDepth(QDialog& dlg)
+{
+    ChooseAnother(dlg, "rateCombo"); // over the sender's output limit: OK is off
+    ChooseAnother(dlg, "rateCombo", 50); // within every limit
+    return ChooseAnother(dlg, "depthCombo");
+}
+
 const SJourney g_arrJourneys[] = {
-    {"Canvas size",
-        [](QDialog& dlg) {
-            Typed<QAbstractSpinBox>(dlg, "widthBox", "2560");
-            return Typed<QAbstractSpinBox>(dlg, "heightBox", "1440");
-        }},
-    {"Frame rate and colour depth",
-        [](QDialog& dlg) {
-            ChooseAnother(dlg, "rateCombo"); // over the sender's output limit: OK is off
-            ChooseAnother(dlg, "rateCombo", 50); // within every limit
-            return ChooseAnother(dlg, "depthCombo");
-        }},
+    {"Canvas size", CanvasTo2560},
+    {"Canvas size over the area limit", CanvasTo2560},
+    {"Frame rate and colour depth", RateThenDepth},
+    {"Frame rate and colour depth over the output limit", RateThenDepth},
     {"Reset calibration coefficient",
         [](QDialog& dlg) { return Typed<QAbstractSpinBox>(dlg, "valueBox", "0.5"); }},
     {"Reset seam coefficient",
@@ -147,12 +175,25 @@ const SJourney g_arrJourneys[] = {
         DemoProjectState, "demo 1, type 131074"},
     {"Offline IP - modify specified",
         [](QDialog& dlg) { return Typed<QLineEdit>(dlg, nullptr, "Hall left", 1); }}, // after the address
-    {"EDID settings - fibre input 132",
-        [](QDialog& dlg) {
-            ChooseAnother(dlg, "resolutionCombo");
-            ChooseAnother(dlg, "rateCombo");
-            return ChooseAnother(dlg, "depthCombo");
-        }},
+    {"Offline IP - modify current set",
+        [](QDialog& dlg) { return Typed<QLineEdit>(dlg, nullptr, "Hall right", 1); }},
+    {"Offline IP - batch add", AddThreeFrom150, SpecifiedAddresses,
+        "192.168.1.10 192.168.1.11 192.168.1.150 192.168.1.151 192.168.1.152"},
+    {"Offline IP - batch add from entry", AddThreeFrom150, SpecifiedAddresses,
+        "192.168.1.10 192.168.1.11 192.168.1.150 192.168.1.151 192.168.1.152"},
+    {"Offline IP - set 1 processor",
+        [](QDialog& dlg) { return Typed<QLineEdit>(dlg, nullptr, "192.168.1.160"); }, SpecifiedAddresses,
+        "192.168.1.10 192.168.1.11 192.168.1.160"},
+    {"Offline IP - set 2 processors",
+        [](QDialog& dlg) { return Typed<QLineEdit>(dlg, nullptr, "192.168.1.161", 1); }, SpecifiedAddresses,
+        "192.168.1.10 192.168.1.11 192.168.1.101 192.168.1.161"},
+    {"Offline IP - set 6 processors",
+        [](QDialog& dlg) { return Typed<QLineEdit>(dlg, nullptr, "192.168.1.162", 2); }, SpecifiedAddresses,
+        "192.168.1.10 192.168.1.11 192.168.1.101 192.168.1.102 192.168.1.162 192.168.1.104 192.168.1.105 "
+        "192.168.1.106"},
+    {"EDID settings", EdidChoices},
+    {"EDID settings - fibre input 132", EdidChoices},
+    {"EDID settings - custom size over the limit", EdidChoices},
 };
 
 const SJourney* Find(const QString& strEntry)
@@ -175,15 +216,21 @@ bool InDialog(QWidget& window, const QString& strEntry, const std::function<void
     if (!pButton)
         return false;
     bool bRan = false;
-    QTimer::singleShot(0, &window, [&] {
+    std::function<void()> fnRun = [&] {
         auto* pDialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!pDialog)
             return;
+        if (auto* pChooser = qobject_cast<QInputDialog*>(pDialog)) { // the entry asks for an input first
+            QTimer::singleShot(50, &window, fnRun);
+            pChooser->accept();
+            return;
+        }
         bRan = true;
         fnInDialog(*pDialog);
         if (pDialog->isVisible()) // a journey that failed to close it must not hang
             pDialog->reject();
-    });
+    };
+    QTimer::singleShot(0, &window, fnRun);
     QTest::mouseClick(pButton, Qt::LeftButton);
     return bRan;
 }
@@ -250,7 +297,10 @@ private slots:
         window->resize(1280, 690); // a laptop's screen less the window frame and the task bar
         window->show();
         if (!pJourney) {
-            strBefore = DragGreen(*window, !bConfirm);
+            // A refused drag first: what it leaves drawn must not reach the file with the next move.
+            strBefore = DragGreen(*window, true);
+            if (bConfirm)
+                DragGreen(*window, false);
             strEdited = PointsListed(*window);
         } else {
             QVERIFY(InDialog(*window, strEntry, [&](QDialog& dlg) {
@@ -334,7 +384,8 @@ private:
         QDir().mkpath(QFileInfo(strPath).path() + "/backgrounds");
         picture.save(QFileInfo(strPath).path() + "/backgrounds/sender_0_background.png");
         QFile file(strPath);
-        if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(objRoot).toJson()) <= 0)
+        if (!file.open(QIODevice::WriteOnly)
+            || file.write(QJsonDocument(objRoot).toJson(QJsonDocument::Compact)) <= 0)
             qFatal("cannot write %s", qPrintable(strPath));
         file.close();
         QString strError;
@@ -349,8 +400,9 @@ private:
         CChromaticityPanel* pPanel = ShowPanel(window);
         QTest::qWait(250);
         const QString strBefore = PointsListed(window);
-        if (bReject)
-            QTest::mouseClick(pPanel->findChild<QCheckBox*>(), Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
+        auto* pRejectBox = pPanel->findChild<QCheckBox*>();
+        if (pRejectBox->isChecked() != bReject)
+            QTest::mouseClick(pRejectBox, Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
         CChromaticityDlgWnd* pWnd = pPanel->GetChromaWnd();
         const QPoint posFrom = pWnd->ChromaToPixel({0.3f, 0.6f}).toPoint();
         QTest::mouseMove(pWnd, posFrom); // a press takes the point the mouse is over
