@@ -405,7 +405,9 @@ void TestProjectRules::badFilesAreNamed_data()
         {"chromaticity.groups", QJsonObject(), "expected an array, got an object"},
         {"chromaticity.groups[1].key", QJsonValue::Undefined, "missing"},
         {"chromaticity.groups[1].key", 512, "expected a key no other group has, got 512 (as groups[0])"},
-        {"chromaticity.groups[0].points", QJsonArray {QJsonArray {0.3, 0.3}}, "expected 4 points, got 1"},
+        {"chromaticity.groups[0].points",
+            QJsonDocument::fromJson("[[0.3, 0.3]]").array(), // braces would copy in Clang
+            "expected 4 points, got 1"},
         {"chromaticity.groups[0].points[3][1]", 1.5, "expected a number from 0 to 1, got 1.5"},
         {"chromaticity.groups[0].movable", QJsonArray {true}, "expected 4 flags, got 1"},
         {"chromaticity.groups[0].colour", QJsonArray {0, 256, 0},
