@@ -4,6 +4,7 @@
 #include "DemoHost.h"
 #include "KivoData.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QEvent>
@@ -132,6 +133,7 @@ void CChromaticityPanel::InitGroups()
 
 void CChromaticityPanel::ReloadGroups()
 {
+    m_bRefused = false;
     m_pChromaWnd->ReleaseChromaData();
     InitGroups();
     ShowPoints();
@@ -143,6 +145,8 @@ bool CChromaticityPanel::eventFilter(QObject* pWatched, QEvent* pEvent)
     if (pWatched == m_pChromaWnd && pEvent->type() == QEvent::Resize)
         m_pFitTimer->start();
     // A drag's accepted steps are written once, when the button is let go.
+    if (pWatched == m_pChromaWnd && pEvent->type() == QEvent::MouseButtonRelease && m_bRefused)
+        QTimer::singleShot(0, this, &CChromaticityPanel::ReloadGroups);
     if (pWatched == m_pChromaWnd && pEvent->type() == QEvent::MouseButtonRelease && m_bUnsaved) {
         m_bUnsaved = false;
         QString strError;
@@ -200,6 +204,11 @@ void CChromaticityPanel::OnPositionChange(int nGroupIndex, int nPointIndex, bool
             ShowPoints();
         }
         m_pChromaWnd->SetNearstPoint(QPointF(arrStored[0], arrStored[1]));
+        // A refused white point keeps the widget's own correction, so the group is
+        // put back as the project has it once the step is over.
+        m_bRefused = true;
+        if (QApplication::mouseButtons() == Qt::NoButton)
+            QTimer::singleShot(0, this, &CChromaticityPanel::ReloadGroups);
         m_pAnswerLabel->setText(tr("rejected %1").arg(strPoint));
         return;
     }

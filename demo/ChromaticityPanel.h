@@ -45,4 +45,5 @@ private:
     QLabel* m_pPointsLabel = nullptr;
     QTimer* m_pFitTimer = nullptr;
     bool m_bUnsaved = false;
+    bool m_bRefused = false; // the widget may show a refused step until the group is put back
 };

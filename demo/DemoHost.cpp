@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QStandardPaths>
 
 namespace {
@@ -16,6 +17,13 @@ QString& CurrentPath()
 {
     static QString s_strPath;
     return s_strPath;
+}
+
+// The project as the file last held it.
+QJsonObject& SavedProject()
+{
+    static QJsonObject s_objProject;
+    return s_objProject;
 }
 
 CRecordingLedLabel& Label()
@@ -67,6 +75,7 @@ bool Start(const QString& strProjectPath, QString* pError)
         return false;
     }
     EnsureBackgroundFolder();
+    SavedProject() = ProjectFile::ToJson();
     SenderModuleDialogInit(&Label());
     CHostCallLog::Instance().Clear();
     return true;
@@ -74,7 +83,14 @@ bool Start(const QString& strProjectPath, QString* pError)
 
 bool Save(QString* pError)
 {
-    return ProjectFile::Save(CurrentPath(), pError);
+    // A file whose content did not change keeps its bytes, however it was laid out.
+    const QJsonObject objProject = ProjectFile::ToJson();
+    if (objProject == SavedProject())
+        return true;
+    if (!ProjectFile::Save(CurrentPath(), pError))
+        return false;
+    SavedProject() = objProject;
+    return true;
 }
 
 } // namespace DemoHost

@@ -298,10 +298,17 @@ private slots:
         window->show();
         if (!pJourney) {
             // A refused drag first: what it leaves drawn must not reach the file with the next move.
-            strBefore = DragGreen(*window, true);
-            if (bConfirm)
-                DragGreen(*window, false);
+            strBefore = DragPoint(*window, {0.3127f, 0.329f}, {6, -8}, true); // the screen's white
+            if (bConfirm) {
+                DragPoint(*window, {0.3f, 0.6f}, {-6, 5}, false); // the screen's green
+                QTest::qWait(50);
+            }
             strEdited = PointsListed(*window);
+            const QStringList listBefore = strBefore.split('\n'), listEdited = strEdited.split('\n');
+            int nChanged = 0;
+            for (int i = 0; i < listBefore.size(); ++i)
+                nChanged += listBefore[i] != listEdited.value(i);
+            QCOMPARE(nChanged, bConfirm ? 1 : 0);
         } else {
             QVERIFY(InDialog(*window, strEntry, [&](QDialog& dlg) {
                 strBefore = pJourney->Read(dlg);
@@ -336,6 +343,16 @@ private slots:
             QCOMPARE(strReopened, strBefore);
             QVERIFY(ReadFile(strPath) == baBefore);
         }
+    }
+
+    // Notifications alone (the background switch without a picture) change nothing to save.
+    void unchangedProjectKeepsItsBytes()
+    {
+        const QString strPath = StartOnSample();
+        const QByteArray baBefore = ReadFile(strPath);
+        QString strError;
+        QVERIFY2(DemoHost::Save(&strError), qPrintable(strError));
+        QVERIFY(ReadFile(strPath) == baBefore);
     }
 
     // The diagram takes the room the panel has, on a large screen and down to
@@ -394,8 +411,8 @@ private:
         return strPath;
     }
 
-    // Drags the screen colour space's green point; answers the points as listed before.
-    static QString DragGreen(QWidget& window, bool bReject)
+    // Drags the point at ptChroma by four steps of posStep; answers the points as listed before.
+    static QString DragPoint(QWidget& window, CPointEx<float> ptChroma, QPoint posStep, bool bReject)
     {
         CChromaticityPanel* pPanel = ShowPanel(window);
         QTest::qWait(250);
@@ -404,16 +421,16 @@ private:
         if (pRejectBox->isChecked() != bReject)
             QTest::mouseClick(pRejectBox, Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
         CChromaticityDlgWnd* pWnd = pPanel->GetChromaWnd();
-        const QPoint posFrom = pWnd->ChromaToPixel({0.3f, 0.6f}).toPoint();
+        const QPoint posFrom = pWnd->ChromaToPixel(ptChroma).toPoint();
         QTest::mouseMove(pWnd, posFrom); // a press takes the point the mouse is over
         QTest::mousePress(pWnd, Qt::LeftButton, Qt::NoModifier, posFrom);
         // The button stays down while the mouse moves, as in a person's drag.
         for (int i = 1; i <= 4; ++i) {
-            QMouseEvent move(QEvent::MouseMove, posFrom + QPoint(-6 * i, 5 * i), Qt::NoButton, Qt::LeftButton,
-                Qt::NoModifier);
+            QMouseEvent move(
+                QEvent::MouseMove, posFrom + posStep * i, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(pWnd, &move);
         }
-        QTest::mouseRelease(pWnd, Qt::LeftButton, Qt::NoModifier, posFrom + QPoint(-24, 20));
+        QTest::mouseRelease(pWnd, Qt::LeftButton, Qt::NoModifier, posFrom + posStep * 4);
         return strBefore;
     }
 
