@@ -142,15 +142,12 @@ void CDemoMainWindow::OpenDialog(const SDemoEntry& entry)
     ReportHostCalls();
 }
 
-void CDemoMainWindow::ReportHostCalls(bool bSaveAlways)
+void CDemoMainWindow::ReportHostCalls()
 {
     const QStringList listCalls = CHostCallLog::Instance().ToStrings();
     m_pReport->appendPlainText(listCalls.isEmpty() ? tr("host: nothing written")
                                                    : tr("host recorded:") + "\n  " + listCalls.join("\n  "));
     CHostCallLog::Instance().Clear();
-    // Nothing written, nothing saved: a cancelled dialog leaves the file as the user wrote it.
-    if (listCalls.isEmpty() && !bSaveAlways)
-        return;
     QString strError;
     if (!DemoHost::Save(&strError))
         m_pReport->appendPlainText(tr("project not saved: %1").arg(strError));
@@ -166,5 +163,5 @@ void CDemoMainWindow::ResetProject()
     for (CChromaticityPanel* pPanel : findChildren<CChromaticityPanel*>())
         pPanel->ReloadGroups();
     m_pReport->appendPlainText(tr("== sample project restored"));
-    ReportHostCalls(true);
+    ReportHostCalls();
 }

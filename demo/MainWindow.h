@@ -14,7 +14,7 @@ public:
 
 private:
     void OpenDialog(const SDemoEntry& entry);
-    void ReportHostCalls(bool bSaveAlways = false);
+    void ReportHostCalls();
     void ResetProject();
 
     QPlainTextEdit* m_pReport = nullptr;
